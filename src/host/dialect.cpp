@@ -1,0 +1,105 @@
+#include "dialect.h"
+
+QString Dialect::quantityType() const
+{
+    return isSQLite() ? QStringLiteral("REAL") : QStringLiteral("NUMERIC(28,10)");
+}
+
+QString Dialect::dateTimeType() const
+{
+    return isSQLite() ? QStringLiteral("TEXT") : QStringLiteral("TIMESTAMP(0)");
+}
+
+QString Dialect::textType(int n) const
+{
+    return isSQLite() ? QStringLiteral("TEXT") : QStringLiteral("VARCHAR(%1)").arg(n);
+}
+
+QString Dialect::bigTextType() const
+{
+    return QStringLiteral("TEXT");
+}
+
+QString Dialect::now() const
+{
+    return isSQLite() ? QStringLiteral("datetime('now','localtime')") : QStringLiteral("LOCALTIMESTAMP(0)");
+}
+
+QString Dialect::today() const
+{
+    return isSQLite() ? QStringLiteral("datetime('now','localtime','start of day')")
+                      : QStringLiteral("CAST(CURRENT_DATE AS TIMESTAMP(0))");
+}
+
+QVariant Dialect::dateTimeValue(const QDateTime &value)
+{
+    if (!value.isValid())
+        return QVariant(QMetaType::fromType<QString>());
+    return value.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+}
+
+QVariant Dialect::dateValue(const QDate &value)
+{
+    if (!value.isValid())
+        return QVariant(QMetaType::fromType<QString>());
+    return value.toString(QStringLiteral("yyyy-MM-dd")) + QStringLiteral(" 00:00:00");
+}
+
+QString Dialect::dayDiff(const QString &a, const QString &b) const
+{
+    if (isSQLite())
+        return QStringLiteral("CAST(julianday(date(%2)) - julianday(date(%1)) AS INTEGER)").arg(a, b);
+    return QStringLiteral("(CAST(%2 AS DATE) - CAST(%1 AS DATE))").arg(a, b);
+}
+
+QString Dialect::dateText(const QString &expr) const
+{
+    if (isSQLite())
+        return QStringLiteral("substr(%1,1,10)").arg(expr);
+    return QStringLiteral("to_char(%1,'YYYY-MM-DD')").arg(expr);
+}
+
+QString Dialect::dateTimeParam() const
+{
+    return isSQLite() ? QStringLiteral("?") : QStringLiteral("CAST(? AS TIMESTAMP(0))");
+}
+
+QString Dialect::castQuantity(const QString &expr) const
+{
+    return QStringLiteral("CAST(%1 AS %2)").arg(expr, quantityType());
+}
+
+QString Dialect::castText(const QString &expr) const
+{
+    return QStringLiteral("CAST(%1 AS TEXT)").arg(expr);
+}
+
+QString Dialect::castInt(const QString &expr) const
+{
+    return QStringLiteral("CAST(%1 AS INTEGER)").arg(expr);
+}
+
+QString Dialect::stringAgg(const QString &expr, const QString &separatorLiteral) const
+{
+    if (isSQLite())
+        return QStringLiteral("group_concat(%1, %2)").arg(expr, separatorLiteral);
+    return QStringLiteral("string_agg(%1, %2)").arg(castText(expr), separatorLiteral);
+}
+
+QString Dialect::likeOperator(bool negated) const
+{
+    const QString op = isSQLite() ? QStringLiteral("LIKE") : QStringLiteral("ILIKE");
+    return negated ? QStringLiteral("NOT ") + op : op;
+}
+
+QString Dialect::beginExclusive() const
+{
+    return isSQLite() ? QStringLiteral("BEGIN IMMEDIATE") : QStringLiteral("BEGIN");
+}
+
+QStringList Dialect::exclusiveLockStatements(int lockKey) const
+{
+    if (isSQLite())
+        return {};
+    return {QStringLiteral("SELECT pg_advisory_xact_lock(%1)").arg(lockKey)};
+}

@@ -1,0 +1,148 @@
+#pragma once
+
+#include "sqlfragment.h"
+
+#include <QDate>
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QVariant>
+#include <QVariantMap>
+
+#include <functional>
+#include <memory>
+
+class AppConnection;
+
+// The host application's components that the count module calls. Each is an
+// interface here; src/erp provides working stand-ins, tests may put fakes in.
+
+// Period dates of the accounting calendar ("list server").
+class ListServer
+{
+public:
+    virtual ~ListServer() = default;
+    // Fills the two dates of the given year and period; false when unknown.
+    virtual bool GetCurPeriod(const QString &propsString, int year, int period, QDate *first, QDate *second) = 0;
+};
+
+// The optional operation log.
+class HostLogger
+{
+public:
+    virtual ~HostLogger() = default;
+    virtual bool IsEnabled() = 0;
+    virtual int LogStart(const QString &name) = 0;
+    virtual void LogEnd(int handle, int flag) = 0;
+};
+
+// Values of the host login shared between components ("PropsString", "UserName").
+class ShareProps
+{
+public:
+    virtual ~ShareProps() = default;
+    virtual QVariant GetProperty(const QString &name) = 0;
+};
+
+// One restriction entry of row-level access: which rows of DataTable (aliased
+// DataTableAs, key DataCol) a query table (BillTableAs.BillCol) may join.
+struct DataAccessSetting
+{
+    QString dataTable, dataTableAs, dataCol, billTableAs, billCol;
+};
+
+// Row-level data access rules per user.
+class DataAccess
+{
+public:
+    virtual ~DataAccess() = default;
+    virtual bool IsUsed(const QString &propsString, int userId) = 0;
+    virtual void GetRowAccessInfo(const QStringList &tableNames) = 0;
+    // Fragments to add to a query: a join (starting with ",") and a condition.
+    virtual void GetAccessDataSQL(int userId, const QList<DataAccessSetting> &settings, SqlFragment *from,
+                                  SqlFragment *where, bool firstVariant) = 0;
+};
+
+// Translates the program's Simplified Chinese texts into the user language.
+class ResLoader
+{
+public:
+    virtual ~ResLoader() = default;
+    virtual void setLanguageID(const QString &language) = 0;
+    virtual QString LoadString(const QString &text) = 0;
+};
+
+// Per-user settings (an ini file, "StockCheck.ini"), by section and key.
+class SettingsStore
+{
+public:
+    virtual ~SettingsStore() = default;
+    virtual QVariant value(const QString &section, const QString &key, const QVariant &defaultValue = {}) = 0;
+    virtual void setValue(const QString &section, const QString &key, const QVariant &value) = 0;
+};
+
+// A host system value by category and key (t_SystemProfile).
+class SysInfo
+{
+public:
+    virtual ~SysInfo() = default;
+    virtual QString GetSysValue(const QString &category, const QString &key) = 0;
+};
+
+// A record chosen in a base-data lookup: its fields ("FItemID", "FNumber",
+// "FShortNumber", "FName", ...).
+struct LookupRecord
+{
+    QVariantMap properties;
+    bool isValid() const { return !properties.isEmpty(); }
+    QVariant value(const QString &key) const { return properties.value(key); }
+};
+
+// The base-data pickers (items, units, stocks, stock places, batches, ...): a
+// searchable lookup dialog over the host tables. `itemClass` as in t_Item
+// (1 customer, 2 department, 3 employee, 4 item, 5 stock, 8 supplier, 7 unit, ...);
+// the options carry "Search", "BeShortNumber", "GetDataType", "Filter".
+class BaseDataLookup
+{
+public:
+    virtual ~BaseDataLookup() = default;
+    virtual LookupRecord lookup(int itemClass, const QVariantMap &options) = 0;
+    // A list of a host table's rows (stock places, batches, ...), "Filter" in options.
+    virtual LookupRecord listLookup(const QString &table, const QVariantMap &options) = 0;
+};
+
+// Windows that core logic opens. The widget layer registers an opener per window
+// name ("frmBackupInv", "frmMain", "FrmBackupType", ...); the shell disables what is
+// not registered. An opener takes arguments and gives results as maps.
+class WindowRegistry
+{
+public:
+    using Opener = std::function<QVariantMap(const QVariantMap &args)>;
+    void add(const QString &name, Opener opener) { m_openers.insert(name, std::move(opener)); }
+    bool has(const QString &name) const { return m_openers.contains(name); }
+    // Shows the window; an empty map when the window is not available.
+    QVariantMap open(const QString &name, const QVariantMap &args = {}) const
+    {
+        auto it = m_openers.constFind(name);
+        return it == m_openers.constEnd() ? QVariantMap() : it.value()(args);
+    }
+    void clear() { m_openers.clear(); }
+
+private:
+    QHash<QString, Opener> m_openers;
+};
+
+// The "object factory" of the host: where the count module finds each component.
+// A missing component behaves as the host's would when it is not registered.
+struct HostComponents
+{
+    std::shared_ptr<ListServer> listServer;
+    std::shared_ptr<HostLogger> logger;
+    std::shared_ptr<ShareProps> shareProps;
+    std::shared_ptr<DataAccess> dataAccess;
+    std::shared_ptr<ResLoader> resLoader;
+    std::shared_ptr<SettingsStore> settings;
+    std::shared_ptr<SysInfo> sysInfo;
+    std::shared_ptr<BaseDataLookup> lookup;
+    WindowRegistry windows;
+};

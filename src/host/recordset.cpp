@@ -1,0 +1,793 @@
+#include "recordset.h"
+
+#include <QHash>
+#include <QRegularExpression>
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+enum Kind : quint8 { Null, Int, Double, String, DateTime, Date, Bool };
+
+quint64 slotOfDouble(double d)
+{
+    quint64 s;
+    std::memcpy(&s, &d, sizeof s);
+    return s;
+}
+
+double doubleOfSlot(quint64 s)
+{
+    double d;
+    std::memcpy(&d, &s, sizeof d);
+    return d;
+}
+
+// "yyyy-MM-dd HH:mm:ss": how SQLite keeps datetimes here. Checked by shape so that
+// dates come back as dates on both engines; texts such as FKFDate ("yyyy-MM-dd") stay texts.
+bool looksLikeSqliteDateTime(const QString &s)
+{
+    if (s.size() != 19)
+        return false;
+    static const char shape[] = "dddd-dd-dd dd:dd:dd";
+    for (int i = 0; i < 19; ++i) {
+        const QChar c = s.at(i);
+        if (shape[i] == 'd' ? !c.isDigit() : c != QLatin1Char(shape[i]))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+struct Recordset::Data
+{
+    struct Column
+    {
+        QString name;
+        std::vector<quint64> cells;
+        std::vector<quint8> kinds;
+        QList<QString> strings;
+        QHash<QString, int> pool; // only while loading or setting values
+    };
+    std::vector<Column> columns;
+    int rowCount = 0;
+
+    int internString(Column &c, const QString &s, bool dedup)
+    {
+        if (!dedup) {
+            c.strings.append(s);
+            return int(c.strings.size() - 1);
+        }
+        auto it = c.pool.constFind(s);
+        if (it != c.pool.constEnd())
+            return it.value();
+        const int index = int(c.strings.size());
+        c.strings.append(s);
+        c.pool.insert(s, index);
+        return index;
+    }
+
+    void store(Column &c, size_t row, const QVariant &v, bool sqliteDates, bool dedup = true)
+    {
+        quint8 kind = Null;
+        quint64 slot = 0;
+        if (!v.isNull()) {
+            switch (v.metaType().id()) {
+            case QMetaType::Int:
+            case QMetaType::LongLong:
+            case QMetaType::UInt:
+            case QMetaType::ULongLong:
+            case QMetaType::Short:
+            case QMetaType::UShort:
+            case QMetaType::Char:
+                kind = Int;
+                slot = quint64(v.toLongLong());
+                break;
+            case QMetaType::Bool:
+                kind = Bool;
+                slot = v.toBool() ? 1 : 0;
+                break;
+            case QMetaType::Double:
+            case QMetaType::Float:
+                kind = Double;
+                slot = slotOfDouble(v.toDouble());
+                break;
+            case QMetaType::QDateTime:
+                kind = DateTime;
+                slot = quint64(v.toDateTime().toMSecsSinceEpoch());
+                break;
+            case QMetaType::QDate:
+                kind = Date;
+                slot = quint64(v.toDate().toJulianDay());
+                break;
+            default: {
+                const QString s = v.toString();
+                if (sqliteDates && looksLikeSqliteDateTime(s)) {
+                    const QDateTime dt = QDateTime::fromString(s, QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+                    if (dt.isValid()) {
+                        kind = DateTime;
+                        slot = quint64(dt.toMSecsSinceEpoch());
+                        break;
+                    }
+                }
+                kind = String;
+                slot = quint64(internString(c, s, dedup));
+            }
+            }
+        }
+        c.cells[row] = slot;
+        c.kinds[row] = kind;
+    }
+
+    QVariant load(const Column &c, size_t row) const
+    {
+        const quint64 s = c.cells[row];
+        switch (c.kinds[row]) {
+        case Int:
+            return qint64(s) >= INT_MIN && qint64(s) <= INT_MAX ? QVariant(int(qint64(s))) : QVariant(qint64(s));
+        case Double:
+            return doubleOfSlot(s);
+        case String:
+            return c.strings.at(qsizetype(s));
+        case DateTime:
+            return QDateTime::fromMSecsSinceEpoch(qint64(s));
+        case Date:
+            return QDate::fromJulianDay(qint64(s));
+        case Bool:
+            return s != 0;
+        default:
+            return QVariant();
+        }
+    }
+};
+
+Recordset::Recordset() = default;
+
+Recordset Recordset::fromQuery(QSqlQuery &query, bool sqliteDates)
+{
+    Recordset rs;
+    rs.m_data = QSharedPointer<Data>::create();
+    Data &d = *rs.m_data;
+    const QSqlRecord record = query.record();
+    const int n = record.count();
+    d.columns.resize(size_t(n));
+    for (int i = 0; i < n; ++i)
+        d.columns[size_t(i)].name = record.fieldName(i);
+    size_t capacity = 0;
+    size_t row = 0;
+    while (query.next()) {
+        if (row == capacity) {
+            capacity = std::max<size_t>(64, capacity * 2);
+            for (auto &c : d.columns) {
+                c.cells.resize(capacity);
+                c.kinds.resize(capacity);
+            }
+        }
+        for (int i = 0; i < n; ++i)
+            d.store(d.columns[size_t(i)], row, query.value(i), sqliteDates);
+        ++row;
+    }
+    for (auto &c : d.columns) {
+        c.cells.resize(row);
+        c.cells.shrink_to_fit();
+        c.kinds.resize(row);
+        c.kinds.shrink_to_fit();
+        c.pool.clear();
+        c.pool.squeeze();
+    }
+    d.rowCount = int(row);
+    rs.rebuildView();
+    return rs;
+}
+
+Recordset Recordset::fromRows(const QStringList &fields, const QList<QVariantList> &rows)
+{
+    Recordset rs;
+    rs.m_data = QSharedPointer<Data>::create();
+    Data &d = *rs.m_data;
+    d.columns.resize(size_t(fields.size()));
+    for (qsizetype i = 0; i < fields.size(); ++i) {
+        auto &c = d.columns[size_t(i)];
+        c.name = fields.at(i);
+        c.cells.resize(size_t(rows.size()));
+        c.kinds.resize(size_t(rows.size()));
+    }
+    for (qsizetype r = 0; r < rows.size(); ++r)
+        for (qsizetype i = 0; i < fields.size(); ++i)
+            d.store(d.columns[size_t(i)], size_t(r), rows.at(r).value(i), false);
+    for (auto &c : d.columns)
+        c.pool.clear();
+    d.rowCount = int(rows.size());
+    rs.rebuildView();
+    return rs;
+}
+
+int Recordset::fieldCount() const
+{
+    return m_data ? int(m_data->columns.size()) : 0;
+}
+
+QString Recordset::fieldName(int index) const
+{
+    if (!m_data || index < 0 || index >= fieldCount())
+        return {};
+    return m_data->columns[size_t(index)].name;
+}
+
+QStringList Recordset::fieldNames() const
+{
+    QStringList names;
+    for (int i = 0; i < fieldCount(); ++i)
+        names << fieldName(i);
+    return names;
+}
+
+int Recordset::fieldIndex(QStringView name) const
+{
+    if (!m_data)
+        return -1;
+    const QStringView wanted = name.trimmed();
+    for (size_t i = 0; i < m_data->columns.size(); ++i)
+        if (wanted.compare(m_data->columns[i].name, Qt::CaseInsensitive) == 0)
+            return int(i);
+    return -1;
+}
+
+QVariant Recordset::value(int row, int field) const
+{
+    if (!m_data || row < 0 || row >= RecordCount() || field < 0 || field >= fieldCount())
+        return {};
+    return m_data->load(m_data->columns[size_t(field)], size_t(rowIndex(row)));
+}
+
+QVariant Recordset::value(int row, QStringView field) const
+{
+    return value(row, fieldIndex(field));
+}
+
+void Recordset::setValue(int row, int field, const QVariant &v)
+{
+    if (!m_data || row < 0 || row >= RecordCount() || field < 0 || field >= fieldCount())
+        return;
+    auto &c = m_data->columns[size_t(field)];
+    m_data->store(c, size_t(rowIndex(row)), v, false, false);
+}
+
+void Recordset::setValue(int row, QStringView field, const QVariant &v)
+{
+    setValue(row, fieldIndex(field), v);
+}
+
+bool Recordset::Eof() const
+{
+    return m_pos >= RecordCount();
+}
+
+bool Recordset::Bof() const
+{
+    return m_pos < 0 || RecordCount() == 0;
+}
+
+void Recordset::MoveNext()
+{
+    if (m_pos < RecordCount())
+        ++m_pos;
+}
+
+void Recordset::MovePrevious()
+{
+    if (m_pos >= 0)
+        --m_pos;
+}
+
+void Recordset::Move(int offset)
+{
+    m_pos = std::clamp(m_pos + offset, -1, RecordCount());
+}
+
+void Recordset::setPosition(int row)
+{
+    m_pos = std::clamp(row, -1, RecordCount());
+}
+
+QVariant Recordset::Fields(QStringView name) const
+{
+    return value(m_pos, name);
+}
+
+QVariant Recordset::Fields(int index) const
+{
+    return value(m_pos, index);
+}
+
+QString Recordset::text(QStringView name) const
+{
+    const QVariant v = Fields(name);
+    if (v.metaType().id() == QMetaType::QDateTime)
+        return v.toDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    return v.toString();
+}
+
+double Recordset::number(QStringView name) const
+{
+    return toNumber(Fields(name));
+}
+
+int Recordset::integer(QStringView name) const
+{
+    return int(std::llround(toNumber(Fields(name))));
+}
+
+QDateTime Recordset::dateTime(QStringView name) const
+{
+    return toDateTime(Fields(name));
+}
+
+QDateTime Recordset::toDateTime(const QVariant &value)
+{
+    switch (value.metaType().id()) {
+    case QMetaType::QDateTime:
+        return value.toDateTime();
+    case QMetaType::QDate:
+        return value.toDate().startOfDay();
+    default:
+        break;
+    }
+    const QString s = value.toString().trimmed();
+    if (s.isEmpty())
+        return {};
+    for (const char *format : {"yyyy-MM-dd HH:mm:ss", "yyyy-MM-dd HH:mm:ss.zzz", "yyyy-MM-ddTHH:mm:ss", "yyyy-MM-dd",
+                               "yyyy/MM/dd", "yyyy/M/d", "yyyy-M-d", "yyyyMMdd"}) {
+        const QDateTime dt = QDateTime::fromString(s, QString::fromLatin1(format));
+        if (dt.isValid())
+            return dt;
+    }
+    return {};
+}
+
+double Recordset::toNumber(const QVariant &value)
+{
+    if (value.isNull())
+        return 0;
+    bool ok = false;
+    const double d = value.toDouble(&ok);
+    return ok ? d : 0;
+}
+
+Recordset Recordset::Clone() const
+{
+    Recordset copy;
+    copy.m_data = m_data;
+    copy.m_sortText = m_sortText;
+    copy.m_sortKeys = m_sortKeys;
+    copy.rebuildView();
+    return copy;
+}
+
+// ---------------------------------------------------------------------------
+// Filter
+
+namespace {
+
+struct Token
+{
+    enum Type { Ident, Str, Num, Op, LParen, RParen, And, Or, Not, Like, Is, NullKw, End } type = End;
+    QString text;
+};
+
+bool tokenize(const QString &s, QList<Token> &out, QString *error)
+{
+    int i = 0;
+    const int n = int(s.size());
+    while (i < n) {
+        const QChar c = s.at(i);
+        if (c.isSpace()) {
+            ++i;
+        } else if (c == QLatin1Char('(')) {
+            out.append(Token{Token::LParen, QStringLiteral("(")});
+            ++i;
+        } else if (c == QLatin1Char(')')) {
+            out.append(Token{Token::RParen, QStringLiteral(")")});
+            ++i;
+        } else if (c == QLatin1Char('\'') || c == QLatin1Char('#')) {
+            const QChar quote = c;
+            QString text;
+            ++i;
+            bool closed = false;
+            while (i < n) {
+                if (s.at(i) == quote) {
+                    if (quote == QLatin1Char('\'') && i + 1 < n && s.at(i + 1) == quote) {
+                        text += quote;
+                        i += 2;
+                        continue;
+                    }
+                    closed = true;
+                    ++i;
+                    break;
+                }
+                text += s.at(i++);
+            }
+            if (!closed) {
+                if (error)
+                    *error = QStringLiteral("unterminated text in filter");
+                return false;
+            }
+            out.append(Token{Token::Str, text});
+        } else if (c == QLatin1Char('<') || c == QLatin1Char('>') || c == QLatin1Char('=')) {
+            QString op(c);
+            if (i + 1 < n &&
+                (s.at(i + 1) == QLatin1Char('=') || (c == QLatin1Char('<') && s.at(i + 1) == QLatin1Char('>'))))
+                op += s.at(++i);
+            ++i;
+            out.append(Token{Token::Op, op});
+        } else if (c.isDigit() || c == QLatin1Char('-') || c == QLatin1Char('.')) {
+            int j = i + 1;
+            while (j < n && (s.at(j).isDigit() || s.at(j) == QLatin1Char('.') || s.at(j) == QLatin1Char('e') ||
+                             s.at(j) == QLatin1Char('E')))
+                ++j;
+            out.append(Token{Token::Num, s.mid(i, j - i)});
+            i = j;
+        } else if (c == QLatin1Char('[')) {
+            const int j = int(s.indexOf(QLatin1Char(']'), i));
+            if (j < 0) {
+                if (error)
+                    *error = QStringLiteral("unterminated field name in filter");
+                return false;
+            }
+            out.append(Token{Token::Ident, s.mid(i + 1, j - i - 1)});
+            i = j + 1;
+        } else if (c.isLetter() || c == QLatin1Char('_')) {
+            int j = i + 1;
+            while (j < n && (s.at(j).isLetterOrNumber() || s.at(j) == QLatin1Char('_') || s.at(j) == QLatin1Char('.')))
+                ++j;
+            const QString word = s.mid(i, j - i);
+            const QString upper = word.toUpper();
+            if (upper == QLatin1String("AND"))
+                out.append(Token{Token::And, word});
+            else if (upper == QLatin1String("OR"))
+                out.append(Token{Token::Or, word});
+            else if (upper == QLatin1String("NOT"))
+                out.append(Token{Token::Not, word});
+            else if (upper == QLatin1String("LIKE"))
+                out.append(Token{Token::Like, word});
+            else if (upper == QLatin1String("IS"))
+                out.append(Token{Token::Is, word});
+            else if (upper == QLatin1String("NULL"))
+                out.append(Token{Token::NullKw, word});
+            else
+                out.append(Token{Token::Ident, word});
+            i = j;
+        } else {
+            if (error)
+                *error = QStringLiteral("unexpected character '%1' in filter").arg(c);
+            return false;
+        }
+    }
+    out.append(Token{Token::End, {}});
+    return true;
+}
+
+bool likeMatch(QStringView text, QStringView pattern)
+{
+    // % and * match any run, _ one character; case-insensitive
+    size_t t = 0, p = 0, star = size_t(-1), mark = 0;
+    while (t < size_t(text.size())) {
+        if (p < size_t(pattern.size()) &&
+            (pattern[p] == QLatin1Char('_') || (pattern[p] != QLatin1Char('%') && pattern[p] != QLatin1Char('*') &&
+                                                pattern[p].toCaseFolded() == text[t].toCaseFolded()))) {
+            ++t;
+            ++p;
+        } else if (p < size_t(pattern.size()) && (pattern[p] == QLatin1Char('%') || pattern[p] == QLatin1Char('*'))) {
+            star = p++;
+            mark = t;
+        } else if (star != size_t(-1)) {
+            p = star + 1;
+            t = ++mark;
+        } else {
+            return false;
+        }
+    }
+    while (p < size_t(pattern.size()) && (pattern[p] == QLatin1Char('%') || pattern[p] == QLatin1Char('*')))
+        ++p;
+    return p == size_t(pattern.size());
+}
+
+bool isNumeric(const QVariant &v)
+{
+    switch (v.metaType().id()) {
+    case QMetaType::Int:
+    case QMetaType::LongLong:
+    case QMetaType::Double:
+    case QMetaType::Bool:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// -1, 0, 1; both values non-null
+int compareValues(const QVariant &a, const QVariant &b)
+{
+    if (isNumeric(a) && isNumeric(b)) {
+        const double x = a.toDouble(), y = b.toDouble();
+        return x < y ? -1 : (x > y ? 1 : 0);
+    }
+    const bool aDate = a.metaType().id() == QMetaType::QDateTime || a.metaType().id() == QMetaType::QDate;
+    const bool bDate = b.metaType().id() == QMetaType::QDateTime || b.metaType().id() == QMetaType::QDate;
+    if (aDate || bDate) {
+        const QDateTime x = Recordset::toDateTime(a), y = Recordset::toDateTime(b);
+        if (x.isValid() && y.isValid())
+            return x < y ? -1 : (x > y ? 1 : 0);
+    }
+    if (isNumeric(a) || isNumeric(b)) {
+        bool okA = false, okB = false;
+        const double x = a.toString().trimmed().toDouble(&okA), y = b.toString().trimmed().toDouble(&okB);
+        if (okA && okB)
+            return x < y ? -1 : (x > y ? 1 : 0);
+    }
+    const int c = QString::compare(a.toString(), b.toString(), Qt::CaseInsensitive);
+    return c < 0 ? -1 : (c > 0 ? 1 : 0);
+}
+
+using Predicate = std::function<bool(const Recordset &, int)>;
+
+class FilterParser
+{
+public:
+    FilterParser(const Recordset &rs, QList<Token> tokens)
+        : m_rs(rs)
+        , m_tokens(std::move(tokens))
+    {}
+
+    Predicate parse(QString *error)
+    {
+        Predicate p = orExpr();
+        if (m_error.isEmpty() && peek().type != Token::End)
+            m_error = QStringLiteral("unexpected '%1' in filter").arg(peek().text);
+        if (!m_error.isEmpty()) {
+            if (error)
+                *error = m_error;
+            return {};
+        }
+        return p;
+    }
+
+private:
+    const Token &peek() const { return m_tokens.at(std::min<qsizetype>(m_pos, m_tokens.size() - 1)); }
+    Token take() { return m_tokens.at(std::min<qsizetype>(m_pos++, m_tokens.size() - 1)); }
+
+    Predicate orExpr()
+    {
+        Predicate left = andExpr();
+        while (m_error.isEmpty() && peek().type == Token::Or) {
+            take();
+            Predicate right = andExpr();
+            left = [left, right](const Recordset &rs, int row) { return left(rs, row) || right(rs, row); };
+        }
+        return left;
+    }
+
+    Predicate andExpr()
+    {
+        Predicate left = factor();
+        while (m_error.isEmpty() && peek().type == Token::And) {
+            take();
+            Predicate right = factor();
+            left = [left, right](const Recordset &rs, int row) { return left(rs, row) && right(rs, row); };
+        }
+        return left;
+    }
+
+    Predicate factor()
+    {
+        if (peek().type == Token::Not) {
+            take();
+            Predicate inner = factor();
+            return [inner](const Recordset &rs, int row) { return !inner(rs, row); };
+        }
+        if (peek().type == Token::LParen) {
+            take();
+            Predicate inner = orExpr();
+            if (take().type != Token::RParen)
+                m_error = QStringLiteral("missing ')' in filter");
+            return inner;
+        }
+        const Token field = take();
+        if (field.type != Token::Ident) {
+            m_error = QStringLiteral("field name expected in filter, found '%1'").arg(field.text);
+            return {};
+        }
+        const int index = m_rs.fieldIndex(field.text);
+        if (index < 0) {
+            m_error = QStringLiteral("unknown field '%1' in filter").arg(field.text);
+            return {};
+        }
+        if (peek().type == Token::Is) {
+            take();
+            bool negate = false;
+            if (peek().type == Token::Not) {
+                take();
+                negate = true;
+            }
+            if (take().type != Token::NullKw) {
+                m_error = QStringLiteral("NULL expected after IS in filter");
+                return {};
+            }
+            return [index, negate](const Recordset &rs, int row) { return rs.value(row, index).isNull() != negate; };
+        }
+        bool negatedLike = false;
+        if (peek().type == Token::Not) {
+            take();
+            negatedLike = true;
+        }
+        const Token op = take();
+        if (op.type == Token::Like) {
+            const Token pattern = take();
+            if (pattern.type != Token::Str && pattern.type != Token::Num) {
+                m_error = QStringLiteral("pattern expected after LIKE in filter");
+                return {};
+            }
+            const QString text = pattern.text;
+            return [index, text, negatedLike](const Recordset &rs, int row) {
+                const QVariant v = rs.value(row, index);
+                if (v.isNull())
+                    return false;
+                return likeMatch(v.toString(), text) != negatedLike;
+            };
+        }
+        if (op.type != Token::Op || negatedLike) {
+            m_error = QStringLiteral("comparison expected in filter, found '%1'").arg(op.text);
+            return {};
+        }
+        const Token literal = take();
+        QVariant value;
+        if (literal.type == Token::Num) {
+            bool ok = false;
+            value = literal.text.toDouble(&ok);
+            if (!ok) {
+                m_error = QStringLiteral("invalid number '%1' in filter").arg(literal.text);
+                return {};
+            }
+        } else if (literal.type == Token::Str) {
+            value = literal.text;
+        } else if (literal.type == Token::NullKw) {
+            value = QVariant();
+        } else {
+            m_error = QStringLiteral("value expected in filter, found '%1'").arg(literal.text);
+            return {};
+        }
+        const QString o = op.text;
+        return [index, value, o](const Recordset &rs, int row) {
+            const QVariant v = rs.value(row, index);
+            if (value.isNull() || v.isNull()) {
+                const bool bothNull = value.isNull() && v.isNull();
+                if (o == QLatin1String("="))
+                    return bothNull;
+                if (o == QLatin1String("<>"))
+                    return value.isNull() ? !v.isNull() : true;
+                return false;
+            }
+            const int c = compareValues(v, value);
+            if (o == QLatin1String("="))
+                return c == 0;
+            if (o == QLatin1String("<>"))
+                return c != 0;
+            if (o == QLatin1String("<"))
+                return c < 0;
+            if (o == QLatin1String(">"))
+                return c > 0;
+            if (o == QLatin1String("<="))
+                return c <= 0;
+            return c >= 0;
+        };
+    }
+
+    const Recordset &m_rs;
+    QList<Token> m_tokens;
+    qsizetype m_pos = 0;
+    QString m_error;
+};
+
+} // namespace
+
+bool Recordset::setFilter(const QString &filter, QString *error)
+{
+    const QString text = filter.trimmed();
+    if (text.isEmpty() || text == QLatin1String("0")) {
+        m_filterText.clear();
+        m_filter = nullptr;
+        rebuildView();
+        return true;
+    }
+    QList<Token> tokens;
+    if (!tokenize(text, tokens, error))
+        return false;
+    Predicate p = FilterParser(*this, tokens).parse(error);
+    if (!p)
+        return false;
+    m_filterText = text;
+    m_filter = p;
+    rebuildView();
+    return true;
+}
+
+bool Recordset::setSort(const QString &sort, QString *error)
+{
+    std::vector<std::pair<int, bool>> keys;
+    const QStringList parts = sort.split(QLatin1Char(','), Qt::SkipEmptyParts);
+    for (const QString &part : parts) {
+        QStringList words = part.simplified().split(QLatin1Char(' '));
+        bool descending = false;
+        if (words.size() == 2) {
+            const QString dir = words.at(1).toUpper();
+            if (dir == QLatin1String("DESC"))
+                descending = true;
+            else if (dir != QLatin1String("ASC")) {
+                if (error)
+                    *error = QStringLiteral("invalid sort direction '%1'").arg(words.at(1));
+                return false;
+            }
+        } else if (words.size() != 1) {
+            if (error)
+                *error = QStringLiteral("invalid sort key '%1'").arg(part.trimmed());
+            return false;
+        }
+        const int index = fieldIndex(words.at(0));
+        if (index < 0) {
+            if (error)
+                *error = QStringLiteral("unknown field '%1' in sort").arg(words.at(0));
+            return false;
+        }
+        keys.emplace_back(index, descending);
+    }
+    m_sortKeys = std::move(keys);
+    m_sortText = sort.trimmed();
+    rebuildView();
+    return true;
+}
+
+void Recordset::rebuildView()
+{
+    m_view.clear();
+    if (!m_data) {
+        m_pos = 0;
+        return;
+    }
+    std::vector<int> all(size_t(m_data->rowCount));
+    for (int i = 0; i < m_data->rowCount; ++i)
+        all[size_t(i)] = i;
+    if (!m_sortKeys.empty()) {
+        const Data &d = *m_data;
+        const auto keys = m_sortKeys;
+        std::stable_sort(all.begin(), all.end(), [&d, &keys](int a, int b) {
+            for (const auto &[field, descending] : keys) {
+                const auto &c = d.columns[size_t(field)];
+                const QVariant x = d.load(c, size_t(a)), y = d.load(c, size_t(b));
+                int r;
+                if (x.isNull() || y.isNull())
+                    r = x.isNull() == y.isNull() ? 0 : (x.isNull() ? -1 : 1);
+                else
+                    r = compareValues(x, y);
+                if (r != 0)
+                    return descending ? r > 0 : r < 0;
+            }
+            return false;
+        });
+    }
+    m_view = std::move(all);
+    if (m_filter) {
+        // the predicate reads through the view, so evaluate against the unfiltered order
+        std::vector<int> kept;
+        kept.reserve(m_view.size());
+        for (size_t i = 0; i < m_view.size(); ++i)
+            if (m_filter(*this, int(i)))
+                kept.push_back(m_view[i]);
+        m_view = std::move(kept);
+    }
+    m_pos = 0;
+}
