@@ -1,0 +1,52 @@
+#include "numbers.h"
+
+#include <cmath>
+
+double roundQuantity(double value, int decimals)
+{
+    if (!std::isfinite(value))
+        return 0;
+    decimals = qBound(0, decimals, 10);
+    // Decimal digits of the value as the original's formatting saw them: fifteen
+    // significant digits, so that binary noise below them does not count.
+    const double magnitude = std::fabs(value);
+    const int integerDigits = magnitude < 1 ? 1 : int(std::floor(std::log10(magnitude))) + 1;
+    const int fractionDigits = qBound(decimals + 1, 15 - integerDigits, 20);
+    const QString digits = QString::number(magnitude, 'f', fractionDigits);
+    const qsizetype point = digits.indexOf(QLatin1Char('.'));
+    QString kept = point < 0 ? digits : digits.left(point + 1 + decimals);
+    const QChar next =
+        point < 0 || point + 1 + decimals >= digits.size() ? QLatin1Char('0') : digits.at(point + 1 + decimals);
+    double result = kept.toDouble();
+    if (next >= QLatin1Char('5'))
+        result += std::pow(10.0, -decimals);
+    // re-read through text so that the result is the double nearest the decimal
+    result = QString::number(result, 'f', decimals).toDouble();
+    return value < 0 ? -result : result;
+}
+
+double leadingNumber(const QString &text)
+{
+    const QString s = text.trimmed();
+    qsizetype i = 0;
+    if (i < s.size() && (s.at(i) == QLatin1Char('-') || s.at(i) == QLatin1Char('+')))
+        ++i;
+    const qsizetype digitsStart = i;
+    bool point = false;
+    while (i < s.size() && (s.at(i).isDigit() || (!point && s.at(i) == QLatin1Char('.')))) {
+        if (s.at(i) == QLatin1Char('.'))
+            point = true;
+        ++i;
+    }
+    if (i == digitsStart)
+        return 0;
+    bool ok = false;
+    const double value = s.left(i).toDouble(&ok);
+    return ok && std::isfinite(value) ? value : 0;
+}
+
+QString quantityText(double value, int decimals)
+{
+    const double rounded = roundQuantity(value, decimals);
+    return QString::number(rounded == 0 ? 0.0 : rounded, 'f', qBound(0, decimals, 10));
+}
