@@ -79,6 +79,8 @@ public:
     virtual ~SettingsStore() = default;
     virtual QVariant value(const QString &section, const QString &key, const QVariant &defaultValue = {}) = 0;
     virtual void setValue(const QString &section, const QString &key, const QVariant &value) = 0;
+    // Points the store at a file: a bare name is placed in the user's settings folder.
+    virtual void setFileName(const QString &fileName) { Q_UNUSED(fileName); }
 };
 
 // A host system value by category and key (t_SystemProfile).

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QVariantMap>
 
+#include <functional>
+
 class AppConnection;
 
 // The one class through which the host drives the count module: it hands over the
@@ -25,4 +27,13 @@ public:
     void CheckDataCheck(int operatorId);
     void DisChkStockProc(const QVariantMap &context);
     void TestImport(const QString &path);
+
+    // The import subsystem registers the entry TestImport hands the path to (the
+    // host layer cannot depend on it).
+    using ImportEntry = std::function<void(const QString &path)>;
+    static void setImportEntry(ImportEntry entry);
+
+private:
+    // ShowFilterBeforeCheck is read when a connection is there to read it from.
+    bool m_filterFlagPending = false;
 };

@@ -8,9 +8,9 @@
 
 // A handle for LogEnd, 0 when nothing is logged. The logger is looked up once;
 // one that says it is disabled is dropped for the rest of the process.
-int LogStart(const QString &name);
+int LogStart(const QString &name) noexcept;
 // flag 0: normal end; 1: the operation was abandoned early.
-void LogEnd(int handle, int flag = 0);
+void LogEnd(int handle, int flag = 0) noexcept;
 // Forgets the logger so that the next LogStart looks it up again (tests).
 void ResetLogging();
 

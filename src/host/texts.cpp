@@ -1,10 +1,31 @@
 #include "texts.h"
 
+#include "loginprops.h"
 #include "sharedstate.h"
+
+#include <memory>
 
 namespace {
 const QString compositeSeparator = QStringLiteral("^|^");
 const QString literalMark = QStringLiteral("~$~");
+
+// The text loader, told the user language whenever the loader or the language of
+// the login changed since it was last told.
+ResLoader *languageLoader()
+{
+    static std::weak_ptr<ResLoader> told;
+    static QString toldLanguage;
+    const std::shared_ptr<ResLoader> &loader = shared().components.resLoader;
+    if (!loader)
+        return nullptr;
+    const QString language = UserLanguage();
+    if (told.lock() != loader || language != toldLanguage) {
+        loader->setLanguageID(language);
+        told = loader;
+        toldLanguage = language;
+    }
+    return loader.get();
+}
 } // namespace
 
 QString LoadText(const QString &text)
@@ -18,7 +39,7 @@ QString LoadText(const QString &text)
     }
     if (text.trimmed().isEmpty())
         return text;
-    ResLoader *loader = shared().components.resLoader.get();
+    ResLoader *loader = languageLoader();
     if (!loader)
         return text;
     const QString translated = loader->LoadString(text);
