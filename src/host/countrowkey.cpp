@@ -8,6 +8,9 @@ SqlFragment CountRowKey::whereClause(const QString &alias) const
                            " AND %1FBatchNo = ? AND %1FMtoNo = ? AND COALESCE(%1FKFDate, '') = ?"
                            " AND %1FKFPeriod = ? AND %1FStockID = ? AND %1FStockPlaceID = ? ")
                 .arg(a);
-    f.binds = {processId, itemId, auxPropId, unitId, batchNo, mtoNo, kfDate, kfPeriod, stockId, stockPlaceId};
+    // the text columns are never NULL: a key left empty means '' (a NULL bind would match nothing)
+    auto text = [](const QString &s) { return s.isNull() ? QString(QLatin1String("")) : s; };
+    f.binds = {processId, itemId, auxPropId, unitId, text(batchNo), text(mtoNo), text(kfDate), kfPeriod, stockId,
+               stockPlaceId};
     return f;
 }

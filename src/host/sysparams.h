@@ -22,9 +22,9 @@ QHash<QString, QString> GetSystemProfile(const QString &category, const QStringL
 QString SystemValue(const QString &category, const QString &key, const QString &fallback = {});
 
 // Reads "UseShortNumber": true (full numbers) unless it is 1; false without a row.
-// Throws database errors.
+// The answer is also kept in shared().useFullNumber. Throws database errors.
 bool GetConnection();
-// "EnableMtoPlanMode" as an integer, 0 when absent.
+// "EnableMtoPlanMode" as an integer, 0 when absent or unreadable.
 int ReadEnableMtoPlanMode();
 // "ShowFilterBeforeCheck": a number other than 0 is true; false without a row.
 bool ReadShowFilterBeforeCheck();
@@ -38,7 +38,10 @@ bool IsAfterPeriodStart();     // server day on or after the first period date
 bool CheckDate();              // server day on or after the second period date
 QDate GetStartDate();          // start date of the start period; invalid when unknown
 
+// "AlertSameCheckStockRecord" is "1"; false (and a false result) on a database error.
 bool GetAlertSameRecord(bool *flag);
+// Updates the parameter, or adds its row when the database has none. On failure
+// nothing changes and the connection's lastError() says why.
 void SetAlertSameRecord(bool flag);
 bool GetComplexQtyFlag();
 
