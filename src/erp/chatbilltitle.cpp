@@ -1,0 +1,7 @@
+#include "seeds.h"
+
+namespace erp {
+
+void seedColumnDefinitions(AppConnection &) {}
+
+} // namespace erp

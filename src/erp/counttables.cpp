@@ -1,0 +1,134 @@
+#include "schemaddl.h"
+
+// The count tables: processes, count rows and the snapshot work table, plus the
+// rules table of row-level access.
+
+namespace {
+
+// FStatus 0 = open; FBackupType 1 = current stock, 2 = as at a cut-off date.
+const char *const kProcess = R"(
+CREATE TABLE IF NOT EXISTS ICStockCheckProcess (
+    FID INTEGER NOT NULL PRIMARY KEY,
+    FProcessID {T:50} NOT NULL,
+    FDate {D} NULL,
+    FOperatorID INTEGER NOT NULL DEFAULT 0,
+    FPrintSettings {T:255} NOT NULL DEFAULT '',
+    FStatus SMALLINT NOT NULL DEFAULT 0,
+    FRemark {T:255} NOT NULL DEFAULT '',
+    FBackupType INTEGER NULL,
+    FMaxBillInterID INTEGER NULL,
+    FMaxMTOChangeID INTEGER NULL,
+    FStockFlag {T:255} NULL
+))";
+
+// One row per stock position of a process. A row is identified by FInterID,
+// FItemID, FAuxPropID, FUnitID, FBatchNo, FMtoNo, FKFDate, FKFPeriod, FStockID and
+// FStockPlaceID; the same identity may occur twice when a position is held in both
+// ledgers, so it is not a unique key. FKFDate is "yyyy-MM-dd" or '' (never NULL):
+// '' rather than the 0 of the original layout, so that "no date" compares equal
+// everywhere. Quantities without a default stay NULL when a writer leaves them
+// out, as the sheet's "counted rows" view relies on.
+const char *const kBackup = R"(
+CREATE TABLE IF NOT EXISTS ICInvBackup (
+    FInterID INTEGER NOT NULL,
+    FBrNo {T:10} NOT NULL DEFAULT '0',
+    FItemID INTEGER NOT NULL,
+    FAuxPropID INTEGER NOT NULL DEFAULT 0,
+    FUnitID INTEGER NOT NULL,
+    FBatchNo {T:200} NOT NULL DEFAULT '',
+    FMtoNo {T:300} NOT NULL DEFAULT '',
+    FStockID INTEGER NOT NULL,
+    FStockPlaceID INTEGER NOT NULL DEFAULT 0,
+    FKFDate {T:20} NOT NULL DEFAULT '',
+    FKFPeriod INTEGER NOT NULL DEFAULT 0,
+    FQty {Q} NULL,
+    FAuxQty {Q} NULL,
+    FQtyAct {Q} NULL,
+    FAuxQtyAct {Q} NULL,
+    FCheckQty {Q} NULL,
+    FAuxCheckQty {Q} NULL,
+    FComplexQty {T:300} NULL,
+    FAdj SMALLINT NOT NULL DEFAULT 0,
+    FAdjQty {Q} NOT NULL DEFAULT 0,
+    FSelect SMALLINT NOT NULL DEFAULT 0,
+    FMinus {Q} NULL,
+    FNote {T:255} NULL,
+    FDateBackup {D} NULL,
+    FMaxBillInterID INTEGER NULL,
+    FSecUnitID INTEGER NOT NULL DEFAULT 0,
+    FSecQty {Q} NOT NULL DEFAULT 0,
+    FSecQtyAct {Q} NOT NULL DEFAULT 0,
+    FSecCheckQty {Q} NOT NULL DEFAULT 0,
+    FSecAdjQty {Q} NOT NULL DEFAULT 0,
+    FSecMinus {Q} NOT NULL DEFAULT 0,
+    FChecker INTEGER NULL,
+    FBal {Q} NULL,
+    FBillInterID INTEGER NULL,
+    FReCheckQty {Q} NULL,
+    FReCheckFlag INTEGER NULL DEFAULT 0
+))";
+
+// Signed partial quantities per stock position of a cut-off snapshot; emptied
+// before and after every snapshot. (FQytLock is spelt as the host spells it.)
+const char *const kBackupTemp = R"(
+CREATE TABLE IF NOT EXISTS ICInvBackupTemp (
+    FBrNo {T:10} NULL DEFAULT '0',
+    FItemID INTEGER NOT NULL,
+    FStockID INTEGER NOT NULL,
+    FBatchNo {T:200} NULL DEFAULT '',
+    FMtoNo {T:300} NULL DEFAULT '',
+    FStockPlaceID INTEGER NULL DEFAULT 0,
+    FKFDate {T:20} NULL DEFAULT '',
+    FKFPeriod INTEGER NULL DEFAULT 0,
+    FQty {Q} NULL,
+    FQytLock {Q} NULL,
+    FQtyAct {Q} NULL,
+    FCheckQty {Q} NULL,
+    FSelect SMALLINT NULL DEFAULT 0,
+    FAdj SMALLINT NULL DEFAULT 0,
+    FDateBackup {D} NULL,
+    FMaxBillInterID INTEGER NULL,
+    FAuxQty {Q} NULL,
+    FAuxQtyAct {Q} NULL,
+    FAuxCheckQty {Q} NULL,
+    FInterID INTEGER NULL,
+    FSecQty {Q} NULL,
+    FAdjQty {Q} NULL,
+    FAuxPropID INTEGER NULL DEFAULT 0
+))";
+
+// Row-level access rules: a user with rows for a table sees only those ids of it;
+// a user without any row is not restricted.
+const char *const kUserDataAccess = R"(
+CREATE TABLE IF NOT EXISTS t_UserDataAccess (
+    FUserID INTEGER NOT NULL,
+    FTableName {T:50} NOT NULL,
+    FItemID INTEGER NOT NULL
+))";
+
+const char *const kCountIndexes[] = {
+    "CREATE INDEX IF NOT EXISTS ix_ICStockCheckProcess_number ON ICStockCheckProcess (FProcessID)",
+    // the listing order of a process, and the leading columns of a row's identity
+    "CREATE INDEX IF NOT EXISTS ix_ICInvBackup_row ON ICInvBackup "
+    "(FInterID, FStockID, FStockPlaceID, FItemID, FBatchNo, FMtoNo, FAuxPropID)",
+    "CREATE INDEX IF NOT EXISTS ix_ICInvBackup_stock ON ICInvBackup (FStockID)",
+    "CREATE INDEX IF NOT EXISTS ix_ICInvBackup_item ON ICInvBackup (FItemID)",
+    "CREATE INDEX IF NOT EXISTS ix_ICInvBackupTemp_item ON ICInvBackupTemp (FItemID)",
+    "CREATE INDEX IF NOT EXISTS ix_t_UserDataAccess_user ON t_UserDataAccess (FUserID, FTableName)",
+};
+
+} // namespace
+
+namespace erp::ddl {
+
+QStringList countTables()
+{
+    QStringList out;
+    for (const char *s : {kProcess, kBackup, kBackupTemp, kUserDataAccess})
+        out << QString::fromUtf8(s);
+    for (const char *s : kCountIndexes)
+        out << QString::fromLatin1(s);
+    return out;
+}
+
+} // namespace erp::ddl
