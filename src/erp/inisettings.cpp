@@ -51,7 +51,6 @@ void IniSettings::open(const QString &path)
     if (m_settings)
         m_settings->sync();
     m_path = path;
-    QDir().mkpath(QFileInfo(path).absolutePath());
     m_settings = std::make_unique<QSettings>(path, QSettings::IniFormat);
     if (m_settings->status() != QSettings::FormatError)
         return;
@@ -71,6 +70,8 @@ QVariant IniSettings::value(const QString &section, const QString &key, const QV
 
 void IniSettings::setValue(const QString &section, const QString &key, const QVariant &value)
 {
+    // the folder is made on the first write only: reading leaves no trace
+    QDir().mkpath(QFileInfo(m_path).absolutePath());
     m_settings->setValue(section + QLatin1Char('/') + key, value);
     m_settings->sync();
 }

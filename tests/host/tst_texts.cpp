@@ -4,6 +4,9 @@
 #include "host/texts.h"
 #include "testmain.h"
 
+#include <QFile>
+#include <QLibraryInfo>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -170,6 +173,45 @@ private slots:
         qunsetenv("STOCKCHECK_QM_DIR");
         QCOMPARE(erp::QtResLoader::catalogFile(QStringLiteral("cht")), QStringLiteral("stockcheck_zh_TW.qm"));
         QCOMPARE(erp::QtResLoader::catalogFile(QStringLiteral("chs")), QString());
+    }
+
+    void catalogOfTheLoginLanguageIsUsed_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("shown");
+        QTest::addRow("English") << "EN"
+                                 << "Stock";
+        QTest::addRow("English, lower case") << "en"
+                                             << "Stock";
+        QTest::addRow("Simplified Chinese") << "chs"
+                                            << "仓库";
+        QTest::addRow("untranslated language") << "CHT"
+                                               << "仓库";
+    }
+    void catalogOfTheLoginLanguageIsUsed()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, shown);
+        const QString lrelease = QLibraryInfo::path(QLibraryInfo::BinariesPath) + QStringLiteral("/lrelease");
+        if (!QFile::exists(lrelease))
+            QSKIP("lrelease is not installed");
+        QTemporaryDir dir;
+        QFile ts(dir.filePath(QStringLiteral("stockcheck_en.ts")));
+        QVERIFY(ts.open(QIODevice::WriteOnly));
+        ts.write(R"(<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS><TS version="2.1" language="en" sourcelanguage="zh_CN"><context><name>StockCheck</name>
+<message><source>仓库</source><translation>Stock</translation></message></context></TS>)");
+        ts.close();
+        QProcess run;
+        run.start(lrelease, {ts.fileName(), QStringLiteral("-qm"), dir.filePath(QStringLiteral("stockcheck_en.qm"))});
+        QVERIFY(run.waitForFinished() && run.exitCode() == 0);
+
+        qputenv("STOCKCHECK_QM_DIR", dir.path().toUtf8());
+        shared().components.resLoader = std::make_shared<erp::QtResLoader>();
+        ParseProps(QStringLiteral("UserID=1;LANGUAGE=") + language);
+        const QString got = LoadText("仓库");
+        qunsetenv("STOCKCHECK_QM_DIR");
+        QCOMPARE(got, shown);
     }
 };
 
