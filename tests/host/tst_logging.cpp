@@ -89,22 +89,6 @@ private slots:
         QVERIFY(logger->ended.isEmpty());
     }
 
-    void bracketWritesStartAndEndOnTheNormalPathOnly()
-    {
-        auto logger = install();
-        {
-            LogBracket log(QStringLiteral("N5StockCheck.ICBackupInv.BackUpData"));
-            log.end(1);
-            log.end(0); // a second end is not written
-        }
-        {
-            LogBracket abandoned(QStringLiteral("N5StockCheck.frmMain.SaveStockData"));
-        }
-        QCOMPARE(logger->started, QStringList({QStringLiteral("N5StockCheck.ICBackupInv.BackUpData"),
-                                               QStringLiteral("N5StockCheck.frmMain.SaveStockData")}));
-        QCOMPARE(logger->ended, (QList<QPair<int, int>>{{101, 1}}));
-    }
-
     void failingLoggerLeavesThePendingErrorIntact()
     {
         auto logger = install();

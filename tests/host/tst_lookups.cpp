@@ -42,7 +42,6 @@ private slots:
         QTest::addColumn<int>("preferred");
         QTest::addColumn<QList<int>>("expected");
         QTest::addRow("full number") << "1.01" << true << 0 << QList<int>{1};
-        QTest::addRow("full number ignores short") << "101" << true << 0 << QList<int>{};
         QTest::addRow("shared short number") << "101" << false << 0 << QList<int>{1, 2};
         QTest::addRow("preferred among them") << "101" << false << 2 << QList<int>{2};
         QTest::addRow("preferred not among them") << "101" << false << 7 << QList<int>{1, 2};
@@ -76,21 +75,6 @@ private slots:
         QCOMPARE(got, expected);
         if (!got.isEmpty())
             QVERIFY(rs.hasField(u"FQtyDecimal") && rs.hasField(u"FSecUnitID") && rs.hasField(u"FStoreUnitID"));
-    }
-
-    void unitInfo()
-    {
-        QVERIFY_SQL(conn(), conn().Exec(QStringLiteral("INSERT INTO t_MeasureUnit (FMeasureUnitID, FItemID,"
-                                                       " FUnitGroupID, FName, FCoefficient) VALUES (10, 10, 3, ?, 12)"),
-                                        {QStringLiteral("箱")}));
-        int group = -1;
-        double coefficient = -1;
-        QCOMPARE(GetUnitInfo(10, &group, &coefficient, false), QStringLiteral("箱"));
-        QCOMPARE(coefficient, 12.0);
-        QCOMPARE(group, -1); // only asked for when wanted
-        QCOMPARE(GetUnitInfo(10, &group, &coefficient, true), QStringLiteral("箱"));
-        QCOMPARE(group, 3);
-        QCOMPARE(GetUnitInfo(11, &group, &coefficient, true), QString());
     }
 
     void deleteSnapshotRowRemovesExactlyThatRow()
@@ -152,19 +136,15 @@ private slots:
     {
         QTest::addColumn<int>("itemClass");
         QTest::addColumn<QString>("kind"); // empty: no lookup opens
-        QTest::addRow("customer") << 1 << "ItemLookUp";
         QTest::addRow("item") << 4 << "ItemLookUp";
         QTest::addRow("supplier") << 8 << "ItemLookUp";
         QTest::addRow("class 6") << 6 << "";
         QTest::addRow("unit") << 7 << "UnitLookup";
-        QTest::addRow("class 9") << 9 << "";
         QTest::addRow("currency") << 12 << "CurrencyLookup";
         QTest::addRow("account") << 13 << "AccountLookup";
-        QTest::addRow("first other base data") << 20 << "SubMesLookup";
         QTest::addRow("settlement type") << 130 << "SettTypeLookup";
         QTest::addRow("last other base data") << 999 << "SubMesLookup";
         QTest::addRow("beyond") << 1000 << "";
-        QTest::addRow("none") << 0 << "";
     }
     void dispatchByItemClass()
     {

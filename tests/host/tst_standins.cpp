@@ -57,17 +57,6 @@ private slots:
         QCOMPARE(erp::IniSettings(path).value(QStringLiteral("N5StockCheck"), QStringLiteral("FindForm_X")).toInt(), 3);
     }
 
-    void environmentNamesTheSettingsFile()
-    {
-        const QString path = file("env.ini");
-        qputenv("STOCKCHECK_SETTINGS", path.toUtf8());
-        erp::IniSettings store;
-        store.setFileName(QStringLiteral("StockCheck.ini")); // the environment still wins
-        QCOMPARE(store.path(), path);
-        store.setValue(QStringLiteral("N5StockCheck"), QStringLiteral("k"), 1);
-        QVERIFY(QFile::exists(path));
-    }
-
     void loggerPath_data()
     {
         QTest::addColumn<QString>("env");

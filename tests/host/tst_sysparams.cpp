@@ -48,14 +48,10 @@ private slots:
         QTest::addRow("UseShortNumber 1: short numbers") << "UseShortNumber" << QVariant("1") << 0;
         QTest::addRow("UseShortNumber 0: full numbers") << "UseShortNumber" << QVariant("0") << 1;
         QTest::addRow("UseShortNumber 2: full numbers") << "UseShortNumber" << QVariant("2") << 1;
-        QTest::addRow("UseShortNumber blank-padded 1") << "UseShortNumber" << QVariant(" 1 ") << 0;
         QTest::addRow("UseShortNumber missing") << "UseShortNumber" << none << 0;
         QTest::addRow("ShowFilterBeforeCheck 1") << "ShowFilterBeforeCheck" << QVariant("1") << 1;
-        QTest::addRow("ShowFilterBeforeCheck 0") << "ShowFilterBeforeCheck" << QVariant("0") << 0;
         QTest::addRow("ShowFilterBeforeCheck missing") << "ShowFilterBeforeCheck" << none << 0;
         QTest::addRow("ISComplexQty 1") << "ISComplexQty" << QVariant("1") << 1;
-        QTest::addRow("ISComplexQty missing") << "ISComplexQty" << none << 0;
-        QTest::addRow("EnableMtoPlanMode 1") << "EnableMtoPlanMode" << QVariant("1") << 1;
         QTest::addRow("EnableMtoPlanMode missing") << "EnableMtoPlanMode" << none << 0;
     }
     void parameterReads()
@@ -77,24 +73,6 @@ private slots:
             got = ReadEnableMtoPlanMode();
         }
         QCOMPARE(got, expected);
-    }
-
-    void systemProfileReadsOnlyTheAskedKeysOfTheCategory()
-    {
-        QVERIFY_SQL(conn(), setProfile(conn(), QStringLiteral("CurrentYear"), QStringLiteral("2026")));
-        QVERIFY_SQL(conn(), setProfile(conn(), QStringLiteral("CurrentPeriod"), QStringLiteral("3")));
-        QVERIFY_SQL(conn(),
-                    setProfile(conn(), QStringLiteral("CurrentYear"), QStringLiteral("1999"), QStringLiteral("GL")));
-        const auto values =
-            GetSystemProfile(QStringLiteral("IC"),
-                             {QStringLiteral("CurrentYear"), QStringLiteral("it's"), QStringLiteral("CurrentPeriod")});
-        QCOMPARE(values.size(), 2);
-        QCOMPARE(values.value(QStringLiteral("CurrentYear")), QStringLiteral("2026"));
-        QCOMPARE(values.value(QStringLiteral("CurrentPeriod")), QStringLiteral("3"));
-        QVERIFY(GetSystemProfile(QStringLiteral("IC"), {QStringLiteral("Nothing")}).isEmpty());
-
-        shared().connection = nullptr;
-        QVERIFY_EXCEPTION_THROWN(GetSystemProfile(QStringLiteral("IC"), {QStringLiteral("CurrentYear")}), DbException);
     }
 
     void stockList_data()
