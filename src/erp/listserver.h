@@ -7,9 +7,9 @@ class AppConnection;
 namespace erp {
 
 // Period dates of the accounting calendar, read from t_PeriodDate. The first date
-// is the period's first day (FStartDate), the second its last day (FEndDate): the
-// count module allows documents from the first day on, and treats a server day on
-// or after the last day as a closed period when closing control is on.
+// is the period's first day (FStartDate), the second its last day (FEndDate). So
+// the count sheet outputs gain and loss documents from the period's first day on,
+// and, when period-closing control is on, only from its last day on.
 class PeriodListServer : public ListServer
 {
 public:

@@ -55,4 +55,5 @@ bool GetDataAccessSQL(const QString &propsString, int userId, const QStringList 
                       const QList<DataAccessSetting> &settings, SqlFragment *from, SqlFragment *where,
                       bool useFirstVariant);
 // Stocks the user may see (FName, FItemID, FIsStockMgr), optionally one by number.
+// Without the row-level access component nothing is listed rather than everything.
 Recordset GetStockList(const QString &number = {});
