@@ -5,9 +5,15 @@
 namespace erp {
 
 namespace {
-// Well below the bound-value limits of both engines (SQLite 32766, PostgreSQL 65535).
-constexpr int kMaxValuesPerStatement = 8000;
+// PostgreSQL: large statements save round trips (its limit is 65535 values). SQLite
+// runs in-process, and its driver looks up every bound value's name in a linear
+// list, so a statement of n values costs n squared: small statements are faster.
 constexpr int kMaxRowsPerStatement = 400;
+
+int maxValuesPerStatement(const Dialect &dialect)
+{
+    return dialect.isSQLite() ? 250 : 8000;
+}
 } // namespace
 
 BulkInsert::BulkInsert(AppConnection &connection, const QString &table, const QStringList &columns,
@@ -16,7 +22,8 @@ BulkInsert::BulkInsert(AppConnection &connection, const QString &table, const QS
     , m_head(QStringLiteral("INSERT INTO %1 (%2) VALUES ").arg(table, columns.join(QStringLiteral(", "))))
     , m_suffix(suffix)
     , m_columns(int(columns.size()))
-    , m_chunkRows(std::clamp(kMaxValuesPerStatement / std::max(1, int(columns.size())), 1, kMaxRowsPerStatement))
+    , m_chunkRows(std::clamp(maxValuesPerStatement(connection.dialect()) / std::max(1, int(columns.size())), 1,
+                             kMaxRowsPerStatement))
 {
     QStringList marks;
     for (int i = 0; i < m_columns; ++i)
