@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QDialog>
+#include <QList>
+#include <QStringList>
+
+class QTableWidget;
+
+namespace erp {
+
+// The host's display list: rows in columns, shown modally (error lists of an
+// import, say). Widths come in twips and become pixels; the rows can be copied.
+class ListDialog : public QDialog
+{
+    Q_OBJECT
+public:
+    ListDialog(const QString &caption, const QStringList &titles, const QList<int> &widths,
+               const QList<QStringList> &rows, QWidget *parent = nullptr);
+
+    static int twipsToPixels(int twips) { return twips / 15; }
+
+private:
+    void fill(const QStringList &titles, const QList<int> &widths, const QList<QStringList> &rows);
+    void copyAll() const;
+
+    QTableWidget *m_table = nullptr;
+};
+
+} // namespace erp
