@@ -15,6 +15,7 @@ struct Layout
 {
     std::array<Kind, EntryCol::Count + 1> kinds{};
     std::array<int, EntryCol::Count + 1> columnSlots{};
+    std::array<int, EntryCol::Count + 1> totalIndex{}; // position in totalColumns(), -1 for none
 
     Layout()
     {
@@ -28,6 +29,10 @@ struct Layout
         int numbers = 0, texts = 0;
         for (int c = 1; c <= Count; ++c)
             columnSlots[size_t(c)] = kinds[size_t(c)] == Kind::Text ? texts++ : numbers++;
+        totalIndex.fill(-1);
+        int i = 0;
+        for (int c : EntryGrid::totalColumns())
+            totalIndex[size_t(c)] = i++;
     }
 };
 
@@ -142,6 +147,8 @@ void EntryGrid::resize(int dataRows)
     m_rows.clear();
     m_rows.shrink_to_fit();
     m_rows.resize(size_t(std::max(0, dataRows)) + 2);
+    m_sums.fill(0);
+    m_widestDecimals = 0;
 }
 
 const EntryGrid::Row *EntryGrid::row(int r) const
@@ -156,8 +163,11 @@ EntryGrid::Row *EntryGrid::row(int r)
 
 void EntryGrid::setDecimals(int r, int decimals)
 {
-    if (Row *p = row(r))
+    if (Row *p = row(r)) {
         p->decimals = qint8(qBound(0, decimals, 10));
+        if (isDataRow(r))
+            m_widestDecimals = std::max(m_widestDecimals, int(p->decimals));
+    }
 }
 
 int EntryGrid::decimals(int r) const
@@ -227,7 +237,10 @@ void EntryGrid::setNumber(int r, int col, double value)
     case Kind::Number:
         break;
     }
-    p->numbers[size_t(slot)] = value == 0 ? 0.0 : value; // no "-0"
+    value = value == 0 ? 0.0 : value; // no "-0"
+    const bool wasBlank = (p->blank >> slot) & 1;
+    trackTotal(r, col, wasBlank ? 0.0 : p->numbers[size_t(slot)], value);
+    p->numbers[size_t(slot)] = value;
     p->blank &= ~(1u << slot);
 }
 
@@ -246,10 +259,21 @@ void EntryGrid::setBlank(int r, int col)
     Row *p = row(r);
     if (!p || col < 1 || col > EntryCol::Count)
         return;
-    if (kind(col) == Kind::Text)
+    if (kind(col) == Kind::Text) {
         p->texts[size_t(slotOf(col))].clear();
-    else
-        p->blank |= 1u << slotOf(col);
+        return;
+    }
+    const int slot = slotOf(col);
+    if (!((p->blank >> slot) & 1))
+        trackTotal(r, col, p->numbers[size_t(slot)], 0.0);
+    p->blank |= 1u << slot;
+}
+
+void EntryGrid::trackTotal(int r, int col, double before, double after)
+{
+    const int i = layout().totalIndex[size_t(col)];
+    if (i >= 0 && isDataRow(r))
+        m_sums[size_t(i)] += after - before;
 }
 
 void EntryGrid::setHighlight(int r, Highlight highlight)
@@ -283,15 +307,32 @@ void EntryGrid::clearChangedMarks()
 
 void EntryGrid::recomputeTotals()
 {
-    const int total = totalsRow();
+    // From scratch: also drops what rounding the running sums may have gathered.
     int widest = 0;
     for (int r = 1; r <= dataRows(); ++r)
         widest = std::max(widest, decimals(r));
-    setDecimals(total, widest);
+    m_widestDecimals = widest;
+    size_t i = 0;
     for (int col : totalColumns()) {
         double sum = 0;
         for (int r = 1; r <= dataRows(); ++r)
             sum += number(r, col);
-        setNumber(total, col, sum);
+        m_sums[i++] = sum;
     }
+    refreshTotalsRow();
+}
+
+void EntryGrid::refreshTotalsRow()
+{
+    const int total = totalsRow();
+    setDecimals(total, m_widestDecimals);
+    size_t i = 0;
+    for (int col : totalColumns())
+        setNumber(total, col, m_sums[i++]);
+}
+
+double EntryGrid::runningSum(int col) const
+{
+    const int i = col >= 1 && col <= EntryCol::Count ? layout().totalIndex[size_t(col)] : -1;
+    return i < 0 ? 0.0 : m_sums[size_t(i)];
 }

@@ -111,6 +111,12 @@ public:
 
     // Sums the total columns over all data rows into the totals row.
     void recomputeTotals();
+    // Writes the running sums into the totals row without visiting the rows: every
+    // write to a total column of a data row keeps them up to date, so one edit of a
+    // large sheet costs the same as one of a small sheet.
+    void refreshTotalsRow();
+    // The running sum of a total column (unrounded), 0 for other columns.
+    double runningSum(int col) const;
 
 private:
     struct Row
@@ -125,6 +131,10 @@ private:
     static int slotOf(int col); // index into numbers or texts
     const Row *row(int r) const;
     Row *row(int r);
+    // Keeps the running sums when a cell of a data row goes from `before` to `after`.
+    void trackTotal(int r, int col, double before, double after);
 
-    std::vector<Row> m_rows; // index 0 unused (the heading row), then data rows, then totals
+    std::vector<Row> m_rows;        // index 0 unused (the heading row), then data rows, then totals
+    std::array<double, 9> m_sums{}; // running sums of totalColumns(), in that order
+    int m_widestDecimals = 0;
 };

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "entrygrid.h"
+#include "entrysession.h"
+
+#include <QString>
+
+// The rules of the entry grid, without any widget: what an edited cell recomputes
+// in its row, what leaving and entering a cell do, and what the keys of the grid
+// mean. The window's grid model sets a cell's text and then calls cellChanged();
+// the window carries out the decisions returned by the other functions (open a
+// picker, move the focus to the barcode box, enable a command). The command-line
+// count uses setCell() and applyComplexQty() the same way.
+class EntryRules
+{
+public:
+    // What the window does with a key pressed in a cell of the grid.
+    enum class KeyAction {
+        Pass,              // let the grid handle it
+        Discard,           // swallow it
+        OpenUnitPicker,    // F7 in the unit column
+        OpenComplexEditor, // F8 in the composite-quantity column
+        ReturnToBarcode,   // Enter in the counted column: empty the barcode box and focus it
+    };
+
+    // What the window does when the cursor arrives in a cell or the grid gets the focus.
+    struct Arrival
+    {
+        bool attachComplexEditor = false; // the composite-quantity editor, starting empty
+        bool selectBillEnabled = false;   // "选择单据" works on this row
+    };
+
+    // Recomputes the row after the text of (row, col) was set, marks the row changed,
+    // sets data changed and updates the totals row. Does nothing while loading, and
+    // nothing but setting data changed for a column without rules. True when cells
+    // of the row (and the totals row) changed.
+    static bool cellChanged(EntryGrid &grid, int row, int col, EntrySession &session);
+    // Sets the text of a cell as typing would, then applies its rule.
+    static bool setCell(EntryGrid &grid, int row, int col, const QString &text, EntrySession &session);
+    // The result of the composite-quantity editor: its text into the composite cell
+    // and the base quantity into the base counted cell, with their rules.
+    static bool applyComplexQty(EntryGrid &grid, int row, const QString &text, double baseQty, EntrySession &session);
+
+    // The cursor leaves the session's current cell: a cell left blank gets its
+    // previous text back (and its rule again when one ran on it), and leaving the
+    // composite cell keeps its unit names as the last unit list. True when cells changed.
+    static bool leaveCell(EntryGrid &grid, EntrySession &session);
+    // The cursor arrives in (row, col): it becomes the current cell, its text the
+    // previous text, its row's item the current item. Arriving again in the current
+    // cell keeps the previous text (the barcode search has emptied the cell already).
+    static Arrival enterCell(const EntryGrid &grid, int row, int col, EntrySession &session);
+    // The grid gets the focus with the cursor at (row, col).
+    static Arrival focusIn(const EntryGrid &grid, int row, int col);
+    // A key (Qt::Key) pressed in (row, col).
+    static KeyAction gridKey(EntryGrid &grid, int row, int col, int key, EntrySession &session);
+
+    // "选择单据" is enabled on a data row that holds an item.
+    static bool selectBillEnabled(const EntryGrid &grid, int row);
+    // The unit names of a composite quantity: "3箱5个" gives "箱,个"; a text without
+    // names gives an empty list.
+    static QString unitListOf(const QString &compositeText);
+    // Columns whose change marks the row (and recomputes it).
+    static bool hasRule(int col);
+
+private:
+    static void baseCheckChanged(EntryGrid &grid, int row);
+    static void checkChanged(EntryGrid &grid, int row, EntrySession &session);
+    static void rateChanged(EntryGrid &grid, int row);
+    static void secCheckChanged(EntryGrid &grid, int row);
+    static void adjustmentChanged(EntryGrid &grid, int row);
+    static void writeComplexQty(EntryGrid &grid, int row, EntrySession &session);
+    static bool restoreBlank(EntryGrid &grid, int row, int col, EntrySession &session);
+};
