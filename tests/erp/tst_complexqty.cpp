@@ -1,0 +1,167 @@
+#include "erp/complexqty.h"
+#include "erp/ui/complexqtyeditor.h"
+#include "host/sharedstate.h"
+#include "testdb.h"
+#include "testmain.h"
+
+#include <QApplication>
+#include <QDoubleSpinBox>
+#include <QSignalSpy>
+#include <QTest>
+
+using erp::ComplexQty;
+using erp::MeasureUnit;
+
+namespace {
+
+// 箱 = 120 个, 盒 = 10 个.
+QList<MeasureUnit> boxes()
+{
+    return {{3, QStringLiteral("箱"), 120}, {2, QStringLiteral("盒"), 10}, {1, QStringLiteral("个"), 1}};
+}
+
+} // namespace
+
+// Composite quantities: writing a quantity over an item's units, reading such a
+// text back, the stand-in of the stored procedure, and the editor.
+class TestComplexQty : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TestDb> db;
+
+    bool addUnit(int id, int group, const QString &name, double coefficient, int deleted = 0)
+    {
+        return db->conn().Exec(QStringLiteral("INSERT INTO t_MeasureUnit (FMeasureUnitID, FItemID, FUnitGroupID, FName,"
+                                              " FCoefficient, FDeleted) VALUES (?, ?, ?, ?, ?, ?)"),
+                               {id, id, group, name, coefficient, deleted});
+    }
+    bool addItem(int id, int group, int decimals)
+    {
+        return db->conn().Exec(QStringLiteral("INSERT INTO t_ICItem (FItemID, FNumber, FUnitGroupID, FQtyDecimal)"
+                                              " VALUES (?, ?, ?, ?)"),
+                               {id, QStringLiteral("1.%1").arg(id), group, decimals});
+    }
+
+private slots:
+    void format_data()
+    {
+        QTest::addColumn<QString>("unitList");
+        QTest::addColumn<double>("base");
+        QTest::addColumn<int>("decimals");
+        QTest::addColumn<QString>("text");
+        QTest::addRow("all units") << "" << 125.0 << 0 << "1箱5个";
+        QTest::addRow("whole box") << "" << 120.0 << 0 << "1箱";
+        QTest::addRow("zero") << "" << 0.0 << 0 << "0个";
+        QTest::addRow("negative") << "" << -125.0 << 0 << "-1箱5个";
+        QTest::addRow("listed units only") << "箱,个" << 365.0 << 0 << "3箱5个";
+        QTest::addRow("list order does not matter") << "个,盒" << 125.0 << 0 << "12盒5个";
+        QTest::addRow("decimals in the smallest unit") << "" << 125.5 << 2 << "1箱5.5个";
+        QTest::addRow("rest in the smallest listed unit") << "箱,盒" << 125.0 << 1 << "1箱0.5盒";
+        QTest::addRow("rounding never leaves a full unit") << "" << 119.9999 << 0 << "1箱";
+        QTest::addRow("list of unknown names: all units") << "瓶" << 21.0 << 0 << "2盒1个";
+    }
+    void format()
+    {
+        QFETCH(QString, unitList);
+        QFETCH(double, base);
+        QFETCH(int, decimals);
+        QFETCH(QString, text);
+        const QList<MeasureUnit> units = ComplexQty::chooseUnits(boxes(), unitList);
+        QCOMPARE(ComplexQty::format(units, base, decimals), text);
+        if (!qFuzzyCompare(base, 119.9999)) // and back again
+            QCOMPARE(ComplexQty::parse(units, text).value_or(-1), base);
+    }
+
+    void parse_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("base"); // -1: refused
+        QTest::addRow("two units") << "3箱5个" << 365.0;
+        QTest::addRow("spaces and decimals") << " 1.5 箱 " << 180.0;
+        QTest::addRow("bare number in the smallest unit") << "2盒3" << 23.0;
+        QTest::addRow("negative") << "-1箱5个" << -125.0;
+        QTest::addRow("same unit twice") << "1个1个" << 2.0;
+        QTest::addRow("unknown unit") << "3瓶" << -1.0;
+        QTest::addRow("no number") << "箱" << -1.0;
+        QTest::addRow("empty") << "" << -1.0;
+    }
+    void parse()
+    {
+        QFETCH(QString, text);
+        QFETCH(double, base);
+        QString error;
+        const std::optional<double> got = ComplexQty::parse(boxes(), text, &error);
+        if (base == -1) {
+            QVERIFY(!got);
+            QVERIFY(!error.isEmpty());
+        } else {
+            QCOMPARE(got.value_or(-1), base);
+        }
+    }
+
+    void storedProcedureStandIn()
+    {
+        STOCKCHECK_REQUIRE_ENGINE();
+        db = std::make_unique<TestDb>();
+        OPEN_TEST_DB(*db);
+        QVERIFY_SQL(db->conn(), addUnit(1, 1, QStringLiteral("个"), 1));
+        QVERIFY_SQL(db->conn(), addUnit(2, 1, QStringLiteral("盒"), 10));
+        QVERIFY_SQL(db->conn(), addUnit(3, 1, QStringLiteral("箱"), 120));
+        QVERIFY_SQL(db->conn(), addUnit(4, 1, QStringLiteral("旧箱"), 100, 1)); // deleted
+        QVERIFY_SQL(db->conn(), addUnit(5, 2, QStringLiteral("kg"), 1));
+        QVERIFY_SQL(db->conn(), addItem(1, 1, 0));
+        QVERIFY_SQL(db->conn(), addItem(2, 2, 3));
+        AppConnection &c = db->conn();
+
+        QCOMPARE(ComplexQty::loadGroup(c, 1).size(), 3);
+        QCOMPARE(erp::CalComplexQty(c, 1, QString(), 12.5, QStringLiteral("盒")), QStringLiteral("1箱5个"));
+        QCOMPARE(erp::CalComplexQty(c, 1, QStringLiteral("箱,个"), 3.1, QStringLiteral("箱")),
+                 QStringLiteral("3箱12个"));
+        QCOMPARE(erp::CalComplexQty(c, 2, QStringLiteral("箱"), 1.25, QStringLiteral("KG")), QStringLiteral("1.25kg"));
+        QVERIFY(!erp::CalComplexQty(c, 1, QString(), 1, QStringLiteral("kg"))); // not a unit of the item
+        QVERIFY(!erp::CalComplexQty(c, 99, QString(), 1, QStringLiteral("个")));
+        db.reset();
+    }
+
+    // The editor: keys type a figure per unit, the total follows, Enter accepts.
+    void editorByKeyboard()
+    {
+        erp::ComplexQtyEditor editor(boxes(), 0);
+        QSignalSpy accepted(&editor, &QDialog::accepted);
+        editor.show();
+        QApplication::setActiveWindow(&editor);
+        QVERIFY(QTest::qWaitForWindowActive(&editor));
+        editor.box(0)->setFocus();
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("3"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), editor.box(2));
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("5"));
+        QCOMPARE(editor.totalText(), QStringLiteral("合计：365 个"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(accepted.count(), 1);
+        QCOMPARE(editor.complexText(), QStringLiteral("3箱5个"));
+        QCOMPARE(editor.baseQuantity(), 365.0);
+    }
+
+    void editorEscapeAndStartText()
+    {
+        erp::ComplexQtyEditor editor(boxes(), 1);
+        editor.setText(QStringLiteral("1箱2.5个"));
+        QCOMPARE(editor.box(0)->value(), 1.0);
+        QCOMPARE(editor.box(2)->value(), 2.5);
+        QCOMPARE(editor.baseQuantity(), 122.5);
+        editor.setText(QString());
+        QCOMPARE(editor.complexText(), QStringLiteral("0个"));
+        QSignalSpy rejected(&editor, &QDialog::rejected);
+        editor.show();
+        QApplication::setActiveWindow(&editor);
+        QVERIFY(QTest::qWaitForWindowActive(&editor));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QCOMPARE(rejected.count(), 1);
+    }
+};
+
+STOCKCHECK_TEST(TestComplexQty)
+#include "tst_complexqty.moc"
