@@ -1,5 +1,7 @@
 #include "maindo.h"
 
+#include "sheetquery.h"
+
 #include "host/appconnection.h"
 #include "host/hostui.h"
 #include "host/loginprops.h"
@@ -8,6 +10,8 @@
 #include "host/sysparams.h"
 #include "host/texts.h"
 
+#include <cmath>
+
 namespace {
 
 const QString backupStocksSql = QStringLiteral(
@@ -15,7 +19,23 @@ const QString backupStocksSql = QStringLiteral(
          FROM t_Stock t1 INNER JOIN ICInvBackup t2 ON t1.FItemID = t2.FStockID
         ORDER BY t1.FNumber)");
 
+const QString saveWidthSql = QStringLiteral("UPDATE ICChatBillTitle SET FColWidth = ? WHERE FInterID = ?");
+
 const QString settingsFile = QStringLiteral("StockCheck.ini");
+
+const char *const missingTemplate = "该单据的模版丢失，请更新ICChatBillTitle:SQL";
+
+QString captionColumn()
+{
+    return LocalizedColumn(QStringLiteral("FColCaption"));
+}
+
+// The access fragments of the row query: stocks and items the user may see.
+void rowAccess(const QList<DataAccessSetting> &settings, SqlFragment *from, SqlFragment *where)
+{
+    GetDataAccessSQL(GetPropsString(), GetUserId(), {QStringLiteral("t_Stock"), QStringLiteral("t_ICItem")}, settings,
+                     from, where, true);
+}
 
 } // namespace
 
@@ -29,12 +49,39 @@ MainDo::MainDo()
 
 MainDo::~MainDo() = default;
 
-Recordset MainDo::GetBackupStockList() const
+int MainDo::mode() const
 {
+    return shared().showType;
+}
+
+bool MainDo::GetHeadString(int mode, HeadStrings &lists) const
+{
+    lists = HeadStrings();
     AppConnection *conn = shared().connection;
     if (!conn)
-        return {};
-    return conn->Execute(backupStocksSql);
+        return false;
+    Recordset rs = conn->Execute(sheetquery::headColumns(captionColumn()), {mode});
+    if (!rs.isOpen())
+        return false;
+    if (shared().enableMtoPlanMode == 0)
+        rs.setFilter(QStringLiteral("FColName <> 'FMTONo'"));
+    for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
+        const QString caption = rs.text(u"FColCaption").trimmed();
+        const QString name = caption.isEmpty() ? caption : caption.chopped(1);
+        const QString target = rs.text(u"FColName") + QLatin1Char('|') + rs.text(u"FItemClassID") + QLatin1Char('|') +
+                               rs.text(u"FColType");
+        if (rs.integer(u"FVisForQuest") == 1) {
+            lists.filterString += QLatin1Char('\t') + name;
+            lists.filterColumns.insert(name, target);
+            lists.filterOrder << name;
+        }
+        if (rs.integer(u"FVisForOrder") != 0) {
+            lists.sortString += QLatin1Char('\t') + name;
+            lists.sortColumns.insert(name, target);
+            lists.sortOrder << name;
+        }
+    }
+    return true;
 }
 
 void MainDo::Show(int mode, int option)
@@ -63,4 +110,121 @@ void MainDo::Show(int mode, int option)
 
     s.showType = mode;
     OpenWindow(QStringLiteral("frmMain"), {{ArgShowType, mode}, {ArgModal, mode != 4}});
+}
+
+Recordset MainDo::GetBackupStockList() const
+{
+    AppConnection *conn = shared().connection;
+    if (!conn)
+        return {};
+    return conn->Execute(backupStocksSql);
+}
+
+Recordset MainDo::GetRSHeader() const
+{
+    AppConnection *conn = shared().connection;
+    if (!conn)
+        return {};
+    return conn->Execute(sheetquery::columnDefinitions(captionColumn()), {mode()});
+}
+
+void MainDo::setRows(const Recordset &rows)
+{
+    m_rows = rows;
+    m_layoutFields.clear();
+}
+
+bool MainDo::loadColumnLayout()
+{
+    m_layout.clear();
+    m_layoutFields.clear();
+    Recordset rs = GetRSHeader();
+    if (!rs.isOpen() || rs.isEmpty())
+        return false;
+    const bool shortNumbers = !shared().useFullNumber;
+    for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
+        SheetColumn c;
+        c.field = rs.text(u"FColName");
+        if (shortNumbers && c.field.toUpper() == QLatin1String("FNUMBER"))
+            c.field = QStringLiteral("FShortNumber");
+        c.caption = rs.text(u"FColCaption");
+        c.type = rs.integer(u"FColType");
+        c.width = rs.integer(u"FColWidth");
+        c.visible = rs.integer(u"FVisible") != 0;
+        m_layout << c;
+    }
+    return true;
+}
+
+void MainDo::ResizeColWidth()
+{
+    if (!loadColumnLayout()) {
+        SharedState &s = shared();
+        if (s.ui) {
+            const QString details = s.connection && s.connection->lastError().isError()
+                                        ? s.connection->lastError().detailed()
+                                        : QStringLiteral("FTypeID = %1").arg(mode());
+            s.ui->message(LoadText(missingTemplate) + sheetquery::columnDefinitions(captionColumn()),
+                          HostUi::Icon::Critical, details);
+        }
+        return;
+    }
+    if (!m_ldg)
+        return;
+    m_ldg->setColumnCount(int(m_layout.size()));
+    for (int i = 1; i <= m_ldg->columnCount(); ++i) {
+        const SheetColumn &c = m_layout.at(i - 1);
+        LedgerGrid::Column &g = m_ldg->column(i);
+        g.width = c.width;
+        g.hidden = !c.visible;
+        g.numeric = c.type == 2;
+    }
+}
+
+void MainDo::SaveColWidth()
+{
+    AppConnection *conn = shared().connection;
+    if (!conn || !m_ldg)
+        return;
+    Recordset rs = GetRSHeader();
+    if (!rs.isOpen())
+        return;
+    int col = 1;
+    for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext(), ++col) {
+        if (!m_ldg->hasColumn(col))
+            return;
+        const int width = int(std::lround(double(m_ldg->column(col).width)));
+        if (width == rs.integer(u"FColWidth"))
+            continue;
+        if (!conn->Exec(saveWidthSql, {width, rs.Fields(u"FInterID")}))
+            return;
+    }
+}
+
+Recordset MainDo::GetRsMain(int processId, const SqlFragment &extraCondition, bool includeItemsWithoutStock,
+                            const FilterSettings &filterSettings)
+{
+    setRows(Recordset());
+    AppConnection *conn = shared().connection;
+    if (!conn)
+        return m_rows;
+    sheetquery::RowQuery q;
+    q.mode = mode();
+    q.processId = processId;
+    q.extraCondition = extraCondition;
+    q.showDeleted = m_showDelete;
+    q.includeItemsWithoutStock = includeItemsWithoutStock;
+    q.filter = filterSettings.filter;
+    q.sortBy = filterSettings.sortBy;
+    const auto setting = [](const char *table, const char *as, const char *billAs, const char *billCol) {
+        return DataAccessSetting{QString::fromLatin1(table), QString::fromLatin1(as), QStringLiteral("FItemID"),
+                                 QString::fromLatin1(billAs), QString::fromLatin1(billCol)};
+    };
+    rowAccess({setting("t_Stock", "te", "t1", "FStockID"), setting("t_ICItem", "te2", "t1", "FItemID")}, &q.accessFrom,
+              &q.accessWhere);
+    if (includeItemsWithoutStock)
+        rowAccess({setting("t_ICItem", "te2", "t2", "FItemID")}, &q.itemAccessFrom, &q.itemAccessWhere);
+    m_lastRowQuery = sheetquery::rows(conn->dialect(), q);
+    setRows(conn->Execute(m_lastRowQuery.sql, m_lastRowQuery.binds));
+    return m_rows;
 }
