@@ -180,4 +180,31 @@ inline bool addSample(AppConnection &c)
            addRow(c, r1) && addRow(c, r2) && addRow(c, r3);
 }
 
+// A snapshot of the whole current stock (ICInventory) as process `id`, with
+// counted quantities on two rows of three (short, exact, over), made the way the
+// snapshot engine would: in the stock unit of each item.
+inline bool snapshotStock(AppConnection &c, int id, const QString &name)
+{
+    const Dialect &d = c.dialect();
+    return addProcess(c, id, name, QDateTime::currentDateTime().addSecs(-3600)) &&
+           c.Exec(QStringLiteral("INSERT INTO ICInvBackup (FInterID, FItemID, FStockID, FStockPlaceID, FBatchNo,"
+                                 " FMtoNo, FAuxPropID, FKFDate, FKFPeriod, FUnitID, FQty, FAuxQty, FSecQty, FBal,"
+                                 " FDateBackup, FMaxBillInterID)"
+                                 " SELECT CAST(? AS INTEGER), i.FItemID, i.FStockID, i.FStockPlaceID, i.FBatchNo,"
+                                 " i.FMtoNo, i.FAuxPropID, COALESCE(i.FKFDate, ''), i.FKFPeriod, t.FStoreUnitID,"
+                                 " i.FQty, i.FQty / COALESCE(NULLIF(u.FCoefficient, 0), 1), i.FSecQty, i.FBal, ") +
+                      d.now() +
+                      QStringLiteral(", 0 FROM ICInventory i JOIN t_ICItem t ON t.FItemID = i.FItemID"
+                                     " JOIN t_MeasureUnit u ON u.FItemID = t.FStoreUnitID"),
+                  {id}) &&
+           c.Exec(QStringLiteral("UPDATE ICInvBackup SET FCheckQty = FQty + ((FItemID + FStockID) % 3) - 1"
+                                 " WHERE FInterID = ? AND (FItemID + FStockID + FStockPlaceID) % 3 <> 0"),
+                  {id}) &&
+           c.Exec(QStringLiteral("UPDATE ICInvBackup SET FQtyAct = FCheckQty, FMinus = FCheckQty - FQty,"
+                                 " FAuxCheckQty = FAuxQty * FCheckQty / NULLIF(FQty, 0),"
+                                 " FAuxQtyAct = FAuxQty * FCheckQty / NULLIF(FQty, 0)"
+                                 " WHERE FInterID = ? AND FCheckQty IS NOT NULL"),
+                  {id});
+}
+
 } // namespace sheetfixture

@@ -1,0 +1,108 @@
+#include "entrygridmodel.h"
+
+#include "countsheet.h"
+
+#include <QFont>
+
+QColor EntryGridModel::hostColor(quint32 bgr)
+{
+    return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
+}
+
+EntryGridModel::EntryGridModel(CountSheet *sheet, Part part, QObject *parent)
+    : QAbstractTableModel(parent)
+    , m_sheet(sheet)
+    , m_part(part)
+{
+    connect(sheet, &CountSheet::rowsAboutToReset, this, [this] { beginResetModel(); });
+    connect(sheet, &CountSheet::rowsReset, this, [this] { endResetModel(); });
+    connect(sheet, &CountSheet::cellChanged, this, [this](int row, int) { refreshRow(row); });
+}
+
+int EntryGridModel::rowCount(const QModelIndex &parent) const
+{
+    if (parent.isValid())
+        return 0;
+    return m_part == Part::Totals ? 1 : m_sheet->entryGrid().dataRows();
+}
+
+int EntryGridModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : EntryCol::Count;
+}
+
+int EntryGridModel::gridRow(int row) const
+{
+    return m_part == Part::Totals ? m_sheet->entryGrid().totalsRow() : row + 1;
+}
+
+QVariant EntryGridModel::data(const QModelIndex &index, int role) const
+{
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+        return {};
+    const EntryGrid &grid = m_sheet->entryGrid();
+    const int row = gridRow(index.row());
+    const int col = gridColumn(index.column());
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::EditRole:
+        return grid.text(row, col);
+    case Qt::TextAlignmentRole:
+        return EntryGrid::kind(col) == EntryGrid::Kind::Text ? int(Qt::AlignLeft | Qt::AlignVCenter)
+                                                             : int(Qt::AlignRight | Qt::AlignVCenter);
+    case Qt::BackgroundRole:
+        if (m_part == Part::Totals)
+            return {};
+        if (col == EntryCol::CheckQty && grid.highlight(row) == EntryGrid::Highlight::Found)
+            return hostColor(FoundColor);
+        return hostColor(EntryGrid::isEditable(col) ? OpenColor : LockedColor);
+    case Qt::ForegroundRole:
+        return m_part == Part::Rows ? QVariant(QColor(Qt::black)) : QVariant();
+    case Qt::FontRole:
+        if (m_part == Part::Totals) {
+            QFont bold;
+            bold.setBold(true);
+            return bold;
+        }
+        return {};
+    default:
+        return {};
+    }
+}
+
+bool EntryGridModel::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    if (role != Qt::EditRole || m_part != Part::Rows ||
+        !checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+        return false;
+    return m_sheet->editCell(gridRow(index.row()), gridColumn(index.column()), value.toString());
+}
+
+Qt::ItemFlags EntryGridModel::flags(const QModelIndex &index) const
+{
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    // typing counts arrives with the entry rules: until then every cell is shown only
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+}
+
+QVariant EntryGridModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (role != Qt::DisplayRole)
+        return {};
+    if (orientation == Qt::Horizontal)
+        return EntryGrid::heading(gridColumn(section));
+    return m_part == Part::Rows ? QVariant(section + 1) : QVariant(QString());
+}
+
+// A changed cell can change others of its row (the entry rules) and the totals.
+void EntryGridModel::refreshRow(int row)
+{
+    if (m_part == Part::Totals) {
+        emit dataChanged(index(0, 0), index(0, EntryCol::Count - 1));
+        return;
+    }
+    const int r = row - 1;
+    if (r >= 0 && r < rowCount())
+        emit dataChanged(index(r, 0), index(r, EntryCol::Count - 1));
+}

@@ -1,0 +1,418 @@
+#include "frmmain.h"
+
+#include "frozentable.h"
+#include "quotefilter.h"
+
+#include "host/texts.h"
+#include "sheet/countsheet.h"
+#include "sheet/entrygridmodel.h"
+#include "sheet/ledgermodel.h"
+#include "sheet/sheetcommands.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QEventLoop>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+#include <QShortcut>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTableView>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int TwipsPerInch = 1440;
+
+QStyle::StandardPixmap toolIcon(const QString &tool)
+{
+    static const QHash<QString, QStyle::StandardPixmap> icons = {
+        {QStringLiteral("Save"), QStyle::SP_DialogSaveButton},
+        {QStringLiteral("OutProBill"), QStyle::SP_ArrowUp},
+        {QStringLiteral("OutLossBill"), QStyle::SP_ArrowDown},
+        {QStringLiteral("Print"), QStyle::SP_FileDialogDetailedView},
+        {QStringLiteral("PrintPreview"), QStyle::SP_FileDialogContentsView},
+        {QStringLiteral("Export"), QStyle::SP_ArrowRight},
+        {QStringLiteral("Import"), QStyle::SP_ArrowLeft},
+        {QStringLiteral("Find"), QStyle::SP_FileDialogInfoView},
+        {QStringLiteral("Sort"), QStyle::SP_TitleBarShadeButton},
+        {QStringLiteral("Filter"), QStyle::SP_FileDialogListView},
+        {QStringLiteral("AddItem"), QStyle::SP_FileDialogNewFolder},
+        {QStringLiteral("SubItem"), QStyle::SP_TrashIcon},
+        {QStringLiteral("Delete"), QStyle::SP_DialogDiscardButton},
+        {QStringLiteral("SelectBill"), QStyle::SP_FileDialogStart},
+        {QStringLiteral("Show"), QStyle::SP_DesktopIcon},
+        {QStringLiteral("AllData"), QStyle::SP_DirIcon},
+        {QStringLiteral("CheckedData"), QStyle::SP_DialogApplyButton},
+        {QStringLiteral("Exit"), QStyle::SP_DialogCloseButton}};
+    return icons.value(tool, QStyle::SP_FileIcon);
+}
+
+QString key(const char *name)
+{
+    return QString::fromLatin1(name).toLower();
+}
+
+} // namespace
+
+FrmMain::FrmMain(int mode, QWidget *parent)
+    : QMainWindow(parent)
+    , m_sheet(new CountSheet(mode, this))
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(m_sheet->caption());
+    resize(1100, 680);
+    buildActions();
+    buildMenus();
+    buildToolBar();
+    buildCentral();
+    buildStatusBar();
+    connectSheet();
+    new QuoteFilter(this);
+    auto *help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    help->setContext(Qt::WindowShortcut);
+    connect(help, &QShortcut::activated, m_sheet, &CountSheet::mnuHContents);
+    m_timer1 = new QTimer(this);
+    m_timer1->setObjectName(QStringLiteral("Timer1"));
+    m_timer1->setSingleShot(true);
+    m_timer1->setInterval(CountSheet::TestCloseMs);
+    connect(m_timer1, &QTimer::timeout, this, &QWidget::close);
+
+    m_sheet->open();
+    refreshProcesses();
+    refreshState();
+    refreshStatus();
+    applyColumns();
+}
+
+FrmMain::~FrmMain() = default;
+
+QAction *FrmMain::action(const QString &name) const
+{
+    return m_actions.value(name.toLower());
+}
+
+QAction *FrmMain::makeAction(const SheetCommand &c, bool tool)
+{
+    const int mode = m_sheet->mode();
+    auto *a = new QAction(this);
+    if (tool) {
+        a->setObjectName(QLatin1String(c.tool));
+        a->setText(c.toolCaptionIn(mode));
+        a->setIcon(style()->standardIcon(toolIcon(QLatin1String(c.tool))));
+        a->setVisible(m_sheet->isToolShown(c));
+        if (*c.tip)
+            a->setToolTip(LoadText(c.tip));
+    } else {
+        a->setObjectName(QLatin1String(c.menu));
+        a->setText(c.captionIn(mode));
+        a->setVisible(m_sheet->isShown(c));
+    }
+    a->setCheckable(c.kind == SheetCommand::Toggle);
+    const QString command = QLatin1String(c.menu);
+    connect(a, &QAction::triggered, this, [this, command] {
+        m_sheet->run(command);
+        refreshState(); // a toggle that did not run keeps its mark
+    });
+    m_actions.insert(a->objectName().toLower(), a);
+    return a;
+}
+
+void FrmMain::buildActions()
+{
+    for (const SheetCommand &c : sheetcommands::all()) {
+        if (c.kind == SheetCommand::Title)
+            continue;
+        if (c.kind == SheetCommand::Separator) {
+            auto *s = new QAction(this);
+            s->setSeparator(true);
+            s->setObjectName(QLatin1String(c.menu));
+            s->setVisible(m_sheet->isShown(c));
+            m_actions.insert(key(c.menu), s);
+            continue;
+        }
+        makeAction(c, false);
+        if (*c.tool)
+            makeAction(c, true);
+    }
+}
+
+void FrmMain::buildMenus()
+{
+    const int mode = m_sheet->mode();
+    for (const SheetCommand &c : sheetcommands::all()) {
+        if (c.kind == SheetCommand::Title) {
+            QMenu *menu = menuBar()->addMenu(c.captionIn(mode));
+            menu->setObjectName(QLatin1String(c.menu));
+            menu->setToolTipsVisible(true);
+            m_menus.insert(key(c.menu), menu);
+            continue;
+        }
+        QMenu *parent = m_menus.value(key(c.parent));
+        if (!parent)
+            continue;
+        QAction *a = m_actions.value(key(c.menu));
+        if (c.kind == SheetCommand::SubMenu) {
+            auto *sub = new QMenu(c.captionIn(mode), parent);
+            sub->setObjectName(QLatin1String(c.menu) + QStringLiteral("_Menu"));
+            a->setMenu(sub);
+            m_menus.insert(key(c.menu), sub);
+        }
+        parent->addAction(a);
+    }
+}
+
+void FrmMain::buildToolBar()
+{
+    m_barRpt = addToolBar(LoadText("工具条"));
+    m_barRpt->setObjectName(QStringLiteral("barRpt"));
+    m_barRpt->setMovable(false);
+    auto *pop = new QMenu(this);
+    pop->setObjectName(QStringLiteral("SubpopBar"));
+    for (const SheetCommand &c : sheetcommands::all()) {
+        if (!*c.tool)
+            continue;
+        QAction *tool = m_actions.value(key(c.tool));
+        if (qstrcmp(c.parent, "mnuVSelectData") == 0) {
+            pop->addAction(tool); // "AllData" and "CheckedData" open from the tool "Show"
+            continue;
+        }
+        m_barRpt->addAction(tool);
+        if (c.kind == SheetCommand::SubMenu) {
+            tool->setMenu(pop);
+            if (auto *button = qobject_cast<QToolButton *>(m_barRpt->widgetForAction(tool)))
+                button->setPopupMode(QToolButton::InstantPopup);
+        }
+    }
+}
+
+void FrmMain::buildCentral()
+{
+    auto *central = new QWidget(this);
+    central->setObjectName(QStringLiteral("PIC1"));
+    auto *layout = new QVBoxLayout(central);
+    m_titBar = new QLabel(m_sheet->title(), central);
+    m_titBar->setObjectName(QStringLiteral("titBar"));
+    m_titBar->setAlignment(Qt::AlignCenter);
+    QFont titleFont = m_titBar->font();
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.6);
+    titleFont.setBold(true);
+    m_titBar->setFont(titleFont);
+    layout->addWidget(m_titBar);
+
+    auto *line = new QHBoxLayout;
+    auto *label1 = new QLabel(LoadText("盘点方案:"), central);
+    label1->setObjectName(QStringLiteral("Label1"));
+    m_lstStock = new QComboBox(central);
+    m_lstStock->setObjectName(QStringLiteral("lstStock"));
+    m_lstStock->setMinimumWidth(220);
+    connect(m_lstStock, &QComboBox::activated, m_sheet, &CountSheet::chooseProcess);
+    m_labCheckDate = new QLabel(central);
+    m_labCheckDate->setObjectName(QStringLiteral("labCheckDate"));
+    m_labCheckDate->setAlignment(Qt::AlignCenter);
+    m_lblBarCode = new QLabel(LoadText("条形码:"), central);
+    m_lblBarCode->setObjectName(QStringLiteral("lblBarCode"));
+    m_txtBarCode = new QLineEdit(central);
+    m_txtBarCode->setObjectName(QStringLiteral("txtBarCode"));
+    m_txtBarCode->setMinimumWidth(180);
+    // pasted text too: no quote may reach a search
+    connect(m_txtBarCode, &QLineEdit::textChanged, this, [this](const QString &text) {
+        const QString clean = CountSheet::withoutQuotes(text);
+        if (clean != text)
+            m_txtBarCode->setText(clean);
+    });
+    const bool input = m_sheet->mode() == 4;
+    m_lblBarCode->setVisible(input);
+    m_txtBarCode->setVisible(input);
+    line->addWidget(label1);
+    line->addWidget(m_lstStock);
+    line->addStretch(1);
+    line->addWidget(m_labCheckDate);
+    line->addStretch(1);
+    line->addWidget(m_lblBarCode);
+    line->addWidget(m_txtBarCode);
+    layout->addLayout(line);
+
+    m_ldgCheck = new FrozenTable(central);
+    m_ldgCheck->setObjectName(QStringLiteral("ldgCheck"));
+    m_vsCheck = new FrozenTable(central);
+    m_vsCheck->setObjectName(QStringLiteral("vsCheck"));
+    if (input) {
+        m_entryRows = new EntryGridModel(m_sheet, EntryGridModel::Part::Rows, this);
+        m_entryTotals = new EntryGridModel(m_sheet, EntryGridModel::Part::Totals, this);
+        m_vsCheck->setModels(m_entryRows, m_entryTotals);
+    } else {
+        m_ledgerRows = new LedgerModel(m_sheet, LedgerModel::Part::Rows, this);
+        m_ledgerTotal = new LedgerModel(m_sheet, LedgerModel::Part::Total, this);
+        m_ldgCheck->setModels(m_ledgerRows, m_sheet->mode() == 1 ? m_ledgerTotal : nullptr);
+    }
+    m_ldgCheck->setVisible(!input);
+    m_vsCheck->setVisible(input);
+    for (FrozenTable *grid : {m_ldgCheck, m_vsCheck}) {
+        connect(grid, &FrozenTable::columnResized, this, &FrmMain::storeWidth);
+        layout->addWidget(grid, 1);
+    }
+    setCentralWidget(central);
+}
+
+void FrmMain::buildStatusBar()
+{
+    statusBar()->setObjectName(QStringLiteral("staBar"));
+    for (int i = 0; i < 3; ++i) {
+        auto *panel = new QLabel(this);
+        panel->setObjectName(QStringLiteral("staBarPanel%1").arg(i + 1));
+        statusBar()->addWidget(panel, i == 0 ? 1 : 0);
+        m_panels[size_t(i)] = panel;
+    }
+}
+
+void FrmMain::connectSheet()
+{
+    connect(m_sheet, &CountSheet::processesChanged, this, &FrmMain::refreshProcesses);
+    // a model reset sets the columns back to defaults: those are no one's choice
+    connect(m_sheet, &CountSheet::rowsAboutToReset, this, [this] { m_applying = true; });
+    connect(m_sheet, &CountSheet::rowsReset, this, [this] {
+        applyColumns();
+        refreshStatus();
+    });
+    connect(m_sheet, &CountSheet::layoutChanged, this, &FrmMain::applyColumns);
+    connect(m_sheet, &CountSheet::stateChanged, this, &FrmMain::refreshState);
+    connect(m_sheet, &CountSheet::statusChanged, this, &FrmMain::refreshStatus);
+    connect(m_sheet, &CountSheet::closeRequested, this, &QWidget::close);
+}
+
+void FrmMain::refreshState()
+{
+    for (const SheetCommand &c : sheetcommands::all()) {
+        if (c.kind == SheetCommand::Title || c.kind == SheetCommand::Separator)
+            continue;
+        for (QAction *a : {m_actions.value(key(c.menu)), *c.tool ? m_actions.value(key(c.tool)) : nullptr}) {
+            if (!a)
+                continue;
+            a->setEnabled(m_sheet->isEnabled(c));
+            if (!c.available)
+                a->setToolTip(sheetcommands::notYetTip());
+            if (a->isCheckable())
+                a->setChecked(m_sheet->isChecked(c));
+        }
+    }
+    const SheetSettings &s = m_sheet->settings();
+    m_barRpt->setVisible(s.showToolBar);
+    m_barRpt->setToolButtonStyle(s.showToolLabels ? Qt::ToolButtonTextUnderIcon : Qt::ToolButtonIconOnly);
+    statusBar()->setVisible(s.showStatusBar);
+}
+
+void FrmMain::refreshProcesses()
+{
+    const QSignalBlocker block(m_lstStock);
+    m_lstStock->clear();
+    for (const CountSheet::Process &p : m_sheet->processes())
+        m_lstStock->addItem(p.name, p.id);
+    m_lstStock->setCurrentIndex(m_sheet->currentIndex());
+}
+
+void FrmMain::refreshStatus()
+{
+    for (int i = 0; i < 3; ++i)
+        m_panels[size_t(i)]->setText(m_sheet->statusText(i + 1));
+    m_labCheckDate->setText(m_sheet->checkDateText());
+}
+
+int FrmMain::toPixels(int twips) const
+{
+    return std::max(8, twips * logicalDpiX() / TwipsPerInch);
+}
+
+int FrmMain::toTwips(int pixels) const
+{
+    return pixels * TwipsPerInch / std::max(1, logicalDpiX());
+}
+
+void FrmMain::applyColumns()
+{
+    m_applying = true;
+    if (m_sheet->mode() == 4) {
+        for (int col = 1; col <= EntryCol::Count; ++col) {
+            m_vsCheck->setColumnWidth(col - 1, toPixels(m_sheet->entryColumnWidth(col)));
+            m_vsCheck->setColumnHidden(col - 1, m_sheet->isEntryColumnHidden(col));
+        }
+    } else {
+        const LedgerGrid &ledger = m_sheet->ledgerGrid();
+        for (int col = 1; col <= ledger.columnCount(); ++col) {
+            m_ldgCheck->setColumnWidth(col - 1, toPixels(ledger.column(col).width));
+            m_ldgCheck->setColumnHidden(col - 1, ledger.column(col).hidden);
+        }
+    }
+    m_applying = false;
+}
+
+// A width the person dragged goes back into the logic, which saves it on closing
+// and applies it again after every reload.
+void FrmMain::storeWidth(int column, int width)
+{
+    if (m_applying || width <= 0)
+        return;
+    const int col = column + 1;
+    if (m_sheet->mode() == 4)
+        m_sheet->setEntryColumnWidth(col, toTwips(width));
+    else if (m_sheet->ledgerGrid().hasColumn(col))
+        m_sheet->ledgerGrid().column(col).width = toTwips(width);
+}
+
+void FrmMain::storeWidths()
+{
+    if (m_sheet->mode() == 4) {
+        for (int col = 1; col <= EntryCol::Count; ++col)
+            if (!m_sheet->isEntryColumnHidden(col))
+                m_sheet->setEntryColumnWidth(col, toTwips(m_vsCheck->columnWidth(col - 1)));
+        return;
+    }
+    LedgerGrid &ledger = m_sheet->ledgerGrid();
+    for (int col = 1; col <= ledger.columnCount(); ++col)
+        if (!ledger.column(col).hidden)
+            ledger.column(col).width = toTwips(m_ldgCheck->columnWidth(col - 1));
+}
+
+void FrmMain::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (m_sheet->closesItself() && !m_timer1->isActive())
+        m_timer1->start();
+}
+
+void FrmMain::closeEvent(QCloseEvent *event)
+{
+    if (!m_unloaded) {
+        m_unloaded = true;
+        storeWidths();
+        m_sheet->unload();
+    }
+    event->accept();
+}
+
+QVariantMap FrmMain::open(const QVariantMap &args)
+{
+    const int mode = args.value(QLatin1String("ShowType"), 4).toInt();
+    const bool modal = args.value(QLatin1String("Modal"), mode != 4).toBool();
+    auto *window = new FrmMain(mode);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    if (!modal) {
+        window->show();
+        return {};
+    }
+    window->setWindowModality(Qt::ApplicationModal);
+    QEventLoop loop;
+    connect(window, &QObject::destroyed, &loop, &QEventLoop::quit);
+    window->show();
+    loop.exec();
+    return {};
+}
