@@ -92,6 +92,46 @@ QString Dialect::likeOperator(bool negated) const
     return negated ? QStringLiteral("NOT ") + op : op;
 }
 
+QString Dialect::addDays(const QString &expr, const QString &days) const
+{
+    if (isSQLite())
+        return QStringLiteral("datetime(%1, (%2) || ' days')").arg(expr, days);
+    return QStringLiteral("(%1 + (%2) * INTERVAL '1 day')").arg(expr, days);
+}
+
+QString Dialect::monthStartPlus(const QString &expr, const QString &months) const
+{
+    if (isSQLite())
+        return QStringLiteral("datetime(%1, 'start of month', (%2) || ' months')").arg(expr, months);
+    return QStringLiteral("(date_trunc('month', %1) + (%2) * INTERVAL '1 month')").arg(expr, months);
+}
+
+QString Dialect::isoWeekday(const QString &expr) const
+{
+    if (isSQLite())
+        return QStringLiteral("((CAST(strftime('%w', %1) AS INTEGER) + 6) % 7 + 1)").arg(expr);
+    return QStringLiteral("CAST(EXTRACT(ISODOW FROM %1) AS INTEGER)").arg(expr);
+}
+
+QString Dialect::monthOf(const QString &expr) const
+{
+    if (isSQLite())
+        return QStringLiteral("CAST(strftime('%m', %1) AS INTEGER)").arg(expr);
+    return QStringLiteral("CAST(EXTRACT(MONTH FROM %1) AS INTEGER)").arg(expr);
+}
+
+QString Dialect::yearOf(const QString &expr) const
+{
+    if (isSQLite())
+        return QStringLiteral("CAST(strftime('%Y', %1) AS INTEGER)").arg(expr);
+    return QStringLiteral("CAST(EXTRACT(YEAR FROM %1) AS INTEGER)").arg(expr);
+}
+
+QString Dialect::tempSchema() const
+{
+    return isSQLite() ? QStringLiteral("temp") : QStringLiteral("pg_temp");
+}
+
 QString Dialect::beginExclusive() const
 {
     return isSQLite() ? QStringLiteral("BEGIN IMMEDIATE") : QStringLiteral("BEGIN");

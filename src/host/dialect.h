@@ -51,6 +51,18 @@ public:
     // Case-insensitive LIKE as people expect from a filter.
     QString likeOperator(bool negated = false) const;
 
+    // Date arithmetic on datetime expressions (DATEADD, DATEPART); the counts are
+    // SQL expressions too. Results are datetimes at the same time of day.
+    QString addDays(const QString &expr, const QString &days) const;
+    // The first day of the month `months` after the month of `expr`.
+    QString monthStartPlus(const QString &expr, const QString &months) const;
+    QString isoWeekday(const QString &expr) const; // 1 Monday ... 7 Sunday
+    QString monthOf(const QString &expr) const;
+    QString yearOf(const QString &expr) const;
+    // The schema that holds the connection's temporary tables ("temp", "pg_temp"):
+    // a DROP qualified with it can never hit a permanent table of the same name.
+    QString tempSchema() const;
+
     // Statement that opens a transaction in which no other writer may start:
     // snapshots and number allocation run inside it.
     QString beginExclusive() const;

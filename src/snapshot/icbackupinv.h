@@ -1,5 +1,8 @@
 #pragma once
 
+#include "snapshotparams.h"
+
+#include "host/dberror.h"
 #include "host/recordset.h"
 
 #include <QDate>
@@ -12,13 +15,89 @@
 //
 // The snapshot members are implemented in icbackupinv.cpp (and the files it
 // splits into); the process queries in icbackupinv_processes.cpp.
+class AppConnection;
+struct SnapshotContext;
+
 class ICBackupInv
 {
 public:
+    // The highest ids of the stock documents at the moment of a snapshot: stock
+    // documents made later are the candidates of the reconciliation.
+    struct MaxIds
+    {
+        int bill = 0;      // ICStockBill.FInterID (the document maximum)
+        int mtoChange = 0; // t_MTOChange.FID
+        int zp = 0;        // ZPStockBill.FInterID
+        int po = 0;        // POStockBill.FInterID
+        int stjg = 0;      // ICSTJGBill.FInterID
+        int vmi = 0;       // ICVMIInStock.FID
+    };
+
+    ICBackupInv() = default;
+    // Works on `connection` instead of the shared one (a second session, a worker).
+    explicit ICBackupInv(AppConnection *connection)
+        : m_connection(connection)
+    {}
+
+    // --- Snapshot ------------------------------------------------------------
+    // Creates one process with its rows, all in one transaction that holds the
+    // snapshot lock: header, rows, day counter and last-count stamps are written
+    // together or not at all. Dialog: isCutDate as chosen, isCycle false,
+    // stampLastCheck true, perStock false, isFirst false. A cycle count runs on the
+    // due positions of "Stock"; run per stock, it collects the counted items in
+    // `cycleTableName` (filled on the first call) and stamps them on the last.
+    // Messages are shown through the host UI and kept in lastMessage().
+    bool BackUpData(SnapshotParams &params, bool isCutDate, const QDate &cutDate, bool isCycle, bool stampLastCheck,
+                    bool perStock, bool isFirst, QString &cycleTableName, bool &success);
+    // Captures the document maxima (only documents dated up to `date` with
+    // `limitToDate`) and marks the reserved numbers up to them as used.
+    bool GetStockBillMaxID(bool limitToDate, const QDate &date);
+    // The pre-checks; a non-empty message refuses the snapshot.
+    bool SyncPosBill(QString &message);
+    bool CheckStockRecCount(const SnapshotParams &params, bool isCutDate, const QDate &date, QString &message);
+    bool CheckRetailBillNotSettle(const SnapshotParams &params, QString &message);
+    bool CheckBillInterID(const SnapshotParams &params, QString &message);
+    // The whole sequence before a dialog snapshot, in its order; false when refused
+    // (`message` is empty when the system start date is unknown).
+    bool PreCheck(SnapshotParams &params, bool isCutDate, const QDate &date, QString &message);
+    // Entries of an item class for the dialog's trees (5 stocks, 8 suppliers,
+    // 2037 categories, 2038 brands) with every group above them.
+    bool FetchItem(int itemClass, Recordset &result);
+
+    const MaxIds &capturedMaxIds() const { return m_max; }
+    // The process of the last BackUpData: its id and number, and whether it was
+    // created (a selection without rows creates none).
+    int processId() const { return m_processId; }
+    QString processNumber() const { return m_processNumber; }
+    bool processCreated() const { return m_created; }
+    QString lastMessage() const { return m_message; }
+    const DbError &lastError() const { return m_error; }
 
     // --- Process queries -------------------------------------------------------
     // Processes with their operator's name ("username") first, ordered by FID.
     // `all` false: open processes only (FStatus = 0); `recent`: the last seven days;
     // `options` may carry "AdvancedFilter" (a structured filter, see the .cpp).
     bool GetProcList(bool all, bool ascending, const QVariantMap *options, bool recent, Recordset &result);
+
+private:
+    AppConnection *connection() const;
+    // Shows a message through the host UI (when there is one) and keeps it.
+    void tell(const QString &text, const QString &details = {});
+    enum class Outcome { Done, NoData, Failed };
+    Outcome runSnapshot(SnapshotParams &params, bool isCutDate, const QDate &cutDate, bool isCycle, bool stampLastCheck,
+                        bool perStock, bool isFirst, QString &cycleTableName);
+    // The transaction of a snapshot; false (with the message) when there is
+    // nothing to take at the cut-off date. Throws DbException.
+    bool writeSnapshot(SnapshotContext &ctx, SnapshotParams &params, QString &cycleTableName, QString *noData);
+    // Throws DbException.
+    void captureMaxIds(AppConnection &conn, bool limitToDate, const QDate &date);
+
+    AppConnection *m_connection = nullptr;
+    MaxIds m_max;
+    bool m_maxCaptured = false;
+    int m_processId = 0;
+    QString m_processNumber;
+    bool m_created = false;
+    QString m_message;
+    DbError m_error;
 };

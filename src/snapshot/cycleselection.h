@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+class AppConnection;
+class Dialect;
+
+// The stock positions whose items are due for a count under their count cycle,
+// collected in the temporary table temp1 of the connection: per position of both
+// ledgers (stocks of type 501 only through the first), the item's cycle unit name,
+// last count date and next due date (CurCycDate); positions due later than now are
+// left out. Items without a last count date have no due date and are always due.
+namespace CycleSelection {
+
+// (Re)creates temp1 for `stocks` (every stock when empty). Throws DbException.
+void create(AppConnection &connection, const QList<int> &stocks);
+// Drops temp1 when it exists; never fails.
+void drop(AppConnection &connection);
+// The next due date of the item aliased b: the last count date moved on by the
+// cycle, for weeks to the weekday FDaysPer, for months to the day FDaysPer.
+QString dueDate(const Dialect &dialect);
+
+} // namespace CycleSelection
