@@ -205,6 +205,10 @@ LookupQuery LookupQuery::stockPlaces(const QVariantMap &options, bool shortNumbe
     q.m_columns << carried(QStringLiteral("FSPID"), QStringLiteral("t.FSPID"))
                 << numberColumns(QStringLiteral("t"), shortNumber)
                 << shown(QStringLiteral("FName"), QStringLiteral("t.FName"), N_("名称"), 200, true)
+                // the same place number recurs in every group: the group tells them apart
+                << shown(QStringLiteral("FSPGroupName"),
+                         QStringLiteral("(SELECT g.FName FROM t_StockPlaceGroup g WHERE g.FSPGroupID = t.FSPGroupID)"),
+                         N_("仓位组"), 140)
                 << carried(QStringLiteral("FSPGroupID"), QStringLiteral("t.FSPGroupID"));
     // place 0 stands for "no place"; it is not something to choose
     q.addRestriction(SqlFragment(QStringLiteral("t.FSPID <> 0 AND t.FDetail = 1 AND t.FDeleted = 0")));
@@ -212,7 +216,7 @@ LookupQuery LookupQuery::stockPlaces(const QVariantMap &options, bool shortNumbe
         q.addRestriction(
             SqlFragment(QStringLiteral("t.FSPGroupID = (SELECT s.FSPGroupID FROM t_Stock s WHERE s.FItemID = ?)"),
                         {options.value(QStringLiteral("StockID")).toInt()}));
-    q.m_orderBy = QStringLiteral("t.FNumber");
+    q.m_orderBy = QStringLiteral("t.FNumber, t.FSPGroupID");
     return q;
 }
 

@@ -237,7 +237,14 @@ LoginChoice LoginDialog::choice() const
 
 void LoginDialog::updateEngine()
 {
-    m_pages->setCurrentIndex(m_postgres->isChecked() ? 1 : 0);
+    const int current = m_postgres->isChecked() ? 1 : 0;
+    // the box takes the height of the page shown, not of the tallest page
+    for (int i = 0; i < m_pages->count(); ++i)
+        m_pages->widget(i)->setSizePolicy(QSizePolicy::Preferred,
+                                          i == current ? QSizePolicy::Preferred : QSizePolicy::Ignored);
+    m_pages->setCurrentIndex(current);
+    m_pages->adjustSize();
+    adjustSize();
 }
 
 void LoginDialog::browse()

@@ -25,6 +25,7 @@ ListDialog::ListDialog(const QString &caption, const QStringList &titles, const 
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setAlternatingRowColors(true);
     m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 8);
+    m_table->verticalHeader()->hide(); // the lists carry their own row numbers
     fill(titles, widths, rows);
 
     auto *buttons = new QDialogButtonBox(this);
@@ -39,7 +40,7 @@ ListDialog::ListDialog(const QString &caption, const QStringList &titles, const 
     layout->addWidget(buttons);
 
     // wide enough for the columns as the caller sized them, within the screen
-    int wanted = m_table->verticalHeader()->sizeHint().width() + 40;
+    int wanted = 40;
     for (int c = 0; c < m_table->columnCount(); ++c)
         wanted += m_table->columnWidth(c);
     const QRect screen = (parent ? parent->screen() : QApplication::primaryScreen())->availableGeometry();
