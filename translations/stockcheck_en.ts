@@ -4,1195 +4,1296 @@
 <context>
     <name>StockCheck</name>
     <message>
+        <location filename="../src/app/cli_init.cpp"/>
+        <source>%1 应为正整数：%2</source>
+        <translation>%1 must be a positive whole number: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_init.cpp"/>
+        <source>数据库已经初始化，没有做任何修改。</source>
+        <translation>The database is already set up; nothing was changed.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_init.cpp"/>
+        <source>已创建数据库表并生成演示数据：%1 条库存记录，%2 个物料，%3 张单据，用时 %4 秒。</source>
+        <translation>Created the tables and the demo data: %1 stock records, %2 items, %3 documents in %4 seconds.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_init.cpp"/>
+        <source>可登录的用户：demo（无密码）、张三（密码 123456）、李四（密码 654321，只能查看原料仓库）、administrator（密码 admin）。</source>
+        <translation>Users who can log in: demo (no password), 张三 (password 123456), 李四 (password 654321, sees the raw material stock only), administrator (password admin).</translation>
+    </message>
+    <message>
         <location filename="../src/app/main_cli.cpp"/>
         <source>缺少数据库地址（--db sqlite:文件 或 --db postgresql://...）</source>
-        <translation type="unfinished"></translation>
+        <translation>The database is missing (--db sqlite:FILE or --db postgresql://...)</translation>
     </message>
     <message>
         <location filename="../src/app/main_cli.cpp"/>
         <location filename="../src/app/shell/loginlogic.cpp"/>
         <source>数据库还没有初始化，请先运行 stockcheck-cli init。</source>
-        <translation type="unfinished"></translation>
+        <translation>The database has not been set up yet; run stockcheck-cli init first.</translation>
     </message>
     <message>
         <location filename="../src/app/shell/logindialog.cpp"/>
         <source>登录</source>
-        <translation type="unfinished"></translation>
+        <translation>Log In</translation>
     </message>
     <message>
         <location filename="../src/app/shell/logindialog.cpp"/>
         <location filename="../src/app/shell/mainwindow.cpp"/>
         <source>库存盘点</source>
-        <translation type="unfinished"></translation>
+        <translation>Stock Count</translation>
     </message>
     <message>
         <location filename="../src/app/shell/logindialog.cpp"/>
         <source>用户(&amp;U):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;User:</translation>
     </message>
     <message>
         <location filename="../src/app/shell/logindialog.cpp"/>
         <source>密码(&amp;P):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Password:</translation>
     </message>
     <message>
         <location filename="../src/app/shell/logindialog.cpp"/>
         <source>语言(&amp;L):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Language:</translation>
     </message>
     <message>
         <location filename="../src/app/shell/logindialog.cpp"/>
         <source>重新读取用户列表</source>
-        <translation type="unfinished"></translation>
+        <translation>Read the list of users again</translation>
     </message>
     <message>
         <location filename="../src/app/shell/logindialog.cpp"/>
         <source>数据库</source>
-        <translation type="unfinished"></translation>
+        <translation>Database</translation>
     </message>
     <message>
         <location filename="../src/app/shell/logindialog.cpp"/>
         <source>SQLite 文件</source>
-        <translation type="unfinished"></translation>
+        <translation>SQLite file</translation>
     </message>
     <message>
         <location filename="../src/app/shell/logindialog.cpp"/>
         <source>PostgreSQL 服务器</source>
-        <translation type="unfinished"></translation>
+        <translation>PostgreSQL server</translation>
     </message>
     <message>
         <location filename="../src/app/shell/logindialog.cpp"/>
         <source>文件(&amp;F):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;File:</translation>
     </message>
     <message>
         <location filename="../src/app/shell/logindialog.cpp"/>
         <source>浏览...</source>
-        <translation type="unfinished"></translation>
+        <translation>Browse...</translation>
     </message>
     <message>
         <location filename="../src/app/shell/logindialog.cpp"/>
         <source>服务器(&amp;H):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Host:</translation>
     </message>
     <message>
         <location filename="../src/app/shell/logindialog.cpp"/>
         <source>端口:</source>
-        <translation type="unfinished"></translation>
+        <translation>Port:</translation>
     </message>
     <message>
         <location filename="../src/app/shell/logindialog.cpp"/>
         <source>数据库名(&amp;D):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Database name:</translation>
     </message>
     <message>
         <location filename="../src/app/shell/logindialog.cpp"/>
         <source>数据库用户:</source>
-        <translation type="unfinished"></translation>
+        <translation>Database user:</translation>
     </message>
     <message>
         <location filename="../src/app/shell/logindialog.cpp"/>
         <source>数据库密码:</source>
-        <translation type="unfinished"></translation>
+        <translation>Database password:</translation>
     </message>
     <message>
         <location filename="../src/app/shell/logindialog.cpp"/>
         <source>登录(&amp;O)</source>
-        <translation type="unfinished"></translation>
+        <translation>Log &amp;In</translation>
     </message>
     <message>
         <location filename="../src/app/shell/logindialog.cpp"/>
         <location filename="../src/erp/ui/lookupdialog.cpp"/>
         <source>取消(&amp;C)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancel</translation>
     </message>
     <message>
         <location filename="../src/app/shell/logindialog.cpp"/>
         <source>选择数据库文件</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose the Database File</translation>
     </message>
     <message>
         <location filename="../src/app/shell/logindialog.cpp"/>
         <source>SQLite 数据库 (*.db *.sqlite *.sqlite3);;所有文件 (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>SQLite databases (*.db *.sqlite *.sqlite3);;All files (*)</translation>
     </message>
     <message>
         <location filename="../src/app/shell/loginlogic.cpp"/>
         <source>请选择数据库文件。</source>
-        <translation type="unfinished"></translation>
+        <translation>Please choose the database file.</translation>
     </message>
     <message>
         <location filename="../src/app/shell/loginlogic.cpp"/>
         <source>数据库文件不存在：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>The database file does not exist: %1</translation>
     </message>
     <message>
         <location filename="../src/app/shell/loginlogic.cpp"/>
         <source>请填写 PostgreSQL 数据库的名称。</source>
-        <translation type="unfinished"></translation>
+        <translation>Please enter the name of the PostgreSQL database.</translation>
     </message>
     <message>
         <location filename="../src/app/shell/loginlogic.cpp"/>
         <location filename="../src/erp/users.cpp"/>
         <source>请输入用户名。</source>
-        <translation type="unfinished"></translation>
+        <translation>Please enter the user name.</translation>
     </message>
     <message>
         <location filename="../src/app/shell/mainwindow.cpp"/>
         <source>切换用户或数据库(&amp;U)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Switch &amp;User or Database...</translation>
     </message>
     <message>
         <location filename="../src/app/shell/mainwindow.cpp"/>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>退出(&amp;X)</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xit</translation>
     </message>
     <message>
         <location filename="../src/app/shell/mainwindow.cpp"/>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>帮助(&amp;H)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Help</translation>
     </message>
     <message>
         <location filename="../src/app/shell/mainwindow.cpp"/>
         <source>关于(&amp;A)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;About</translation>
     </message>
     <message>
         <location filename="../src/app/shell/mainwindow.cpp"/>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>文件(&amp;F)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;File</translation>
     </message>
     <message>
         <location filename="../src/app/shell/mainwindow.cpp"/>
         <source>盘点(&amp;C)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Count</translation>
     </message>
     <message>
         <location filename="../src/app/shell/mainwindow.cpp"/>
         <location filename="../src/sheet/ui/frmmain.cpp"/>
         <source>工具条</source>
-        <translation type="unfinished"></translation>
+        <translation>Toolbar</translation>
     </message>
     <message>
         <location filename="../src/app/shell/mainwindow.cpp"/>
         <source>一次盘点的过程：先为要盘点的仓库备份盘点数据，拍下账面库存；打印盘点表交给盘点人员；清点之后录入盘点数据；最后编制盘点报告，核对盘盈盘亏，生成盘盈单和盘亏单。</source>
-        <translation type="unfinished"></translation>
+        <translation>The road of a count: first back up the count data of the stocks to be counted, taking a snapshot of the book stock; print the count sheet for the people who count; after counting, enter the count data; finally prepare the count report, check the gains and losses, and make the gain and loss documents.</translation>
     </message>
     <message>
         <location filename="../src/app/shell/mainwindow.cpp"/>
         <source>数据库：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Database: %1</translation>
     </message>
     <message>
         <location filename="../src/app/shell/mainwindow.cpp"/>
         <source>用户：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>User: %1</translation>
     </message>
     <message>
         <location filename="../src/app/shell/mainwindow.cpp"/>
         <source>库存盘点 - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Stock Count - %1</translation>
     </message>
     <message>
         <location filename="../src/app/shell/mainwindow.cpp"/>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>尚未提供</source>
-        <translation type="unfinished"></translation>
+        <translation>Not available yet</translation>
     </message>
     <message>
         <location filename="../src/app/shell/mainwindow.cpp"/>
         <source>（尚未提供）</source>
-        <translation type="unfinished"></translation>
+        <translation>(not available yet)</translation>
     </message>
     <message>
         <location filename="../src/app/shell/mainwindow.cpp"/>
         <source>关于</source>
-        <translation type="unfinished"></translation>
+        <translation>About</translation>
     </message>
     <message>
         <location filename="../src/app/shell/mainwindow.cpp"/>
         <source>库存盘点：备份账面库存，打印盘点表，录入实盘数量，核对差异并生成盘盈单和盘亏单。</source>
-        <translation type="unfinished"></translation>
+        <translation>Stock count: back up the book stock, print the count sheet, enter the counted quantities, check the differences and make the gain and loss documents.</translation>
     </message>
     <message>
         <location filename="../src/app/shell/shell.cpp"/>
         <source>操作失败：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>The operation failed: %1</translation>
     </message>
     <message>
         <location filename="../src/app/shell/shelloperations.cpp"/>
         <source>备份盘点数据</source>
-        <translation type="unfinished"></translation>
+        <translation>Back Up Count Data</translation>
     </message>
     <message>
         <location filename="../src/app/shell/shelloperations.cpp"/>
         <source>为选定的仓库拍下账面库存，开始一次盘点。</source>
-        <translation type="unfinished"></translation>
+        <translation>Take a snapshot of the book stock of the chosen stocks and start a count.</translation>
     </message>
     <message>
         <location filename="../src/app/shell/shelloperations.cpp"/>
         <source>盘点方案</source>
-        <translation type="unfinished"></translation>
+        <translation>Count Processes</translation>
     </message>
     <message>
         <location filename="../src/app/shell/shelloperations.cpp"/>
         <source>查看、改名、备注或删除盘点方案，也可以在这里新建盘点。</source>
-        <translation type="unfinished"></translation>
+        <translation>View, rename, annotate or delete count processes, or start a new count from here.</translation>
     </message>
     <message>
         <location filename="../src/app/shell/shelloperations.cpp"/>
         <source>打印盘点表</source>
-        <translation type="unfinished"></translation>
+        <translation>Print Count Sheet</translation>
     </message>
     <message>
         <location filename="../src/app/shell/shelloperations.cpp"/>
         <source>盘点前打印盘点表，供盘点人员在仓库里填写。</source>
-        <translation type="unfinished"></translation>
+        <translation>Before counting, print the count sheet for the people counting in the warehouse to fill in.</translation>
     </message>
     <message>
         <location filename="../src/app/shell/shelloperations.cpp"/>
         <location filename="../src/sheet/countsheet.cpp"/>
         <source>录入盘点数据</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter Count Data</translation>
     </message>
     <message>
         <location filename="../src/app/shell/shelloperations.cpp"/>
         <source>录入实盘数量，添加没有账存的物料，或从表格文件引入。</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter the counted quantities, add items that have no book stock, or import them from a spreadsheet.</translation>
     </message>
     <message>
         <location filename="../src/app/shell/shelloperations.cpp"/>
         <source>编制盘点报告</source>
-        <translation type="unfinished"></translation>
+        <translation>Prepare Count Report</translation>
     </message>
     <message>
         <location filename="../src/app/shell/shelloperations.cpp"/>
         <source>核对盘盈盘亏，计入快照后的单据，生成盘盈单和盘亏单。</source>
-        <translation type="unfinished"></translation>
+        <translation>Check gains and losses, include the documents posted after the snapshot, and make the gain and loss documents.</translation>
     </message>
     <message>
         <location filename="../src/erp/complexqty.cpp"/>
         <source>该物料没有可用的计量单位</source>
-        <translation type="unfinished"></translation>
+        <translation>The item has no usable unit of measure</translation>
     </message>
     <message>
         <location filename="../src/erp/complexqty.cpp"/>
         <source>综合单位数量格式不正确：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>The composite quantity is not written correctly: %1</translation>
     </message>
     <message>
         <location filename="../src/erp/complexqty.cpp"/>
         <source>单位“%1”不属于该物料的计量单位组</source>
-        <translation type="unfinished"></translation>
+        <translation>The unit "%1" does not belong to the item's unit group</translation>
     </message>
     <message>
         <location filename="../src/erp/demodata.cpp"/>
         <source>数据库中已经有物料数据，没有生成演示数据。</source>
-        <translation type="unfinished"></translation>
+        <translation>The database already holds items; no demo data was made.</translation>
     </message>
     <message>
         <location filename="../src/erp/demodata.cpp"/>
         <source>演示数据的规模无效：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>The size of the demo data is not valid: %1</translation>
     </message>
     <message>
         <location filename="../src/erp/demodata.cpp"/>
         <source>生成演示数据失败：</source>
-        <translation type="unfinished"></translation>
+        <translation>Making the demo data failed: </translation>
     </message>
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
         <source>代码</source>
-        <translation type="unfinished"></translation>
+        <translation>Number</translation>
     </message>
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
         <source>客户</source>
-        <translation type="unfinished"></translation>
+        <translation>Customers</translation>
     </message>
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
         <source>部门</source>
-        <translation type="unfinished"></translation>
+        <translation>Departments</translation>
     </message>
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
         <source>职员</source>
-        <translation type="unfinished"></translation>
+        <translation>Employees</translation>
     </message>
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
         <source>供应商</source>
-        <translation type="unfinished"></translation>
+        <translation>Suppliers</translation>
     </message>
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
         <location filename="../src/sheet/entrygrid.cpp"/>
         <source>商品类别</source>
-        <translation type="unfinished"></translation>
+        <translation>Goods Categories</translation>
     </message>
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
         <location filename="../src/sheet/entrygrid.cpp"/>
         <source>品牌</source>
-        <translation type="unfinished"></translation>
+        <translation>Brands</translation>
     </message>
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
         <source>名称</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
         <source>全名</source>
-        <translation type="unfinished"></translation>
+        <translation>Full Name</translation>
     </message>
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
         <source>物料</source>
-        <translation type="unfinished"></translation>
+        <translation>Items</translation>
     </message>
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
         <location filename="../src/sheet/entrygrid.cpp"/>
         <source>规格型号</source>
-        <translation type="unfinished"></translation>
+        <translation>Specification</translation>
     </message>
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
         <location filename="../src/sheet/entrygrid.cpp"/>
         <source>仓库</source>
-        <translation type="unfinished"></translation>
+        <translation>Stock</translation>
     </message>
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
         <source>计量单位</source>
-        <translation type="unfinished"></translation>
+        <translation>Unit</translation>
     </message>
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
         <location filename="../src/sheet/entrygrid.cpp"/>
         <source>换算率</source>
-        <translation type="unfinished"></translation>
+        <translation>Conversion Rate</translation>
     </message>
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
         <location filename="../src/sheet/entrygrid.cpp"/>
         <source>仓位</source>
-        <translation type="unfinished"></translation>
+        <translation>Stock Place</translation>
+    </message>
+    <message>
+        <location filename="../src/erp/lookupquery.cpp"/>
+        <source>仓位组</source>
+        <translation>Place Group</translation>
     </message>
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
         <location filename="../src/sheet/entrygrid.cpp"/>
         <source>批次</source>
-        <translation type="unfinished"></translation>
+        <translation>Batch</translation>
     </message>
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
         <source>库存数量</source>
-        <translation type="unfinished"></translation>
+        <translation>Stock Quantity</translation>
     </message>
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
         <location filename="../src/sheet/entrygrid.cpp"/>
         <source>辅助属性</source>
-        <translation type="unfinished"></translation>
+        <translation>Auxiliary Property</translation>
     </message>
     <message>
         <location filename="../src/erp/schema.cpp"/>
         <source>创建数据库表失败：</source>
-        <translation type="unfinished"></translation>
+        <translation>Creating the database tables failed: </translation>
     </message>
     <message>
         <location filename="../src/erp/users.cpp"/>
         <source>读取用户资料失败：</source>
-        <translation type="unfinished"></translation>
+        <translation>Reading the users failed: </translation>
     </message>
     <message>
         <location filename="../src/erp/users.cpp"/>
         <source>用户“%1”不存在，请重新输入。</source>
-        <translation type="unfinished"></translation>
+        <translation>The user "%1" does not exist. Please enter it again.</translation>
     </message>
     <message>
         <location filename="../src/erp/users.cpp"/>
         <source>用户“%1”已被禁用，请与系统管理员联系。</source>
-        <translation type="unfinished"></translation>
+        <translation>The user "%1" is disabled. Please contact the system administrator.</translation>
     </message>
     <message>
         <location filename="../src/erp/users.cpp"/>
         <source>密码不正确，请重新输入。</source>
-        <translation type="unfinished"></translation>
+        <translation>The password is not correct. Please enter it again.</translation>
     </message>
     <message>
         <location filename="../src/erp/users.cpp"/>
         <source>保存密码失败：</source>
-        <translation type="unfinished"></translation>
+        <translation>Saving the password failed: </translation>
     </message>
     <message>
         <location filename="../src/erp/users.cpp"/>
         <source>用户（编号 %1）不存在。</source>
-        <translation type="unfinished"></translation>
+        <translation>The user (id %1) does not exist.</translation>
+    </message>
+    <message>
+        <location filename="../src/erp/ui/complexqtyeditor.cpp"/>
+        <location filename="../src/sheet/entrygrid.cpp"/>
+        <source>盘点综合单位数量</source>
+        <translation>Counted Composite Quantity</translation>
+    </message>
+    <message>
+        <location filename="../src/erp/ui/complexqtyeditor.cpp"/>
+        <location filename="../src/erp/ui/widgetui.cpp"/>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location filename="../src/erp/ui/complexqtyeditor.cpp"/>
+        <location filename="../src/erp/ui/widgetui.cpp"/>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <location filename="../src/erp/ui/complexqtyeditor.cpp"/>
+        <source>合计：%1 %2</source>
+        <translation>Total: %1 %2</translation>
     </message>
     <message>
         <location filename="../src/erp/ui/helpdialog.cpp"/>
         <source>帮助</source>
-        <translation type="unfinished"></translation>
+        <translation>Help</translation>
     </message>
     <message>
         <location filename="../src/erp/ui/helpdialog.cpp"/>
         <source>主题：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Topic: %1</translation>
     </message>
     <message>
         <location filename="../src/erp/ui/helpdialog.cpp"/>
         <source>这个主题还没有帮助页。</source>
-        <translation type="unfinished"></translation>
+        <translation>There is no help page for this topic yet.</translation>
     </message>
     <message>
         <location filename="../src/erp/ui/helpdialog.cpp"/>
         <location filename="../src/erp/ui/listdialog.cpp"/>
         <source>关闭</source>
-        <translation type="unfinished"></translation>
+        <translation>Close</translation>
     </message>
     <message>
         <location filename="../src/erp/ui/listdialog.cpp"/>
         <location filename="../src/erp/ui/widgetui.cpp"/>
         <source>诺凡提示</source>
-        <translation type="unfinished"></translation>
+        <translation>Notice</translation>
     </message>
     <message>
         <location filename="../src/erp/ui/listdialog.cpp"/>
         <source>复制</source>
-        <translation type="unfinished"></translation>
+        <translation>Copy</translation>
     </message>
     <message>
         <location filename="../src/erp/ui/lookupdialog.cpp"/>
         <source>选择%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose %1</translation>
     </message>
     <message>
         <location filename="../src/erp/ui/lookupdialog.cpp"/>
         <source>代码、名称或助记码</source>
-        <translation type="unfinished"></translation>
+        <translation>Number, name or help code</translation>
     </message>
     <message>
         <location filename="../src/erp/ui/lookupdialog.cpp"/>
         <source>查找(&amp;F):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Find:</translation>
     </message>
     <message>
         <location filename="../src/erp/ui/lookupdialog.cpp"/>
         <source>确定(&amp;O)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <location filename="../src/erp/ui/lookupdialog.cpp"/>
         <source>查询失败：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>The search failed: %1</translation>
     </message>
     <message>
         <location filename="../src/erp/ui/lookupdialog.cpp"/>
         <source>只显示前 %1 条，请输入更多文字缩小范围</source>
-        <translation type="unfinished"></translation>
+        <translation>Showing the first %1 only; type more to narrow the list</translation>
     </message>
     <message>
         <location filename="../src/erp/ui/lookupdialog.cpp"/>
         <source>共 %1 条</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/erp/ui/widgetui.cpp"/>
-        <source>确定</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 in all</translation>
     </message>
     <message>
         <location filename="../src/erp/ui/widgetui.cpp"/>
         <source>是(&amp;Y)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Yes</translation>
     </message>
     <message>
         <location filename="../src/erp/ui/widgetui.cpp"/>
         <source>否(&amp;N)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/erp/ui/widgetui.cpp"/>
-        <source>取消</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;No</translation>
     </message>
     <message>
         <location filename="../src/host/appconnection.cpp"/>
         <source>数据库地址缺少文件路径：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>The database address has no file path: %1</translation>
     </message>
     <message>
         <location filename="../src/host/appconnection.cpp"/>
         <source>数据库地址无效：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>The database address is not valid: %1</translation>
     </message>
     <message>
         <location filename="../src/host/appconnection.cpp"/>
         <source>不支持的数据库地址：%1（应为 sqlite:文件 或 postgresql://...）</source>
-        <translation type="unfinished"></translation>
+        <translation>Unsupported database address: %1 (use sqlite:FILE or postgresql://...)</translation>
     </message>
     <message>
         <location filename="../src/host/appconnection.cpp"/>
         <source>找不到 SQLite 数据库驱动。</source>
-        <translation type="unfinished"></translation>
+        <translation>The SQLite database driver is missing.</translation>
     </message>
     <message>
         <location filename="../src/host/appconnection.cpp"/>
         <source>数据库文件所在的目录不存在：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>The folder of the database file does not exist: %1</translation>
     </message>
     <message>
         <location filename="../src/host/appconnection.cpp"/>
         <source>无法打开数据库文件 %1：%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot open the database file %1: %2</translation>
     </message>
     <message>
         <location filename="../src/host/appconnection.cpp"/>
         <source>数据库文件 %1 已损坏或不是数据库文件：%2</source>
-        <translation type="unfinished"></translation>
+        <translation>The database file %1 is damaged or not a database: %2</translation>
     </message>
     <message>
         <location filename="../src/host/appconnection.cpp"/>
         <source>数据库文件 %1 是只读的或被占用，不能写入：%2</source>
-        <translation type="unfinished"></translation>
+        <translation>The database file %1 is read-only or in use and cannot be written: %2</translation>
     </message>
     <message>
         <location filename="../src/host/appconnection.cpp"/>
         <source>找不到 PostgreSQL 数据库驱动。</source>
-        <translation type="unfinished"></translation>
+        <translation>The PostgreSQL database driver is missing.</translation>
     </message>
     <message>
         <location filename="../src/host/appconnection.cpp"/>
         <source>无法连接 PostgreSQL 数据库 %1：%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot connect to the PostgreSQL database %1: %2</translation>
     </message>
     <message>
         <location filename="../src/host/appconnection.cpp"/>
         <source>模式名称无效：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>The schema name is not valid: %1</translation>
     </message>
     <message>
         <location filename="../src/host/appconnection.cpp"/>
         <source>无法使用模式 %1：%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot use the schema %1: %2</translation>
     </message>
     <message>
         <location filename="../src/host/appconnection.cpp"/>
         <location filename="../src/host/sysparams.cpp"/>
+        <location filename="../src/snapshot/icbackupinv.cpp"/>
         <source>数据库没有连接。</source>
-        <translation type="unfinished"></translation>
+        <translation>The database is not connected.</translation>
     </message>
     <message>
         <location filename="../src/host/iccheckinterface.cpp"/>
         <location filename="../src/host/openwindow.cpp"/>
         <location filename="../src/sheet/countsheet.cpp"/>
         <source>此功能尚未提供</source>
-        <translation type="unfinished"></translation>
+        <translation>This function is not available yet</translation>
     </message>
     <message>
         <location filename="../src/model/maindo.cpp"/>
         <source>仓库数据还未备份,请备份仓库数据!</source>
-        <translation type="unfinished"></translation>
+        <translation>The stock data has not been backed up yet. Please back up the stock data!</translation>
     </message>
     <message>
         <location filename="../src/model/maindo_rows.cpp"/>
         <source>合计</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <location filename="../src/sheet/countsaver.cpp"/>
         <source>账存数量为负且实存数量小于账存数量，盘点数据未能成功保存，请检查数据！</source>
-        <translation type="unfinished"></translation>
+        <translation>The book quantity is negative and the actual quantity is below it; the count data was not saved. Please check the data!</translation>
     </message>
     <message>
         <location filename="../src/sheet/countsaver.cpp"/>
         <source>基本单位与辅助计量单位盘盈盘亏方向不一致，盘点数据未能成功保存，请检查数据！</source>
-        <translation type="unfinished"></translation>
+        <translation>The base unit and the secondary unit show a gain and a loss in opposite directions; the count data was not saved. Please check the data!</translation>
     </message>
     <message>
         <location filename="../src/sheet/countsaver.cpp"/>
         <location filename="../src/sheet/entrygrid.cpp"/>
         <source>计划跟踪号</source>
-        <translation type="unfinished"></translation>
+        <translation>MTO Number</translation>
     </message>
     <message>
         <location filename="../src/sheet/countsaver.cpp"/>
         <location filename="../src/sheet/entrygrid.cpp"/>
         <source>生产/采购日期</source>
-        <translation type="unfinished"></translation>
+        <translation>Production/Purchase Date</translation>
     </message>
     <message>
         <location filename="../src/sheet/countsaver.cpp"/>
         <location filename="../src/sheet/entrygrid.cpp"/>
         <source>保质期(天)</source>
-        <translation type="unfinished"></translation>
+        <translation>Shelf Life (Days)</translation>
     </message>
     <message>
         <location filename="../src/sheet/countsaver.cpp"/>
         <location filename="../src/sheet/countsheet.cpp"/>
         <source>盘点数据已经修改，是否保存？</source>
-        <translation type="unfinished"></translation>
+        <translation>The count data has changed. Save it?</translation>
     </message>
     <message>
         <location filename="../src/sheet/countsaver.cpp"/>
         <source>盘点错误数据提示</source>
-        <translation type="unfinished"></translation>
+        <translation>Count Data Errors</translation>
     </message>
     <message>
         <location filename="../src/sheet/countsaver.cpp"/>
         <source>是否真的要删除此项物料？</source>
-        <translation type="unfinished"></translation>
+        <translation>Do you really want to delete this item?</translation>
     </message>
     <message>
         <location filename="../src/sheet/countsaver.cpp"/>
         <source>不能删除有账存余额的物料</source>
-        <translation type="unfinished"></translation>
+        <translation>An item with a book balance cannot be deleted</translation>
     </message>
     <message>
         <location filename="../src/sheet/countsaver.cpp"/>
         <source>删除物料失败：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Deleting the item failed: %1</translation>
     </message>
     <message>
         <location filename="../src/sheet/countsheet.cpp"/>
         <source>物料盘点报告单</source>
-        <translation type="unfinished"></translation>
+        <translation>Item Count Report</translation>
     </message>
     <message>
         <location filename="../src/sheet/countsheet.cpp"/>
         <source>打印物料盘点表</source>
-        <translation type="unfinished"></translation>
+        <translation>Print Item Count Sheet</translation>
     </message>
     <message>
         <location filename="../src/sheet/countsheet.cpp"/>
         <source>物料盘点表</source>
-        <translation type="unfinished"></translation>
+        <translation>Item Count Sheet</translation>
     </message>
     <message>
         <location filename="../src/sheet/countsheet.cpp"/>
         <source>就绪</source>
-        <translation type="unfinished"></translation>
+        <translation>Ready</translation>
     </message>
     <message>
         <location filename="../src/sheet/countsheet.cpp"/>
         <source>读取盘点数据失败。</source>
-        <translation type="unfinished"></translation>
+        <translation>Reading the count data failed.</translation>
     </message>
     <message>
         <location filename="../src/sheet/countsheet.cpp"/>
         <source>方案数据已超过一万条，数据操作可能比较慢</source>
-        <translation type="unfinished"></translation>
+        <translation>The process has more than ten thousand rows; working with it may be slow</translation>
     </message>
     <message>
         <location filename="../src/sheet/countsheet.cpp"/>
         <source>仓库中共有 0 条记录</source>
-        <translation type="unfinished"></translation>
+        <translation>The stocks hold 0 records</translation>
     </message>
     <message>
         <location filename="../src/sheet/countsheet.cpp"/>
         <source>仓库中共有%1条记录</source>
-        <translation type="unfinished"></translation>
+        <translation>The stocks hold %1 records</translation>
     </message>
     <message>
         <location filename="../src/sheet/countsheet.cpp"/>
         <source>账存日期:</source>
-        <translation type="unfinished"></translation>
+        <translation>Book date:</translation>
     </message>
     <message>
         <location filename="../src/sheet/entrygrid.cpp"/>
         <source>仓库代码</source>
-        <translation type="unfinished"></translation>
+        <translation>Stock Number</translation>
     </message>
     <message>
         <location filename="../src/sheet/entrygrid.cpp"/>
         <location filename="../src/snapshot/goodsfilter.cpp"/>
         <source>仓位代码</source>
-        <translation type="unfinished"></translation>
+        <translation>Place Number</translation>
     </message>
     <message>
         <location filename="../src/sheet/entrygrid.cpp"/>
         <location filename="../src/snapshot/goodsfilter.cpp"/>
         <source>物料代码</source>
-        <translation type="unfinished"></translation>
+        <translation>Item Number</translation>
     </message>
     <message>
         <location filename="../src/sheet/entrygrid.cpp"/>
         <location filename="../src/snapshot/goodsfilter.cpp"/>
         <source>物料名称</source>
-        <translation type="unfinished"></translation>
+        <translation>Item Name</translation>
     </message>
     <message>
         <location filename="../src/sheet/entrygrid.cpp"/>
         <source>辅助属性代码</source>
-        <translation type="unfinished"></translation>
+        <translation>Aux. Property Number</translation>
     </message>
     <message>
         <location filename="../src/sheet/entrygrid.cpp"/>
         <source>基本单位代码</source>
-        <translation type="unfinished"></translation>
+        <translation>Base Unit Number</translation>
     </message>
     <message>
         <location filename="../src/sheet/entrygrid.cpp"/>
         <source>基本单位</source>
-        <translation type="unfinished"></translation>
+        <translation>Base Unit</translation>
     </message>
     <message>
         <location filename="../src/sheet/entrygrid.cpp"/>
         <source>基本单位账存数量</source>
-        <translation type="unfinished"></translation>
+        <translation>Book Qty (Base Unit)</translation>
     </message>
     <message>
         <location filename="../src/sheet/entrygrid.cpp"/>
         <source>基本单位实存数量</source>
-        <translation type="unfinished"></translation>
+        <translation>Actual Qty (Base Unit)</translation>
     </message>
     <message>
         <location filename="../src/sheet/entrygrid.cpp"/>
         <source>基本单位盘点数量</source>
-        <translation type="unfinished"></translation>
+        <translation>Counted Qty (Base Unit)</translation>
     </message>
     <message>
         <location filename="../src/sheet/entrygrid.cpp"/>
         <source>单位代码</source>
-        <translation type="unfinished"></translation>
+        <translation>Unit Number</translation>
     </message>
     <message>
         <location filename="../src/sheet/entrygrid.cpp"/>
         <source>单位</source>
-        <translation type="unfinished"></translation>
+        <translation>Unit</translation>
     </message>
     <message>
         <location filename="../src/sheet/entrygrid.cpp"/>
         <location filename="../src/snapshot/goodsfilter.cpp"/>
         <source>条形码</source>
-        <translation type="unfinished"></translation>
+        <translation>Barcode</translation>
     </message>
     <message>
         <location filename="../src/sheet/entrygrid.cpp"/>
         <source>账存数量</source>
-        <translation type="unfinished"></translation>
+        <translation>Book Qty</translation>
     </message>
     <message>
         <location filename="../src/sheet/entrygrid.cpp"/>
         <source>实存数量</source>
-        <translation type="unfinished"></translation>
+        <translation>Actual Qty</translation>
     </message>
     <message>
         <location filename="../src/sheet/entrygrid.cpp"/>
         <source>盘点数量</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/entrygrid.cpp"/>
-        <source>盘点综合单位数量</source>
-        <translation type="unfinished"></translation>
+        <translation>Counted Qty</translation>
     </message>
     <message>
         <location filename="../src/sheet/entrygrid.cpp"/>
         <source>调整数量</source>
-        <translation type="unfinished"></translation>
+        <translation>Adjustment Qty</translation>
     </message>
     <message>
         <location filename="../src/sheet/entrygrid.cpp"/>
         <source>辅助单位代码</source>
-        <translation type="unfinished"></translation>
+        <translation>Secondary Unit Number</translation>
     </message>
     <message>
         <location filename="../src/sheet/entrygrid.cpp"/>
         <source>辅助计量单位</source>
-        <translation type="unfinished"></translation>
+        <translation>Secondary Unit</translation>
     </message>
     <message>
         <location filename="../src/sheet/entrygrid.cpp"/>
         <source>辅助计量单位账存数量</source>
-        <translation type="unfinished"></translation>
+        <translation>Book Qty (Secondary Unit)</translation>
     </message>
     <message>
         <location filename="../src/sheet/entrygrid.cpp"/>
         <source>辅助计量单位实存数量</source>
-        <translation type="unfinished"></translation>
+        <translation>Actual Qty (Secondary Unit)</translation>
     </message>
     <message>
         <location filename="../src/sheet/entrygrid.cpp"/>
         <source>辅助计量单位盘点数量</source>
-        <translation type="unfinished"></translation>
+        <translation>Counted Qty (Secondary Unit)</translation>
     </message>
     <message>
         <location filename="../src/sheet/entrygrid.cpp"/>
         <source>辅助计量单位调整数量</source>
-        <translation type="unfinished"></translation>
+        <translation>Adjustment Qty (Secondary Unit)</translation>
     </message>
     <message>
         <location filename="../src/sheet/entrygrid.cpp"/>
         <source>备注</source>
-        <translation type="unfinished"></translation>
+        <translation>Note</translation>
     </message>
     <message>
         <location filename="../src/sheet/entrygrid.cpp"/>
         <source>辅助计量单位ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Secondary Unit ID</translation>
     </message>
     <message>
         <location filename="../src/sheet/entrygrid.cpp"/>
         <source>辅助属性ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Aux. Property ID</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>保存(&amp;S)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Save</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>保存</source>
-        <translation type="unfinished"></translation>
+        <translation>Save</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>输出盘盈单据(&amp;T)</source>
-        <translation type="unfinished"></translation>
+        <translation>Output Gain Documen&amp;t</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>盘盈单</source>
-        <translation type="unfinished"></translation>
+        <translation>Gain Doc</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>输出盘盈单单据</source>
-        <translation type="unfinished"></translation>
+        <translation>Output the gain document</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>输出盘亏单据(&amp;L)</source>
-        <translation type="unfinished"></translation>
+        <translation>Output &amp;Loss Document</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>盘亏单</source>
-        <translation type="unfinished"></translation>
+        <translation>Loss Doc</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>输出盘亏单单据</source>
-        <translation type="unfinished"></translation>
+        <translation>Output the loss document</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>打印(&amp;P)...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Print...</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>打印</source>
-        <translation type="unfinished"></translation>
+        <translation>Print</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>打印预览(&amp;V)</source>
-        <translation type="unfinished"></translation>
+        <translation>Print Pre&amp;view</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>预览</source>
-        <translation type="unfinished"></translation>
+        <translation>Preview</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>打印设置(&amp;R)...</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;rinter Setup...</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>引出(&amp;O)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exp&amp;ort...</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>引出</source>
-        <translation type="unfinished"></translation>
+        <translation>Export</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>引入(&amp;I)...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Import...</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>引入</source>
-        <translation type="unfinished"></translation>
+        <translation>Import</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>退出</source>
-        <translation type="unfinished"></translation>
+        <translation>Exit</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>编辑(&amp;E)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Edit</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>搜索(&amp;F)...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Find...</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>搜索</source>
-        <translation type="unfinished"></translation>
+        <translation>Find</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>排序(&amp;S)...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sort...</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>排序</source>
-        <translation type="unfinished"></translation>
+        <translation>Sort</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>过滤(&amp;L)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Fi&amp;lter...</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>过滤</source>
-        <translation type="unfinished"></translation>
+        <translation>Filter</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>添加物料(&amp;A)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Add Item</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>添加</source>
-        <translation type="unfinished"></translation>
+        <translation>Add</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>添加物料</source>
-        <translation type="unfinished"></translation>
+        <translation>Add item</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>删除物料(&amp;D)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Delete Item</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>删除</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>删除物料</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete item</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>清除数据(&amp;D)</source>
-        <translation type="unfinished"></translation>
+        <translation>Clear &amp;Data</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>清除</source>
-        <translation type="unfinished"></translation>
+        <translation>Clear</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>清除(Del)</source>
-        <translation type="unfinished"></translation>
+        <translation>Clear (Del)</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>查看(&amp;V)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;View</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>选择单据(&amp;B)</source>
-        <translation type="unfinished"></translation>
+        <translation>Select Documents (&amp;B)</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>选单</source>
-        <translation type="unfinished"></translation>
+        <translation>Documents</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>选择盘点期间的单据</source>
-        <translation type="unfinished"></translation>
+        <translation>Select the documents of the count period</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>显示数据(&amp;D)</source>
-        <translation type="unfinished"></translation>
+        <translation>Show &amp;Data</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>显示</source>
-        <translation type="unfinished"></translation>
+        <translation>Show</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>全部数据(&amp;A)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;All Data</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>全部数据</source>
-        <translation type="unfinished"></translation>
+        <translation>All Data</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>盘点数据(&amp;P)</source>
-        <translation type="unfinished"></translation>
+        <translation>Counted Data (&amp;P)</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>盘点数据</source>
-        <translation type="unfinished"></translation>
+        <translation>Counted Data</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>工具条(&amp;O)</source>
-        <translation type="unfinished"></translation>
+        <translation>T&amp;oolbar</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>状态条(&amp;S)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Status Bar</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>工具条标签(&amp;L)</source>
-        <translation type="unfinished"></translation>
+        <translation>Toolbar &amp;Labels</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>禁用物料参与盘点(&amp;W)</source>
-        <translation type="unfinished"></translation>
+        <translation>Count Disabled Items (&amp;W)</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>显示已关闭的盘点方案(&amp;C)</source>
-        <translation type="unfinished"></translation>
+        <translation>Show &amp;Closed Count Processes</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>重复添加时提示(&amp;A)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Warn When Added Twice</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>刷新</source>
-        <translation type="unfinished"></translation>
+        <translation>Refresh</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>格式(&amp;O)</source>
-        <translation type="unfinished"></translation>
+        <translation>F&amp;ormat</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>页面设置(&amp;G)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Pa&amp;ge Setup...</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>标题字体(&amp;T)...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Title Font...</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>表格字体(&amp;F)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Table &amp;Font...</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>恢复预设列宽(&amp;W)</source>
-        <translation type="unfinished"></translation>
+        <translation>Restore Default Column &amp;Widths</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>帮助目录(&amp;C)   F1</source>
-        <translation type="unfinished"></translation>
+        <translation>Help &amp;Contents   F1</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>关于诺凡(&amp;A)...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;About...</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>账存数据</source>
-        <translation type="unfinished"></translation>
+        <translation>Book Data</translation>
     </message>
     <message>
         <location filename="../src/sheet/ui/frmmain.cpp"/>
         <source>盘点方案:</source>
-        <translation type="unfinished"></translation>
+        <translation>Count process:</translation>
     </message>
     <message>
         <location filename="../src/sheet/ui/frmmain.cpp"/>
         <source>条形码:</source>
-        <translation type="unfinished"></translation>
+        <translation>Barcode:</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/cutoffsnapshot.cpp"/>
+        <location filename="../src/snapshot/snapshotprecheck.cpp"/>
+        <source>没有可用的数据，不能备份！</source>
+        <translation>There is no data to back up!</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/cutoffsnapshot.cpp"/>
+        <source>截止日期超出已定义的会计期间范围，不能备份！</source>
+        <translation>The cut-off date lies outside the defined accounting periods; cannot back up!</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/cycleselection.cpp"/>
+        <source>日</source>
+        <translation>Day</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/cycleselection.cpp"/>
+        <source>周</source>
+        <translation>Week</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/cycleselection.cpp"/>
+        <source>月</source>
+        <translation>Month</translation>
     </message>
     <message>
         <location filename="../src/snapshot/goodsfilter.cpp"/>
         <source>仓位名称</source>
-        <translation type="unfinished"></translation>
+        <translation>Place Name</translation>
     </message>
     <message>
         <location filename="../src/snapshot/goodsfilter.cpp"/>
         <source>第%1行，[名称]列的“%2”不是可选的字段！</source>
-        <translation type="unfinished"></translation>
+        <translation>Row %1: "%2" in the [Name] column is not one of the fields offered!</translation>
     </message>
     <message>
         <location filename="../src/snapshot/goodsfilter.cpp"/>
         <source>第%1行，[比较]列的“%2”不是可选的比较方式！</source>
-        <translation type="unfinished"></translation>
+        <translation>Row %1: "%2" in the [Comparison] column is not one of the comparisons offered!</translation>
     </message>
     <message>
         <location filename="../src/snapshot/goodsfilter.cpp"/>
         <source>第%1行，[逻辑]列的“%2”不是可选的逻辑！</source>
-        <translation type="unfinished"></translation>
+        <translation>Row %1: "%2" in the [Logic] column is not one of the logic words offered!</translation>
     </message>
     <message>
         <location filename="../src/snapshot/goodsfilter.cpp"/>
         <source>条件“%1”应写作 字段:比较:比较值[:逻辑]</source>
-        <translation type="unfinished"></translation>
+        <translation>Write the condition "%1" as field:comparison:value[:logic]</translation>
     </message>
     <message>
         <location filename="../src/snapshot/goodsfilter.cpp"/>
         <source>条件“%1”的字段不是可选的字段（%2）</source>
-        <translation type="unfinished"></translation>
+        <translation>The field of the condition "%1" is not one of the fields offered (%2)</translation>
     </message>
     <message>
         <location filename="../src/snapshot/goodsfilter.cpp"/>
         <source>条件“%1”的比较方式不是可选的比较方式（%2）</source>
-        <translation type="unfinished"></translation>
+        <translation>The comparison of the condition "%1" is not one of the comparisons offered (%2)</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/icbackupinv.cpp"/>
+        <location filename="../src/snapshot/snapshotprecheck.cpp"/>
+        <source>备份数据失败！</source>
+        <translation>Backing up the data failed!</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/icbackupinv.cpp"/>
+        <source>截止日期无效，不能备份！</source>
+        <translation>The cut-off date is not valid; cannot back up!</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/icbackupinv.cpp"/>
+        <source>不能读取用户的数据权限。</source>
+        <translation>Cannot read the user's data permissions.</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/icbackupinv.cpp"/>
+        <source>周期盘点物料表名称无效。</source>
+        <translation>The name of the cycle-count item table is not valid.</translation>
     </message>
     <message>
         <location filename="../src/snapshot/snapshotparams.cpp"/>
         <source>仓库列表“%1”无效，应为以逗号分隔的仓库内码。</source>
-        <translation type="unfinished"></translation>
+        <translation>The stock list "%1" is not valid; give stock ids separated by commas.</translation>
     </message>
     <message>
         <location filename="../src/snapshot/snapshotparams.cpp"/>
         <source>“%1”无效，应为以逗号分隔的内码。</source>
-        <translation type="unfinished"></translation>
+        <translation>"%1" is not valid; give ids separated by commas.</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/snapshotprecheck.cpp"/>
+        <source>截止日期不能小于系统启用日期！</source>
+        <translation>The cut-off date cannot be before the system start date!</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/snapshotprecheck.cpp"/>
+        <source>检查仓库下是否存在未日结的零售单出错：</source>
+        <translation>Checking the stocks for retail bills not closed for the day failed: </translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/snapshotprecheck.cpp"/>
+        <source>以下仓库(仓位)有未审核的单据，不能备份：</source>
+        <translation>The following stocks (places) have unchecked documents; cannot back up:</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/snapshotprecheck.cpp"/>
+        <source>[%1]仓库,[%2]仓位</source>
+        <translation>stock [%1], place [%2]</translation>
     </message>
 </context>
 </TS>

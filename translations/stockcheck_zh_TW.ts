@@ -4,1195 +4,1296 @@
 <context>
     <name>StockCheck</name>
     <message>
+        <location filename="../src/app/cli_init.cpp"/>
+        <source>%1 应为正整数：%2</source>
+        <translation>%1 應為正整數：%2</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_init.cpp"/>
+        <source>数据库已经初始化，没有做任何修改。</source>
+        <translation>資料庫已經初始化，沒有做任何修改。</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_init.cpp"/>
+        <source>已创建数据库表并生成演示数据：%1 条库存记录，%2 个物料，%3 张单据，用时 %4 秒。</source>
+        <translation>已建立資料庫表並產生示範資料：%1 筆庫存記錄，%2 個物料，%3 張單據，耗時 %4 秒。</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_init.cpp"/>
+        <source>可登录的用户：demo（无密码）、张三（密码 123456）、李四（密码 654321，只能查看原料仓库）、administrator（密码 admin）。</source>
+        <translation>可登入的使用者：demo（無密碼）、張三（密碼 123456）、李四（密碼 654321，只能檢視原料倉庫）、administrator（密碼 admin）。</translation>
+    </message>
+    <message>
         <location filename="../src/app/main_cli.cpp"/>
         <source>缺少数据库地址（--db sqlite:文件 或 --db postgresql://...）</source>
-        <translation type="unfinished">缺少資料庫地址（--db sqlite:檔案 或 --db postgresql://...）</translation>
+        <translation>缺少資料庫地址（--db sqlite:檔案 或 --db postgresql://...）</translation>
     </message>
     <message>
         <location filename="../src/app/main_cli.cpp"/>
         <location filename="../src/app/shell/loginlogic.cpp"/>
         <source>数据库还没有初始化，请先运行 stockcheck-cli init。</source>
-        <translation type="unfinished">資料庫還沒有初始化，請先執行 stockcheck-cli init。</translation>
+        <translation>資料庫還沒有初始化，請先執行 stockcheck-cli init。</translation>
     </message>
     <message>
         <location filename="../src/app/shell/logindialog.cpp"/>
         <source>登录</source>
-        <translation type="unfinished">登入</translation>
+        <translation>登入</translation>
     </message>
     <message>
         <location filename="../src/app/shell/logindialog.cpp"/>
         <location filename="../src/app/shell/mainwindow.cpp"/>
         <source>库存盘点</source>
-        <translation type="unfinished">庫存盤點</translation>
+        <translation>庫存盤點</translation>
     </message>
     <message>
         <location filename="../src/app/shell/logindialog.cpp"/>
         <source>用户(&amp;U):</source>
-        <translation type="unfinished">使用者(&amp;U):</translation>
+        <translation>使用者(&amp;U):</translation>
     </message>
     <message>
         <location filename="../src/app/shell/logindialog.cpp"/>
         <source>密码(&amp;P):</source>
-        <translation type="unfinished">密碼(&amp;P):</translation>
+        <translation>密碼(&amp;P):</translation>
     </message>
     <message>
         <location filename="../src/app/shell/logindialog.cpp"/>
         <source>语言(&amp;L):</source>
-        <translation type="unfinished">語言(&amp;L):</translation>
+        <translation>語言(&amp;L):</translation>
     </message>
     <message>
         <location filename="../src/app/shell/logindialog.cpp"/>
         <source>重新读取用户列表</source>
-        <translation type="unfinished">重新讀取使用者列表</translation>
+        <translation>重新讀取使用者列表</translation>
     </message>
     <message>
         <location filename="../src/app/shell/logindialog.cpp"/>
         <source>数据库</source>
-        <translation type="unfinished">資料庫</translation>
+        <translation>資料庫</translation>
     </message>
     <message>
         <location filename="../src/app/shell/logindialog.cpp"/>
         <source>SQLite 文件</source>
-        <translation type="unfinished">SQLite 檔案</translation>
+        <translation>SQLite 檔案</translation>
     </message>
     <message>
         <location filename="../src/app/shell/logindialog.cpp"/>
         <source>PostgreSQL 服务器</source>
-        <translation type="unfinished">PostgreSQL 伺服器</translation>
+        <translation>PostgreSQL 伺服器</translation>
     </message>
     <message>
         <location filename="../src/app/shell/logindialog.cpp"/>
         <source>文件(&amp;F):</source>
-        <translation type="unfinished">檔案(&amp;F):</translation>
+        <translation>檔案(&amp;F):</translation>
     </message>
     <message>
         <location filename="../src/app/shell/logindialog.cpp"/>
         <source>浏览...</source>
-        <translation type="unfinished">瀏覽...</translation>
+        <translation>瀏覽...</translation>
     </message>
     <message>
         <location filename="../src/app/shell/logindialog.cpp"/>
         <source>服务器(&amp;H):</source>
-        <translation type="unfinished">伺服器(&amp;H):</translation>
+        <translation>伺服器(&amp;H):</translation>
     </message>
     <message>
         <location filename="../src/app/shell/logindialog.cpp"/>
         <source>端口:</source>
-        <translation type="unfinished">埠:</translation>
+        <translation>連接埠:</translation>
     </message>
     <message>
         <location filename="../src/app/shell/logindialog.cpp"/>
         <source>数据库名(&amp;D):</source>
-        <translation type="unfinished">資料庫名(&amp;D):</translation>
+        <translation>資料庫名(&amp;D):</translation>
     </message>
     <message>
         <location filename="../src/app/shell/logindialog.cpp"/>
         <source>数据库用户:</source>
-        <translation type="unfinished">資料庫使用者:</translation>
+        <translation>資料庫使用者:</translation>
     </message>
     <message>
         <location filename="../src/app/shell/logindialog.cpp"/>
         <source>数据库密码:</source>
-        <translation type="unfinished">資料庫密碼:</translation>
+        <translation>資料庫密碼:</translation>
     </message>
     <message>
         <location filename="../src/app/shell/logindialog.cpp"/>
         <source>登录(&amp;O)</source>
-        <translation type="unfinished">登入(&amp;O)</translation>
+        <translation>登入(&amp;O)</translation>
     </message>
     <message>
         <location filename="../src/app/shell/logindialog.cpp"/>
         <location filename="../src/erp/ui/lookupdialog.cpp"/>
         <source>取消(&amp;C)</source>
-        <translation type="unfinished">取消(&amp;C)</translation>
+        <translation>取消(&amp;C)</translation>
     </message>
     <message>
         <location filename="../src/app/shell/logindialog.cpp"/>
         <source>选择数据库文件</source>
-        <translation type="unfinished">選擇資料庫檔案</translation>
+        <translation>選擇資料庫檔案</translation>
     </message>
     <message>
         <location filename="../src/app/shell/logindialog.cpp"/>
         <source>SQLite 数据库 (*.db *.sqlite *.sqlite3);;所有文件 (*)</source>
-        <translation type="unfinished">SQLite 資料庫 (*.db *.sqlite *.sqlite3);;所有檔案 (*)</translation>
+        <translation>SQLite 資料庫 (*.db *.sqlite *.sqlite3);;所有檔案 (*)</translation>
     </message>
     <message>
         <location filename="../src/app/shell/loginlogic.cpp"/>
         <source>请选择数据库文件。</source>
-        <translation type="unfinished">請選擇資料庫檔案。</translation>
+        <translation>請選擇資料庫檔案。</translation>
     </message>
     <message>
         <location filename="../src/app/shell/loginlogic.cpp"/>
         <source>数据库文件不存在：%1</source>
-        <translation type="unfinished">資料庫檔案不存在：%1</translation>
+        <translation>資料庫檔案不存在：%1</translation>
     </message>
     <message>
         <location filename="../src/app/shell/loginlogic.cpp"/>
         <source>请填写 PostgreSQL 数据库的名称。</source>
-        <translation type="unfinished">請填寫 PostgreSQL 資料庫的名稱。</translation>
+        <translation>請填寫 PostgreSQL 資料庫的名稱。</translation>
     </message>
     <message>
         <location filename="../src/app/shell/loginlogic.cpp"/>
         <location filename="../src/erp/users.cpp"/>
         <source>请输入用户名。</source>
-        <translation type="unfinished">請輸入使用者名稱。</translation>
+        <translation>請輸入使用者名稱。</translation>
     </message>
     <message>
         <location filename="../src/app/shell/mainwindow.cpp"/>
         <source>切换用户或数据库(&amp;U)...</source>
-        <translation type="unfinished">切換使用者或資料庫(&amp;U)...</translation>
+        <translation>切換使用者或資料庫(&amp;U)...</translation>
     </message>
     <message>
         <location filename="../src/app/shell/mainwindow.cpp"/>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>退出(&amp;X)</source>
-        <translation type="unfinished">退出(&amp;X)</translation>
+        <translation>退出(&amp;X)</translation>
     </message>
     <message>
         <location filename="../src/app/shell/mainwindow.cpp"/>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>帮助(&amp;H)</source>
-        <translation type="unfinished">幫助(&amp;H)</translation>
+        <translation>說明(&amp;H)</translation>
     </message>
     <message>
         <location filename="../src/app/shell/mainwindow.cpp"/>
         <source>关于(&amp;A)</source>
-        <translation type="unfinished">關於(&amp;A)</translation>
+        <translation>關於(&amp;A)</translation>
     </message>
     <message>
         <location filename="../src/app/shell/mainwindow.cpp"/>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>文件(&amp;F)</source>
-        <translation type="unfinished">檔案(&amp;F)</translation>
+        <translation>檔案(&amp;F)</translation>
     </message>
     <message>
         <location filename="../src/app/shell/mainwindow.cpp"/>
         <source>盘点(&amp;C)</source>
-        <translation type="unfinished">盤點(&amp;C)</translation>
+        <translation>盤點(&amp;C)</translation>
     </message>
     <message>
         <location filename="../src/app/shell/mainwindow.cpp"/>
         <location filename="../src/sheet/ui/frmmain.cpp"/>
         <source>工具条</source>
-        <translation type="unfinished">工具條</translation>
+        <translation>工具列</translation>
     </message>
     <message>
         <location filename="../src/app/shell/mainwindow.cpp"/>
         <source>一次盘点的过程：先为要盘点的仓库备份盘点数据，拍下账面库存；打印盘点表交给盘点人员；清点之后录入盘点数据；最后编制盘点报告，核对盘盈盘亏，生成盘盈单和盘亏单。</source>
-        <translation type="unfinished">一次盤點的過程：先為要盤點的倉庫備份盤點資料，拍下賬面庫存；列印盤點表交給盤點人員；清點之後錄入盤點資料；最後編制盤點報告，核對盤盈盤虧，生成盤盈單和盤虧單。</translation>
+        <translation>一次盤點的過程：先為要盤點的倉庫備份盤點資料，拍下帳面庫存；列印盤點表交給盤點人員；清點之後輸入盤點資料；最後編制盤點報告，核對盤盈盤虧，生成盤盈單和盤虧單。</translation>
     </message>
     <message>
         <location filename="../src/app/shell/mainwindow.cpp"/>
         <source>数据库：%1</source>
-        <translation type="unfinished">資料庫：%1</translation>
+        <translation>資料庫：%1</translation>
     </message>
     <message>
         <location filename="../src/app/shell/mainwindow.cpp"/>
         <source>用户：%1</source>
-        <translation type="unfinished">使用者：%1</translation>
+        <translation>使用者：%1</translation>
     </message>
     <message>
         <location filename="../src/app/shell/mainwindow.cpp"/>
         <source>库存盘点 - %1</source>
-        <translation type="unfinished">庫存盤點 - %1</translation>
+        <translation>庫存盤點 - %1</translation>
     </message>
     <message>
         <location filename="../src/app/shell/mainwindow.cpp"/>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>尚未提供</source>
-        <translation type="unfinished">尚未提供</translation>
+        <translation>尚未提供</translation>
     </message>
     <message>
         <location filename="../src/app/shell/mainwindow.cpp"/>
         <source>（尚未提供）</source>
-        <translation type="unfinished">（尚未提供）</translation>
+        <translation>（尚未提供）</translation>
     </message>
     <message>
         <location filename="../src/app/shell/mainwindow.cpp"/>
         <source>关于</source>
-        <translation type="unfinished">關於</translation>
+        <translation>關於</translation>
     </message>
     <message>
         <location filename="../src/app/shell/mainwindow.cpp"/>
         <source>库存盘点：备份账面库存，打印盘点表，录入实盘数量，核对差异并生成盘盈单和盘亏单。</source>
-        <translation type="unfinished">庫存盤點：備份賬面庫存，列印盤點表，錄入實盤數量，核對差異並生成盤盈單和盤虧單。</translation>
+        <translation>庫存盤點：備份帳面庫存，列印盤點表，輸入實盤數量，核對差異並生成盤盈單和盤虧單。</translation>
     </message>
     <message>
         <location filename="../src/app/shell/shell.cpp"/>
         <source>操作失败：%1</source>
-        <translation type="unfinished">操作失敗：%1</translation>
+        <translation>操作失敗：%1</translation>
     </message>
     <message>
         <location filename="../src/app/shell/shelloperations.cpp"/>
         <source>备份盘点数据</source>
-        <translation type="unfinished">備份盤點資料</translation>
+        <translation>備份盤點資料</translation>
     </message>
     <message>
         <location filename="../src/app/shell/shelloperations.cpp"/>
         <source>为选定的仓库拍下账面库存，开始一次盘点。</source>
-        <translation type="unfinished">為選定的倉庫拍下賬面庫存，開始一次盤點。</translation>
+        <translation>為選定的倉庫拍下帳面庫存，開始一次盤點。</translation>
     </message>
     <message>
         <location filename="../src/app/shell/shelloperations.cpp"/>
         <source>盘点方案</source>
-        <translation type="unfinished">盤點方案</translation>
+        <translation>盤點方案</translation>
     </message>
     <message>
         <location filename="../src/app/shell/shelloperations.cpp"/>
         <source>查看、改名、备注或删除盘点方案，也可以在这里新建盘点。</source>
-        <translation type="unfinished">檢視、改名、備註或刪除盤點方案，也可以在這裡新建盤點。</translation>
+        <translation>檢視、改名、備註或刪除盤點方案，也可以在這裡新建盤點。</translation>
     </message>
     <message>
         <location filename="../src/app/shell/shelloperations.cpp"/>
         <source>打印盘点表</source>
-        <translation type="unfinished">列印盤點表</translation>
+        <translation>列印盤點表</translation>
     </message>
     <message>
         <location filename="../src/app/shell/shelloperations.cpp"/>
         <source>盘点前打印盘点表，供盘点人员在仓库里填写。</source>
-        <translation type="unfinished">盤點前列印盤點表，供盤點人員在倉庫裡填寫。</translation>
+        <translation>盤點前列印盤點表，供盤點人員在倉庫裡填寫。</translation>
     </message>
     <message>
         <location filename="../src/app/shell/shelloperations.cpp"/>
         <location filename="../src/sheet/countsheet.cpp"/>
         <source>录入盘点数据</source>
-        <translation type="unfinished">錄入盤點資料</translation>
+        <translation>輸入盤點資料</translation>
     </message>
     <message>
         <location filename="../src/app/shell/shelloperations.cpp"/>
         <source>录入实盘数量，添加没有账存的物料，或从表格文件引入。</source>
-        <translation type="unfinished">錄入實盤數量，新增沒有賬存的物料，或從表格檔案引入。</translation>
+        <translation>輸入實盤數量，新增沒有帳存的物料，或從表格檔案引入。</translation>
     </message>
     <message>
         <location filename="../src/app/shell/shelloperations.cpp"/>
         <source>编制盘点报告</source>
-        <translation type="unfinished">編制盤點報告</translation>
+        <translation>編制盤點報告</translation>
     </message>
     <message>
         <location filename="../src/app/shell/shelloperations.cpp"/>
         <source>核对盘盈盘亏，计入快照后的单据，生成盘盈单和盘亏单。</source>
-        <translation type="unfinished">核對盤盈盤虧，計入快照後的單據，生成盤盈單和盤虧單。</translation>
+        <translation>核對盤盈盤虧，計入快照後的單據，生成盤盈單和盤虧單。</translation>
     </message>
     <message>
         <location filename="../src/erp/complexqty.cpp"/>
         <source>该物料没有可用的计量单位</source>
-        <translation type="unfinished">該物料沒有可用的計量單位</translation>
+        <translation>該物料沒有可用的計量單位</translation>
     </message>
     <message>
         <location filename="../src/erp/complexqty.cpp"/>
         <source>综合单位数量格式不正确：%1</source>
-        <translation type="unfinished">綜合單位數量格式不正確：%1</translation>
+        <translation>綜合單位數量格式不正確：%1</translation>
     </message>
     <message>
         <location filename="../src/erp/complexqty.cpp"/>
         <source>单位“%1”不属于该物料的计量单位组</source>
-        <translation type="unfinished">單位“%1”不屬於該物料的計量單位組</translation>
+        <translation>單位“%1”不屬於該物料的計量單位組</translation>
     </message>
     <message>
         <location filename="../src/erp/demodata.cpp"/>
         <source>数据库中已经有物料数据，没有生成演示数据。</source>
-        <translation type="unfinished">資料庫中已經有物料資料，沒有生成演示資料。</translation>
+        <translation>資料庫中已經有物料資料，沒有產生示範資料。</translation>
     </message>
     <message>
         <location filename="../src/erp/demodata.cpp"/>
         <source>演示数据的规模无效：%1</source>
-        <translation type="unfinished">演示資料的規模無效：%1</translation>
+        <translation>示範資料的規模無效：%1</translation>
     </message>
     <message>
         <location filename="../src/erp/demodata.cpp"/>
         <source>生成演示数据失败：</source>
-        <translation type="unfinished">生成演示資料失敗：</translation>
+        <translation>產生示範資料失敗：</translation>
     </message>
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
         <source>代码</source>
-        <translation type="unfinished">代碼</translation>
+        <translation>代碼</translation>
     </message>
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
         <source>客户</source>
-        <translation type="unfinished">客戶</translation>
+        <translation>客戶</translation>
     </message>
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
         <source>部门</source>
-        <translation type="unfinished">部門</translation>
+        <translation>部門</translation>
     </message>
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
         <source>职员</source>
-        <translation type="unfinished">職員</translation>
+        <translation>職員</translation>
     </message>
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
         <source>供应商</source>
-        <translation type="unfinished">供應商</translation>
+        <translation>供應商</translation>
     </message>
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
         <location filename="../src/sheet/entrygrid.cpp"/>
         <source>商品类别</source>
-        <translation type="unfinished">商品類別</translation>
+        <translation>商品類別</translation>
     </message>
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
         <location filename="../src/sheet/entrygrid.cpp"/>
         <source>品牌</source>
-        <translation type="unfinished">品牌</translation>
+        <translation>品牌</translation>
     </message>
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
         <source>名称</source>
-        <translation type="unfinished">名稱</translation>
+        <translation>名稱</translation>
     </message>
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
         <source>全名</source>
-        <translation type="unfinished">全名</translation>
+        <translation>全名</translation>
     </message>
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
         <source>物料</source>
-        <translation type="unfinished">物料</translation>
+        <translation>物料</translation>
     </message>
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
         <location filename="../src/sheet/entrygrid.cpp"/>
         <source>规格型号</source>
-        <translation type="unfinished">規格型號</translation>
+        <translation>規格型號</translation>
     </message>
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
         <location filename="../src/sheet/entrygrid.cpp"/>
         <source>仓库</source>
-        <translation type="unfinished">倉庫</translation>
+        <translation>倉庫</translation>
     </message>
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
         <source>计量单位</source>
-        <translation type="unfinished">計量單位</translation>
+        <translation>計量單位</translation>
     </message>
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
         <location filename="../src/sheet/entrygrid.cpp"/>
         <source>换算率</source>
-        <translation type="unfinished">換算率</translation>
+        <translation>換算率</translation>
     </message>
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
         <location filename="../src/sheet/entrygrid.cpp"/>
         <source>仓位</source>
-        <translation type="unfinished">倉位</translation>
+        <translation>倉位</translation>
+    </message>
+    <message>
+        <location filename="../src/erp/lookupquery.cpp"/>
+        <source>仓位组</source>
+        <translation>倉位組</translation>
     </message>
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
         <location filename="../src/sheet/entrygrid.cpp"/>
         <source>批次</source>
-        <translation type="unfinished">批次</translation>
+        <translation>批次</translation>
     </message>
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
         <source>库存数量</source>
-        <translation type="unfinished">庫存數量</translation>
+        <translation>庫存數量</translation>
     </message>
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
         <location filename="../src/sheet/entrygrid.cpp"/>
         <source>辅助属性</source>
-        <translation type="unfinished">輔助屬性</translation>
+        <translation>輔助屬性</translation>
     </message>
     <message>
         <location filename="../src/erp/schema.cpp"/>
         <source>创建数据库表失败：</source>
-        <translation type="unfinished">建立資料庫表失敗：</translation>
+        <translation>建立資料庫表失敗：</translation>
     </message>
     <message>
         <location filename="../src/erp/users.cpp"/>
         <source>读取用户资料失败：</source>
-        <translation type="unfinished">讀取使用者資料失敗：</translation>
+        <translation>讀取使用者資料失敗：</translation>
     </message>
     <message>
         <location filename="../src/erp/users.cpp"/>
         <source>用户“%1”不存在，请重新输入。</source>
-        <translation type="unfinished">使用者“%1”不存在，請重新輸入。</translation>
+        <translation>使用者“%1”不存在，請重新輸入。</translation>
     </message>
     <message>
         <location filename="../src/erp/users.cpp"/>
         <source>用户“%1”已被禁用，请与系统管理员联系。</source>
-        <translation type="unfinished">使用者“%1”已被禁用，請與系統管理員聯絡。</translation>
+        <translation>使用者“%1”已被禁用，請與系統管理員聯絡。</translation>
     </message>
     <message>
         <location filename="../src/erp/users.cpp"/>
         <source>密码不正确，请重新输入。</source>
-        <translation type="unfinished">密碼不正確，請重新輸入。</translation>
+        <translation>密碼不正確，請重新輸入。</translation>
     </message>
     <message>
         <location filename="../src/erp/users.cpp"/>
         <source>保存密码失败：</source>
-        <translation type="unfinished">儲存密碼失敗：</translation>
+        <translation>儲存密碼失敗：</translation>
     </message>
     <message>
         <location filename="../src/erp/users.cpp"/>
         <source>用户（编号 %1）不存在。</source>
-        <translation type="unfinished">使用者（編號 %1）不存在。</translation>
+        <translation>使用者（編號 %1）不存在。</translation>
+    </message>
+    <message>
+        <location filename="../src/erp/ui/complexqtyeditor.cpp"/>
+        <location filename="../src/sheet/entrygrid.cpp"/>
+        <source>盘点综合单位数量</source>
+        <translation>盤點綜合單位數量</translation>
+    </message>
+    <message>
+        <location filename="../src/erp/ui/complexqtyeditor.cpp"/>
+        <location filename="../src/erp/ui/widgetui.cpp"/>
+        <source>确定</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <location filename="../src/erp/ui/complexqtyeditor.cpp"/>
+        <location filename="../src/erp/ui/widgetui.cpp"/>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <location filename="../src/erp/ui/complexqtyeditor.cpp"/>
+        <source>合计：%1 %2</source>
+        <translation>合計：%1 %2</translation>
     </message>
     <message>
         <location filename="../src/erp/ui/helpdialog.cpp"/>
         <source>帮助</source>
-        <translation type="unfinished">幫助</translation>
+        <translation>說明</translation>
     </message>
     <message>
         <location filename="../src/erp/ui/helpdialog.cpp"/>
         <source>主题：%1</source>
-        <translation type="unfinished">主題：%1</translation>
+        <translation>主題：%1</translation>
     </message>
     <message>
         <location filename="../src/erp/ui/helpdialog.cpp"/>
         <source>这个主题还没有帮助页。</source>
-        <translation type="unfinished">這個主題還沒有幫助頁。</translation>
+        <translation>這個主題還沒有說明頁。</translation>
     </message>
     <message>
         <location filename="../src/erp/ui/helpdialog.cpp"/>
         <location filename="../src/erp/ui/listdialog.cpp"/>
         <source>关闭</source>
-        <translation type="unfinished">關閉</translation>
+        <translation>關閉</translation>
     </message>
     <message>
         <location filename="../src/erp/ui/listdialog.cpp"/>
         <location filename="../src/erp/ui/widgetui.cpp"/>
         <source>诺凡提示</source>
-        <translation type="unfinished">諾凡提示</translation>
+        <translation>諾凡提示</translation>
     </message>
     <message>
         <location filename="../src/erp/ui/listdialog.cpp"/>
         <source>复制</source>
-        <translation type="unfinished">複製</translation>
+        <translation>複製</translation>
     </message>
     <message>
         <location filename="../src/erp/ui/lookupdialog.cpp"/>
         <source>选择%1</source>
-        <translation type="unfinished">選擇%1</translation>
+        <translation>選擇%1</translation>
     </message>
     <message>
         <location filename="../src/erp/ui/lookupdialog.cpp"/>
         <source>代码、名称或助记码</source>
-        <translation type="unfinished">代碼、名稱或助記碼</translation>
+        <translation>代碼、名稱或助記碼</translation>
     </message>
     <message>
         <location filename="../src/erp/ui/lookupdialog.cpp"/>
         <source>查找(&amp;F):</source>
-        <translation type="unfinished">查詢(&amp;F):</translation>
+        <translation>查詢(&amp;F):</translation>
     </message>
     <message>
         <location filename="../src/erp/ui/lookupdialog.cpp"/>
         <source>确定(&amp;O)</source>
-        <translation type="unfinished">確定(&amp;O)</translation>
+        <translation>確定(&amp;O)</translation>
     </message>
     <message>
         <location filename="../src/erp/ui/lookupdialog.cpp"/>
         <source>查询失败：%1</source>
-        <translation type="unfinished">查詢失敗：%1</translation>
+        <translation>查詢失敗：%1</translation>
     </message>
     <message>
         <location filename="../src/erp/ui/lookupdialog.cpp"/>
         <source>只显示前 %1 条，请输入更多文字缩小范围</source>
-        <translation type="unfinished">只顯示前 %1 條，請輸入更多文字縮小範圍</translation>
+        <translation>只顯示前 %1 筆，請輸入更多文字縮小範圍</translation>
     </message>
     <message>
         <location filename="../src/erp/ui/lookupdialog.cpp"/>
         <source>共 %1 条</source>
-        <translation type="unfinished">共 %1 條</translation>
-    </message>
-    <message>
-        <location filename="../src/erp/ui/widgetui.cpp"/>
-        <source>确定</source>
-        <translation type="unfinished">確定</translation>
+        <translation>共 %1 筆</translation>
     </message>
     <message>
         <location filename="../src/erp/ui/widgetui.cpp"/>
         <source>是(&amp;Y)</source>
-        <translation type="unfinished">是(&amp;Y)</translation>
+        <translation>是(&amp;Y)</translation>
     </message>
     <message>
         <location filename="../src/erp/ui/widgetui.cpp"/>
         <source>否(&amp;N)</source>
-        <translation type="unfinished">否(&amp;N)</translation>
-    </message>
-    <message>
-        <location filename="../src/erp/ui/widgetui.cpp"/>
-        <source>取消</source>
-        <translation type="unfinished">取消</translation>
+        <translation>否(&amp;N)</translation>
     </message>
     <message>
         <location filename="../src/host/appconnection.cpp"/>
         <source>数据库地址缺少文件路径：%1</source>
-        <translation type="unfinished">資料庫地址缺少檔案路徑：%1</translation>
+        <translation>資料庫地址缺少檔案路徑：%1</translation>
     </message>
     <message>
         <location filename="../src/host/appconnection.cpp"/>
         <source>数据库地址无效：%1</source>
-        <translation type="unfinished">資料庫地址無效：%1</translation>
+        <translation>資料庫地址無效：%1</translation>
     </message>
     <message>
         <location filename="../src/host/appconnection.cpp"/>
         <source>不支持的数据库地址：%1（应为 sqlite:文件 或 postgresql://...）</source>
-        <translation type="unfinished">不支援的資料庫地址：%1（應為 sqlite:檔案 或 postgresql://...）</translation>
+        <translation>不支援的資料庫地址：%1（應為 sqlite:檔案 或 postgresql://...）</translation>
     </message>
     <message>
         <location filename="../src/host/appconnection.cpp"/>
         <source>找不到 SQLite 数据库驱动。</source>
-        <translation type="unfinished">找不到 SQLite 資料庫驅動。</translation>
+        <translation>找不到 SQLite 資料庫驅動。</translation>
     </message>
     <message>
         <location filename="../src/host/appconnection.cpp"/>
         <source>数据库文件所在的目录不存在：%1</source>
-        <translation type="unfinished">資料庫檔案所在的目錄不存在：%1</translation>
+        <translation>資料庫檔案所在的目錄不存在：%1</translation>
     </message>
     <message>
         <location filename="../src/host/appconnection.cpp"/>
         <source>无法打开数据库文件 %1：%2</source>
-        <translation type="unfinished">無法開啟資料庫檔案 %1：%2</translation>
+        <translation>無法開啟資料庫檔案 %1：%2</translation>
     </message>
     <message>
         <location filename="../src/host/appconnection.cpp"/>
         <source>数据库文件 %1 已损坏或不是数据库文件：%2</source>
-        <translation type="unfinished">資料庫檔案 %1 已損壞或不是資料庫檔案：%2</translation>
+        <translation>資料庫檔案 %1 已損壞或不是資料庫檔案：%2</translation>
     </message>
     <message>
         <location filename="../src/host/appconnection.cpp"/>
         <source>数据库文件 %1 是只读的或被占用，不能写入：%2</source>
-        <translation type="unfinished">資料庫檔案 %1 是唯讀的或被佔用，不能寫入：%2</translation>
+        <translation>資料庫檔案 %1 是唯讀的或被佔用，不能寫入：%2</translation>
     </message>
     <message>
         <location filename="../src/host/appconnection.cpp"/>
         <source>找不到 PostgreSQL 数据库驱动。</source>
-        <translation type="unfinished">找不到 PostgreSQL 資料庫驅動。</translation>
+        <translation>找不到 PostgreSQL 資料庫驅動。</translation>
     </message>
     <message>
         <location filename="../src/host/appconnection.cpp"/>
         <source>无法连接 PostgreSQL 数据库 %1：%2</source>
-        <translation type="unfinished">無法連線 PostgreSQL 資料庫 %1：%2</translation>
+        <translation>無法連線 PostgreSQL 資料庫 %1：%2</translation>
     </message>
     <message>
         <location filename="../src/host/appconnection.cpp"/>
         <source>模式名称无效：%1</source>
-        <translation type="unfinished">模式名稱無效：%1</translation>
+        <translation>模式名稱無效：%1</translation>
     </message>
     <message>
         <location filename="../src/host/appconnection.cpp"/>
         <source>无法使用模式 %1：%2</source>
-        <translation type="unfinished">無法使用模式 %1：%2</translation>
+        <translation>無法使用模式 %1：%2</translation>
     </message>
     <message>
         <location filename="../src/host/appconnection.cpp"/>
         <location filename="../src/host/sysparams.cpp"/>
+        <location filename="../src/snapshot/icbackupinv.cpp"/>
         <source>数据库没有连接。</source>
-        <translation type="unfinished">資料庫沒有連線。</translation>
+        <translation>資料庫沒有連線。</translation>
     </message>
     <message>
         <location filename="../src/host/iccheckinterface.cpp"/>
         <location filename="../src/host/openwindow.cpp"/>
         <location filename="../src/sheet/countsheet.cpp"/>
         <source>此功能尚未提供</source>
-        <translation type="unfinished">此功能尚未提供</translation>
+        <translation>此功能尚未提供</translation>
     </message>
     <message>
         <location filename="../src/model/maindo.cpp"/>
         <source>仓库数据还未备份,请备份仓库数据!</source>
-        <translation type="unfinished">倉庫資料還未備份,請備份倉庫資料!</translation>
+        <translation>倉庫資料還未備份,請備份倉庫資料!</translation>
     </message>
     <message>
         <location filename="../src/model/maindo_rows.cpp"/>
         <source>合计</source>
-        <translation type="unfinished">合計</translation>
+        <translation>合計</translation>
     </message>
     <message>
         <location filename="../src/sheet/countsaver.cpp"/>
         <source>账存数量为负且实存数量小于账存数量，盘点数据未能成功保存，请检查数据！</source>
-        <translation type="unfinished">賬存數量為負且實存數量小於賬存數量，盤點資料未能成功儲存，請檢查資料！</translation>
+        <translation>帳存數量為負且實存數量小於帳存數量，盤點資料未能成功儲存，請檢查資料！</translation>
     </message>
     <message>
         <location filename="../src/sheet/countsaver.cpp"/>
         <source>基本单位与辅助计量单位盘盈盘亏方向不一致，盘点数据未能成功保存，请检查数据！</source>
-        <translation type="unfinished">基本單位與輔助計量單位盤盈盤虧方向不一致，盤點資料未能成功儲存，請檢查資料！</translation>
+        <translation>基本單位與輔助計量單位盤盈盤虧方向不一致，盤點資料未能成功儲存，請檢查資料！</translation>
     </message>
     <message>
         <location filename="../src/sheet/countsaver.cpp"/>
         <location filename="../src/sheet/entrygrid.cpp"/>
         <source>计划跟踪号</source>
-        <translation type="unfinished">計劃跟蹤號</translation>
+        <translation>計畫追蹤號</translation>
     </message>
     <message>
         <location filename="../src/sheet/countsaver.cpp"/>
         <location filename="../src/sheet/entrygrid.cpp"/>
         <source>生产/采购日期</source>
-        <translation type="unfinished">生產/採購日期</translation>
+        <translation>生產/採購日期</translation>
     </message>
     <message>
         <location filename="../src/sheet/countsaver.cpp"/>
         <location filename="../src/sheet/entrygrid.cpp"/>
         <source>保质期(天)</source>
-        <translation type="unfinished">保質期(天)</translation>
+        <translation>保質期(天)</translation>
     </message>
     <message>
         <location filename="../src/sheet/countsaver.cpp"/>
         <location filename="../src/sheet/countsheet.cpp"/>
         <source>盘点数据已经修改，是否保存？</source>
-        <translation type="unfinished">盤點資料已經修改，是否儲存？</translation>
+        <translation>盤點資料已經修改，是否儲存？</translation>
     </message>
     <message>
         <location filename="../src/sheet/countsaver.cpp"/>
         <source>盘点错误数据提示</source>
-        <translation type="unfinished">盤點錯誤資料提示</translation>
+        <translation>盤點錯誤資料提示</translation>
     </message>
     <message>
         <location filename="../src/sheet/countsaver.cpp"/>
         <source>是否真的要删除此项物料？</source>
-        <translation type="unfinished">是否真的要刪除此項物料？</translation>
+        <translation>是否真的要刪除此項物料？</translation>
     </message>
     <message>
         <location filename="../src/sheet/countsaver.cpp"/>
         <source>不能删除有账存余额的物料</source>
-        <translation type="unfinished">不能刪除有賬存餘額的物料</translation>
+        <translation>不能刪除有帳存餘額的物料</translation>
     </message>
     <message>
         <location filename="../src/sheet/countsaver.cpp"/>
         <source>删除物料失败：%1</source>
-        <translation type="unfinished">刪除物料失敗：%1</translation>
+        <translation>刪除物料失敗：%1</translation>
     </message>
     <message>
         <location filename="../src/sheet/countsheet.cpp"/>
         <source>物料盘点报告单</source>
-        <translation type="unfinished">物料盤點報告單</translation>
+        <translation>物料盤點報告單</translation>
     </message>
     <message>
         <location filename="../src/sheet/countsheet.cpp"/>
         <source>打印物料盘点表</source>
-        <translation type="unfinished">列印物料盤點表</translation>
+        <translation>列印物料盤點表</translation>
     </message>
     <message>
         <location filename="../src/sheet/countsheet.cpp"/>
         <source>物料盘点表</source>
-        <translation type="unfinished">物料盤點表</translation>
+        <translation>物料盤點表</translation>
     </message>
     <message>
         <location filename="../src/sheet/countsheet.cpp"/>
         <source>就绪</source>
-        <translation type="unfinished">就緒</translation>
+        <translation>就緒</translation>
     </message>
     <message>
         <location filename="../src/sheet/countsheet.cpp"/>
         <source>读取盘点数据失败。</source>
-        <translation type="unfinished">讀取盤點資料失敗。</translation>
+        <translation>讀取盤點資料失敗。</translation>
     </message>
     <message>
         <location filename="../src/sheet/countsheet.cpp"/>
         <source>方案数据已超过一万条，数据操作可能比较慢</source>
-        <translation type="unfinished">方案資料已超過一萬條，資料操作可能比較慢</translation>
+        <translation>方案資料已超過一萬筆，資料操作可能比較慢</translation>
     </message>
     <message>
         <location filename="../src/sheet/countsheet.cpp"/>
         <source>仓库中共有 0 条记录</source>
-        <translation type="unfinished">倉庫中共有 0 條記錄</translation>
+        <translation>倉庫中共有 0 筆記錄</translation>
     </message>
     <message>
         <location filename="../src/sheet/countsheet.cpp"/>
         <source>仓库中共有%1条记录</source>
-        <translation type="unfinished">倉庫中共有%1條記錄</translation>
+        <translation>倉庫中共有%1筆記錄</translation>
     </message>
     <message>
         <location filename="../src/sheet/countsheet.cpp"/>
         <source>账存日期:</source>
-        <translation type="unfinished">賬存日期:</translation>
+        <translation>帳存日期:</translation>
     </message>
     <message>
         <location filename="../src/sheet/entrygrid.cpp"/>
         <source>仓库代码</source>
-        <translation type="unfinished">倉庫代碼</translation>
+        <translation>倉庫代碼</translation>
     </message>
     <message>
         <location filename="../src/sheet/entrygrid.cpp"/>
         <location filename="../src/snapshot/goodsfilter.cpp"/>
         <source>仓位代码</source>
-        <translation type="unfinished">倉位代碼</translation>
+        <translation>倉位代碼</translation>
     </message>
     <message>
         <location filename="../src/sheet/entrygrid.cpp"/>
         <location filename="../src/snapshot/goodsfilter.cpp"/>
         <source>物料代码</source>
-        <translation type="unfinished">物料代碼</translation>
+        <translation>物料代碼</translation>
     </message>
     <message>
         <location filename="../src/sheet/entrygrid.cpp"/>
         <location filename="../src/snapshot/goodsfilter.cpp"/>
         <source>物料名称</source>
-        <translation type="unfinished">物料名稱</translation>
+        <translation>物料名稱</translation>
     </message>
     <message>
         <location filename="../src/sheet/entrygrid.cpp"/>
         <source>辅助属性代码</source>
-        <translation type="unfinished">輔助屬性代碼</translation>
+        <translation>輔助屬性代碼</translation>
     </message>
     <message>
         <location filename="../src/sheet/entrygrid.cpp"/>
         <source>基本单位代码</source>
-        <translation type="unfinished">基本單位代碼</translation>
+        <translation>基本單位代碼</translation>
     </message>
     <message>
         <location filename="../src/sheet/entrygrid.cpp"/>
         <source>基本单位</source>
-        <translation type="unfinished">基本單位</translation>
+        <translation>基本單位</translation>
     </message>
     <message>
         <location filename="../src/sheet/entrygrid.cpp"/>
         <source>基本单位账存数量</source>
-        <translation type="unfinished">基本單位賬存數量</translation>
+        <translation>基本單位帳存數量</translation>
     </message>
     <message>
         <location filename="../src/sheet/entrygrid.cpp"/>
         <source>基本单位实存数量</source>
-        <translation type="unfinished">基本單位實存數量</translation>
+        <translation>基本單位實存數量</translation>
     </message>
     <message>
         <location filename="../src/sheet/entrygrid.cpp"/>
         <source>基本单位盘点数量</source>
-        <translation type="unfinished">基本單位盤點數量</translation>
+        <translation>基本單位盤點數量</translation>
     </message>
     <message>
         <location filename="../src/sheet/entrygrid.cpp"/>
         <source>单位代码</source>
-        <translation type="unfinished">單位代碼</translation>
+        <translation>單位代碼</translation>
     </message>
     <message>
         <location filename="../src/sheet/entrygrid.cpp"/>
         <source>单位</source>
-        <translation type="unfinished">單位</translation>
+        <translation>單位</translation>
     </message>
     <message>
         <location filename="../src/sheet/entrygrid.cpp"/>
         <location filename="../src/snapshot/goodsfilter.cpp"/>
         <source>条形码</source>
-        <translation type="unfinished">條形碼</translation>
+        <translation>條碼</translation>
     </message>
     <message>
         <location filename="../src/sheet/entrygrid.cpp"/>
         <source>账存数量</source>
-        <translation type="unfinished">賬存數量</translation>
+        <translation>帳存數量</translation>
     </message>
     <message>
         <location filename="../src/sheet/entrygrid.cpp"/>
         <source>实存数量</source>
-        <translation type="unfinished">實存數量</translation>
+        <translation>實存數量</translation>
     </message>
     <message>
         <location filename="../src/sheet/entrygrid.cpp"/>
         <source>盘点数量</source>
-        <translation type="unfinished">盤點數量</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/entrygrid.cpp"/>
-        <source>盘点综合单位数量</source>
-        <translation type="unfinished">盤點綜合單位數量</translation>
+        <translation>盤點數量</translation>
     </message>
     <message>
         <location filename="../src/sheet/entrygrid.cpp"/>
         <source>调整数量</source>
-        <translation type="unfinished">調整數量</translation>
+        <translation>調整數量</translation>
     </message>
     <message>
         <location filename="../src/sheet/entrygrid.cpp"/>
         <source>辅助单位代码</source>
-        <translation type="unfinished">輔助單位代碼</translation>
+        <translation>輔助單位代碼</translation>
     </message>
     <message>
         <location filename="../src/sheet/entrygrid.cpp"/>
         <source>辅助计量单位</source>
-        <translation type="unfinished">輔助計量單位</translation>
+        <translation>輔助計量單位</translation>
     </message>
     <message>
         <location filename="../src/sheet/entrygrid.cpp"/>
         <source>辅助计量单位账存数量</source>
-        <translation type="unfinished">輔助計量單位賬存數量</translation>
+        <translation>輔助計量單位帳存數量</translation>
     </message>
     <message>
         <location filename="../src/sheet/entrygrid.cpp"/>
         <source>辅助计量单位实存数量</source>
-        <translation type="unfinished">輔助計量單位實存數量</translation>
+        <translation>輔助計量單位實存數量</translation>
     </message>
     <message>
         <location filename="../src/sheet/entrygrid.cpp"/>
         <source>辅助计量单位盘点数量</source>
-        <translation type="unfinished">輔助計量單位盤點數量</translation>
+        <translation>輔助計量單位盤點數量</translation>
     </message>
     <message>
         <location filename="../src/sheet/entrygrid.cpp"/>
         <source>辅助计量单位调整数量</source>
-        <translation type="unfinished">輔助計量單位調整數量</translation>
+        <translation>輔助計量單位調整數量</translation>
     </message>
     <message>
         <location filename="../src/sheet/entrygrid.cpp"/>
         <source>备注</source>
-        <translation type="unfinished">備註</translation>
+        <translation>備註</translation>
     </message>
     <message>
         <location filename="../src/sheet/entrygrid.cpp"/>
         <source>辅助计量单位ID</source>
-        <translation type="unfinished">輔助計量單位ID</translation>
+        <translation>輔助計量單位ID</translation>
     </message>
     <message>
         <location filename="../src/sheet/entrygrid.cpp"/>
         <source>辅助属性ID</source>
-        <translation type="unfinished">輔助屬性ID</translation>
+        <translation>輔助屬性ID</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>保存(&amp;S)</source>
-        <translation type="unfinished">儲存(&amp;S)</translation>
+        <translation>儲存(&amp;S)</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>保存</source>
-        <translation type="unfinished">儲存</translation>
+        <translation>儲存</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>输出盘盈单据(&amp;T)</source>
-        <translation type="unfinished">輸出盤盈單據(&amp;T)</translation>
+        <translation>輸出盤盈單據(&amp;T)</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>盘盈单</source>
-        <translation type="unfinished">盤盈單</translation>
+        <translation>盤盈單</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>输出盘盈单单据</source>
-        <translation type="unfinished">輸出盤盈單單據</translation>
+        <translation>輸出盤盈單單據</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>输出盘亏单据(&amp;L)</source>
-        <translation type="unfinished">輸出盤虧單據(&amp;L)</translation>
+        <translation>輸出盤虧單據(&amp;L)</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>盘亏单</source>
-        <translation type="unfinished">盤虧單</translation>
+        <translation>盤虧單</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>输出盘亏单单据</source>
-        <translation type="unfinished">輸出盤虧單單據</translation>
+        <translation>輸出盤虧單單據</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>打印(&amp;P)...</source>
-        <translation type="unfinished">列印(&amp;P)...</translation>
+        <translation>列印(&amp;P)...</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>打印</source>
-        <translation type="unfinished">列印</translation>
+        <translation>列印</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>打印预览(&amp;V)</source>
-        <translation type="unfinished">列印預覽(&amp;V)</translation>
+        <translation>列印預覽(&amp;V)</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>预览</source>
-        <translation type="unfinished">預覽</translation>
+        <translation>預覽</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>打印设置(&amp;R)...</source>
-        <translation type="unfinished">列印設定(&amp;R)...</translation>
+        <translation>列印設定(&amp;R)...</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>引出(&amp;O)...</source>
-        <translation type="unfinished">引出(&amp;O)...</translation>
+        <translation>引出(&amp;O)...</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>引出</source>
-        <translation type="unfinished">引出</translation>
+        <translation>引出</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>引入(&amp;I)...</source>
-        <translation type="unfinished">引入(&amp;I)...</translation>
+        <translation>引入(&amp;I)...</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>引入</source>
-        <translation type="unfinished">引入</translation>
+        <translation>引入</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>退出</source>
-        <translation type="unfinished">退出</translation>
+        <translation>退出</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>编辑(&amp;E)</source>
-        <translation type="unfinished">編輯(&amp;E)</translation>
+        <translation>編輯(&amp;E)</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>搜索(&amp;F)...</source>
-        <translation type="unfinished">搜尋(&amp;F)...</translation>
+        <translation>搜尋(&amp;F)...</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>搜索</source>
-        <translation type="unfinished">搜尋</translation>
+        <translation>搜尋</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>排序(&amp;S)...</source>
-        <translation type="unfinished">排序(&amp;S)...</translation>
+        <translation>排序(&amp;S)...</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>排序</source>
-        <translation type="unfinished">排序</translation>
+        <translation>排序</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>过滤(&amp;L)...</source>
-        <translation type="unfinished">過濾(&amp;L)...</translation>
+        <translation>過濾(&amp;L)...</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>过滤</source>
-        <translation type="unfinished">過濾</translation>
+        <translation>過濾</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>添加物料(&amp;A)</source>
-        <translation type="unfinished">新增物料(&amp;A)</translation>
+        <translation>新增物料(&amp;A)</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>添加</source>
-        <translation type="unfinished">新增</translation>
+        <translation>新增</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>添加物料</source>
-        <translation type="unfinished">新增物料</translation>
+        <translation>新增物料</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>删除物料(&amp;D)</source>
-        <translation type="unfinished">刪除物料(&amp;D)</translation>
+        <translation>刪除物料(&amp;D)</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>删除</source>
-        <translation type="unfinished">刪除</translation>
+        <translation>刪除</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>删除物料</source>
-        <translation type="unfinished">刪除物料</translation>
+        <translation>刪除物料</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>清除数据(&amp;D)</source>
-        <translation type="unfinished">清除資料(&amp;D)</translation>
+        <translation>清除資料(&amp;D)</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>清除</source>
-        <translation type="unfinished">清除</translation>
+        <translation>清除</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>清除(Del)</source>
-        <translation type="unfinished">清除(Del)</translation>
+        <translation>清除(Del)</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>查看(&amp;V)</source>
-        <translation type="unfinished">檢視(&amp;V)</translation>
+        <translation>檢視(&amp;V)</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>选择单据(&amp;B)</source>
-        <translation type="unfinished">選擇單據(&amp;B)</translation>
+        <translation>選擇單據(&amp;B)</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>选单</source>
-        <translation type="unfinished">選單</translation>
+        <translation>選單據</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>选择盘点期间的单据</source>
-        <translation type="unfinished">選擇盤點期間的單據</translation>
+        <translation>選擇盤點期間的單據</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>显示数据(&amp;D)</source>
-        <translation type="unfinished">顯示資料(&amp;D)</translation>
+        <translation>顯示資料(&amp;D)</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>显示</source>
-        <translation type="unfinished">顯示</translation>
+        <translation>顯示</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>全部数据(&amp;A)</source>
-        <translation type="unfinished">全部資料(&amp;A)</translation>
+        <translation>全部資料(&amp;A)</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>全部数据</source>
-        <translation type="unfinished">全部資料</translation>
+        <translation>全部資料</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>盘点数据(&amp;P)</source>
-        <translation type="unfinished">盤點資料(&amp;P)</translation>
+        <translation>盤點資料(&amp;P)</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>盘点数据</source>
-        <translation type="unfinished">盤點資料</translation>
+        <translation>盤點資料</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>工具条(&amp;O)</source>
-        <translation type="unfinished">工具條(&amp;O)</translation>
+        <translation>工具列(&amp;O)</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>状态条(&amp;S)</source>
-        <translation type="unfinished">狀態條(&amp;S)</translation>
+        <translation>狀態列(&amp;S)</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>工具条标签(&amp;L)</source>
-        <translation type="unfinished">工具條標籤(&amp;L)</translation>
+        <translation>工具列標籤(&amp;L)</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>禁用物料参与盘点(&amp;W)</source>
-        <translation type="unfinished">禁用物料參與盤點(&amp;W)</translation>
+        <translation>禁用物料參與盤點(&amp;W)</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>显示已关闭的盘点方案(&amp;C)</source>
-        <translation type="unfinished">顯示已關閉的盤點方案(&amp;C)</translation>
+        <translation>顯示已關閉的盤點方案(&amp;C)</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>重复添加时提示(&amp;A)</source>
-        <translation type="unfinished">重複新增時提示(&amp;A)</translation>
+        <translation>重複新增時提示(&amp;A)</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>刷新</source>
-        <translation type="unfinished">重新整理</translation>
+        <translation>重新整理</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>格式(&amp;O)</source>
-        <translation type="unfinished">格式(&amp;O)</translation>
+        <translation>格式(&amp;O)</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>页面设置(&amp;G)...</source>
-        <translation type="unfinished">頁面設定(&amp;G)...</translation>
+        <translation>頁面設定(&amp;G)...</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>标题字体(&amp;T)...</source>
-        <translation type="unfinished">標題字型(&amp;T)...</translation>
+        <translation>標題字型(&amp;T)...</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>表格字体(&amp;F)...</source>
-        <translation type="unfinished">表格字型(&amp;F)...</translation>
+        <translation>表格字型(&amp;F)...</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>恢复预设列宽(&amp;W)</source>
-        <translation type="unfinished">恢復預設列寬(&amp;W)</translation>
+        <translation>恢復預設列寬(&amp;W)</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>帮助目录(&amp;C)   F1</source>
-        <translation type="unfinished">幫助目錄(&amp;C)   F1</translation>
+        <translation>說明目錄(&amp;C)   F1</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>关于诺凡(&amp;A)...</source>
-        <translation type="unfinished">關於諾凡(&amp;A)...</translation>
+        <translation>關於諾凡(&amp;A)...</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>账存数据</source>
-        <translation type="unfinished">賬存資料</translation>
+        <translation>帳存資料</translation>
     </message>
     <message>
         <location filename="../src/sheet/ui/frmmain.cpp"/>
         <source>盘点方案:</source>
-        <translation type="unfinished">盤點方案:</translation>
+        <translation>盤點方案:</translation>
     </message>
     <message>
         <location filename="../src/sheet/ui/frmmain.cpp"/>
         <source>条形码:</source>
-        <translation type="unfinished">條形碼:</translation>
+        <translation>條碼:</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/cutoffsnapshot.cpp"/>
+        <location filename="../src/snapshot/snapshotprecheck.cpp"/>
+        <source>没有可用的数据，不能备份！</source>
+        <translation>沒有可用的資料，不能備份！</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/cutoffsnapshot.cpp"/>
+        <source>截止日期超出已定义的会计期间范围，不能备份！</source>
+        <translation>截止日期超出已定義的會計期間範圍，不能備份！</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/cycleselection.cpp"/>
+        <source>日</source>
+        <translation>日</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/cycleselection.cpp"/>
+        <source>周</source>
+        <translation>週</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/cycleselection.cpp"/>
+        <source>月</source>
+        <translation>月</translation>
     </message>
     <message>
         <location filename="../src/snapshot/goodsfilter.cpp"/>
         <source>仓位名称</source>
-        <translation type="unfinished">倉位名稱</translation>
+        <translation>倉位名稱</translation>
     </message>
     <message>
         <location filename="../src/snapshot/goodsfilter.cpp"/>
         <source>第%1行，[名称]列的“%2”不是可选的字段！</source>
-        <translation type="unfinished">第%1行，[名稱]列的“%2”不是可選的欄位！</translation>
+        <translation>第%1行，[名稱]列的“%2”不是可選的欄位！</translation>
     </message>
     <message>
         <location filename="../src/snapshot/goodsfilter.cpp"/>
         <source>第%1行，[比较]列的“%2”不是可选的比较方式！</source>
-        <translation type="unfinished">第%1行，[比較]列的“%2”不是可選的比較方式！</translation>
+        <translation>第%1行，[比較]列的“%2”不是可選的比較方式！</translation>
     </message>
     <message>
         <location filename="../src/snapshot/goodsfilter.cpp"/>
         <source>第%1行，[逻辑]列的“%2”不是可选的逻辑！</source>
-        <translation type="unfinished">第%1行，[邏輯]列的“%2”不是可選的邏輯！</translation>
+        <translation>第%1行，[邏輯]列的“%2”不是可選的邏輯！</translation>
     </message>
     <message>
         <location filename="../src/snapshot/goodsfilter.cpp"/>
         <source>条件“%1”应写作 字段:比较:比较值[:逻辑]</source>
-        <translation type="unfinished">條件“%1”應寫作 欄位:比較:比較值[:邏輯]</translation>
+        <translation>條件“%1”應寫作 欄位:比較:比較值[:邏輯]</translation>
     </message>
     <message>
         <location filename="../src/snapshot/goodsfilter.cpp"/>
         <source>条件“%1”的字段不是可选的字段（%2）</source>
-        <translation type="unfinished">條件“%1”的欄位不是可選的欄位（%2）</translation>
+        <translation>條件“%1”的欄位不是可選的欄位（%2）</translation>
     </message>
     <message>
         <location filename="../src/snapshot/goodsfilter.cpp"/>
         <source>条件“%1”的比较方式不是可选的比较方式（%2）</source>
-        <translation type="unfinished">條件“%1”的比較方式不是可選的比較方式（%2）</translation>
+        <translation>條件“%1”的比較方式不是可選的比較方式（%2）</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/icbackupinv.cpp"/>
+        <location filename="../src/snapshot/snapshotprecheck.cpp"/>
+        <source>备份数据失败！</source>
+        <translation>備份資料失敗！</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/icbackupinv.cpp"/>
+        <source>截止日期无效，不能备份！</source>
+        <translation>截止日期無效，不能備份！</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/icbackupinv.cpp"/>
+        <source>不能读取用户的数据权限。</source>
+        <translation>不能讀取使用者的資料權限。</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/icbackupinv.cpp"/>
+        <source>周期盘点物料表名称无效。</source>
+        <translation>週期盤點物料表名稱無效。</translation>
     </message>
     <message>
         <location filename="../src/snapshot/snapshotparams.cpp"/>
         <source>仓库列表“%1”无效，应为以逗号分隔的仓库内码。</source>
-        <translation type="unfinished">倉庫列表“%1”無效，應為以逗號分隔的倉庫內碼。</translation>
+        <translation>倉庫列表“%1”無效，應為以逗號分隔的倉庫內碼。</translation>
     </message>
     <message>
         <location filename="../src/snapshot/snapshotparams.cpp"/>
         <source>“%1”无效，应为以逗号分隔的内码。</source>
-        <translation type="unfinished">“%1”無效，應為以逗號分隔的內碼。</translation>
+        <translation>“%1”無效，應為以逗號分隔的內碼。</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/snapshotprecheck.cpp"/>
+        <source>截止日期不能小于系统启用日期！</source>
+        <translation>截止日期不能小於系統啟用日期！</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/snapshotprecheck.cpp"/>
+        <source>检查仓库下是否存在未日结的零售单出错：</source>
+        <translation>檢查倉庫下是否存在未日結的零售單出錯：</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/snapshotprecheck.cpp"/>
+        <source>以下仓库(仓位)有未审核的单据，不能备份：</source>
+        <translation>以下倉庫(倉位)有未審核的單據，不能備份：</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/snapshotprecheck.cpp"/>
+        <source>[%1]仓库,[%2]仓位</source>
+        <translation>[%1]倉庫,[%2]倉位</translation>
     </message>
 </context>
 </TS>

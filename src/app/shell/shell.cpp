@@ -61,6 +61,11 @@ Shell::~Shell()
 void Shell::applyLanguage(const QString &language)
 {
     m_language = language;
+    // texts follow the language of the login properties; before a login (and while
+    // another one is chosen) they carry the language picked in the dialog
+    LoginResult login = m_login;
+    login.language = language;
+    ParseProps(LoginLogic::propsString(login));
     SharedState &s = shared();
     if (!s.components.resLoader)
         s.components.resLoader = std::make_shared<erp::QtResLoader>();
