@@ -104,6 +104,7 @@ struct EntrySource
     int field = -1;                // column of the rows
     int actual = -1, counted = -1; // a computed difference instead
     bool date = false;
+    bool period = false;
 };
 
 } // namespace
@@ -248,6 +249,7 @@ void MainDo::InputFillRow(EntryGrid &grid) const
         const SheetColumn &c = m_layout.at(col - 1);
         EntrySource &s = sources[size_t(col)];
         s.date = isDateType(c.type);
+        s.period = c.field.compare(periodField, Qt::CaseInsensitive) == 0;
         s.field = m_rows.fieldIndex(entryField(c.field, fullNumbers));
         for (const Difference &d : kDifferences)
             if (c.field.compare(QLatin1String(d.field), Qt::CaseInsensitive) == 0) {
@@ -274,7 +276,7 @@ void MainDo::InputFillRow(EntryGrid &grid) const
                 continue; // cells start blank
             if (EntryGrid::kind(col) != EntryGrid::Kind::Text)
                 grid.setNumber(row, col, Recordset::toNumber(v));
-            else
+            else if (!(s.period && Recordset::toNumber(v) == 0)) // no shelf life: blank, as in the ledger
                 grid.setText(row, col, s.date ? dateText(v) : plainText(v));
         }
     }

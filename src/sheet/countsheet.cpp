@@ -243,11 +243,11 @@ QVariant CountSheet::processAttribute(int processId, const char *suffix) const
     return m_attributes.value(attributeKey(processId, suffix));
 }
 
-SqlFragment CountSheet::viewCondition() const
+SqlFragment CountSheet::viewCondition(int mode, DataView view)
 {
-    if (m_view == DataView::All)
+    if (view == DataView::All)
         return {};
-    return SqlFragment(m_mode == 3 ? bookRows : checkedRows);
+    return SqlFragment(mode == 3 ? bookRows : checkedRows);
 }
 
 void CountSheet::loadRows()

@@ -74,8 +74,10 @@ public:
     bool isLoading() const { return m_loading; }
     int recordCount() const { return m_model.rows().RecordCount(); }
     DataView dataView() const { return m_view; }
-    // The restriction of the data view in force, on the snapshot rows.
-    SqlFragment viewCondition() const;
+    // The restriction of the data view in force, on the snapshot rows: counted rows,
+    // or in the count book rows with book stock.
+    SqlFragment viewCondition() const { return viewCondition(m_mode, m_view); }
+    static SqlFragment viewCondition(int mode, DataView view);
     MainDo &model() { return m_model; }
     const MainDo &model() const { return m_model; }
     EntryGrid &entryGrid() { return m_entry; }
