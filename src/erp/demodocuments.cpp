@@ -135,7 +135,7 @@ private:
     std::vector<Line> sameStockLines(const std::vector<int> &pool, int sign, bool sourceSide = false);
     void stockBill(BillTable &table, int tranType, std::vector<Line> lines, int poMode = 0);
     void carryOn(int zpId, int zpEntry, const Line &line, const QDate &date);
-    void transfer(BillTable &table, int tranType, const std::map<QString, std::vector<int>> &groups);
+    void transfer(BillTable &table, int tranType, const std::vector<std::vector<int>> &groups);
     void mtoChange();
     void vmiReceipt();
     void move(int position, double qty, bool current);
@@ -158,15 +158,28 @@ private:
     std::map<int, int> m_numbers; // transaction type -> last number
 
     std::vector<int> m_first, m_second, m_consigned, m_shop;
-    std::map<int, std::vector<int>> m_byStock;        // first-ledger positions per stock index
-    std::map<int, std::vector<int>> m_firstByItem;    // first-ledger positions per item index
-    std::map<QString, std::vector<int>> m_firstGoods; // same goods in several places (transfers)
-    std::map<QString, std::vector<int>> m_secondGoods;
-    std::map<QString, std::vector<int>> m_mtoGoods; // same goods and place, several MTO numbers
+    std::map<int, std::vector<int>> m_byStock;     // first-ledger positions per stock index
+    std::map<int, std::vector<int>> m_firstByItem; // first-ledger positions per item index
+    std::vector<std::vector<int>> m_firstGoods;    // same goods in several places (transfers)
+    std::vector<std::vector<int>> m_secondGoods;
+    std::vector<std::vector<int>> m_mtoGoods; // same goods and place, several MTO numbers
 };
+
+namespace {
+// Groups of two or more positions, in the order of their keys (reproducible).
+std::vector<std::vector<int>> groupsOfTwo(std::map<QString, std::vector<int>> &&byKey)
+{
+    std::vector<std::vector<int>> groups;
+    for (auto &entry : byKey)
+        if (entry.second.size() >= 2)
+            groups.push_back(std::move(entry.second));
+    return groups;
+}
+} // namespace
 
 void DocumentBuilder::index()
 {
+    std::map<QString, std::vector<int>> firstGoods, secondGoods, mtoGoods;
     for (int i = 0; i < int(m_w.positions.size()); ++i) {
         const Position &p = pos(i);
         const QString goods =
@@ -175,26 +188,27 @@ void DocumentBuilder::index()
                 .join(QLatin1Char('|'));
         if (p.ledger == Ledger::PO) {
             m_second.push_back(i);
-            m_secondGoods[goods].push_back(i);
+            secondGoods[goods].push_back(i);
             continue;
         }
         m_first.push_back(i);
         m_byStock[p.stock].push_back(i);
         m_firstByItem[p.item].push_back(i);
-        m_firstGoods[goods].push_back(i);
+        firstGoods[goods].push_back(i);
         const QString place =
             QStringList{
                 QString::number(p.item), QString::number(p.stock), QString::number(p.placeId), p.batch, p.kfDate,
                 QString::number(p.auxId)}
                 .join(QLatin1Char('|'));
-        m_mtoGoods[place].push_back(i);
+        mtoGoods[place].push_back(i);
         if (stockOf(i).role == StockRole::Consigned)
             m_consigned.push_back(i);
         if (stockOf(i).role == StockRole::Shop)
             m_shop.push_back(i);
     }
-    for (auto *groups : {&m_firstGoods, &m_secondGoods, &m_mtoGoods})
-        std::erase_if(*groups, [](const auto &entry) { return entry.second.size() < 2; });
+    m_firstGoods = groupsOfTwo(std::move(firstGoods));
+    m_secondGoods = groupsOfTwo(std::move(secondGoods));
+    m_mtoGoods = groupsOfTwo(std::move(mtoGoods));
 }
 
 QDate DocumentBuilder::documentDate(bool *current)
@@ -378,13 +392,11 @@ void DocumentBuilder::carryOn(int zpId, int zpEntry, const Line &line, const QDa
     move(line.position, -qty, true);
 }
 
-void DocumentBuilder::transfer(BillTable &table, int tranType, const std::map<QString, std::vector<int>> &groups)
+void DocumentBuilder::transfer(BillTable &table, int tranType, const std::vector<std::vector<int>> &groups)
 {
     if (groups.empty())
         return;
-    auto it = groups.begin();
-    std::advance(it, m_rng.below(int(groups.size())));
-    const std::vector<int> &same = it->second;
+    const std::vector<int> &same = m_rng.pick(groups);
     const int to = m_rng.pick(same);
     int from = m_rng.pick(same);
     if (from == to)
@@ -396,10 +408,9 @@ void DocumentBuilder::mtoChange()
 {
     if (m_mtoGoods.empty())
         return;
-    auto it = m_mtoGoods.begin();
-    std::advance(it, m_rng.below(int(m_mtoGoods.size())));
-    const int from = it->second[0];
-    const int to = it->second[1 + size_t(m_rng.below(int(it->second.size()) - 1))];
+    const std::vector<int> &same = m_rng.pick(m_mtoGoods);
+    const int from = same[0];
+    const int to = same[1 + size_t(m_rng.below(int(same.size()) - 1))];
     bool current = false;
     const QDate date = documentDate(&current);
     const Status st = status({Line{to, from, 0, 1, false}});

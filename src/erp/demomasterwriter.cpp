@@ -107,7 +107,23 @@ void writePartners(AppConnection &c, const World &w, BulkInsert &tItem)
     mirror("t_ComCategory", w.categories);
 }
 
-void writeItems(AppConnection &c, const World &w, BulkInsert &tItem)
+// The item's other tables are copies of t_ICItem columns: derived set-based.
+const char *const kDerivedItemTables[] = {
+    "INSERT INTO t_ICItemBase (FItemID, FErpClsID, FUnitGroupID, FUnitID, FStoreUnitID, FSecUnitID, "
+    "FSecCoefficient, FSecUnitDecimal, FQtyDecimal, FPriceDecimal, FAuxClassID) "
+    "SELECT FItemID, FErpClsID, FUnitGroupID, FUnitID, FStoreUnitID, FSecUnitID, FSecCoefficient, FSecUnitDecimal, "
+    "FQtyDecimal, FPriceDecimal, FAuxClassID FROM t_ICItem ORDER BY FItemID",
+    "INSERT INTO t_ICItemMaterial (FItemID, FBatchManager, FISKFPeriod, FKFPeriod, FISSNManage, FCheckCycUnit, "
+    "FCheckCycle, FDaysPer, FLastCheckDate) "
+    "SELECT FItemID, FBatchManager, FISKFPeriod, FKFPeriod, FISSNManage, FCheckCycUnit, FCheckCycle, FDaysPer, "
+    "FLastCheckDate FROM t_ICItem ORDER BY FItemID",
+    "INSERT INTO t_Item (FItemID, FItemClassID, FNumber, FShortNumber, FName, FFullName, FFullNumber, FParentID, "
+    "FLevel, FDetail, FDeleted) "
+    "SELECT FItemID, 4, FNumber, FShortNumber, FName, FFullName, FNumber, FParentID, 3, 1, FDeleted "
+    "FROM t_ICItem ORDER BY FItemID",
+};
+
+void writeItems(AppConnection &c, const World &w)
 {
     BulkInsert items(
         c, QStringLiteral("t_ICItem"),
@@ -118,12 +134,6 @@ void writeItems(AppConnection &c, const World &w, BulkInsert &tItem)
               "FAuxClassID",     "FISSNManage",  "FComBrandID",   "FComCategoryID", "FGoodsBarCode", "FSource",
               "FCheckCycUnit",   "FCheckCycle",  "FDaysPer",      "FLastCheckDate", "FPlanPrice",    "FSalePrice",
               "FOrderPrice",     "FDeleted"}));
-    BulkInsert base(c, QStringLiteral("t_ICItemBase"),
-                    cols({"FItemID", "FErpClsID", "FUnitGroupID", "FUnitID", "FStoreUnitID", "FSecUnitID",
-                          "FSecCoefficient", "FSecUnitDecimal", "FQtyDecimal", "FPriceDecimal", "FAuxClassID"}));
-    BulkInsert material(c, QStringLiteral("t_ICItemMaterial"),
-                        cols({"FItemID", "FBatchManager", "FISKFPeriod", "FKFPeriod", "FISSNManage", "FCheckCycUnit",
-                              "FCheckCycle", "FDaysPer", "FLastCheckDate"}));
     BulkInsert barcodes(c, QStringLiteral("t_barcode"),
                         cols({"FID", "FItemID", "FBarCode", "FTypeID", "FCodeType", "FUnitID"}));
     int barcodeId = 0;
@@ -171,18 +181,13 @@ void writeItems(AppConnection &c, const World &w, BulkInsert &tItem)
                    std::round(it.price * 130) / 100,
                    it.price,
                    it.deleted ? 1 : 0});
-        base.add({it.id, it.erpCls, groupId, baseUnit, storeUnit, secUnit, it.secCoefficient, secDecimal, it.qtyDecimal,
-                  2, it.auxClass});
-        material.add({it.id, it.batch ? 1 : 0, it.shelfLife ? 1 : 0, it.kfPeriod, it.serial ? 1 : 0, it.cycleUnit,
-                      it.cycle, it.daysPer, date(it.lastCheck)});
-        writeItemRow(tItem, it.id, 4, it.number, it.name, it.parentId, true, it.deleted);
         if (!it.barcode.isEmpty())
             barcodes.add({++barcodeId, it.id, it.barcode, 4, 0, storeUnit});
     }
     items.flush();
-    base.flush();
-    material.flush();
     barcodes.flush();
+    for (const char *sql : kDerivedItemTables)
+        c.ExecuteRaiseErr(QString::fromLatin1(sql));
 }
 
 } // namespace
@@ -196,8 +201,8 @@ void writeMasterData(AppConnection &connection, const World &w)
     writeAux(connection, w);
     writeStocks(connection, w);
     writePartners(connection, w, tItem);
-    writeItems(connection, w, tItem);
     tItem.flush();
+    writeItems(connection, w);
 }
 
 } // namespace erp::demo

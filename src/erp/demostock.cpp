@@ -141,81 +141,92 @@ void buildPositions(World &w, DemoRandom &rng, int size)
 
 namespace {
 
-double secondary(const World &w, const Position &p, double qty)
+// Positions are written once into a work table; current stock and the balances of
+// both periods are derived from it set-based, which keeps bound values (the cost
+// of bulk writes) to a third.
+const QString kCreateWork = QStringLiteral(R"(
+CREATE TEMPORARY TABLE erp_demo_position (
+    FRow INTEGER NOT NULL, FLedger INTEGER NOT NULL, FConsigned INTEGER NOT NULL,
+    FItemID INTEGER NOT NULL, FStockID INTEGER NOT NULL, FStockPlaceID INTEGER NOT NULL,
+    FBatchNo %1 NOT NULL, FMtoNo %1 NOT NULL, FAuxPropID INTEGER NOT NULL, FKFDate %1 NOT NULL,
+    FKFPeriod INTEGER NOT NULL, FStockInDate %2 NOT NULL,
+    FQty %3 NOT NULL, FBegCurrent %3 NOT NULL, FBegPrevious %3 NOT NULL))");
+
+// Secondary quantity of `qty` by the item's rate.
+QString secondaryOf(const QString &qty)
 {
-    const Item &it = w.items[size_t(p.item)];
-    return it.secUnit >= 0 && it.secCoefficient > 0 ? rounded(qty / it.secCoefficient, 4) : 0.0;
+    return QStringLiteral("CASE WHEN t.FSecUnitID <> 0 AND t.FSecCoefficient > 0 "
+                          "THEN ROUND(%1 / t.FSecCoefficient, 4) ELSE 0 END")
+        .arg(qty);
 }
 
-void writeCurrentStock(AppConnection &c, const World &w)
+const QString kInventory = QStringLiteral(
+    "INSERT INTO %1 (FBrNo, FItemID, FStockID, FStockPlaceID, FBatchNo, FMtoNo, FAuxPropID, FKFDate, FKFPeriod, "
+    "FQty, FSecQty, FStockInDate) "
+    "SELECT '0', p.FItemID, p.FStockID, p.FStockPlaceID, p.FBatchNo, p.FMtoNo, p.FAuxPropID, p.FKFDate, "
+    "p.FKFPeriod, p.FQty, %2, p.FStockInDate "
+    "FROM erp_demo_position p JOIN t_ICItem t ON t.FItemID = p.FItemID WHERE p.FLedger = ? ORDER BY p.FRow");
+
+// One period's balances: opening `begin`, closing `end` (columns of the work table).
+const QString kBalance = QStringLiteral(
+    "INSERT INTO %1 (FYear, FPeriod, FItemID, FStockID, %2, FBatchNo, FMtoNo, FAuxPropID, FKFDate, FKFPeriod, "
+    "FStockInDate, FBegQty, FReceive, FSend, FEndQty, FSecBegQty, FSecEndQty%3) "
+    "SELECT ?, ?, p.FItemID, p.FStockID, p.FStockPlaceID, p.FBatchNo, p.FMtoNo, p.FAuxPropID, p.FKFDate, "
+    "p.FKFPeriod, p.FStockInDate, p.%4, "
+    "CASE WHEN p.%5 > p.%4 THEN p.%5 - p.%4 ELSE 0 END, CASE WHEN p.%5 < p.%4 THEN p.%4 - p.%5 ELSE 0 END, "
+    "p.%5, %6, %7%8 "
+    "FROM erp_demo_position p JOIN t_ICItem t ON t.FItemID = p.FItemID "
+    "WHERE p.FLedger = ? AND p.FConsigned = ? ORDER BY p.FRow");
+
+void writeWorkTable(AppConnection &c, const World &w)
 {
-    const QStringList columns = cols({"FBrNo", "FItemID", "FStockID", "FStockPlaceID", "FBatchNo", "FMtoNo",
-                                      "FAuxPropID", "FKFDate", "FKFPeriod", "FQty", "FSecQty", "FStockInDate"});
-    BulkInsert ic(c, QStringLiteral("ICInventory"), columns);
-    BulkInsert po(c, QStringLiteral("POInventory"), columns);
+    const Dialect &d = c.dialect();
+    c.ExecuteRaiseErr(kCreateWork.arg(d.textType(300), d.dateTimeType(), d.quantityType()));
+    BulkInsert work(
+        c, QStringLiteral("erp_demo_position"),
+        cols({"FRow", "FLedger", "FConsigned", "FItemID", "FStockID", "FStockPlaceID", "FBatchNo", "FMtoNo",
+              "FAuxPropID", "FKFDate", "FKFPeriod", "FStockInDate", "FQty", "FBegCurrent", "FBegPrevious"}));
+    int row = 0;
     for (const Position &p : w.positions) {
-        BulkInsert &out = p.ledger == Ledger::IC ? ic : po;
-        out.add({QStringLiteral("0"), w.items[size_t(p.item)].id, w.stocks[size_t(p.stock)].id, p.placeId, txt(p.batch),
-                 txt(p.mto), p.auxId, txt(p.kfDate), p.kfPeriod, p.qty, secondary(w, p, p.qty),
-                 Dialect::dateValue(p.stockIn)});
+        const Item &it = w.items[size_t(p.item)];
+        const Stock &s = w.stocks[size_t(p.stock)];
+        const bool consigned = p.ledger == Ledger::IC && s.role == StockRole::Consigned;
+        const double beginCurrent = rounded(p.qty - p.moveCurrent, it.qtyDecimal);
+        const double beginPrevious = rounded(beginCurrent - p.movePrevious, it.qtyDecimal);
+        work.add({++row, p.ledger == Ledger::PO ? 1 : 0, consigned ? 1 : 0, it.id, s.id, p.placeId, txt(p.batch),
+                  txt(p.mto), p.auxId, txt(p.kfDate), p.kfPeriod, Dialect::dateValue(p.stockIn), p.qty, beginCurrent,
+                  beginPrevious});
     }
-    ic.flush();
-    po.flush();
+    work.flush();
+}
+
+void writeBalances(AppConnection &c, const World &w, const QString &table, const QString &placeColumn, int ledger,
+                   bool consigned)
+{
+    const QString supplierColumn = consigned ? QStringLiteral(", FSupplyID") : QString();
+    const QString supplierValue = consigned ? QStringLiteral(", t.FSource") : QString();
+    const auto period = [&](int year, int month, const char *begin, const char *end) {
+        const QString b = QString::fromLatin1(begin), e = QString::fromLatin1(end);
+        c.ExecuteRaiseErr(kBalance.arg(table, placeColumn, supplierColumn, b, e, secondaryOf(QStringLiteral("p.") + b),
+                                       secondaryOf(QStringLiteral("p.") + e), supplierValue),
+                          {year, month, ledger, consigned ? 1 : 0});
+    };
+    period(w.prevYear, w.prevPeriod, "FBegPrevious", "FBegCurrent");
+    period(w.year, w.period, "FBegCurrent", "FQty");
 }
 
 } // namespace
 
 void writeStockAndBalances(AppConnection &connection, const World &w)
 {
-    writeCurrentStock(connection, w);
-    const auto balanceColumns = [](const char *place, bool supplier) {
-        QStringList c =
-            cols({"FYear", "FPeriod", "FItemID", "FStockID", place, "FBatchNo", "FMtoNo", "FAuxPropID", "FKFDate",
-                  "FKFPeriod", "FStockInDate", "FBegQty", "FReceive", "FSend", "FEndQty", "FSecBegQty", "FSecEndQty"});
-        if (supplier)
-            c << QStringLiteral("FSupplyID");
-        return c;
-    };
-    BulkInsert ic(connection, QStringLiteral("ICInvBal"), balanceColumns("FStockPlaceID", false));
-    BulkInsert vmi(connection, QStringLiteral("ICVMIInvBal"), balanceColumns("FStockPlaceID", true));
-    BulkInsert po(connection, QStringLiteral("POInvBal"), balanceColumns("FSPID", false));
-    for (const Position &p : w.positions) {
-        const Item &it = w.items[size_t(p.item)];
-        const Stock &s = w.stocks[size_t(p.stock)];
-        const bool consigned = p.ledger == Ledger::IC && s.role == StockRole::Consigned;
-        BulkInsert &out = p.ledger == Ledger::PO ? po : (consigned ? vmi : ic);
-        const double endCurrent = p.qty;
-        const double beginCurrent = rounded(p.qty - p.moveCurrent, it.qtyDecimal);
-        const double beginPrevious = rounded(beginCurrent - p.movePrevious, it.qtyDecimal);
-        const auto add = [&](int year, int period, double begin, double end) {
-            const double net = end - begin;
-            QVariantList row = {year,
-                                period,
-                                it.id,
-                                s.id,
-                                p.placeId,
-                                txt(p.batch),
-                                txt(p.mto),
-                                p.auxId,
-                                txt(p.kfDate),
-                                p.kfPeriod,
-                                Dialect::dateValue(p.stockIn),
-                                begin,
-                                net > 0 ? net : 0.0,
-                                net < 0 ? -net : 0.0,
-                                end,
-                                secondary(w, p, begin),
-                                secondary(w, p, end)};
-            if (&out == &vmi)
-                row << it.supplier;
-            out.add(row);
-        };
-        add(w.prevYear, w.prevPeriod, beginPrevious, beginCurrent);
-        add(w.year, w.period, beginCurrent, endCurrent);
-    }
-    ic.flush();
-    vmi.flush();
-    po.flush();
+    writeWorkTable(connection, w);
+    const QString secQty = secondaryOf(QStringLiteral("p.FQty"));
+    connection.ExecuteRaiseErr(kInventory.arg(QStringLiteral("ICInventory"), secQty), {0});
+    connection.ExecuteRaiseErr(kInventory.arg(QStringLiteral("POInventory"), secQty), {1});
+    writeBalances(connection, w, QStringLiteral("ICInvBal"), QStringLiteral("FStockPlaceID"), 0, false);
+    writeBalances(connection, w, QStringLiteral("ICVMIInvBal"), QStringLiteral("FStockPlaceID"), 0, true);
+    writeBalances(connection, w, QStringLiteral("POInvBal"), QStringLiteral("FSPID"), 1, false);
+    connection.ExecuteRaiseErr(QStringLiteral("DROP TABLE erp_demo_position"));
 }
 
 } // namespace erp::demo
