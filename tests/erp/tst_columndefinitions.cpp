@@ -132,8 +132,8 @@ private slots:
         QVERIFY(captions.contains(QStringLiteral("基本单位盘点数量$")));
         QVERIFY(captions.contains(QStringLiteral("盘点数量$")));
         for (const QString &caption : captions)
-            QVERIFY2(!caption.contains(QLatin1String("盘盈")) && !caption.contains(QLatin1String("盘亏")) &&
-                         !caption.contains(QLatin1String("账存")),
+            QVERIFY2(!caption.contains(QStringLiteral("盘盈")) && !caption.contains(QStringLiteral("盘亏")) &&
+                         !caption.contains(QStringLiteral("账存")),
                      qPrintable(caption));
     }
 

@@ -1,0 +1,80 @@
+#include "clicommand.h"
+
+#include "erp/demodata.h"
+#include "erp/schema.h"
+#include "host/appconnection.h"
+#include "host/texts.h"
+
+#include <QElapsedTimer>
+
+// stockcheck-cli init: sets up a database for the demo, the tests and the
+// benchmarks. A database that already holds data is left exactly as it is.
+
+namespace {
+
+int countRows(AppConnection &connection, const QString &table)
+{
+    return connection.Execute(QStringLiteral("SELECT COUNT(*) AS n FROM ") + table).integer(u"n");
+}
+
+bool readPositiveOption(CliContext &ctx, const QString &name, int fallback, int *value)
+{
+    bool given = false;
+    const QString text = ctx.option(name, {}, &given);
+    if (!given) {
+        *value = fallback;
+        return true;
+    }
+    bool ok = false;
+    *value = text.toInt(&ok);
+    if (!ok || *value < 1) {
+        ctx.err << FormatText("%1 应为正整数：%2", {name, text}) << "\n";
+        return false;
+    }
+    return true;
+}
+
+int runInit(CliContext &ctx)
+{
+    erp::DemoOptions options;
+    int seed = int(options.seed);
+    if (!readPositiveOption(ctx, QStringLiteral("--size"), options.size, &options.size) ||
+        !readPositiveOption(ctx, QStringLiteral("--seed"), seed, &seed))
+        return 2;
+    options.seed = quint32(seed);
+
+    AppConnection connection;
+    if (!cli::openDatabase(ctx, connection, false))
+        return 1;
+    QString error;
+    if (!erp::schemaExists(connection) && !erp::createSchema(connection, &error)) {
+        ctx.err << error << "\n";
+        return 1;
+    }
+    if (erp::hasData(connection)) {
+        ctx.out << LoadText("数据库已经初始化，没有做任何修改。") << "\n";
+        return 0;
+    }
+    QElapsedTimer timer;
+    timer.start();
+    if (!erp::fillDemoData(connection, options, &error)) {
+        ctx.err << error << "\n";
+        return 1;
+    }
+    const int positions =
+        countRows(connection, QStringLiteral("ICInventory")) + countRows(connection, QStringLiteral("POInventory"));
+    ctx.out << FormatText("已创建数据库表并生成演示数据：%1 条库存记录，%2 个物料，%3 张单据，用时 %4 秒。",
+                          {positions, countRows(connection, QStringLiteral("t_ICItem")),
+                           countRows(connection, QStringLiteral("ICStockBill")),
+                           QString::number(timer.elapsed() / 1000.0, 'f', 1)})
+            << "\n"
+            << LoadText("可登录的用户：demo（无密码）、张三（密码 123456）、李四（密码 654321，只能查看原料仓库）、"
+                        "administrator（密码 admin）。")
+            << "\n";
+    return 0;
+}
+
+const CliCommand initCommand("init", "init --db URL [--size N] [--seed N]  create the tables and fill demo data",
+                             runInit);
+
+} // namespace
