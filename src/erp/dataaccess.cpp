@@ -30,10 +30,12 @@ bool isUsable(const DataAccessSetting &s)
 
 } // namespace
 
+// A rule table that cannot be read must not read as "no rules": that would lift
+// every restriction. The failure is thrown and the caller refuses to go on.
 bool UserDataAccess::IsUsed(const QString &, int userId)
 {
-    Recordset rs = m_connection.Execute(userRulesSql, {userId});
-    return rs.isOpen() && rs.integer(u"FCount") > 0;
+    Recordset rs = m_connection.ExecuteRaiseErr(userRulesSql, {userId});
+    return rs.integer(u"FCount") > 0;
 }
 
 void UserDataAccess::GetRowAccessInfo(const QStringList &)
@@ -43,8 +45,8 @@ void UserDataAccess::GetRowAccessInfo(const QStringList &)
 
 bool UserDataAccess::hasRules(int userId, const QString &table)
 {
-    Recordset rs = m_connection.Execute(tableRulesSql, {userId, table});
-    return rs.isOpen() && rs.integer(u"FCount") > 0;
+    Recordset rs = m_connection.ExecuteRaiseErr(tableRulesSql, {userId, table});
+    return rs.integer(u"FCount") > 0;
 }
 
 void UserDataAccess::GetAccessDataSQL(int userId, const QList<DataAccessSetting> &settings, SqlFragment *from,

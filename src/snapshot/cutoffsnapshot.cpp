@@ -119,7 +119,7 @@ const QString positionSelect = QStringLiteral(
  LEFT JOIN t_StockPlace t5 ON t5.FSPID = %3)");
 
 const QString positionGroup = QStringLiteral(
-    R"( GROUP BY t1.FItemID, %1, COALESCE(t1.FBatchNo, ''), %2, COALESCE(%3, 0),
+    R"( GROUP BY t1.FItemID, %1, COALESCE(t1.FBatchNo, ''), %2COALESCE(%3, 0),
           COALESCE(substr(t1.FKFDate, 1, 10), ''), t1.FKFPeriod, t1.FAuxPropID, mu.FCoefficient)");
 
 const QString periodsSql = QStringLiteral(
@@ -241,7 +241,11 @@ SqlFragment CutoffSnapshot::statement(const MovementSource &s) const
     if (!m_ctx.stocks.isEmpty())
         sql += SqlFragment(QStringLiteral(" AND ")) + inList(stock, m_ctx.stocks);
     QString group = positionGroup;
-    group.replace(QLatin1String("%1"), stock).replace(QLatin1String("%2"), mto).replace(QLatin1String("%3"), place);
+    // a constant MTO number is no grouping column (PostgreSQL refuses one)
+    const QString mtoGroup = mto.startsWith(QLatin1Char('\'')) ? QString() : mto + QStringLiteral(", ");
+    group.replace(QLatin1String("%1"), stock)
+        .replace(QLatin1String("%2"), mtoGroup)
+        .replace(QLatin1String("%3"), place);
     sql += SqlFragment(group);
     if (s.kind != MovementSource::Documents)
         sql += SqlFragment(QStringLiteral(" HAVING SUM(t1.FBegQty) <> 0"));

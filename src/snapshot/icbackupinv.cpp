@@ -137,7 +137,9 @@ ICBackupInv::Outcome ICBackupInv::runSnapshot(SnapshotParams &params, bool isCut
         return Outcome::Failed;
     }
     if (!accessFragments(ctx.operatorId, &ctx.accessFrom, &ctx.accessWhere)) {
-        tell(failed, LoadText("不能读取用户的数据权限。"));
+        const AppConnection *access = shared().connection;
+        tell(failed, LoadText("不能读取用户的数据权限。") + QLatin1Char('\n') +
+                         (access ? access->lastError().detailed() : QString()));
         return Outcome::Failed;
     }
 

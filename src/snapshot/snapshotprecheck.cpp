@@ -283,19 +283,24 @@ bool ICBackupInv::CheckBillInterID(const SnapshotParams &params, QString &messag
                       in("a.FStockID", first), scope);
     }
     if (!second.isEmpty()) {
+        // each family against its own maximum: documents made after the capture
+        // are left out whether or not the families share one id sequence
         const char *open = "COALESCE(b.FCheckerID, 0) = 0 AND b.FInterID <= ?";
-        const auto typed = [&](const char *types) {
-            return unaudited(open, max.bill) +
+        const auto typed = [&](const char *types, int maxId) {
+            return unaudited(open, maxId) +
                    SqlFragment(QStringLiteral(" AND b.FTranType ") + QString::fromLatin1(types));
         };
-        branches << branch(kZpBill, "a.FDCStockID", "a.FDCSPID", typed("IN (6, 26)"), in("a.FDCStockID", second), scope)
-                 << branch(kStjgBill, "a.FDCStockID", "a.FDCSPID", typed("= 92"), in("a.FDCStockID", second), scope)
-                 << branch(kStjgBill, "a.FSCStockID", "a.FSCSPID", typed("= 137"), in("a.FSCStockID", second), scope)
-                 << branch(kPoBill, "a.FDCStockID", "a.FDCSPID", typed("= 74"),
+        branches << branch(kZpBill, "a.FDCStockID", "a.FDCSPID", typed("IN (6, 26)", max.zp),
+                           in("a.FDCStockID", second), scope)
+                 << branch(kStjgBill, "a.FDCStockID", "a.FDCSPID", typed("= 92", max.stjg), in("a.FDCStockID", second),
+                           scope)
+                 << branch(kStjgBill, "a.FSCStockID", "a.FSCSPID", typed("= 137", max.stjg), in("a.FSCStockID", second),
+                           scope)
+                 << branch(kPoBill, "a.FDCStockID", "a.FDCSPID", typed("= 74", max.po),
                            both(in("a.FDCStockID", stocks),
                                 either(in("a.FDCStockID", second), in("a.FSCStockID", second))),
                            scope)
-                 << branch(kPoBill, "a.FSCStockID", "a.FSCSPID", typed("= 74"),
+                 << branch(kPoBill, "a.FSCStockID", "a.FSCSPID", typed("= 74", max.po),
                            both(notIn("a.FDCStockID"), in("a.FSCStockID", second)), scope);
     }
     if (branches.isEmpty())
