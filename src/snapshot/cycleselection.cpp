@@ -12,16 +12,17 @@ const QString createSql = QStringLiteral(
     R"(CREATE TEMP TABLE temp1 (
     FStockID INTEGER, FItemID INTEGER, FBatchNo %1, FStockPlaceID INTEGER, FKFPeriod INTEGER, FKFDate %1,
     FAuxPropID INTEGER, FStockNumber %1, FStockName %1, FNumber %1, FName %1, FModel %1, FUnitName %1,
-    FCycUnitName %1, FLastCheckDate %2, CurCycDate %2))");
+    FCycUnitName %1, FLastCheckDate %2, CurCycDate %2, FLedger INTEGER))");
 
 // One ledger's distinct positions of items with a cycle; %1 the ledger, %2 the
-// item number column, %3 a further stock condition, %4 the due date.
+// item number column, %3 a further stock condition, %4 the due date, %5 the
+// ledger marker.
 const QString fillSql = QStringLiteral(
     R"(INSERT INTO temp1
 SELECT a.FStockID, a.FItemID, a.FBatchNo, a.FStockPlaceID, a.FKFPeriod, COALESCE(a.FKFDate, ''), a.FAuxPropID,
        RTRIM(c.FNumber), RTRIM(c.FName), RTRIM(b.%2), RTRIM(b.FName), b.FModel, RTRIM(d.FName),
        CASE WHEN b.FCheckCycUnit = 11603 THEN ? WHEN b.FCheckCycUnit = 11602 THEN ? ELSE ? END,
-       b.FLastCheckDate, %4
+       b.FLastCheckDate, %4, %5
   FROM (SELECT DISTINCT FStockID, FItemID, FBatchNo, FStockPlaceID, FKFPeriod, FKFDate, FAuxPropID FROM %1) a
  INNER JOIN t_ICItem b ON a.FItemID = b.FItemID AND b.FCheckCycUnit > 0
  INNER JOIN t_Stock c ON a.FStockID = c.FItemID%3
@@ -60,12 +61,14 @@ void create(AppConnection &connection, const QList<int> &stocks)
     {
         const char *ledger;
         const char *stockCondition;
-    } ledgers[] = {{"ICInventory", ""}, {"POInventory", " AND c.FTypeID <> 501"}};
+        const char *marker;
+    } ledgers[] = {{"ICInventory", "", "1"}, {"POInventory", " AND c.FTypeID <> 501", "2"}};
     for (const auto &ledger : ledgers) {
         QString text = fillSql;
         text.replace(QLatin1String("%1"), QString::fromLatin1(ledger.ledger))
             .replace(QLatin1String("%2"), number)
             .replace(QLatin1String("%3"), QString::fromLatin1(ledger.stockCondition))
+            .replace(QLatin1String("%5"), QString::fromLatin1(ledger.marker))
             .replace(QLatin1String("%4"), dueDate(d));
         SqlFragment sql(text, unitNames);
         if (!stocks.isEmpty())

@@ -36,12 +36,12 @@ const QString currentGroupOrder = QStringLiteral(
           COALESCE(t1.FKFDate, ''), t4.FStoreUnitID, t4.FSecUnitID, t1.FAuxPropID, t3.FCoefficient
  ORDER BY t1.FStockID, t1.FStockPlaceID, t1.FItemID, t1.FBatchNo, t1.FMtoNo, t1.FAuxPropID)");
 
-// A position of a ledger is taken when the cycle schedule found it due. (A
-// position held in both ledgers is listed twice there; a semi-join keeps its
-// quantity from being counted twice.)
+// A position of a ledger is taken when the cycle schedule found it due in that
+// ledger (%1: 1 or 2), so that a stock kept out of the second ledger stays out.
+// A semi-join: a position is never counted twice.
 const QString dueJoin = QStringLiteral(
     R"( AND EXISTS (SELECT 1 FROM temp1 t16
-                 WHERE t16.FItemID = t1.FItemID AND t16.FStockID = t1.FStockID
+                 WHERE t16.FLedger = %1 AND t16.FItemID = t1.FItemID AND t16.FStockID = t1.FStockID
                    AND t16.FStockPlaceID = t1.FStockPlaceID AND t16.FBatchNo = t1.FBatchNo
                    AND t16.FKFPeriod = t1.FKFPeriod AND t16.FKFDate = COALESCE(t1.FKFDate, '')
                    AND t16.FAuxPropID = t1.FAuxPropID))");
@@ -123,7 +123,7 @@ SqlFragment currentStockInsert(const SnapshotContext &ctx, const QString &ledger
     sql += accessJoin(ctx);
     sql += tail(ctx);
     if (ctx.cycle)
-        sql += SqlFragment(dueJoin);
+        sql += SqlFragment(dueJoin.arg(ledger == QLatin1String("POInventory") ? 2 : 1));
     sql += SqlFragment(currentGroupOrder);
     return sql;
 }
