@@ -86,6 +86,13 @@ QString Dialect::stringAgg(const QString &expr, const QString &separatorLiteral)
     return QStringLiteral("string_agg(%1, %2)").arg(castText(expr), separatorLiteral);
 }
 
+QString Dialect::jsonArrayElements(const QString &alias) const
+{
+    if (isSQLite())
+        return QStringLiteral("json_each(?) AS %1").arg(alias);
+    return QStringLiteral("json_array_elements(CAST(? AS json)) AS %1").arg(alias);
+}
+
 QString Dialect::likeOperator(bool negated) const
 {
     const QString op = isSQLite() ? QStringLiteral("LIKE") : QStringLiteral("ILIKE");

@@ -48,6 +48,10 @@ public:
     QString castInt(const QString &expr) const;
     // String aggregation over a group (FOR XML PATH / STRING_AGG).
     QString stringAgg(const QString &expr, const QString &separatorLiteral) const;
+    // The elements of a JSON array bound as one value (many rows in one statement
+    // without one placeholder per value), as a FROM item named `alias`: each element
+    // is `alias.value`, its n-th item `alias.value ->> n`.
+    QString jsonArrayElements(const QString &alias) const;
     // Case-insensitive LIKE as people expect from a filter.
     QString likeOperator(bool negated = false) const;
 

@@ -10,6 +10,8 @@
 #include "host/texts.h"
 
 #include <QDate>
+#include <QJsonArray>
+#include <QJsonDocument>
 
 namespace {
 
@@ -27,79 +29,65 @@ const QString updateMinusSql = QStringLiteral(
     R"(UPDATE ICInvBackup SET FMinus = FQtyAct - FQty - (FAdjQty * ?), FSecMinus = FSecQtyAct - FSecQty - FSecAdjQty
  WHERE)");
 
-// The set-based pair: the rows of a batch as a VALUES list joined on the row key
-// (the same columns and the same empty-date rule as CountRowKey::whereClause).
-const QString keyColumns =
-    QStringLiteral("FItemID, FAuxPropID, FUnitID, FBatchNo, FMtoNo, FKFDate, FKFPeriod, FStockID, FStockPlaceID");
-const QString keyJoin = QStringLiteral(
-    R"(ICInvBackup.FInterID = ? AND ICInvBackup.FItemID = v.FItemID AND ICInvBackup.FAuxPropID = v.FAuxPropID
-   AND ICInvBackup.FUnitID = v.FUnitID AND ICInvBackup.FBatchNo = v.FBatchNo AND ICInvBackup.FMtoNo = v.FMtoNo
-   AND COALESCE(ICInvBackup.FKFDate, '') = v.FKFDate AND ICInvBackup.FKFPeriod = v.FKFPeriod
-   AND ICInvBackup.FStockID = v.FStockID AND ICInvBackup.FStockPlaceID = v.FStockPlaceID)");
-const QString figureColumns =
-    QStringLiteral("FCheckQty, FQtyAct, FAuxQty, FQty, FAuxCheckQty, FAuxQtyAct, FNote, FAdjQty, FSecQty, FSecQtyAct,"
-                   " FSecCheckQty, FSecAdjQty, FComplexQty");
+// The set-based pair: the rows of a batch travel as one JSON array bound as one
+// value (the SQLite driver's cost per placeholder grows with their number), are
+// unpacked into `v` and joined on the row key: the same columns and the same
+// empty-date rule as CountRowKey::whereClause.
 const QString batchFiguresSql = QStringLiteral(
-    R"(WITH v (%1, %2) AS (VALUES %3)
+    R"(WITH v AS (%1)
 UPDATE ICInvBackup SET FCheckQty = v.FCheckQty, FQtyAct = v.FQtyAct, FAuxQty = v.FAuxQty, FQty = v.FQty,
  FAuxCheckQty = v.FAuxCheckQty, FAuxQtyAct = v.FAuxQtyAct, FChecker = ?, FNote = v.FNote, FAdjQty = v.FAdjQty,
  FSecQty = v.FSecQty, FSecQtyAct = v.FSecQtyAct, FSecCheckQty = v.FSecCheckQty, FSecAdjQty = v.FSecAdjQty,
  FComplexQty = v.FComplexQty
   FROM v
- WHERE %4)");
+ WHERE %2)");
 const QString batchMinusSql = QStringLiteral(
-    R"(WITH v (%1, FCoefficient) AS (VALUES %2)
-UPDATE ICInvBackup SET FMinus = FQtyAct - FQty - (FAdjQty * v.FCoefficient),
- FSecMinus = FSecQtyAct - FSecQty - FSecAdjQty
+    R"(WITH v AS (%1)
+UPDATE ICInvBackup SET FMinus = ICInvBackup.FQtyAct - ICInvBackup.FQty - (ICInvBackup.FAdjQty * v.FCoefficient),
+ FSecMinus = ICInvBackup.FSecQtyAct - ICInvBackup.FSecQty - ICInvBackup.FSecAdjQty
   FROM v
- WHERE %3)");
+ WHERE %2)");
+const QString keyJoin = QStringLiteral(
+    R"(ICInvBackup.FInterID = ? AND ICInvBackup.FItemID = v.FItemID AND ICInvBackup.FAuxPropID = v.FAuxPropID
+   AND ICInvBackup.FUnitID = v.FUnitID AND ICInvBackup.FBatchNo = v.FBatchNo AND ICInvBackup.FMtoNo = v.FMtoNo
+   AND COALESCE(ICInvBackup.FKFDate, '') = v.FKFDate AND ICInvBackup.FKFPeriod = v.FKFPeriod
+   AND ICInvBackup.FStockID = v.FStockID AND ICInvBackup.FStockPlaceID = v.FStockPlaceID)");
 
 enum class Type { Int, Text, Qty };
 
-const Type keyTypes[] = {Type::Int,  Type::Int, Type::Int, Type::Text, Type::Text,
-                         Type::Text, Type::Int, Type::Int, Type::Int};
-const Type figureTypes[] = {Type::Qty, Type::Qty, Type::Qty, Type::Qty, Type::Qty, Type::Qty, Type::Text,
-                            Type::Qty, Type::Qty, Type::Qty, Type::Qty, Type::Qty, Type::Text};
-
-// One row of placeholders. The first row carries casts: PostgreSQL takes the types
-// of a VALUES list from it, and would take untyped parameters as text.
-QString placeholders(const QList<Type> &types, const Dialect *castWith)
+// The items of one row of the JSON array, in order.
+const struct
 {
-    QStringList parts;
-    for (Type t : types) {
-        const QString p = QStringLiteral("?");
-        if (!castWith)
-            parts << p;
-        else if (t == Type::Int)
-            parts << castWith->castInt(p);
-        else if (t == Type::Text)
-            parts << castWith->castText(p);
-        else
-            parts << castWith->castQuantity(p);
+    const char *name;
+    Type type;
+} batchColumns[] = {
+    {"FItemID", Type::Int},       {"FAuxPropID", Type::Int},   {"FUnitID", Type::Int},     {"FBatchNo", Type::Text},
+    {"FMtoNo", Type::Text},       {"FKFDate", Type::Text},     {"FKFPeriod", Type::Int},   {"FStockID", Type::Int},
+    {"FStockPlaceID", Type::Int}, {"FCheckQty", Type::Qty},    {"FQtyAct", Type::Qty},     {"FAuxQty", Type::Qty},
+    {"FQty", Type::Qty},          {"FAuxCheckQty", Type::Qty}, {"FAuxQtyAct", Type::Qty},  {"FNote", Type::Text},
+    {"FAdjQty", Type::Qty},       {"FSecQty", Type::Qty},      {"FSecQtyAct", Type::Qty},  {"FSecCheckQty", Type::Qty},
+    {"FSecAdjQty", Type::Qty},    {"FComplexQty", Type::Text}, {"FCoefficient", Type::Qty}};
+
+// SELECT CAST(j.value ->> 0 AS INTEGER) AS FItemID, ... FROM <the bound array> j
+QString batchRowsSelect(const Dialect &dialect)
+{
+    QStringList items;
+    int i = 0;
+    for (const auto &c : batchColumns) {
+        const QString item = QStringLiteral("j.value ->> %1").arg(i++);
+        const QString cast = c.type == Type::Int    ? dialect.castInt(item)
+                             : c.type == Type::Text ? dialect.castText(item)
+                                                    : dialect.castQuantity(item);
+        items << cast + QStringLiteral(" AS ") + QLatin1String(c.name);
     }
-    return QLatin1Char('(') + parts.join(QLatin1String(", ")) + QLatin1Char(')');
-}
-
-QString valuesList(const QList<Type> &types, qsizetype rows, const Dialect &dialect)
-{
-    QString list = placeholders(types, &dialect);
-    const QString rest = QStringLiteral(", ") + placeholders(types, nullptr);
-    list.reserve(list.size() + rest.size() * rows);
-    for (qsizetype i = 1; i < rows; ++i)
-        list += rest;
-    return list;
+    return QStringLiteral("SELECT ") + items.join(QStringLiteral(", ")) + QStringLiteral(" FROM ") +
+           dialect.jsonArrayElements(QStringLiteral("j"));
 }
 
 // A null QString binds as NULL; the count row's texts are '' when empty.
 QString nonNull(const QString &s)
 {
     return s.isNull() ? QString(QLatin1String("")) : s;
-}
-
-QVariantList keyBinds(const CountRowValues &v)
-{
-    return {v.itemId,          v.auxPropId, v.unitId,  nonNull(v.batchNo), nonNull(v.mtoNo),
-            nonNull(v.kfDate), v.kfPeriod,  v.stockId, v.stockPlaceId};
 }
 
 double qtyAct(const CountRowValues &v)
@@ -113,6 +101,26 @@ double unitQtyAct(const CountRowValues &v)
 double secQtyAct(const CountRowValues &v)
 {
     return roundQuantity(v.secCheckQty + v.secDiffQty, v.decimals);
+}
+
+// The rows of a batch in the order of batchColumns.
+QString batchJson(const QList<CountRowValues> &rows)
+{
+    QJsonArray all;
+    for (const CountRowValues &v : rows)
+        all.append(QJsonArray{v.itemId,         v.auxPropId,
+                              v.unitId,         nonNull(v.batchNo),
+                              nonNull(v.mtoNo), nonNull(v.kfDate),
+                              v.kfPeriod,       v.stockId,
+                              v.stockPlaceId,   v.checkQty,
+                              qtyAct(v),        v.unitAccountQty,
+                              v.accountQty,     v.unitCheckQty,
+                              unitQtyAct(v),    nonNull(v.note),
+                              v.adjQty,         v.secUnitQty,
+                              secQtyAct(v),     v.secCheckQty,
+                              v.secAdjQty,      nonNull(v.complexQty),
+                              v.coefficient});
+    return QString::fromUtf8(QJsonDocument(all).toJson(QJsonDocument::Compact));
 }
 
 // The production date as the count row stores it; the grid shows "yyyy/MM/dd".
@@ -237,28 +245,10 @@ QList<SqlStatement> CountSaver::batchStatements(const QList<CountRowValues> &row
 {
     if (rows.isEmpty())
         return {};
-    const QList<Type> keys(std::begin(keyTypes), std::end(keyTypes));
-    const QList<Type> figures = keys + QList<Type>(std::begin(figureTypes), std::end(figureTypes));
-    const QList<Type> minus = keys + QList<Type>{Type::Qty};
-
-    SqlStatement first{
-        batchFiguresSql.arg(keyColumns, figureColumns, valuesList(figures, rows.size(), dialect), keyJoin), {}};
-    SqlStatement second{batchMinusSql.arg(keyColumns, valuesList(minus, rows.size(), dialect), keyJoin), {}};
-    first.binds.reserve(rows.size() * figures.size() + 2);
-    second.binds.reserve(rows.size() * minus.size() + 1);
-    for (const CountRowValues &v : rows) {
-        const QVariantList key = keyBinds(v);
-        first.binds += key;
-        first.binds +=
-            QVariantList{v.checkQty,           qtyAct(v), v.unitAccountQty, v.accountQty, v.unitCheckQty, unitQtyAct(v),
-                         nonNull(v.note),      v.adjQty,  v.secUnitQty,     secQtyAct(v), v.secCheckQty,  v.secAdjQty,
-                         nonNull(v.complexQty)};
-        second.binds += key;
-        second.binds += v.coefficient;
-    }
-    first.binds << checker << processId;
-    second.binds << processId;
-    return {first, second};
+    const QString json = batchJson(rows);
+    const QString select = batchRowsSelect(dialect);
+    return {{batchFiguresSql.arg(select, keyJoin), {json, checker, processId}},
+            {batchMinusSql.arg(select, keyJoin), {json, processId}}};
 }
 
 QStringList CountSaver::errorTitles(bool mtoPlanMode)

@@ -89,7 +89,8 @@ public:
     // The two statements of one row: its figures, then its differences computed by
     // the database from the figures just written.
     static QList<SqlStatement> rowStatements(const CountRowValues &values, int processId, int checker);
-    // The same for many rows: two statements joining the rows given as values.
+    // The same for many rows: one statement for the figures of all rows, one for
+    // their differences.
     static QList<SqlStatement> batchStatements(const QList<CountRowValues> &rows, int processId, int checker,
                                                const Dialect &dialect);
     // Titles and widths of the error list.

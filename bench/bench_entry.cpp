@@ -1,0 +1,262 @@
+// Count entry timings: one edit in a 100,000-row entry grid (the row's rules and
+// the totals row), and saving 10,000 changed rows, each against a bare equivalent
+// measured in the same run. SQLite always; PostgreSQL when a server is named by
+// --pg URL or STOCKCHECK_BENCH_PG.
+//
+//   bench_entry [--pg postgresql://user@host:port/db] [--edit-rows N] [--save-rows N]
+
+#include "erp/bulkinsert.h"
+#include "erp/schema.h"
+#include "host/appconnection.h"
+#include "host/sharedstate.h"
+#include "sheet/countsaver.h"
+#include "sheet/entryrules.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QUrl>
+#include <QUrlQuery>
+
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+#include <vector>
+
+using namespace EntryCol;
+
+namespace {
+
+const int process = 1;
+
+double msSince(const QElapsedTimer &t)
+{
+    return double(t.nsecsElapsed()) / 1e6;
+}
+
+void report(const char *what, double ms, const char *baselineWhat, double baselineMs, double targetMs)
+{
+    std::printf("  %-34s %10.3f ms   %-36s %10.3f ms   ratio %6.2f   target < %g ms: %s\n", what, ms, baselineWhat,
+                baselineMs, baselineMs > 0 ? ms / baselineMs : 0.0, targetMs, ms < targetMs ? "ok" : "MISSED");
+}
+
+void fillRow(EntryGrid &g, int r)
+{
+    g.setDecimals(r, 2);
+    g.setNumber(r, ItemID, r);
+    g.setText(r, ItemNumber, QStringLiteral("1.%1").arg(r));
+    g.setText(r, UnitName, QStringLiteral("箱"));
+    g.setText(r, KFPeriod, QStringLiteral("0"));
+    g.setNumber(r, BaseBookQty, r % 50);
+    g.setNumber(r, BookQty, r % 50);
+    g.setNumber(r, Coefficient, 1);
+    g.setNumber(r, SecRate, 2);
+    g.setNumber(r, SecBookQty, (r % 50) / 2.0);
+    g.setNumber(r, UnitID, 1);
+    g.setNumber(r, StockID, 1 + r % 5);
+}
+
+// One edit: the rules of the row and the totals row. The bare equivalent sums the
+// nine total columns over every row, as a totals row recounted per edit would.
+void benchEdit(int rows)
+{
+    EntryGrid g;
+    g.resize(rows);
+    for (int r = 1; r <= rows; ++r)
+        fillRow(g, r);
+    g.recomputeTotals();
+    EntrySession session;
+
+    const int edits = 2000;
+    QElapsedTimer t;
+    t.start();
+    std::vector<double> each;
+    for (int i = 0; i < edits; ++i) {
+        QElapsedTimer one;
+        one.start();
+        const int row = 1 + int((qint64(i) * 7919) % rows);
+        EntryRules::setCell(g, row, i % 2 ? CheckQty : SecCheckQty, QString::number(i % 97 + 0.5), session);
+        each.push_back(msSince(one));
+    }
+    const double perEdit = msSince(t) / edits;
+    std::sort(each.begin(), each.end());
+    const double p99 = each[each.size() * 99 / 100];
+    const double worst = each.back();
+
+    const int loops = 20;
+    double sink = 0;
+    t.restart();
+    for (int i = 0; i < loops; ++i)
+        for (int col : EntryGrid::totalColumns())
+            for (int r = 1; r <= rows; ++r)
+                sink += g.number(r, col);
+    const double bareLoop = msSince(t) / loops;
+    t.restart();
+    g.recomputeTotals();
+    const double fullRecount = msSince(t);
+
+    std::printf("edit in a %d-row grid (%d edits; 99th percentile %.3f ms, worst %.3f ms; full recount %.3f ms)%s\n",
+                rows, edits, p99, worst, fullRecount, sink < 0 ? " " : "");
+    report("one edit (rules + totals)", perEdit, "bare loop over the rows", bareLoop, 16);
+}
+
+bool createRows(AppConnection &c, int rows, QString *error)
+{
+    try {
+        Transaction tx(c);
+        erp::BulkInsert insert(c, QStringLiteral("ICInvBackup"),
+                               {QStringLiteral("FInterID"), QStringLiteral("FItemID"), QStringLiteral("FUnitID"),
+                                QStringLiteral("FStockID"), QStringLiteral("FQty"), QStringLiteral("FAuxQty"),
+                                QStringLiteral("FSecQty")});
+        for (int r = 1; r <= rows; ++r)
+            insert.add({process, r, 1, 1 + r % 5, r % 50, r % 50, (r % 50) / 2.0});
+        insert.flush();
+        tx.commit();
+        return true;
+    } catch (const DbException &e) {
+        *error = e.error().detailed();
+        return false;
+    }
+}
+
+const char *const bareUpdateSql =
+    R"(UPDATE ICInvBackup SET FCheckQty = ?, FQtyAct = ?, FAuxCheckQty = ?, FAuxQtyAct = ?, FChecker = ?, FNote = ?,
+ FSecQtyAct = ?, FSecCheckQty = ?, FComplexQty = ?, FMinus = ?, FSecMinus = ?
+ WHERE FInterID = ? AND FItemID = ? AND FAuxPropID = 0 AND FUnitID = 1 AND FBatchNo = '' AND FMtoNo = ''
+   AND FKFDate = '' AND FKFPeriod = 0 AND FStockID = ? AND FStockPlaceID = 0)";
+
+// The same rows written by a prepared UPDATE per row in one transaction.
+double bareSave(AppConnection &c, const EntryGrid &g)
+{
+    QElapsedTimer t;
+    t.start();
+    QSqlDatabase db = c.database();
+    db.transaction();
+    QSqlQuery q(db);
+    q.prepare(QString::fromLatin1(bareUpdateSql));
+    for (int r = 1; r <= g.dataRows(); ++r) {
+        const double counted = g.number(r, BaseCheckQty);
+        const double sec = g.number(r, SecCheckQty);
+        for (const QVariant &v : QVariantList{counted, counted, counted, counted, 1, QString(QLatin1String("")), sec,
+                                              sec, QString(QLatin1String("")), counted - g.number(r, BaseBookQty),
+                                              sec - g.number(r, SecBookQty), process, r, int(g.number(r, StockID))})
+            q.addBindValue(v);
+        if (!q.exec())
+            std::fprintf(stderr, "bare update failed\n");
+    }
+    db.commit();
+    return msSince(t);
+}
+
+double timedSave(AppConnection &c, EntryGrid &g, EntrySession &session, bool setBased, int *written)
+{
+    CountSaver saver(g, session, c, nullptr);
+    saver.setSetBased(setBased);
+    session.dataChanged = true;
+    QElapsedTimer t;
+    t.start();
+    const std::clock_t cpu = std::clock();
+    const CountSaver::SaveResult result = saver.SaveStockData(false);
+    const double ms = msSince(t);
+    std::printf("    (%s: client CPU %.0f ms)\n", setBased ? "statement per batch" : "statement per row",
+                double(std::clock() - cpu) * 1000.0 / CLOCKS_PER_SEC);
+    if (result != CountSaver::SaveResult::Saved)
+        std::fprintf(stderr, "save failed: %s\n", qPrintable(saver.lastError().detailed()));
+    Recordset rs = c.Execute(QStringLiteral("SELECT COUNT(*) AS n FROM ICInvBackup WHERE FCheckQty IS NOT NULL"));
+    *written = rs.integer(u"n");
+    c.Exec(QStringLiteral("UPDATE ICInvBackup SET FCheckQty = NULL"));
+    return ms;
+}
+
+void benchSave(const QString &label, AppConnection &c, int rows)
+{
+    QString error;
+    if (!erp::createSchema(c, &error) || !createRows(c, rows, &error)) {
+        std::fprintf(stderr, "%s: cannot prepare the database: %s\n", qPrintable(label), qPrintable(error));
+        return;
+    }
+    c.Exec(QStringLiteral("ANALYZE"));
+    shared().reset();
+    shared().connection = &c;
+    shared().currentProcess = process;
+    shared().operatorId = 1;
+
+    EntryGrid g;
+    g.resize(rows);
+    for (int r = 1; r <= rows; ++r)
+        fillRow(g, r);
+    EntrySession session;
+    for (int r = 1; r <= rows; ++r)
+        EntryRules::setCell(g, r, CheckQty, QString::number(r % 50 + (r % 3 ? 1 : 0)), session);
+
+    int setWritten = 0, rowWritten = 0;
+    const double setBased = timedSave(c, g, session, true, &setWritten);
+    const double perRow = timedSave(c, g, session, false, &rowWritten);
+    const double bare = bareSave(c, g);
+    std::printf("save of %d changed rows on %s (%d / %d rows written)\n", rows, qPrintable(label), setWritten,
+                rowWritten);
+    report("SaveStockData, statement per batch", setBased, "bare UPDATE per row, one transaction", bare, 2000);
+    report("SaveStockData, statement per row", perRow, "bare UPDATE per row, one transaction", bare, 2000);
+}
+
+void benchSqlite(int rows)
+{
+    QTemporaryDir dir;
+    AppConnection c;
+    QString error;
+    if (!c.open(QStringLiteral("sqlite:") + dir.filePath(QStringLiteral("bench.db")), &error)) {
+        std::fprintf(stderr, "SQLite: %s\n", qPrintable(error));
+        return;
+    }
+    benchSave(QStringLiteral("SQLite"), c, rows);
+}
+
+void benchPostgres(const QString &adminUrl, int rows)
+{
+    const QString schema = QStringLiteral("bench_entry_%1").arg(QCoreApplication::applicationPid());
+    AppConnection admin;
+    QString error;
+    if (!admin.open(adminUrl, &error) || !admin.Exec(QStringLiteral("CREATE SCHEMA \"%1\"").arg(schema))) {
+        std::fprintf(stderr, "PostgreSQL: %s %s\n", qPrintable(error), qPrintable(admin.lastError().detailed()));
+        return;
+    }
+    QUrl url(adminUrl);
+    QUrlQuery query(url);
+    query.addQueryItem(QStringLiteral("schema"), schema);
+    url.setQuery(query);
+    {
+        AppConnection c;
+        if (c.open(url.toString(), &error))
+            benchSave(QStringLiteral("PostgreSQL"), c, rows);
+        else
+            std::fprintf(stderr, "PostgreSQL: %s\n", qPrintable(error));
+        shared().reset();
+    }
+    admin.Exec(QStringLiteral("DROP SCHEMA \"%1\" CASCADE").arg(schema));
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    QString pg = QString::fromLocal8Bit(qgetenv("STOCKCHECK_BENCH_PG"));
+    int editRows = 100000, saveRows = 10000;
+    const QStringList args = app.arguments();
+    for (qsizetype i = 1; i + 1 < args.size(); i += 2) {
+        if (args.at(i) == QLatin1String("--pg"))
+            pg = args.at(i + 1);
+        else if (args.at(i) == QLatin1String("--edit-rows"))
+            editRows = args.at(i + 1).toInt();
+        else if (args.at(i) == QLatin1String("--save-rows"))
+            saveRows = args.at(i + 1).toInt();
+    }
+    benchEdit(editRows);
+    benchSqlite(saveRows);
+    if (pg.isEmpty())
+        std::printf("PostgreSQL skipped: no --pg URL and STOCKCHECK_BENCH_PG is not set\n");
+    else
+        benchPostgres(pg, saveRows);
+    return 0;
+}
