@@ -2,11 +2,40 @@
 
 #include <cmath>
 
+namespace {
+
+constexpr double kPow10[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10};
+
+// Rounding by arithmetic, when the value is far enough from a half that the
+// decimal text cannot round the other way: the text holds 15 significant digits,
+// so it differs from the binary value by far less than `margin`. n / 10^d is then
+// the same double as the text "n/10^d" read back. Sheets of 100,000 rows round
+// millions of quantities; only values at or next to a half take the slow road.
+bool roundByArithmetic(double value, int decimals, double *result)
+{
+    const double scaled = std::fabs(value) * kPow10[decimals];
+    if (scaled >= 1e12)
+        return false;
+    const double whole = std::floor(scaled);
+    const double fraction = scaled - whole;
+    const double margin = 1e-12 * std::max(scaled, 1.0) + 1e-14 * kPow10[decimals];
+    if (std::fabs(fraction - 0.5) <= margin)
+        return false;
+    const double rounded = (fraction > 0.5 ? whole + 1 : whole) / kPow10[decimals];
+    *result = value < 0 ? -rounded : rounded;
+    return true;
+}
+
+} // namespace
+
 double roundQuantity(double value, int decimals)
 {
     if (!std::isfinite(value))
         return 0;
     decimals = qBound(0, decimals, 10);
+    double fast = 0;
+    if (roundByArithmetic(value, decimals, &fast))
+        return fast;
     // Decimal digits of the value as the original's formatting saw them: fifteen
     // significant digits, so that binary noise below them does not count.
     const double magnitude = std::fabs(value);
