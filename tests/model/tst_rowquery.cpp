@@ -179,6 +179,22 @@ private slots:
         }
     }
 
+    // Every row reads alike, whichever way the engine's rows reach the recordset.
+    void everyRowReadsWithItsTypes()
+    {
+        const Recordset rs = rows(4, true);
+        QCOMPARE(rs.RecordCount(), 3);
+        for (int r = 0; r < rs.RecordCount(); ++r) {
+            QCOMPARE(rs.value(r, u"FDateBackup").toDateTime(), QDateTime(QDate(2026, 3, 1), QTime(9, 30)));
+            QCOMPARE(rs.value(r, u"FDateBackup").metaType().id(), int(QMetaType::QDateTime));
+            QCOMPARE(rs.value(r, u"FQtyDecimal").metaType().id(), int(QMetaType::Int));
+            QCOMPARE(rs.value(r, u"FUnitName").toString(), QStringLiteral("个"));
+            QVERIFY(rs.value(r, u"FCUMutiUnitCheckQty").isNull());
+            QCOMPARE(Recordset::toNumber(rs.value(r, u"FQty")), double(QList<int>{5, 1, 24}.at(r)));
+        }
+        QCOMPARE(rs.value(2, u"FKFDate").toString(), QStringLiteral("2026-01-05")); // a date text stays text
+    }
+
     void deletedItemsOnlyWhenAsked()
     {
         QCOMPARE(find(rows(1), 3), -1);

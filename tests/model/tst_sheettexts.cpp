@@ -3,12 +3,16 @@
 #include "testdb.h"
 #include "testmain.h"
 
+#include "host/numbers.h"
 #include "host/sharedstate.h"
 #include "host/sysparams.h"
 #include "model/maindo.h"
 #include "sheet/entrygrid.h"
 
+#include <QRandomGenerator>
 #include <QTest>
+
+#include <cmath>
 
 using namespace sheetfixture;
 
@@ -59,6 +63,62 @@ private slots:
         QFETCH(int, decimals);
         QFETCH(double, expected);
         QCOMPARE(MainDo::NVRound(value, decimals), expected);
+    }
+
+    // The rule as the original's formatting applies it: the value's text with 15
+    // significant digits, rounded half away from zero on that text.
+    static double textRound(double value, int decimals)
+    {
+        const double magnitude = std::fabs(value);
+        const int integerDigits = magnitude < 1 ? 1 : int(std::floor(std::log10(magnitude))) + 1;
+        const QString digits = QString::number(magnitude, 'f', qBound(decimals + 1, 15 - integerDigits, 20));
+        const qsizetype point = digits.indexOf(QLatin1Char('.'));
+        const QString kept = digits.left(point + 1 + decimals);
+        const bool up = point + 1 + decimals < digits.size() && digits.at(point + 1 + decimals) >= QLatin1Char('5');
+        // the kept digits plus one unit in their last place, as decimal text
+        qint64 units = kept.left(point).toLongLong();
+        for (int i = 0; i < decimals; ++i)
+            units = units * 10 + (kept.at(point + 1 + i).unicode() - '0');
+        if (up)
+            ++units;
+        const double result = QString::number(double(units) / std::pow(10.0, decimals), 'f', decimals).toDouble();
+        return value < 0 ? -result : result;
+    }
+
+    // Quantities round by arithmetic when that cannot differ from the text rule;
+    // halves, values a hair off a half and binary neighbours of them must agree.
+    void roundingAgreesWithTheDecimalText()
+    {
+        QRandomGenerator random(20261206);
+        int checked = 0;
+        for (int i = 0; i < 200000; ++i) {
+            const int decimals = int(random.bounded(11));
+            const double scale = std::pow(10.0, double(random.bounded(9)));
+            double value = double(random.bounded(2000000)) / 1000.0 * scale / 1000.0;
+            switch (i % 4) {
+            case 0: // an exact decimal half at the rounding place
+                value = (std::floor(value * std::pow(10.0, decimals)) + 0.5) / std::pow(10.0, decimals);
+                break;
+            case 1: // its binary neighbours
+                value = std::nextafter((std::floor(value * 100) + 0.5) / 100, i % 8 < 4 ? 0.0 : 1e300);
+                break;
+            default:
+                break;
+            }
+            if (i % 3 == 0)
+                value = -value;
+            if (std::fabs(value) * std::pow(10.0, decimals) >= 1e14)
+                continue; // beyond the places a double holds
+            const double fast = roundQuantity(value, decimals), text = textRound(value, decimals);
+            if (fast != text || std::signbit(fast) != std::signbit(text))
+                QFAIL(qPrintable(QStringLiteral("%1 with %2 places: %3, the text rule gives %4")
+                                     .arg(value, 0, 'g', 17)
+                                     .arg(decimals)
+                                     .arg(fast, 0, 'g', 17)
+                                     .arg(text, 0, 'g', 17)));
+            ++checked;
+        }
+        QVERIFY(checked > 150000);
     }
 
     // Each row's own places round its terms: 1.25 adds 1.3 with one place and 1
