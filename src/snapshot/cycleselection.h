@@ -10,7 +10,8 @@ class Dialect;
 // collected in the temporary table temp1 of the connection: per position of both
 // ledgers (stocks of type 501 only through the first), the item's cycle unit name,
 // last count date and next due date (CurCycDate), and the ledger it was found in
-// (FLedger 1 or 2); positions due later than now are left out. Items without a last count date have no due date and are always due.
+// (FLedger 1 or 2); positions due later than now are left out. Items without a last count date have no due date and are
+// always due.
 namespace CycleSelection {
 
 // (Re)creates temp1 for `stocks` (every stock when empty). Throws DbException.

@@ -1,13 +1,16 @@
 #include "windows.h"
 
 #include "host/hostcomponents.h"
+#include "snapshot/ui/backupinvdialog.h"
+#include "snapshot/ui/backuptypedialog.h"
 
 namespace erp {
 
 void registerWindows(WindowRegistry &windows)
 {
     // One line per window, added with the window.
-    Q_UNUSED(windows);
+    windows.add(QStringLiteral("frmBackupInv"), &BackupInvDialog::open);
+    windows.add(QStringLiteral("FrmBackupType"), &BackupTypeDialog::open);
 }
 
 } // namespace erp
