@@ -121,6 +121,8 @@ private slots:
         grid->scrollToBottom();
         grid->verticalScrollBar()->setValue(grid->verticalScrollBar()->maximum() / 2);
         saveScreenshot(&window, QStringLiteral("frmMain-mode%1.png").arg(mode));
+        grid->horizontalScrollBar()->setValue(grid->horizontalScrollBar()->maximum() * 2 / 3);
+        saveScreenshot(&window, QStringLiteral("frmMain-mode%1-quantities.png").arg(mode));
         QVERIFY(m_ui.messages.isEmpty());
         window.close();
     }
