@@ -1,0 +1,39 @@
+#pragma once
+
+// Small measuring helpers shared by the benchmark programs.
+
+#include <QByteArray>
+#include <QFile>
+
+#include <ctime>
+
+namespace bench {
+
+// A value of /proc/self/status in MB ("VmHWM:" is the peak resident size).
+inline double statusMb(const char *key)
+{
+    QFile f(QStringLiteral("/proc/self/status"));
+    if (!f.open(QIODevice::ReadOnly))
+        return 0;
+    const QList<QByteArray> lines = f.readAll().split('\n');
+    for (const QByteArray &line : lines)
+        if (line.startsWith(key))
+            return line.mid(int(qstrlen(key))).trimmed().split(' ').value(0).toDouble() / 1024.0;
+    return 0;
+}
+
+inline double peakMemoryMb()
+{
+    return statusMb("VmHWM:");
+}
+
+// CPU time of this process in ms (the machine may be busy with other work; a
+// server's share of the work is not in it).
+inline qint64 cpuMs()
+{
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return qint64(t.tv_sec) * 1000 + t.tv_nsec / 1000000;
+}
+
+} // namespace bench
