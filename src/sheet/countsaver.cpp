@@ -107,19 +107,18 @@ double secQtyAct(const CountRowValues &v)
 QString batchJson(const QList<CountRowValues> &rows)
 {
     QJsonArray all;
-    for (const CountRowValues &v : rows)
-        all.append(QJsonArray{v.itemId,         v.auxPropId,
-                              v.unitId,         nonNull(v.batchNo),
-                              nonNull(v.mtoNo), nonNull(v.kfDate),
-                              v.kfPeriod,       v.stockId,
-                              v.stockPlaceId,   v.checkQty,
-                              qtyAct(v),        v.unitAccountQty,
-                              v.accountQty,     v.unitCheckQty,
-                              unitQtyAct(v),    nonNull(v.note),
-                              v.adjQty,         v.secUnitQty,
-                              secQtyAct(v),     v.secCheckQty,
-                              v.secAdjQty,      nonNull(v.complexQty),
-                              v.coefficient});
+    for (const CountRowValues &v : rows) {
+        QJsonArray row{v.itemId,          v.auxPropId, v.unitId,  nonNull(v.batchNo), nonNull(v.mtoNo),
+                       nonNull(v.kfDate), v.kfPeriod,  v.stockId, v.stockPlaceId};
+        for (double q : {v.checkQty, qtyAct(v), v.unitAccountQty, v.accountQty, v.unitCheckQty, unitQtyAct(v)})
+            row.append(q);
+        row.append(nonNull(v.note));
+        for (double q : {v.adjQty, v.secUnitQty, secQtyAct(v), v.secCheckQty, v.secAdjQty})
+            row.append(q);
+        row.append(nonNull(v.complexQty));
+        row.append(v.coefficient);
+        all.append(row);
+    }
     return QString::fromUtf8(QJsonDocument(all).toJson(QJsonDocument::Compact));
 }
 

@@ -171,7 +171,7 @@ private slots:
         QFETCH(bool, setBased);
         const Spec a{.item = 1,
                      .aux = 4,
-                     .batch = "B1",
+                     .batch = "B1 \\\"引'",
                      .mto = "M1",
                      .kfDate = "2024-03-05",
                      .kfPeriod = 180,
@@ -195,7 +195,7 @@ private slots:
 
         EntryRules::setCell(grid, 1, CheckQty, QStringLiteral("3"), session);
         EntryRules::setCell(grid, 1, AdjQty, QStringLiteral("0.5"), session);
-        EntryRules::setCell(grid, 1, Note, QStringLiteral("盘点A"), session);
+        EntryRules::setCell(grid, 1, Note, QStringLiteral("盘点A \\ 'x'"), session);
         EntryRules::setCell(grid, 2, CheckQty, QStringLiteral("12"), session);
         EntryRules::setCell(grid, 2, SecCheckQty, QStringLiteral("8"), session);
 
@@ -213,7 +213,7 @@ private slots:
         QCOMPARE(sa.adjQty, 0.5);
         QCOMPARE(sa.minus, 6.0); // 36 - 24 - 0.5 * 12
         QCOMPARE(sa.secMinus, 0.0);
-        QCOMPARE(sa.note, QStringLiteral("盘点A"));
+        QCOMPARE(sa.note, QStringLiteral("盘点A \\ 'x'"));
         QCOMPARE(sa.complexQty, QStringLiteral("3个"));
         QCOMPARE(sa.checker, checker);
 

@@ -38,7 +38,6 @@ ComplexQtyEditor::ComplexQtyEditor(const QList<MeasureUnit> &units, int decimals
         spin->setRange(0, largest);
         spin->setSpecialValueText(QStringLiteral(" ")); // an untouched box reads empty
         spin->setButtonSymbols(QAbstractSpinBox::NoButtons);
-        spin->setSuffix(QLatin1Char(' ') + m_units.at(i).name);
         connect(spin, &QDoubleSpinBox::valueChanged, this, &ComplexQtyEditor::updateTotal);
         form->addRow(m_units.at(i).name, spin);
         m_boxes << spin;
