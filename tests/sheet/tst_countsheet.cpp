@@ -268,6 +268,37 @@ private slots:
         QCOMPARE(CountSheet::withoutQuotes(QStringLiteral("a'b\"c")), QStringLiteral("abc"));
     }
 
+    // A process made without a backup type is given one before its rows are shown;
+    // cancelling shows the process all the same.
+    void processWithoutBackupTypeAsksForIt_data()
+    {
+        QTest::addColumn<bool>("cancelled");
+        QTest::newRow("chosen") << false;
+        QTest::newRow("cancelled") << true;
+    }
+    void processWithoutBackupTypeAsksForIt()
+    {
+        QFETCH(bool, cancelled);
+        QVERIFY_SQL(conn(), addProcess(conn(), 3, QStringLiteral("P3"), QDateTime::currentDateTime(), 0, QVariant()));
+        QVERIFY_SQL(conn(), addManyRows(conn(), 3, 1, 2));
+        QStringList asked;
+        shared().components.windows.add(QStringLiteral("FrmBackupType"), [&](const QVariantMap &args) {
+            asked << args.value(QStringLiteral("ProcessID")).toString();
+            return QVariantMap{{QStringLiteral("BackupType"), 2}, {QStringLiteral("Cancelled"), cancelled}};
+        });
+        CountSheet sheet(4);
+        sheet.open(); // the newest process, P3
+        QCOMPARE(asked, QStringList{QStringLiteral("3")});
+        QCOMPARE(sheet.currentProcess(), 3);
+        QCOMPARE(sheet.recordCount(), 2);
+        const Recordset rs =
+            conn().Execute(QStringLiteral("SELECT FBackupType FROM ICStockCheckProcess WHERE FID = 3"));
+        QCOMPARE(rs.Fields(u"FBackupType").isNull(), cancelled);
+        QCOMPARE(sheet.processAttribute(3, "|BackupType").toInt(), cancelled ? 0 : 2);
+        sheet.chooseProcess(indexOf(sheet, 1)); // P1 has its type: nobody is asked
+        QCOMPARE(asked.size(), 1);
+    }
+
     void closingKeepsLedgerWidthsInTheDefinitions()
     {
         CountSheet sheet(3);
