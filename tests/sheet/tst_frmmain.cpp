@@ -176,6 +176,11 @@ private slots:
             window.sheet().run(QStringLiteral("mnuView_Refresh")); // a reload keeps what was dragged
             width = grid->columnWidth(EntryCol::ItemName - 1);
             QCOMPARE(width, 333);
+            // the frozen totals line follows the rows' columns
+            auto *totals = child<QWidget>(&window, "vsCheck")->findChildren<QTableView *>().value(1);
+            QVERIFY(totals && totals != grid);
+            QCOMPARE(totals->columnWidth(EntryCol::ItemName - 1), 333);
+            QVERIFY(totals->isColumnHidden(EntryCol::ItemID - 1));
             window.close();
         }
         reopenSettings();
