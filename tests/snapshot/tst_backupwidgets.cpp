@@ -6,6 +6,7 @@
 #include "snapshot/ui/backuptypedialog.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
 #include <QRadioButton>
@@ -137,6 +138,26 @@ private slots:
         QCOMPARE(fx.ui.messageTexts(), QStringList{"请选择要盘点的仓库!"});
         QVERIFY(dialog.isVisible());
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    }
+
+    void listedCellsEditWithTheirLists()
+    {
+        BackupInvDialog dialog;
+        QVERIFY(dialog.load());
+        dialog.show();
+        dialog.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        auto *grid = child<QTableView>(&dialog, "vsProc");
+        ConditionGridModel *conditions = dialog.logic()->conditions();
+        grid->setFocus();
+        grid->setCurrentIndex(conditions->index(0, ConditionGridModel::Compare));
+        auto *combo = qobject_cast<QComboBox *>(QApplication::focusWidget());
+        QVERIFY(combo);
+        QCOMPARE(combo->count(), 1 + 8); // empty, then the comparisons
+        combo->setCurrentIndex(combo->findText(QStringLiteral("not like")));
+        emit combo->activated(combo->currentIndex());
+        QCOMPARE(conditions->rows().first().compare, QStringLiteral("not like"));
+        QCOMPARE(conditions->rowCount(), 2);
     }
 
     void okTakesTheSnapshotAndCloses()

@@ -13,6 +13,9 @@ QWidget *ConditionDelegate::createEditor(QWidget *parent, const QStyleOptionView
     auto *combo = new QComboBox(parent);
     combo->addItem(QString()); // a cell may be cleared again
     combo->addItems(choices);
+    // a choice counts at once: the grid's empty last row follows without leaving the cell
+    auto *self = const_cast<ConditionDelegate *>(this);
+    connect(combo, &QComboBox::activated, self, [self, combo] { emit self->commitData(combo); });
     return combo;
 }
 
