@@ -24,6 +24,69 @@
         <translation>Users who can log in: demo (no password), 张三 (password 123456), 李四 (password 654321, sees the raw material stock only), administrator (password admin).</translation>
     </message>
     <message>
+        <location filename="../src/app/cli_sheet.cpp"/>
+        <location filename="../src/sheet/countsheet.cpp"/>
+        <source>读取盘点数据失败。</source>
+        <translation>Reading the count data failed.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_snapshot.cpp"/>
+        <source>%1：“%2”应为以逗号分隔的内码</source>
+        <translation>%1: "%2" should be ids separated by commas</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_snapshot.cpp"/>
+        <source>不认识的参数：%1</source>
+        <translation>Unknown argument: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_snapshot.cpp"/>
+        <source>%1 后面缺少值</source>
+        <translation>%1 needs a value</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_snapshot.cpp"/>
+        <source>缺少操作员（--user 用户内码）</source>
+        <translation>The operator is missing (--user USER_ID)</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_snapshot.cpp"/>
+        <source>缺少要盘点的仓库（--stocks 仓库内码,...）</source>
+        <translation>The stocks to count are missing (--stocks STOCK_ID,...)</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_snapshot.cpp"/>
+        <source>--cutoff：“%1”不是 YYYY-MM-DD 形式的日期</source>
+        <translation>--cutoff: "%1" is not a date of the form YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_snapshot.cpp"/>
+        <source>--brands 和 --categories 只能用一个</source>
+        <translation>Use either --brands or --categories, not both</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_snapshot.cpp"/>
+        <source>用法：</source>
+        <translation>Usage:</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_snapshot.cpp"/>
+        <source>用户 %1 不存在</source>
+        <translation>The user %1 does not exist</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_snapshot.cpp"/>
+        <source>读不到系统启用日期，不能备份！</source>
+        <translation>Cannot read the system start date; cannot back up!</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_snapshot.cpp"/>
+        <location filename="../src/snapshot/cutoffsnapshot.cpp"/>
+        <location filename="../src/snapshot/snapshotprecheck.cpp"/>
+        <source>没有可用的数据，不能备份！</source>
+        <translation>There is no data to back up!</translation>
+    </message>
+    <message>
         <location filename="../src/app/main_cli.cpp"/>
         <source>缺少数据库地址（--db sqlite:文件 或 --db postgresql://...）</source>
         <translation>The database is missing (--db sqlite:FILE or --db postgresql://...)</translation>
@@ -123,6 +186,8 @@
     <message>
         <location filename="../src/app/shell/logindialog.cpp"/>
         <location filename="../src/erp/ui/lookupdialog.cpp"/>
+        <location filename="../src/snapshot/ui/backupinvdialog.cpp"/>
+        <location filename="../src/snapshot/ui/backuptypedialog.cpp"/>
         <source>取消(&amp;C)</source>
         <translation>&amp;Cancel</translation>
     </message>
@@ -345,23 +410,30 @@
     </message>
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
+        <location filename="../src/snapshot/backupinvlogic.cpp"/>
+        <location filename="../src/snapshot/ui/backupinvdialog.cpp"/>
         <source>供应商</source>
         <translation>Suppliers</translation>
     </message>
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
         <location filename="../src/sheet/entrygrid.cpp"/>
+        <location filename="../src/snapshot/backupinvlogic.cpp"/>
+        <location filename="../src/snapshot/ui/backupinvdialog.cpp"/>
         <source>商品类别</source>
         <translation>Goods Categories</translation>
     </message>
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
         <location filename="../src/sheet/entrygrid.cpp"/>
+        <location filename="../src/snapshot/backupinvlogic.cpp"/>
+        <location filename="../src/snapshot/ui/backupinvdialog.cpp"/>
         <source>品牌</source>
         <translation>Brands</translation>
     </message>
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
+        <location filename="../src/snapshot/conditiongridmodel.cpp"/>
         <source>名称</source>
         <translation>Name</translation>
     </message>
@@ -384,6 +456,7 @@
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
         <location filename="../src/sheet/entrygrid.cpp"/>
+        <location filename="../src/snapshot/backupinvlogic.cpp"/>
         <source>仓库</source>
         <translation>Stock</translation>
     </message>
@@ -533,6 +606,8 @@
     </message>
     <message>
         <location filename="../src/erp/ui/lookupdialog.cpp"/>
+        <location filename="../src/snapshot/ui/backupinvdialog.cpp"/>
+        <location filename="../src/snapshot/ui/backuptypedialog.cpp"/>
         <source>确定(&amp;O)</source>
         <translation>&amp;OK</translation>
     </message>
@@ -718,11 +793,6 @@
         <location filename="../src/sheet/countsheet.cpp"/>
         <source>就绪</source>
         <translation>Ready</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/countsheet.cpp"/>
-        <source>读取盘点数据失败。</source>
-        <translation>Reading the count data failed.</translation>
     </message>
     <message>
         <location filename="../src/sheet/countsheet.cpp"/>
@@ -1184,10 +1254,49 @@
         <translation>Barcode:</translation>
     </message>
     <message>
-        <location filename="../src/snapshot/cutoffsnapshot.cpp"/>
-        <location filename="../src/snapshot/snapshotprecheck.cpp"/>
-        <source>没有可用的数据，不能备份！</source>
-        <translation>There is no data to back up!</translation>
+        <location filename="../src/snapshot/backupinvlogic.cpp"/>
+        <source>请至少选择一个供应商!</source>
+        <translation>Please choose at least one supplier!</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/backupinvlogic.cpp"/>
+        <source>请至少选择一个品牌!</source>
+        <translation>Please choose at least one brand!</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/backupinvlogic.cpp"/>
+        <source>请至少选择一个商品类别!</source>
+        <translation>Please choose at least one goods category!</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/backupinvlogic.cpp"/>
+        <source>不能读取仓库列表。</source>
+        <translation>Cannot read the list of stocks.</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/backupinvlogic.cpp"/>
+        <source>请选择要盘点的仓库!</source>
+        <translation>Please choose the stocks to count!</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/backupinvlogic.cpp"/>
+        <source>仓库备份已经完成!请按“确定”返回!</source>
+        <translation>The stock backup is complete! Press "OK" to return!</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/conditiongridmodel.cpp"/>
+        <source>比较</source>
+        <translation>Comparison</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/conditiongridmodel.cpp"/>
+        <source>比较值</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/conditiongridmodel.cpp"/>
+        <source>逻辑</source>
+        <translation>Logic</translation>
     </message>
     <message>
         <location filename="../src/snapshot/cutoffsnapshot.cpp"/>
@@ -1294,6 +1403,53 @@
         <location filename="../src/snapshot/snapshotprecheck.cpp"/>
         <source>[%1]仓库,[%2]仓位</source>
         <translation>stock [%1], place [%2]</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/ui/backupinvdialog.cpp"/>
+        <source>库存备份</source>
+        <translation>Stock Backup</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/ui/backupinvdialog.cpp"/>
+        <source>1.请选择库存备份日期</source>
+        <translation>1. Choose the stock backup date</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/ui/backupinvdialog.cpp"/>
+        <location filename="../src/snapshot/ui/backuptypedialog.cpp"/>
+        <source>即时库存</source>
+        <translation>Current stock</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/ui/backupinvdialog.cpp"/>
+        <location filename="../src/snapshot/ui/backuptypedialog.cpp"/>
+        <source>截止日期</source>
+        <translation>Stock as at date</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/ui/backupinvdialog.cpp"/>
+        <source>2.请选择盘点仓库</source>
+        <translation>2. Choose the stocks to count</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/ui/backupinvdialog.cpp"/>
+        <source>3.请选择盘点类型</source>
+        <translation>3. Choose what to count</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/ui/backupinvdialog.cpp"/>
+        <source>仓位/商品</source>
+        <translation>Places/goods</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/ui/backuptypedialog.cpp"/>
+        <source>选择盘点类型</source>
+        <translation>Choose Backup Type</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/ui/backuptypedialog.cpp"/>
+        <source>请选择该盘点方案的备份类型</source>
+        <translation>Choose the backup type of this count process</translation>
     </message>
 </context>
 </TS>

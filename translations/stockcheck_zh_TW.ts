@@ -24,6 +24,69 @@
         <translation>可登入的使用者：demo（無密碼）、張三（密碼 123456）、李四（密碼 654321，只能檢視原料倉庫）、administrator（密碼 admin）。</translation>
     </message>
     <message>
+        <location filename="../src/app/cli_sheet.cpp"/>
+        <location filename="../src/sheet/countsheet.cpp"/>
+        <source>读取盘点数据失败。</source>
+        <translation>讀取盤點資料失敗。</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_snapshot.cpp"/>
+        <source>%1：“%2”应为以逗号分隔的内码</source>
+        <translation>%1：“%2”應為以逗號分隔的內碼</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_snapshot.cpp"/>
+        <source>不认识的参数：%1</source>
+        <translation>不認識的參數：%1</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_snapshot.cpp"/>
+        <source>%1 后面缺少值</source>
+        <translation>%1 後面缺少值</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_snapshot.cpp"/>
+        <source>缺少操作员（--user 用户内码）</source>
+        <translation>缺少操作員（--user 使用者內碼）</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_snapshot.cpp"/>
+        <source>缺少要盘点的仓库（--stocks 仓库内码,...）</source>
+        <translation>缺少要盤點的倉庫（--stocks 倉庫內碼,...）</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_snapshot.cpp"/>
+        <source>--cutoff：“%1”不是 YYYY-MM-DD 形式的日期</source>
+        <translation>--cutoff：“%1”不是 YYYY-MM-DD 形式的日期</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_snapshot.cpp"/>
+        <source>--brands 和 --categories 只能用一个</source>
+        <translation>--brands 和 --categories 只能用一個</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_snapshot.cpp"/>
+        <source>用法：</source>
+        <translation>用法：</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_snapshot.cpp"/>
+        <source>用户 %1 不存在</source>
+        <translation>使用者 %1 不存在</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_snapshot.cpp"/>
+        <source>读不到系统启用日期，不能备份！</source>
+        <translation>讀不到系統啟用日期，不能備份！</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_snapshot.cpp"/>
+        <location filename="../src/snapshot/cutoffsnapshot.cpp"/>
+        <location filename="../src/snapshot/snapshotprecheck.cpp"/>
+        <source>没有可用的数据，不能备份！</source>
+        <translation>沒有可用的資料，不能備份！</translation>
+    </message>
+    <message>
         <location filename="../src/app/main_cli.cpp"/>
         <source>缺少数据库地址（--db sqlite:文件 或 --db postgresql://...）</source>
         <translation>缺少資料庫地址（--db sqlite:檔案 或 --db postgresql://...）</translation>
@@ -123,6 +186,8 @@
     <message>
         <location filename="../src/app/shell/logindialog.cpp"/>
         <location filename="../src/erp/ui/lookupdialog.cpp"/>
+        <location filename="../src/snapshot/ui/backupinvdialog.cpp"/>
+        <location filename="../src/snapshot/ui/backuptypedialog.cpp"/>
         <source>取消(&amp;C)</source>
         <translation>取消(&amp;C)</translation>
     </message>
@@ -345,23 +410,30 @@
     </message>
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
+        <location filename="../src/snapshot/backupinvlogic.cpp"/>
+        <location filename="../src/snapshot/ui/backupinvdialog.cpp"/>
         <source>供应商</source>
         <translation>供應商</translation>
     </message>
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
         <location filename="../src/sheet/entrygrid.cpp"/>
+        <location filename="../src/snapshot/backupinvlogic.cpp"/>
+        <location filename="../src/snapshot/ui/backupinvdialog.cpp"/>
         <source>商品类别</source>
         <translation>商品類別</translation>
     </message>
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
         <location filename="../src/sheet/entrygrid.cpp"/>
+        <location filename="../src/snapshot/backupinvlogic.cpp"/>
+        <location filename="../src/snapshot/ui/backupinvdialog.cpp"/>
         <source>品牌</source>
         <translation>品牌</translation>
     </message>
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
+        <location filename="../src/snapshot/conditiongridmodel.cpp"/>
         <source>名称</source>
         <translation>名稱</translation>
     </message>
@@ -384,6 +456,7 @@
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
         <location filename="../src/sheet/entrygrid.cpp"/>
+        <location filename="../src/snapshot/backupinvlogic.cpp"/>
         <source>仓库</source>
         <translation>倉庫</translation>
     </message>
@@ -533,6 +606,8 @@
     </message>
     <message>
         <location filename="../src/erp/ui/lookupdialog.cpp"/>
+        <location filename="../src/snapshot/ui/backupinvdialog.cpp"/>
+        <location filename="../src/snapshot/ui/backuptypedialog.cpp"/>
         <source>确定(&amp;O)</source>
         <translation>確定(&amp;O)</translation>
     </message>
@@ -718,11 +793,6 @@
         <location filename="../src/sheet/countsheet.cpp"/>
         <source>就绪</source>
         <translation>就緒</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/countsheet.cpp"/>
-        <source>读取盘点数据失败。</source>
-        <translation>讀取盤點資料失敗。</translation>
     </message>
     <message>
         <location filename="../src/sheet/countsheet.cpp"/>
@@ -1184,10 +1254,49 @@
         <translation>條碼:</translation>
     </message>
     <message>
-        <location filename="../src/snapshot/cutoffsnapshot.cpp"/>
-        <location filename="../src/snapshot/snapshotprecheck.cpp"/>
-        <source>没有可用的数据，不能备份！</source>
-        <translation>沒有可用的資料，不能備份！</translation>
+        <location filename="../src/snapshot/backupinvlogic.cpp"/>
+        <source>请至少选择一个供应商!</source>
+        <translation>請至少選擇一個供應商!</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/backupinvlogic.cpp"/>
+        <source>请至少选择一个品牌!</source>
+        <translation>請至少選擇一個品牌!</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/backupinvlogic.cpp"/>
+        <source>请至少选择一个商品类别!</source>
+        <translation>請至少選擇一個商品類別!</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/backupinvlogic.cpp"/>
+        <source>不能读取仓库列表。</source>
+        <translation>不能讀取倉庫列表。</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/backupinvlogic.cpp"/>
+        <source>请选择要盘点的仓库!</source>
+        <translation>請選擇要盤點的倉庫!</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/backupinvlogic.cpp"/>
+        <source>仓库备份已经完成!请按“确定”返回!</source>
+        <translation>倉庫備份已經完成!請按“確定”返回!</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/conditiongridmodel.cpp"/>
+        <source>比较</source>
+        <translation>比較</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/conditiongridmodel.cpp"/>
+        <source>比较值</source>
+        <translation>比較值</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/conditiongridmodel.cpp"/>
+        <source>逻辑</source>
+        <translation>邏輯</translation>
     </message>
     <message>
         <location filename="../src/snapshot/cutoffsnapshot.cpp"/>
@@ -1294,6 +1403,53 @@
         <location filename="../src/snapshot/snapshotprecheck.cpp"/>
         <source>[%1]仓库,[%2]仓位</source>
         <translation>[%1]倉庫,[%2]倉位</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/ui/backupinvdialog.cpp"/>
+        <source>库存备份</source>
+        <translation>庫存備份</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/ui/backupinvdialog.cpp"/>
+        <source>1.请选择库存备份日期</source>
+        <translation>1.請選擇庫存備份日期</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/ui/backupinvdialog.cpp"/>
+        <location filename="../src/snapshot/ui/backuptypedialog.cpp"/>
+        <source>即时库存</source>
+        <translation>即時庫存</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/ui/backupinvdialog.cpp"/>
+        <location filename="../src/snapshot/ui/backuptypedialog.cpp"/>
+        <source>截止日期</source>
+        <translation>截止日期</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/ui/backupinvdialog.cpp"/>
+        <source>2.请选择盘点仓库</source>
+        <translation>2.請選擇盤點倉庫</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/ui/backupinvdialog.cpp"/>
+        <source>3.请选择盘点类型</source>
+        <translation>3.請選擇盤點類型</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/ui/backupinvdialog.cpp"/>
+        <source>仓位/商品</source>
+        <translation>倉位/商品</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/ui/backuptypedialog.cpp"/>
+        <source>选择盘点类型</source>
+        <translation>選擇盤點類型</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/ui/backuptypedialog.cpp"/>
+        <source>请选择该盘点方案的备份类型</source>
+        <translation>請選擇該盤點方案的備份類型</translation>
     </message>
 </context>
 </TS>
