@@ -112,45 +112,52 @@ bool AppConnection::open(const DbLocation &location, QString *error)
     close();
     m_location = location;
     m_dialect = Dialect(location.engine);
-    auto fail = [&](const QString &message) {
+    // The openers keep their database handles and queries to themselves, so that
+    // a refused database is closed with nothing of it still in use.
+    const QString problem = location.engine == Dialect::Engine::SQLite ? openSqlite(location) : openPostgres(location);
+    if (!problem.isEmpty()) {
         if (error)
-            *error = message;
+            *error = problem;
         close();
         return false;
-    };
-
-    if (location.engine == Dialect::Engine::SQLite) {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
-        if (!db.isValid())
-            return fail(tr("找不到 SQLite 数据库驱动。"));
-        const QFileInfo info(location.path);
-        if (!info.absoluteDir().exists())
-            return fail(tr("数据库文件所在的目录不存在：%1").arg(info.absolutePath()));
-        db.setDatabaseName(location.path);
-        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=30000"));
-        if (!db.open())
-            return fail(tr("无法打开数据库文件 %1：%2").arg(location.path, db.lastError().text()));
-        m_url = QStringLiteral("sqlite:") + location.path;
-        // A damaged file opens without complaint and fails at the first read.
-        QSqlQuery probe(db);
-        if (!probe.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")))
-            return fail(tr("数据库文件 %1 已损坏或不是数据库文件：%2").arg(location.path, probe.lastError().text()));
-        probe.finish();
-        if (!probe.exec(QStringLiteral("BEGIN IMMEDIATE")))
-            return fail(
-                tr("数据库文件 %1 是只读的或被占用，不能写入：%2").arg(location.path, probe.lastError().text()));
-        probe.exec(QStringLiteral("ROLLBACK"));
-        probe.exec(QStringLiteral("PRAGMA journal_mode=WAL"));
-        probe.finish();
-        probe.exec(QStringLiteral("PRAGMA synchronous=NORMAL"));
-        probe.finish();
-        probe.exec(QStringLiteral("PRAGMA temp_store=MEMORY"));
-        return true;
     }
+    if (location.engine == Dialect::Engine::SQLite)
+        m_url = QStringLiteral("sqlite:") + location.path;
+    return true;
+}
 
+QString AppConnection::openSqlite(const DbLocation &location)
+{
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
+    if (!db.isValid())
+        return tr("找不到 SQLite 数据库驱动。");
+    const QFileInfo info(location.path);
+    if (!info.absoluteDir().exists())
+        return tr("数据库文件所在的目录不存在：%1").arg(info.absolutePath());
+    db.setDatabaseName(location.path);
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=30000"));
+    if (!db.open())
+        return tr("无法打开数据库文件 %1：%2").arg(location.path, db.lastError().text());
+    // A damaged file opens without complaint and fails at the first read.
+    QSqlQuery probe(db);
+    if (!probe.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")))
+        return tr("数据库文件 %1 已损坏或不是数据库文件：%2").arg(location.path, probe.lastError().text());
+    probe.finish();
+    if (!probe.exec(QStringLiteral("BEGIN IMMEDIATE")))
+        return tr("数据库文件 %1 是只读的或被占用，不能写入：%2").arg(location.path, probe.lastError().text());
+    probe.exec(QStringLiteral("ROLLBACK"));
+    for (const char *pragma : {"PRAGMA journal_mode=WAL", "PRAGMA synchronous=NORMAL", "PRAGMA temp_store=MEMORY"}) {
+        probe.exec(QString::fromLatin1(pragma));
+        probe.finish();
+    }
+    return {};
+}
+
+QString AppConnection::openPostgres(const DbLocation &location)
+{
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), m_name);
     if (!db.isValid())
-        return fail(tr("找不到 PostgreSQL 数据库驱动。"));
+        return tr("找不到 PostgreSQL 数据库驱动。");
     db.setHostName(location.host);
     db.setPort(location.port);
     db.setUserName(location.user);
@@ -162,20 +169,18 @@ bool AppConnection::open(const DbLocation &location, QString *error)
     db.setConnectOptions(options);
     db.setNumericalPrecisionPolicy(QSql::LowPrecisionDouble);
     if (!db.open())
-        return fail(tr("无法连接 PostgreSQL 数据库 %1：%2").arg(location.display(), db.lastError().text()));
+        return tr("无法连接 PostgreSQL 数据库 %1：%2").arg(location.display(), db.lastError().text());
     QSqlQuery setup(db);
-    const QStringList settings = {QStringLiteral("SET client_min_messages TO WARNING"),
-                                  QStringLiteral("SET datestyle TO ISO, YMD")};
-    for (const QString &s : settings)
-        setup.exec(s);
+    for (const char *setting : {"SET client_min_messages TO WARNING", "SET datestyle TO ISO, YMD"})
+        setup.exec(QString::fromLatin1(setting));
     if (!location.schema.isEmpty()) {
         const QString schema = location.schema;
         if (schema.contains(QLatin1Char('"')))
-            return fail(tr("模式名称无效：%1").arg(schema));
+            return tr("模式名称无效：%1").arg(schema);
         if (!setup.exec(QStringLiteral("SET search_path TO \"%1\"").arg(schema)))
-            return fail(tr("无法使用模式 %1：%2").arg(schema, setup.lastError().text()));
+            return tr("无法使用模式 %1：%2").arg(schema, setup.lastError().text());
     }
-    return true;
+    return {};
 }
 
 void AppConnection::close()

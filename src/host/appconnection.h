@@ -81,6 +81,8 @@ public:
     qint64 statementCount() const { return m_statements; }
 
 private:
+    QString openSqlite(const DbLocation &location);   // empty on success, else the message
+    QString openPostgres(const DbLocation &location); // the same
     bool run(const QString &sql, const QVariantList &binds, Recordset *result, int *rowsAffected);
 
     QString m_name; // Qt connection name
