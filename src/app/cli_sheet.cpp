@@ -1,7 +1,7 @@
+#include "cli_streamui.h"
 #include "clicommand.h"
 
 #include "host/appconnection.h"
-#include "host/hostui.h"
 #include "host/sharedstate.h"
 #include "host/sysparams.h"
 #include "host/texts.h"
@@ -16,30 +16,6 @@
 // the total line in mode 1); mode 4: the cells of the entry grid, its totals last.
 
 namespace {
-
-// Messages of the model go to the error stream, as a window would show them.
-class StreamUi : public HostUi
-{
-public:
-    explicit StreamUi(QTextStream &err)
-        : m_err(err)
-    {}
-    void message(const QString &text, Icon, const QString &details) override
-    {
-        m_err << text << "\n";
-        if (!details.isEmpty())
-            m_err << details << "\n";
-    }
-    Answer question(const QString &, bool) override { return Answer::No; }
-    void setBusy(bool) override {}
-    void showList(const QString &, const QStringList &, const QList<int> &, const QList<QStringList> &) override {}
-    QString openFileName(const QString &, const QString &) override { return {}; }
-    QString saveFileName(const QString &, const QString &, const QString &) override { return {}; }
-    void showHelp(const QString &) override {}
-
-private:
-    QTextStream &m_err;
-};
 
 bool readArguments(CliContext &ctx, int *process, int *mode, CountSheet::DataView *view)
 {

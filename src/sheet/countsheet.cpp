@@ -33,7 +33,11 @@ const QHash<QString, Handler> &handlers()
         {QStringLiteral("mnuviewlable"), &CountSheet::mnuViewLable},
         {QStringLiteral("mnualertsame"), &CountSheet::mnuAlertSame},
         {QStringLiteral("mnuformatresetcolwidth"), &CountSheet::mnuFormatResetColWidth},
-        {QStringLiteral("mnuhcontents"), &CountSheet::mnuHContents}};
+        {QStringLiteral("mnuhcontents"), &CountSheet::mnuHContents},
+        {QStringLiteral("mnufsave"), &CountSheet::mnuFSave},
+        {QStringLiteral("mnusubitem"), &CountSheet::mnuSubItem},
+        {QStringLiteral("mnuvselectbill"), &CountSheet::mnuVSelectBill},
+        {QStringLiteral("mnuadditem"), &CountSheet::mnuAddItem}};
     return h;
 }
 
@@ -259,7 +263,7 @@ void CountSheet::loadRows()
     }
     HostUi *ui = shared().ui;
     emit rowsAboutToReset();
-    m_loading = true;
+    m_session.loading = true;
     if (ui)
         ui->setBusy(true);
     const bool itemsWithoutStock = m_mode == 3 && m_view == DataView::All;
@@ -284,8 +288,11 @@ void CountSheet::loadRows()
         }
     }
     // edits of rows that are gone cannot be saved any more
-    m_dataChanged = false;
-    m_loading = false;
+    m_session.dataChanged = false;
+    m_session.resetCursor();
+    m_activeRow = m_activeCol = 0;
+    m_session.loading = false;
+    setSelectBillEnabled(false);
     if (ui)
         ui->setBusy(false);
     emit rowsReset();
@@ -300,7 +307,10 @@ void CountSheet::clearRows()
     m_entry.clear();
     m_ledger.setMaxRows(0);
     m_checkDate.clear();
-    m_dataChanged = false;
+    m_session.dataChanged = false;
+    m_session.resetCursor();
+    m_activeRow = m_activeCol = 0;
+    setSelectBillEnabled(false);
     emit rowsReset();
 }
 
@@ -378,11 +388,13 @@ void CountSheet::mnuVSelectData_Checked()
 
 void CountSheet::mnuView_Refresh()
 {
+    saveBeforeReload();
     loadRows();
 }
 
 void CountSheet::mnuViewShowDeleted()
 {
+    saveBeforeReload();
     m_settings.showDeleted = !m_settings.showDeleted;
     m_model.ShowDelete(m_settings.showDeleted);
     emit stateChanged();
@@ -449,33 +461,6 @@ QString CountSheet::withoutQuotes(const QString &text)
     s.remove(QLatin1Char('\''));
     s.remove(QLatin1Char('"'));
     return s;
-}
-
-bool CountSheet::editCell(int row, int col, const QString &text)
-{
-    if (m_loading || !m_entry.isDataRow(row) || !EntryGrid::isEditable(col))
-        return false;
-    const QString clean = withoutQuotes(text);
-    if (clean == m_entry.text(row, col))
-        return false;
-    m_entry.setText(row, col, clean);
-    m_dataChanged = true;
-    m_entry.markChanged(row);
-    m_entry.recomputeTotals();
-    emit cellChanged(row, col);
-    return true;
-}
-
-bool CountSheet::SaveStockData(bool ask)
-{
-    if (!m_dataChanged)
-        return true;
-    HostUi *ui = shared().ui;
-    if (ask && (!ui || ui->question(LoadText("盘点数据已经修改，是否保存？")) != HostUi::Answer::Yes))
-        return false;
-    // writing the rows arrives with the entry rules; until then nothing is written
-    showMessage(LoadText("此功能尚未提供"));
-    return false;
 }
 
 void CountSheet::unload()

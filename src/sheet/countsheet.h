@@ -1,6 +1,10 @@
 #pragma once
 
+#include "barcodesearch.h"
+#include "countsaver.h"
 #include "entrygrid.h"
+#include "entryrules.h"
+#include "entrysession.h"
 #include "sheetcommands.h"
 #include "sheetsettings.h"
 
@@ -71,7 +75,7 @@ public:
 
     // --- rows ---
     void loadRows();
-    bool isLoading() const { return m_loading; }
+    bool isLoading() const { return m_session.loading; }
     int recordCount() const { return m_model.rows().RecordCount(); }
     DataView dataView() const { return m_view; }
     // The restriction of the data view in force, on the snapshot rows: counted rows,
@@ -89,7 +93,7 @@ public:
     void setEntryColumnWidth(int col, int twips);
     QString checkDateText() const { return m_checkDate; }
     QString statusText(int panel) const;
-    bool dataChanged() const { return m_dataChanged; }
+    bool dataChanged() const { return m_session.dataChanged; }
     const SheetSettings &settings() const { return m_settings; }
 
     // --- menu commands ---
@@ -105,14 +109,55 @@ public:
     void mnuAlertSame();
     void mnuFormatResetColWidth();
     void mnuHContents();
+    // Mode 4: save without asking; delete a row added by hand; the documents after
+    // the snapshot for the active row; add items.
+    void mnuFSave();
+    void mnuSubItem();
+    void mnuVSelectBill();
+    void mnuAddItem();
 
-    // --- editing ---
+    // --- editing (mode 4) ---
     // The one way a cell of the entry grid changes from outside: quotes are dropped,
-    // locked cells refuse, and an accepted change marks the row and the data.
+    // locked cells refuse, and an accepted change runs the cell's rule, which marks
+    // the row and the data and keeps the totals row.
     bool editCell(int row, int col, const QString &text);
     // Saves changed rows; with `ask` the person is asked first. True when nothing
-    // is left unsaved.
+    // is left unsaved. A database error is told and the edits stay for the next save.
     bool SaveStockData(bool ask);
+    CountSaver::SaveResult lastSaveResult() const { return m_lastSave; }
+
+    EntrySession &session() { return m_session; }
+    const EntrySession &session() const { return m_session; }
+    // The composite text of a counted quantity (the host's sp_CalComplexQty); the
+    // window's opener sets it, none leaves the composite cell as it is.
+    void setComplexQtyFunction(ComplexQtyFunction f) { m_session.complexQty = std::move(f); }
+    // The row and column the cursor of the entry grid is in (0 when none).
+    int activeRow() const { return m_activeRow; }
+    int activeCol() const { return m_activeCol; }
+    // The cursor arrives in (row, col): the cell left behind gets its former text
+    // back when it was left blank, the row's item becomes the current item and
+    // "选择单据" follows the row.
+    EntryRules::Arrival enterCell(int row, int col);
+    // The grid gets the focus back with its cursor where it was, or loses it to
+    // another control of the window (the cell is left; with `save` the changes are
+    // saved without asking).
+    void gridFocusIn();
+    void gridFocusOut(bool save);
+    // A key pressed in a cell of the grid (not in its editor).
+    EntryRules::KeyAction gridKey(int row, int col, int key);
+    // The barcode box: a key that starts a new scan empties it first; Enter searches.
+    bool barcodeKeyClearsBox(int key) { return BarcodeSearch::keyClearsBox(key, m_session); }
+    BarcodeSearch::Result searchBarcode(const QString &text);
+    // The composite-quantity editor over the row's units ("ComplexQtyEditor");
+    // `startEmpty` as on entering the cell, else it starts from the cell's text.
+    // `placement` carries "Parent" and "Position" for the editor. True when applied.
+    bool openComplexEditor(int row, bool startEmpty, const QVariantMap &placement = {});
+    bool applyComplexQty(int row, const QString &text, double baseQty);
+    // F7 in the unit column: the units of the row's unit group.
+    void openUnitPicker(int row);
+    // The documents window worked out the document differences of the active row:
+    // written into the row, recomputed from the base counted cell and stored at once.
+    CountSaver::RowWrite FillDiffQty(bool calculated, double baseDiff, double secDiff);
 
     // --- closing ---
     // The closing sequence: save (mode 4) or keep the ledger widths, store the
@@ -132,6 +177,12 @@ signals:
     void stateChanged();
     void statusChanged();
     void cellChanged(int row, int col);
+    // The backgrounds of the counted cells changed (a barcode search).
+    void highlightsChanged();
+    // The logic moved the cursor of the entry grid; with `edit` the cell opens for typing.
+    void currentCellRequested(int row, int col, bool edit);
+    // Saving puts the cursor into the barcode box, ready for the next scan.
+    void barcodeFocusRequested();
     void closeRequested();
 
 private:
@@ -144,6 +195,10 @@ private:
     void setStatus(int panel, const QString &text);
     void showMessage(const QString &text, const QString &details = {});
     void updateCheckDate(int processId);
+    void setSelectBillEnabled(bool enabled);
+    void leaveCurrentCell();
+    void saveBeforeReload();
+    CountSaver makeSaver();
 
     int m_mode;
     MainDo m_model;
@@ -155,8 +210,11 @@ private:
     int m_currentIndex = -1;
     QHash<QString, QVariant> m_attributes;
     DataView m_view = DataView::All;
-    bool m_loading = false;
-    bool m_dataChanged = false;
+    EntrySession m_session; // loading and data-changed flags, cursor, barcode, current item
+    int m_activeRow = 0;
+    int m_activeCol = 0;
+    bool m_saving = false; // a save asks or lists; the focus moves meanwhile
+    CountSaver::SaveResult m_lastSave = CountSaver::SaveResult::NotChanged;
     bool m_alertSame = false;
     bool m_complexQty = false;
     int m_warnedProcess = 0;

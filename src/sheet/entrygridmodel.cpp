@@ -17,6 +17,8 @@ EntryGridModel::EntryGridModel(CountSheet *sheet, Part part, QObject *parent)
     connect(sheet, &CountSheet::rowsAboutToReset, this, [this] { beginResetModel(); });
     connect(sheet, &CountSheet::rowsReset, this, [this] { endResetModel(); });
     connect(sheet, &CountSheet::cellChanged, this, [this](int row, int) { refreshRow(row); });
+    if (part == Part::Rows)
+        connect(sheet, &CountSheet::highlightsChanged, this, &EntryGridModel::refreshHighlights);
 }
 
 int EntryGridModel::rowCount(const QModelIndex &parent) const
@@ -82,8 +84,12 @@ Qt::ItemFlags EntryGridModel::flags(const QModelIndex &index) const
 {
     if (!index.isValid())
         return Qt::NoItemFlags;
-    // typing counts arrives with the entry rules: until then every cell is shown only
-    return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    const Qt::ItemFlags shown = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    // the composite cell is written by its editor (F8), never typed into
+    const int col = gridColumn(index.column());
+    if (m_part == Part::Rows && EntryGrid::isEditable(col) && col != EntryCol::ComplexQty)
+        return shown | Qt::ItemIsEditable;
+    return shown;
 }
 
 QVariant EntryGridModel::headerData(int section, Qt::Orientation orientation, int role) const
@@ -105,4 +111,14 @@ void EntryGridModel::refreshRow(int row)
     const int r = row - 1;
     if (r >= 0 && r < rowCount())
         emit dataChanged(index(r, 0), index(r, EntryCol::Count - 1));
+}
+
+// A barcode search colours the counted cell of every row: one signal for the column.
+void EntryGridModel::refreshHighlights()
+{
+    const int rows = rowCount();
+    if (rows > 0) {
+        const int column = EntryCol::CheckQty - 1;
+        emit dataChanged(index(0, column), index(rows - 1, column), {Qt::BackgroundRole});
+    }
 }

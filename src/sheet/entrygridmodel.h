@@ -35,6 +35,7 @@ public:
 
 private:
     void refreshRow(int gridRow);
+    void refreshHighlights();
 
     CountSheet *m_sheet;
     Part m_part;

@@ -10,7 +10,7 @@ constexpr quint8 M1 = C::Check, M3 = C::Print, M4 = C::Input, All = C::All, None
 // clang-format off
 const SheetCommand kCommands[] = {
     {"mnuFile", N_("文件(&F)"), "", C::Title, All, "", "", "", None, true},
-    {"mnuFSave", N_("保存(&S)"), "mnuFile", C::Command, M4, "Save", N_("保存"), "", M4, false},
+    {"mnuFSave", N_("保存(&S)"), "mnuFile", C::Command, M4, "Save", N_("保存"), "", M4, true},
     {"mnuFOutBill", N_("输出盘盈单据(&T)"), "mnuFile", C::Command, M1, "OutProBill", N_("盘盈单"), N_("输出盘盈单单据"), M1, false},
     {"mnuFOutLossBill", N_("输出盘亏单据(&L)"), "mnuFile", C::Command, M1, "OutLossBill", N_("盘亏单"), N_("输出盘亏单单据"), M1, false},
     {"mnuFSpace", "", "mnuFile", C::Separator, M1, "", "", "", None, true},
@@ -28,10 +28,10 @@ const SheetCommand kCommands[] = {
     {"mnuEdit_SS", "", "mnuEdit", C::Separator, None, "", "", "", None, true},
     {"mnuASItem", "", "mnuEdit", C::Separator, M4, "", "", "", None, true},
     {"mnuAddItem", N_("添加物料(&A)"), "mnuEdit", C::Command, M4, "AddItem", N_("添加"), N_("添加物料"), M4, false},
-    {"mnuSubItem", N_("删除物料(&D)"), "mnuEdit", C::Command, M4, "SubItem", N_("删除"), N_("删除物料"), M4, false},
+    {"mnuSubItem", N_("删除物料(&D)"), "mnuEdit", C::Command, M4, "SubItem", N_("删除"), N_("删除物料"), M4, true},
     {"mnuEdit_DeleteRow", N_("清除数据(&D)"), "mnuEdit", C::Command, None, "Delete", N_("清除"), N_("清除(Del)"), None, false},
     {"mnuView", N_("查看(&V)"), "", C::Title, All, "", "", "", None, true},
-    {"mnuVSelectBill", N_("选择单据(&B)"), "mnuView", C::Command, M4, "SelectBill", N_("选单"), N_("选择盘点期间的单据"), M4, false},
+    {"mnuVSelectBill", N_("选择单据(&B)"), "mnuView", C::Command, M4, "SelectBill", N_("选单"), N_("选择盘点期间的单据"), M4, true},
     {"mnuVSpace", "", "mnuView", C::Separator, M4, "", "", "", None, true},
     {"mnuVSelectData", N_("显示数据(&D)"), "mnuView", C::SubMenu, M1 | M3, "Show", N_("显示"), "", M1 | M3, true},
     {"mnuVSelectData_All", N_("全部数据(&A)"), "mnuVSelectData", C::Toggle, M1 | M3, "AllData", N_("全部数据"), "", M1 | M3, true},

@@ -1,18 +1,34 @@
 #include "windows.h"
 
+#include "complexqtyeditor.h"
+
+#include "erp/complexqty.h"
 #include "host/hostcomponents.h"
+#include "host/sharedstate.h"
+#include "sheet/ui/frmmain.h"
 #include "snapshot/ui/backupinvdialog.h"
 #include "snapshot/ui/backuptypedialog.h"
-#include "sheet/ui/frmmain.h"
 
 namespace erp {
+
+namespace {
+
+// sp_CalComplexQty of the count sheet, over the shared connection.
+std::optional<QString> calComplexQty(int itemId, const QString &units, double quantity, const QString &unit)
+{
+    AppConnection *c = shared().connection;
+    return c ? CalComplexQty(*c, itemId, units, quantity, unit) : std::nullopt;
+}
+
+} // namespace
 
 void registerWindows(WindowRegistry &windows)
 {
     // One line per window, added with the window.
     windows.add(QStringLiteral("frmBackupInv"), &BackupInvDialog::open);
     windows.add(QStringLiteral("FrmBackupType"), &BackupTypeDialog::open);
-    windows.add(QStringLiteral("frmMain"), &FrmMain::open);
+    windows.add(QStringLiteral("frmMain"), [](const QVariantMap &args) { return FrmMain::open(args, &calComplexQty); });
+    ComplexQtyEditor::registerOpener(windows);
 }
 
 } // namespace erp

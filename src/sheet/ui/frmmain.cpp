@@ -1,5 +1,6 @@
 #include "frmmain.h"
 
+#include "entryinput.h"
 #include "frozentable.h"
 #include "quotefilter.h"
 
@@ -120,6 +121,7 @@ QAction *FrmMain::makeAction(const SheetCommand &c, bool tool)
     a->setCheckable(c.kind == SheetCommand::Toggle);
     const QString command = QLatin1String(c.menu);
     connect(a, &QAction::triggered, this, [this, command] {
+        commitEdit(); // a tool takes no focus from the grid: what is typed counts
         m_sheet->run(command);
         refreshState(); // a toggle that did not run keeps its mark
     });
@@ -215,7 +217,10 @@ void FrmMain::buildCentral()
     m_lstStock = new QComboBox(central);
     m_lstStock->setObjectName(QStringLiteral("lstStock"));
     m_lstStock->setMinimumWidth(220);
-    connect(m_lstStock, &QComboBox::activated, m_sheet, &CountSheet::chooseProcess);
+    connect(m_lstStock, &QComboBox::activated, this, [this](int index) {
+        commitEdit();
+        m_sheet->chooseProcess(index);
+    });
     m_labCheckDate = new QLabel(central);
     m_labCheckDate->setObjectName(QStringLiteral("labCheckDate"));
     m_labCheckDate->setAlignment(Qt::AlignCenter);
@@ -262,6 +267,14 @@ void FrmMain::buildCentral()
         layout->addWidget(grid, 1);
     }
     setCentralWidget(central);
+    if (input)
+        new EntryInput(m_sheet, m_vsCheck, m_txtBarCode, this);
+}
+
+void FrmMain::commitEdit()
+{
+    if (m_sheet->mode() == 4)
+        m_vsCheck->commitEditor();
 }
 
 void FrmMain::buildStatusBar()
@@ -324,6 +337,9 @@ void FrmMain::refreshStatus()
 {
     for (int i = 0; i < 3; ++i)
         m_panels[size_t(i)]->setText(m_sheet->statusText(i + 1));
+    // "正在保存数据,请稍候..." shows while the save runs, before events are handled again
+    if (m_panels[0]->isVisible())
+        m_panels[0]->repaint();
     m_labCheckDate->setText(m_sheet->checkDateText());
 }
 
@@ -393,17 +409,19 @@ void FrmMain::closeEvent(QCloseEvent *event)
 {
     if (!m_unloaded) {
         m_unloaded = true;
+        commitEdit();
         storeWidths();
         m_sheet->unload();
     }
     event->accept();
 }
 
-QVariantMap FrmMain::open(const QVariantMap &args)
+QVariantMap FrmMain::open(const QVariantMap &args, ComplexQtyFunction complexQty)
 {
     const int mode = args.value(QLatin1String("ShowType"), 4).toInt();
     const bool modal = args.value(QLatin1String("Modal"), mode != 4).toBool();
     auto *window = new FrmMain(mode);
+    window->sheet().setComplexQtyFunction(std::move(complexQty));
     window->setAttribute(Qt::WA_DeleteOnClose);
     if (!modal) {
         window->show();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sheet/entrysession.h"
+
 #include <QHash>
 #include <QMainWindow>
 #include <QVariantMap>
@@ -35,7 +37,9 @@ public:
 
     // Opener of the window registry: "ShowType" is the mode; "Modal" (by default
     // true except for mode 4) makes the call return only when the window closes.
-    static QVariantMap open(const QVariantMap &args);
+    // `complexQty` writes the composite text of a counted quantity (the host's
+    // procedure, which the host's registration hands in).
+    static QVariantMap open(const QVariantMap &args, ComplexQtyFunction complexQty = {});
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -50,6 +54,7 @@ private:
     void buildStatusBar();
     void connectSheet();
 
+    void commitEdit();
     void refreshState();
     void refreshProcesses();
     void refreshStatus();

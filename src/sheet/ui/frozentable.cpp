@@ -15,6 +15,22 @@ public:
     void setRightMargin(int margin) { setViewportMargins(0, 0, margin, 0); }
 };
 
+// The rows, with the commit of an open editor reachable from the window.
+class FrozenTable::RowsView : public QTableView
+{
+public:
+    using QTableView::QTableView;
+    void commitOpenEditor()
+    {
+        if (state() != EditingState)
+            return;
+        if (QWidget *editor = indexWidget(currentIndex())) {
+            commitData(editor);
+            closeEditor(editor, QAbstractItemDelegate::NoHint);
+        }
+    }
+};
+
 namespace {
 
 void fixRows(QTableView *view)
@@ -31,7 +47,7 @@ void fixRows(QTableView *view)
 
 FrozenTable::FrozenTable(QWidget *parent)
     : QWidget(parent)
-    , m_view(new QTableView(this))
+    , m_view(new RowsView(this))
     , m_totals(new TotalsView(this))
 {
     auto *layout = new QVBoxLayout(this);
@@ -63,6 +79,11 @@ FrozenTable::FrozenTable(QWidget *parent)
     m_view->verticalScrollBar()->installEventFilter(this);
 }
 
+QTableView *FrozenTable::view() const
+{
+    return m_view;
+}
+
 QTableView *FrozenTable::totalsView() const
 {
     return m_totals;
@@ -84,6 +105,11 @@ void FrozenTable::setColumnWidth(int column, int width)
     m_view->setColumnWidth(column, width);
     m_totals->setColumnWidth(column, width);
     m_applying = false;
+}
+
+void FrozenTable::commitEditor()
+{
+    m_view->commitOpenEditor();
 }
 
 int FrozenTable::columnWidth(int column) const

@@ -17,13 +17,16 @@ public:
 
     // `totals` may be null: the rows stand alone.
     void setModels(QAbstractItemModel *rows, QAbstractItemModel *totals);
-    QTableView *view() const { return m_view; }
+    QTableView *view() const;
     QTableView *totalsView() const;
 
     // Widths in pixels; both views follow.
     void setColumnWidth(int column, int width);
     int columnWidth(int column) const;
     void setColumnHidden(int column, bool hidden);
+    // Commits the text of an open cell editor and closes it (a command run from a
+    // menu or tool takes no focus from the grid, so the editor would not commit).
+    void commitEditor();
 
 signals:
     // The person dragged a column to a new width.
@@ -34,9 +37,10 @@ protected:
 
 private:
     class TotalsView;
+    class RowsView;
     void syncGeometry();
 
-    QTableView *m_view;
+    RowsView *m_view;
     TotalsView *m_totals;
     bool m_applying = false;
 };

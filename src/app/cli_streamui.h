@@ -1,0 +1,30 @@
+#pragma once
+
+#include "host/hostui.h"
+
+#include <QTextStream>
+
+// The person of a command-line run: messages go to the error stream as a window
+// would show them, questions are answered No, nothing is chosen or shown.
+class StreamUi : public HostUi
+{
+public:
+    explicit StreamUi(QTextStream &err)
+        : m_err(err)
+    {}
+    void message(const QString &text, Icon, const QString &details) override
+    {
+        m_err << text << "\n";
+        if (!details.isEmpty())
+            m_err << details << "\n";
+    }
+    Answer question(const QString &, bool) override { return Answer::No; }
+    void setBusy(bool) override {}
+    void showList(const QString &, const QStringList &, const QList<int> &, const QList<QStringList> &) override {}
+    QString openFileName(const QString &, const QString &) override { return {}; }
+    QString saveFileName(const QString &, const QString &, const QString &) override { return {}; }
+    void showHelp(const QString &) override {}
+
+private:
+    QTextStream &m_err;
+};

@@ -1,0 +1,281 @@
+// The count sheet window's entry mode (4): typing into the entry grid, the
+// cursor and focus rules, the barcode box, the pickers of the unit and composite
+// columns, saving, and deleting a row added by hand.
+
+#include "countsheet.h"
+
+#include "host/appconnection.h"
+#include "host/hostui.h"
+#include "host/lookups.h"
+#include "host/openwindow.h"
+#include "host/sharedstate.h"
+#include "host/sysparams.h"
+#include "host/texts.h"
+
+namespace {
+
+using namespace EntryCol;
+
+QString arg(const char *name)
+{
+    return QString::fromLatin1(name);
+}
+
+} // namespace
+
+CountSaver CountSheet::makeSaver()
+{
+    CountSaver saver(m_entry, m_session, *shared().connection, shared().ui);
+    saver.setStatusSink([this](const QString &text) { setStatus(MessagePanel, text); });
+    saver.setFocusBarcode([this] { emit barcodeFocusRequested(); });
+    return saver;
+}
+
+bool CountSheet::editCell(int row, int col, const QString &text)
+{
+    if (m_session.loading || !m_entry.isDataRow(row) || !EntryGrid::isEditable(col))
+        return false;
+    const QString clean = withoutQuotes(text);
+    if (clean == m_entry.text(row, col))
+        return false;
+    m_entry.setText(row, col, clean);
+    EntryRules::cellChanged(m_entry, row, col, m_session);
+    emit cellChanged(row, col); // the row and the totals row, nothing else
+    return true;
+}
+
+bool CountSheet::SaveStockData(bool ask)
+{
+    // the question and the error list take the focus from the grid, whose loss saves
+    if (m_saving || m_mode != 4)
+        return !m_session.dataChanged;
+    if (!shared().connection)
+        return !m_session.dataChanged;
+    m_saving = true;
+    CountSaver saver = makeSaver();
+    m_lastSave = saver.SaveStockData(ask);
+    m_saving = false;
+    switch (m_lastSave) {
+    case CountSaver::SaveResult::NotChanged:
+    case CountSaver::SaveResult::Saved:
+        return true;
+    case CountSaver::SaveResult::Failed:
+        // the edits stay in the grid and marked: the next save writes them again
+        showMessage(LoadText("保存盘点数据失败，修改的数据仍保留在表格中，请稍后再保存。"),
+                    saver.lastError().detailed());
+        return false;
+    case CountSaver::SaveResult::Declined:
+    case CountSaver::SaveResult::Rejected:
+        break;
+    }
+    return false;
+}
+
+void CountSheet::saveBeforeReload()
+{
+    if (m_mode == 4)
+        SaveStockData(true);
+}
+
+void CountSheet::setSelectBillEnabled(bool enabled)
+{
+    const QString name = QStringLiteral("mnuVSelectBill");
+    if (enabled == !m_disabled.contains(name))
+        return;
+    if (enabled)
+        m_disabled.remove(name);
+    else
+        m_disabled.insert(name);
+    emit stateChanged();
+}
+
+// The cell of the session is left: a blank one gets its text back, leaving the
+// composite cell keeps its unit names.
+void CountSheet::leaveCurrentCell()
+{
+    const int row = m_session.currentRow, col = m_session.currentCol;
+    if (EntryRules::leaveCell(m_entry, m_session))
+        emit cellChanged(row, col);
+}
+
+EntryRules::Arrival CountSheet::enterCell(int row, int col)
+{
+    if (m_mode != 4)
+        return {};
+    // arriving again in the cell a barcode search made current keeps its former text
+    if (row != m_session.currentRow || col != m_session.currentCol)
+        leaveCurrentCell();
+    const EntryRules::Arrival arrival = EntryRules::enterCell(m_entry, row, col, m_session);
+    m_activeRow = row;
+    m_activeCol = col;
+    setSelectBillEnabled(arrival.selectBillEnabled);
+    return arrival;
+}
+
+// The composite editor is opened on arrival and by F8 only: it is a dialog, and
+// opening it again each time the grid gets the focus back from it would never end.
+void CountSheet::gridFocusIn()
+{
+    if (m_mode != 4 || m_activeRow <= 0)
+        return;
+    enterCell(m_activeRow, m_activeCol);
+}
+
+void CountSheet::gridFocusOut(bool save)
+{
+    if (m_mode != 4)
+        return;
+    leaveCurrentCell();
+    if (save)
+        SaveStockData(false);
+}
+
+EntryRules::KeyAction CountSheet::gridKey(int row, int col, int key)
+{
+    const EntryRules::KeyAction action = EntryRules::gridKey(m_entry, row, col, key, m_session);
+    if (action == EntryRules::KeyAction::ReturnToBarcode)
+        emit cellChanged(row, col); // a blank cell got its text back
+    return action;
+}
+
+BarcodeSearch::Result CountSheet::searchBarcode(const QString &text)
+{
+    const int leftRow = m_session.currentRow, leftCol = m_session.currentCol;
+    const BarcodeSearch::Result result = BarcodeSearch::search(m_entry, withoutQuotes(text), m_session);
+    if (!result.searched)
+        return result;
+    emit highlightsChanged();
+    if (leftRow > 0)
+        emit cellChanged(leftRow, leftCol); // a blank cell left behind got its text back
+    if (result.currentRow <= 0) {
+        // nothing lights up; the status line says why the cursor stays in the box
+        setStatus(MessagePanel, FormatText("找不到条形码为%1的物料", {text.trimmed()}));
+        return result;
+    }
+    setStatus(MessagePanel, FormatText("条形码%1：%2", {text.trimmed(), m_session.currentItemNumber}));
+    m_activeRow = result.currentRow;
+    m_activeCol = result.currentCol();
+    emit cellChanged(result.currentRow, CheckQty); // emptied for typing
+    setSelectBillEnabled(EntryRules::selectBillEnabled(m_entry, m_activeRow));
+    emit currentCellRequested(result.currentRow, CheckQty, true);
+    return result;
+}
+
+bool CountSheet::openComplexEditor(int row, bool startEmpty, const QVariantMap &placement)
+{
+    if (m_mode != 4 || !m_entry.isDataRow(row) || isEntryColumnHidden(ComplexQty))
+        return false;
+    QVariantMap args = placement;
+    args.insert(arg("HotTrace"), true);
+    args.insert(arg("ItemID"), int(m_entry.number(row, ItemID)));
+    args.insert(arg("UnitGroupID"), int(m_entry.number(row, UnitGroupID)));
+    args.insert(arg("sAuxMutilCheckQtyStr"), startEmpty ? QString() : m_entry.text(row, ComplexQty));
+    args.insert(arg("ComplexCol"), int(ComplexQty));
+    args.insert(arg("AuxQtyCol"), int(BaseCheckQty));
+    QVariantMap answer;
+    if (!OpenWindow(arg("ComplexQtyEditor"), args, &answer) || !answer.contains(arg("FComplexQty")))
+        return false;
+    return applyComplexQty(row, answer.value(arg("FComplexQty")).toString(), answer.value(arg("BaseQty")).toDouble());
+}
+
+bool CountSheet::applyComplexQty(int row, const QString &text, double baseQty)
+{
+    if (m_session.loading || !m_entry.isDataRow(row))
+        return false;
+    EntryRules::applyComplexQty(m_entry, row, withoutQuotes(text), baseQty, m_session);
+    emit cellChanged(row, ComplexQty);
+    return true;
+}
+
+// The row's unit is part of its count row and cannot change; the lookup shows the
+// units of the group, and a person who picks another one is told where to count in it.
+void CountSheet::openUnitPicker(int row)
+{
+    if (m_mode != 4 || !m_entry.isDataRow(row))
+        return;
+    QVariantMap options;
+    const int group = int(m_entry.number(row, UnitGroupID));
+    if (group > 0)
+        options.insert(arg("UnitGroupID"), group);
+    const LookupRecord chosen = LookupBaseData(7, QString(), 0, options);
+    if (!chosen.isValid())
+        return;
+    const int unit = chosen.value(arg("FMeasureUnitID")).toInt();
+    if (unit == int(m_entry.number(row, UnitID)))
+        return;
+    showMessage(isEntryColumnHidden(ComplexQty)
+                    ? LoadText("盘点记录的单位不能更改。")
+                    : LoadText("盘点记录的单位不能更改；按其他单位的数量请在“盘点综合单位数量”中按F8录入。"));
+}
+
+CountSaver::RowWrite CountSheet::FillDiffQty(bool calculated, double baseDiff, double secDiff)
+{
+    const int row = m_activeRow;
+    if (m_mode != 4 || !m_entry.isDataRow(row) || !shared().connection)
+        return {};
+    enterCell(row, BaseCheckQty);
+    emit currentCellRequested(row, BaseCheckQty, false);
+    CountSaver saver = makeSaver();
+    const CountSaver::RowWrite write = saver.FillDiffQty(row, calculated, baseDiff, secDiff);
+    emit cellChanged(row, BaseCheckQty);
+    return write;
+}
+
+void CountSheet::mnuFSave()
+{
+    SaveStockData(false);
+}
+
+void CountSheet::mnuSubItem()
+{
+    if (!m_entry.isDataRow(m_activeRow) || !shared().connection)
+        return;
+    // the reload after the delete would drop what was typed meanwhile
+    if (m_session.dataChanged && !SaveStockData(false))
+        return;
+    CountSaver saver = makeSaver();
+    if (saver.deleteAddedItem(m_activeRow) == CountSaver::DeleteResult::Deleted)
+        loadRows();
+}
+
+// The documents window (frmSelect) arrives with its own issue; until its window
+// is registered the command says so, but it is enabled by the row rule already,
+// so a person sees on which rows it will work.
+void CountSheet::mnuVSelectBill()
+{
+    if (!EntryRules::selectBillEnabled(m_entry, m_activeRow))
+        return;
+    SaveStockData(true);
+    const int process = currentProcess();
+    const int row = m_activeRow;
+    QVariantMap info;
+    for (const char *suffix : {"|BackupType", "|CuteDate", "|MaxInterID", "|MaxMTOChangeID"})
+        info.insert(QString::number(process) + QLatin1String(suffix), processAttribute(process, suffix));
+    const CountRowValues v = CountRowValues::fromGrid(m_entry, row);
+    const QVariantMap args{{arg("ProcID"), process},
+                           {arg("DicupInfo"), info},
+                           {arg("ItemID"), v.itemId},
+                           {arg("ItemNumber"), m_entry.text(row, ItemNumber).trimmed()},
+                           {arg("StockName"), m_entry.text(row, StockName).trimmed()},
+                           {arg("StockID"), v.stockId},
+                           {arg("SPID"), v.stockPlaceId},
+                           {arg("BatchNo"), v.batchNo},
+                           {arg("MtoNo"), v.mtoNo},
+                           {arg("KFDate"), v.kfDate},
+                           {arg("KFPeriod"), v.kfPeriod},
+                           {arg("AuxPropID"), v.auxPropId}};
+    QVariantMap answer;
+    if (!OpenWindow(arg("frmSelect"), args, &answer) || !answer.value(arg("CalFactQty")).toBool())
+        return;
+    FillDiffQty(answer.value(arg("CalcateOK")).toBool(), answer.value(arg("DiffQty")).toDouble(),
+                answer.value(arg("SecDiffQty")).toDouble());
+}
+
+// Adding items arrives with its own dialog; the command stays disabled until then.
+void CountSheet::mnuAddItem()
+{
+    SaveStockData(true);
+    SetAlertSameRecord(m_alertSame);
+    if (OpenWindow(arg("frmAddItem"), {{arg("ProcID"), currentProcess()}}))
+        loadRows();
+}
