@@ -148,10 +148,10 @@ public:
     // The barcode box: a key that starts a new scan empties it first; Enter searches.
     bool barcodeKeyClearsBox(int key) { return BarcodeSearch::keyClearsBox(key, m_session); }
     BarcodeSearch::Result searchBarcode(const QString &text);
-    // The composite-quantity editor over the row's units ("ComplexQtyEditor");
-    // `startEmpty` as on entering the cell, else it starts from the cell's text.
-    // `placement` carries "Parent" and "Position" for the editor. True when applied.
-    bool openComplexEditor(int row, bool startEmpty, const QVariantMap &placement = {});
+    // The composite-quantity editor over the row's units ("ComplexQtyEditor"),
+    // starting from the cell's text; `placement` carries "Parent" and "Position"
+    // for the editor. True when its result was applied.
+    bool openComplexEditor(int row, const QVariantMap &placement = {});
     bool applyComplexQty(int row, const QString &text, double baseQty);
     // F7 in the unit column: the units of the row's unit group.
     void openUnitPicker(int row);

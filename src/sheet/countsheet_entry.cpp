@@ -161,7 +161,10 @@ BarcodeSearch::Result CountSheet::searchBarcode(const QString &text)
     return result;
 }
 
-bool CountSheet::openComplexEditor(int row, bool startEmpty, const QVariantMap &placement)
+// The editor starts from the cell's figures rather than empty: accepting it
+// untouched (Enter after Tab into the cell) then keeps the count instead of
+// turning it into 0.
+bool CountSheet::openComplexEditor(int row, const QVariantMap &placement)
 {
     if (m_mode != 4 || !m_entry.isDataRow(row) || isEntryColumnHidden(ComplexQty))
         return false;
@@ -169,7 +172,7 @@ bool CountSheet::openComplexEditor(int row, bool startEmpty, const QVariantMap &
     args.insert(arg("HotTrace"), true);
     args.insert(arg("ItemID"), int(m_entry.number(row, ItemID)));
     args.insert(arg("UnitGroupID"), int(m_entry.number(row, UnitGroupID)));
-    args.insert(arg("sAuxMutilCheckQtyStr"), startEmpty ? QString() : m_entry.text(row, ComplexQty));
+    args.insert(arg("sAuxMutilCheckQtyStr"), m_entry.text(row, ComplexQty));
     args.insert(arg("ComplexCol"), int(ComplexQty));
     args.insert(arg("AuxQtyCol"), int(BaseCheckQty));
     QVariantMap answer;

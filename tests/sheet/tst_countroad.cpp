@@ -147,12 +147,14 @@ private slots:
         QVERIFY(type(sheet, s, CheckQty, QStringLiteral("9")));
         QVERIFY(type(sheet, s, AdjQty, QStringLiteral("1")));
         QCOMPARE(sheet.entryGrid().text(s, ComplexQty), QStringLiteral("9箱"));
-        // in the base unit through the composite editor, which starts empty on arrival
-        QVERIFY(sheet.openComplexEditor(b, true));
+        // in the base unit through the composite editor, which starts from the cell
+        QVERIFY(sheet.openComplexEditor(b));
         QCOMPARE(editorArgs.value(QStringLiteral("ItemID")).toInt(), bolt);
         QCOMPARE(editorArgs.value(QStringLiteral("UnitGroupID")).toInt(), group);
         QCOMPARE(editorArgs.value(QStringLiteral("sAuxMutilCheckQtyStr")).toString(), QString());
         QCOMPARE(sheet.entryGrid().number(b, CheckQty), 5.0);
+        QVERIFY(sheet.openComplexEditor(b));
+        QCOMPARE(editorArgs.value(QStringLiteral("sAuxMutilCheckQtyStr")).toString(), QStringLiteral("1箱3盒"));
         // in pieces, with boxes as secondary unit (12 pieces a box on the books)
         QVERIFY(type(sheet, n, CheckQty, QStringLiteral("60")));
         QCOMPARE(sheet.entryGrid().number(n, SecCheckQty), 5.0);

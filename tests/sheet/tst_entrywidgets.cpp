@@ -163,7 +163,7 @@ private slots:
     }
 
     // Only F7 and F8 do something in the unit and composite columns; arriving in the
-    // composite cell opens its editor, empty; the editor's base quantity recounts the row.
+    // composite cell opens its editor; the editor's base quantity recounts the row.
     void unitAndCompositeColumns()
     {
         openWindow();
@@ -190,7 +190,7 @@ private slots:
         editorArgs.clear();
         QTest::keyClick(view, Qt::Key_5);
         QVERIFY(editorArgs.isEmpty());
-        QTest::keyClick(view, Qt::Key_F8); // starts from the cell's text
+        QTest::keyClick(view, Qt::Key_F8);
         QCOMPARE(editorArgs.value(QStringLiteral("sAuxMutilCheckQtyStr")).toString(), QStringLiteral("2箱6个"));
     }
 

@@ -5,6 +5,7 @@
 
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPersistentModelIndex>
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
@@ -12,6 +13,11 @@
 namespace {
 
 const char *const indexProperty = "entryIndex";
+
+bool isFound(const QModelIndex &index)
+{
+    return index.data(Qt::BackgroundRole).value<QColor>() == EntryGridModel::hostColor(EntryGridModel::FoundColor);
+}
 
 const QRegularExpression &numberPattern()
 {
@@ -41,7 +47,24 @@ QWidget *EntryCellDelegate::createEditor(QWidget *parent, const QStyleOptionView
     const int col = EntryGridModel::gridColumn(index.column());
     if (auto *line = qobject_cast<QLineEdit *>(editor); line && EntryGrid::kind(col) == EntryGrid::Kind::Quantity)
         line->setValidator(new QRegularExpressionValidator(numberPattern(), line));
+    if (isFound(index)) {
+        QPalette palette = editor->palette();
+        palette.setColor(QPalette::Base, EntryGridModel::hostColor(EntryGridModel::FoundColor));
+        editor->setPalette(palette);
+        editor->setAutoFillBackground(true);
+    }
     return editor;
+}
+
+void EntryCellDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
+{
+    if (!isFound(index)) {
+        QStyledItemDelegate::paint(painter, option, index);
+        return;
+    }
+    QStyleOptionViewItem found(option);
+    found.state &= ~QStyle::State_Selected;
+    QStyledItemDelegate::paint(painter, found, index);
 }
 
 bool EntryCellDelegate::eventFilter(QObject *watched, QEvent *event)

@@ -14,6 +14,8 @@ public:
     explicit EntryCellDelegate(QObject *parent = nullptr);
 
     QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
+    // A counted cell found by barcode stays orange while it is current or edited.
+    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
     // True for a text a quantity cell accepts while it is typed ("", "-", "1.", "12.5").
     static bool isNumberInProgress(const QString &text);
 

@@ -86,7 +86,7 @@ bool EntryInput::gridKeyPress(int key, const QString &text)
         m_sheet->openUnitPicker(row);
         return true;
     case Action::OpenComplexEditor:
-        openComplexEditor(row, false);
+        openComplexEditor(row);
         return true;
     case Action::ReturnToBarcode:
         focusBarcode(true);
@@ -125,7 +125,7 @@ void EntryInput::currentChanged(const QModelIndex &current)
     QTimer::singleShot(0, this, [this, row, col] {
         const QModelIndex now = m_grid->view()->currentIndex();
         if (now.row() + 1 == row && now.column() + 1 == col && inGrid(QApplication::focusWidget()))
-            openComplexEditor(row, true);
+            openComplexEditor(row);
     });
 }
 
@@ -174,7 +174,7 @@ void EntryInput::focusChanged(QWidget *old, QWidget *now)
     }
 }
 
-void EntryInput::openComplexEditor(int row, bool startEmpty)
+void EntryInput::openComplexEditor(int row)
 {
     QTableView *view = m_grid->view();
     QVariantMap placement{{QStringLiteral("Parent"), QVariant::fromValue<QObject *>(m_window.data())}};
@@ -182,5 +182,5 @@ void EntryInput::openComplexEditor(int row, bool startEmpty)
     if (cell.isValid())
         placement.insert(QStringLiteral("Position"),
                          view->viewport()->mapToGlobal(view->visualRect(cell).bottomLeft()));
-    m_sheet->openComplexEditor(row, startEmpty, placement);
+    m_sheet->openComplexEditor(row, placement);
 }

@@ -33,7 +33,7 @@ private:
     void countedEntered(const QModelIndex &index);
     void focusBarcode(bool clear);
     void focusChanged(QWidget *old, QWidget *now);
-    void openComplexEditor(int row, bool startEmpty);
+    void openComplexEditor(int row);
     bool inGrid(const QWidget *w) const;
 
     CountSheet *m_sheet;

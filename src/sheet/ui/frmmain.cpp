@@ -267,8 +267,10 @@ void FrmMain::buildCentral()
         layout->addWidget(grid, 1);
     }
     setCentralWidget(central);
-    if (input)
+    if (input) {
         new EntryInput(m_sheet, m_vsCheck, m_txtBarCode, this);
+        m_txtBarCode->setFocus(); // the window opens ready for the first scan
+    }
 }
 
 void FrmMain::commitEdit()
