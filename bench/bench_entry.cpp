@@ -1,15 +1,20 @@
 // Count entry timings: one edit in a 100,000-row entry grid (the row's rules and
-// the totals row), and saving 10,000 changed rows, each against a bare equivalent
+// the totals row), the same edit the way the window makes it (the grid model's
+// setData, CountSheet::editCell, the composite text from the database, the row's
+// repaint signals), and saving 10,000 changed rows, each against a bare equivalent
 // measured in the same run. SQLite always; PostgreSQL when a server is named by
 // --pg URL or STOCKCHECK_BENCH_PG.
 //
 //   bench_entry [--pg postgresql://user@host:port/db] [--edit-rows N] [--save-rows N]
 
 #include "erp/bulkinsert.h"
+#include "erp/complexqty.h"
 #include "erp/schema.h"
 #include "host/appconnection.h"
 #include "host/sharedstate.h"
 #include "sheet/countsaver.h"
+#include "sheet/countsheet.h"
+#include "sheet/entrygridmodel.h"
 #include "sheet/entryrules.h"
 
 #include <QCoreApplication>
@@ -29,6 +34,8 @@ using namespace EntryCol;
 namespace {
 
 const int process = 1;
+const int itemCount = 50; // items of the window-path grid (their units are read per edit)
+const int edits = 2000;
 
 double msSince(const QElapsedTimer &t)
 {
@@ -57,9 +64,20 @@ void fillRow(EntryGrid &g, int r)
     g.setNumber(r, StockID, 1 + r % 5);
 }
 
+struct Timing
+{
+    double mean = 0, p99 = 0, worst = 0;
+};
+
+Timing timingOf(std::vector<double> each, double totalMs)
+{
+    std::sort(each.begin(), each.end());
+    return {totalMs / double(each.size()), each[each.size() * 99 / 100], each.back()};
+}
+
 // One edit: the rules of the row and the totals row. The bare equivalent sums the
 // nine total columns over every row, as a totals row recounted per edit would.
-void benchEdit(int rows)
+double benchEdit(int rows)
 {
     EntryGrid g;
     g.resize(rows);
@@ -68,7 +86,6 @@ void benchEdit(int rows)
     g.recomputeTotals();
     EntrySession session;
 
-    const int edits = 2000;
     QElapsedTimer t;
     t.start();
     std::vector<double> each;
@@ -79,10 +96,7 @@ void benchEdit(int rows)
         EntryRules::setCell(g, row, i % 2 ? CheckQty : SecCheckQty, QString::number(i % 97 + 0.5), session);
         each.push_back(msSince(one));
     }
-    const double perEdit = msSince(t) / edits;
-    std::sort(each.begin(), each.end());
-    const double p99 = each[each.size() * 99 / 100];
-    const double worst = each.back();
+    const Timing edit = timingOf(each, msSince(t));
 
     const int loops = 20;
     double sink = 0;
@@ -97,8 +111,79 @@ void benchEdit(int rows)
     const double fullRecount = msSince(t);
 
     std::printf("edit in a %d-row grid (%d edits; 99th percentile %.3f ms, worst %.3f ms; full recount %.3f ms)%s\n",
-                rows, edits, p99, worst, fullRecount, sink < 0 ? " " : "");
-    report("one edit (rules + totals)", perEdit, "bare loop over the rows", bareLoop, 16);
+                rows, edits, edit.p99, edit.worst, fullRecount, sink < 0 ? " " : "");
+    report("one edit (rules + totals)", edit.mean, "bare loop over the rows", bareLoop, 16);
+    return edit.mean;
+}
+
+// Units 个 and 箱 (12) in group 1, and the items of the window-path grid in it.
+bool createItems(AppConnection &c, QString *error)
+{
+    try {
+        Transaction tx(c);
+        erp::BulkInsert units(c, QStringLiteral("t_MeasureUnit"),
+                              {QStringLiteral("FMeasureUnitID"), QStringLiteral("FItemID"),
+                               QStringLiteral("FUnitGroupID"), QStringLiteral("FName"),
+                               QStringLiteral("FCoefficient")});
+        units.add({1, 1, 1, QStringLiteral("个"), 1});
+        units.add({2, 2, 1, QStringLiteral("箱"), 12});
+        units.flush();
+        erp::BulkInsert items(c, QStringLiteral("t_ICItem"),
+                              {QStringLiteral("FItemID"), QStringLiteral("FNumber"), QStringLiteral("FUnitGroupID"),
+                               QStringLiteral("FUnitID"), QStringLiteral("FStoreUnitID"),
+                               QStringLiteral("FQtyDecimal")});
+        for (int i = 1; i <= itemCount; ++i)
+            items.add({i, QStringLiteral("1.%1").arg(i), 1, 1, 2, 2});
+        items.flush();
+        tx.commit();
+        return true;
+    } catch (const DbException &e) {
+        *error = e.error().detailed();
+        return false;
+    }
+}
+
+// The edit as the window makes it: the rows model's setData into the counted or
+// the adjustment cell, CountSheet::editCell with its rules, the composite text of
+// the count read over the item's units from the database (sp_CalComplexQty), and
+// the repaint signals of the row and the totals line (no view attached).
+void benchWindowEdit(const QString &label, AppConnection &c, int rows, double bareEditMs)
+{
+    CountSheet sheet(4);
+    sheet.setComplexQtyFunction([&c](int item, const QString &units, double qty, const QString &unit) {
+        return erp::CalComplexQty(c, item, units, qty, unit);
+    });
+    EntryGrid &g = sheet.entryGrid();
+    g.resize(rows);
+    for (int r = 1; r <= rows; ++r) {
+        fillRow(g, r);
+        g.setNumber(r, ItemID, 1 + r % itemCount);
+        g.setNumber(r, Coefficient, 12);
+    }
+    g.recomputeTotals();
+    EntryGridModel model(&sheet, EntryGridModel::Part::Rows);
+    EntryGridModel totals(&sheet, EntryGridModel::Part::Totals);
+    qint64 repaints = 0;
+    QObject::connect(&model, &QAbstractItemModel::dataChanged, [&] { ++repaints; });
+    QObject::connect(&totals, &QAbstractItemModel::dataChanged, [&] { ++repaints; });
+
+    QElapsedTimer t;
+    t.start();
+    std::vector<double> each;
+    for (int i = 0; i < edits; ++i) {
+        QElapsedTimer one;
+        one.start();
+        const int row = 1 + int((qint64(i) * 7919) % rows);
+        const int col = i % 4 == 3 ? AdjQty : CheckQty;
+        model.setData(model.index(row - 1, col - 1), QString::number(i % 97 + 0.5));
+        each.push_back(msSince(one));
+    }
+    const Timing edit = timingOf(each, msSince(t));
+    std::printf("window edit in a %d-row sheet on %s (%d edits, %lld repaint signals; 99th percentile %.3f ms, worst "
+                "%.3f ms; last composite text \"%s\")\n",
+                rows, qPrintable(label), edits, repaints, edit.p99, edit.worst,
+                qPrintable(g.text(1 + int((qint64(edits - 2) * 7919) % rows), ComplexQty)));
+    report("one edit through the window", edit.mean, "rules + totals on the bare grid", bareEditMs, 16);
 }
 
 bool createRows(AppConnection &c, int rows, QString *error)
@@ -169,10 +254,10 @@ double timedSave(AppConnection &c, EntryGrid &g, EntrySession &session, bool set
     return ms;
 }
 
-void benchSave(const QString &label, AppConnection &c, int rows)
+void benchSave(const QString &label, AppConnection &c, int rows, int editRows, double bareEditMs)
 {
     QString error;
-    if (!erp::createSchema(c, &error) || !createRows(c, rows, &error)) {
+    if (!erp::createSchema(c, &error) || !createRows(c, rows, &error) || !createItems(c, &error)) {
         std::fprintf(stderr, "%s: cannot prepare the database: %s\n", qPrintable(label), qPrintable(error));
         return;
     }
@@ -181,6 +266,7 @@ void benchSave(const QString &label, AppConnection &c, int rows)
     shared().connection = &c;
     shared().currentProcess = process;
     shared().operatorId = 1;
+    benchWindowEdit(label, c, editRows, bareEditMs);
 
     EntryGrid g;
     g.resize(rows);
@@ -200,7 +286,7 @@ void benchSave(const QString &label, AppConnection &c, int rows)
     report("SaveStockData, statement per row", perRow, "bare UPDATE per row, one transaction", bare, 2000);
 }
 
-void benchSqlite(int rows)
+void benchSqlite(int rows, int editRows, double bareEditMs)
 {
     QTemporaryDir dir;
     AppConnection c;
@@ -209,10 +295,10 @@ void benchSqlite(int rows)
         std::fprintf(stderr, "SQLite: %s\n", qPrintable(error));
         return;
     }
-    benchSave(QStringLiteral("SQLite"), c, rows);
+    benchSave(QStringLiteral("SQLite"), c, rows, editRows, bareEditMs);
 }
 
-void benchPostgres(const QString &adminUrl, int rows)
+void benchPostgres(const QString &adminUrl, int rows, int editRows, double bareEditMs)
 {
     const QString schema = QStringLiteral("bench_entry_%1").arg(QCoreApplication::applicationPid());
     AppConnection admin;
@@ -228,7 +314,7 @@ void benchPostgres(const QString &adminUrl, int rows)
     {
         AppConnection c;
         if (c.open(url.toString(), &error))
-            benchSave(QStringLiteral("PostgreSQL"), c, rows);
+            benchSave(QStringLiteral("PostgreSQL"), c, rows, editRows, bareEditMs);
         else
             std::fprintf(stderr, "PostgreSQL: %s\n", qPrintable(error));
         shared().reset();
@@ -252,11 +338,11 @@ int main(int argc, char **argv)
         else if (args.at(i) == QLatin1String("--save-rows"))
             saveRows = args.at(i + 1).toInt();
     }
-    benchEdit(editRows);
-    benchSqlite(saveRows);
+    const double bareEditMs = benchEdit(editRows);
+    benchSqlite(saveRows, editRows, bareEditMs);
     if (pg.isEmpty())
         std::printf("PostgreSQL skipped: no --pg URL and STOCKCHECK_BENCH_PG is not set\n");
     else
-        benchPostgres(pg, saveRows);
+        benchPostgres(pg, saveRows, editRows, bareEditMs);
     return 0;
 }
