@@ -469,6 +469,7 @@ void CountSheet::unload()
         SaveStockData(true);
     else
         m_model.SaveColWidth();
+    m_unloaded = true; // a save still queued by a focus change must not follow a No
     if (m_mode == 4) {
         for (int col = 1; col <= EntryCol::Count; ++col)
             SheetSettings::setEntryWidth(col, m_entryWidths[size_t(col)]);

@@ -214,6 +214,7 @@ private:
     int m_activeRow = 0;
     int m_activeCol = 0;
     bool m_saving = false; // a save asks or lists; the focus moves meanwhile
+    bool m_unloaded = false;
     CountSaver::SaveResult m_lastSave = CountSaver::SaveResult::NotChanged;
     bool m_alertSame = false;
     bool m_complexQty = false;

@@ -47,7 +47,7 @@ bool CountSheet::editCell(int row, int col, const QString &text)
 bool CountSheet::SaveStockData(bool ask)
 {
     // the question and the error list take the focus from the grid, whose loss saves
-    if (m_saving || m_mode != 4)
+    if (m_saving || m_unloaded || m_mode != 4)
         return !m_session.dataChanged;
     if (!shared().connection)
         return !m_session.dataChanged;

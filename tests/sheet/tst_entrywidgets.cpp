@@ -105,7 +105,8 @@ private slots:
         QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("vsCheckEditor"));
         QCOMPARE(view->model()->data(cell(r, CheckQty), Qt::BackgroundRole).value<QColor>(),
                  EntryGridModel::hostColor(EntryGridModel::FoundColor));
-        QCOMPARE(view->model()->data(cell(r == 1 ? 2 : 1, CheckQty), Qt::BackgroundRole).value<QColor>(), QColor(Qt::white));
+        QCOMPARE(view->model()->data(cell(r == 1 ? 2 : 1, CheckQty), Qt::BackgroundRole).value<QColor>(),
+                 QColor(Qt::white));
         typeKeys(QStringLiteral("4"));
         press(Qt::Key_Return);
         QCOMPARE(QApplication::focusWidget(), barcode);
