@@ -5,12 +5,51 @@
 #include "testdb.h"
 
 #include "host/sharedstate.h"
+#include "sheet/countsheet.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
+
+// "FCheckQty=36 FNote=x": the named fields of the one count row of `item` in
+// `process`, in one line that shows every value when it fails.
+inline QString figures(AppConnection &c, int process, int item, const QString &fields)
+{
+    const Recordset rs =
+        c.Execute(QStringLiteral("SELECT * FROM ICInvBackup WHERE FInterID = ? AND FItemID = ?"), {process, item});
+    QStringList out{QStringLiteral("%1 rows:").arg(rs.RecordCount())};
+    for (const QString &f : fields.split(QLatin1Char(' '))) {
+        const QVariant v = rs.Fields(f);
+        bool number = false;
+        const double d = v.toString().toDouble(&number);
+        out << f + QLatin1Char('=') +
+                   (v.isNull() ? QStringLiteral("NULL")
+                    : number   ? QString::number(d)
+                               : v.toString());
+    }
+    return out.mid(rs.RecordCount() == 1 ? 1 : 0).join(QLatin1Char(' '));
+}
+
+// The index of process `id` in the sheet's selector, -1 when it is not listed.
+inline int processIndex(const CountSheet &sheet, int id)
+{
+    for (int i = 0; i < sheet.processes().size(); ++i)
+        if (sheet.processes().at(i).id == id)
+            return i;
+    return -1;
+}
+
+// The entry-grid row of `item` (with the auxiliary property `aux`), 0 when it has none.
+inline int rowOfItem(const CountSheet &sheet, int item, int aux = 0)
+{
+    const EntryGrid &g = sheet.entryGrid();
+    for (int r = 1; r <= g.dataRows(); ++r)
+        if (int(g.number(r, EntryCol::ItemID)) == item && int(g.number(r, EntryCol::AuxPropID)) == aux)
+            return r;
+    return 0;
+}
 
 // A fresh database with the sample process 1 and a second process 2 for every
 // test, a scripted person, and a settings file of the test's own.
@@ -33,10 +72,7 @@ protected:
         Row counted;
         counted.process = 2;
         counted.item = 1;
-        counted.qty = 5;
-        counted.auxQty = 5;
-        counted.qtyAct = 5;
-        counted.checkQty = 5;
+        counted.qty = counted.auxQty = counted.qtyAct = counted.checkQty = 5;
         Row open = counted;
         open.item = 2;
         open.qty = 4;
@@ -48,6 +84,9 @@ protected:
                addItem(conn(), {6, "A600", "弹簧", 0}) && addRow(conn(), counted) && addRow(conn(), open) &&
                addRow(conn(), zero);
     }
+
+    // The data of every test: the sample processes 1 and 2 unless a test class says otherwise.
+    virtual bool fill() { return sheetfixture::addSample(conn()) && addSecondProcess(); }
 
     // Re-reads the settings file, as a new session would.
     void reopenSettings()
@@ -70,8 +109,7 @@ protected slots:
         OPEN_TEST_DB(*m_db);
         reopenSettings();
         m_ui.clear();
-        QVERIFY_SQL(conn(), sheetfixture::addSample(conn()));
-        QVERIFY_SQL(conn(), addSecondProcess());
+        QVERIFY_SQL(conn(), fill());
     }
 
     void cleanup()
