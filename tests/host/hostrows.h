@@ -1,71 +1,101 @@
 #pragma once
 
 #include "host/appconnection.h"
+#include "host/hostcomponents.h"
+#include "host/sharedstate.h"
+#include "testdb.h"
 
-#include <QDate>
-#include <QString>
+#include <QStringList>
+#include <QTest>
 
-// The few host rows the shared-service tests need, written with bound values.
+#include <stdexcept>
+
+// What the shared-service tests need beyond the factories: stocks with a chosen
+// short number, bare count rows, a log that records what it is asked, and a
+// fresh database per test.
 namespace hostrows {
 
-inline bool setProfile(AppConnection &c, const QString &key, const QString &value,
-                       const QString &category = QStringLiteral("IC"))
+inline bool addStock(AppConnection &c, int id, const QString &number, const QString &shortNumber, int typeId = 500,
+                     int deleted = 0)
 {
-    return c.Exec(QStringLiteral("INSERT INTO t_SystemProfile (FCategory, FKey, FValue) VALUES (?, ?, ?)"),
-                  {category, key, value});
-}
-
-inline bool addStock(AppConnection &c, int id, const QString &number, const QString &shortNumber,
-                     const QString &fullName, int typeId = 500, int deleted = 0)
-{
+    const QString name = QStringLiteral("仓库") + number;
     return c.Exec(QStringLiteral("INSERT INTO t_Item (FItemID, FItemClassID, FNumber, FShortNumber, FName, FFullName)"
                                  " VALUES (?, 5, ?, ?, ?, ?)"),
-                  {id, number, shortNumber, fullName, fullName}) &&
+                  {id, number, shortNumber, name, name}) &&
            c.Exec(QStringLiteral("INSERT INTO t_Stock (FItemID, FNumber, FShortNumber, FName, FFullName, FTypeID,"
                                  " FIsStockMgr, FDeleted) VALUES (?, ?, ?, ?, ?, ?, 0, ?)"),
-                  {id, number, shortNumber, fullName, fullName, typeId, deleted});
+                  {id, number, shortNumber, name, name, typeId, deleted});
 }
 
-struct Item
-{
-    int id;
-    QString number, shortNumber, helpCode;
-    int erpClsId = 1;
-    int deleted = 0;
-};
-
-inline bool addItem(AppConnection &c, const Item &i)
-{
-    return c.Exec(
-        QStringLiteral("INSERT INTO t_ICItem (FItemID, FNumber, FShortNumber, FName, FHelpCode, FErpClsID,"
-                       " FDeleted) VALUES (?, ?, ?, ?, ?, ?, ?)"),
-        {i.id, i.number, i.shortNumber, QStringLiteral("物料") + i.number, i.helpCode, i.erpClsId, i.deleted});
-}
-
-inline bool addBarcode(AppConnection &c, int id, int itemId, const QString &code, int typeId)
-{
-    return c.Exec(QStringLiteral("INSERT INTO t_barcode (FID, FItemID, FBarCode, FTypeID) VALUES (?, ?, ?, ?)"),
-                  {id, itemId, code, typeId});
-}
-
-inline bool addProcess(AppConnection &c, int id, const QVariant &maxBillInterId)
-{
-    return c.Exec(QStringLiteral("INSERT INTO ICStockCheckProcess (FID, FProcessID, FMaxBillInterID) VALUES (?, ?, ?)"),
-                  {id, QStringLiteral("20260101%1").arg(id, 4, 10, QLatin1Char('0')), maxBillInterId});
-}
-
-inline bool addBackupRow(AppConnection &c, int processId, int itemId, int stockId, const QString &kfDate = {},
-                         int maxBillInterId = 0)
+inline bool addBackupRow(AppConnection &c, int processId, int itemId, int stockId, int maxBillInterId = 0,
+                         const QString &kfDate = QStringLiteral(""))
 {
     return c.Exec(QStringLiteral("INSERT INTO ICInvBackup (FInterID, FItemID, FUnitID, FStockID, FKFDate,"
                                  " FMaxBillInterID) VALUES (?, ?, 1, ?, ?, ?)"),
-                  {processId, itemId, stockId, kfDate.isNull() ? QString("") : kfDate, maxBillInterId});
+                  {processId, itemId, stockId, kfDate, maxBillInterId});
 }
 
-inline bool addPeriod(AppConnection &c, int year, int period, const QDate &start, const QDate &end)
+// The values of one field over all rows, as texts: compares and prints in one line.
+inline QStringList column(Recordset rs, QStringView field)
 {
-    return c.Exec(QStringLiteral("INSERT INTO t_PeriodDate (FYear, FPeriod, FStartDate, FEndDate) VALUES (?, ?, ?, ?)"),
-                  {year, period, Dialect::dateValue(start), Dialect::dateValue(end)});
+    QStringList out;
+    for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext())
+        out << rs.text(field);
+    return out;
 }
+
+// Records "start <name>" and "end <handle> <flag>"; can be disabled or made to throw.
+class FakeLogger : public HostLogger
+{
+public:
+    bool enabled = true;
+    bool throws = false;
+    int enabledAsked = 0;
+    QStringList records;
+
+    bool IsEnabled() override
+    {
+        ++enabledAsked;
+        return enabled;
+    }
+    int LogStart(const QString &name) override
+    {
+        record(QStringLiteral("start ") + name);
+        return 100 + int(records.size());
+    }
+    void LogEnd(int handle, int flag) override { record(QStringLiteral("end %1 %2").arg(handle).arg(flag)); }
+
+private:
+    void record(const QString &line)
+    {
+        if (throws)
+            throw std::runtime_error("log file gone");
+        records << line;
+    }
+};
 
 } // namespace hostrows
+
+// A fresh database for every test function, installed in the shared state.
+class HostDbTest : public QObject
+{
+    Q_OBJECT
+
+protected:
+    std::unique_ptr<TestDb> db;
+    AppConnection &conn() { return db->conn(); }
+
+protected slots:
+    void initTestCase() { STOCKCHECK_REQUIRE_ENGINE(); }
+    void init()
+    {
+        db = std::make_unique<TestDb>();
+        OPEN_TEST_DB(*db);
+        db->installShared();
+    }
+    void cleanup()
+    {
+        shared().reset();
+        db.reset();
+    }
+};

@@ -1,5 +1,4 @@
-#include "host/appconnection.h"
-#include "testdb.h"
+#include "hostrows.h"
 #include "testmain.h"
 
 #include <QFile>
@@ -9,35 +8,22 @@
 // The connection broker on the engine of this run: bound values, batches as one
 // unit, nested transactions, injected failures, dates, and the messages for
 // databases that cannot be used.
-class TestAppConnection : public QObject
+class TestAppConnection : public HostDbTest
 {
     Q_OBJECT
 
-    std::unique_ptr<TestDb> db;
-
-    AppConnection &conn() { return db->conn(); }
-
-    void makeTable()
-    {
-        QVERIFY_SQL(conn(),
-                    conn().Exec(QStringLiteral("CREATE TABLE t_probe (FID INTEGER, FName %1, FQty %2, FDate %3)")
-                                    .arg(conn().dialect().textType(80), conn().dialect().quantityType(),
-                                         conn().dialect().dateTimeType())));
-    }
-
+    const QString insert = QStringLiteral("INSERT INTO t_probe (FID) VALUES (?)");
     int count() { return conn().Execute(QStringLiteral("SELECT COUNT(*) AS n FROM t_probe")).integer(u"n"); }
 
 private slots:
-    void initTestCase() { STOCKCHECK_REQUIRE_ENGINE(); }
-
     void init()
     {
-        db = std::make_unique<TestDb>();
-        OPEN_TEST_DB(*db);
-        makeTable();
+        HostDbTest::init();
+        const Dialect &d = conn().dialect();
+        QVERIFY_SQL(conn(),
+                    conn().Exec(QStringLiteral("CREATE TABLE t_probe (FID INTEGER, FName %1, FQty %2, FDate %3)")
+                                    .arg(d.textType(80), d.quantityType(), d.dateTimeType())));
     }
-
-    void cleanup() { db.reset(); }
 
     void boundValuesRoundTrip()
     {
@@ -47,7 +33,6 @@ private slots:
                                 {1, name, 2.5, Dialect::dateValue(QDate(2026, 3, 4))}));
         Recordset rs =
             conn().Execute(QStringLiteral("SELECT FID, FName, FQty, FDate FROM t_probe WHERE FName = ?"), {name});
-        QVERIFY(rs.isOpen());
         QCOMPARE(rs.RecordCount(), 1);
         QCOMPARE(rs.text(u"fname"), name);
         QCOMPARE(rs.number(u"FQTY"), 2.5);
@@ -61,19 +46,30 @@ private slots:
     {
         Recordset rs = conn().Execute(QStringLiteral("SELECT nope FROM t_probe"));
         QVERIFY(!rs.isOpen());
-        QVERIFY(conn().lastError().isError());
         QVERIFY(conn().lastError().statement.contains(QLatin1String("nope")));
         QVERIFY_EXCEPTION_THROWN(conn().ExecuteRaiseErr(QStringLiteral("SELECT nope FROM t_probe")), DbException);
         conn().Execute(QStringLiteral("SELECT 1"));
         QVERIFY(!conn().lastError().isError());
     }
 
+    void batchIsAllOrNothing_data()
+    {
+        QTest::addColumn<bool>("injected");
+        QTest::addRow("failing statement") << false;
+        QTest::addRow("injected failure") << true;
+    }
     void batchIsAllOrNothing()
     {
-        const QString insert = QStringLiteral("INSERT INTO t_probe (FID) VALUES (?)");
-        QVERIFY(!conn().ExecuteBatch(
-            {{insert, {1}}, {insert, {2}}, {QStringLiteral("INSERT INTO nowhere VALUES (1)"), {}}}));
-        QVERIFY(conn().lastError().message.size() > 0);
+        QFETCH(bool, injected);
+        if (injected)
+            conn().setStatementHook([](const QString &, const QVariantList &binds) {
+                return binds.value(0) == 3 ? QStringLiteral("injected") : QString();
+            });
+        const QString third = injected ? insert : QStringLiteral("INSERT INTO nowhere VALUES (?)");
+        QVERIFY(!conn().ExecuteBatch({{insert, {1}}, {insert, {2}}, {third, {3}}}));
+        QVERIFY(injected ? conn().lastError().message == QLatin1String("injected")
+                         : !conn().lastError().message.isEmpty());
+        conn().setStatementHook({});
         QCOMPARE(count(), 0);
         QVERIFY_SQL(conn(), conn().ExecuteBatch({{insert, {1}}, {insert, {2}}}));
         QCOMPARE(count(), 2);
@@ -81,7 +77,6 @@ private slots:
 
     void innerFailureDoomsTheOuterTransaction()
     {
-        const QString insert = QStringLiteral("INSERT INTO t_probe (FID) VALUES (?)");
         bool threw = false;
         try {
             Transaction outer(conn());
@@ -96,35 +91,18 @@ private slots:
         QCOMPARE(count(), 0);
     }
 
-    void hookFailsTheChosenStatement()
-    {
-        int seen = 0;
-        conn().setStatementHook([&seen](const QString &sql, const QVariantList &) {
-            return sql.contains(QLatin1String("INSERT")) && ++seen == 2 ? QStringLiteral("injected") : QString();
-        });
-        const QString insert = QStringLiteral("INSERT INTO t_probe (FID) VALUES (?)");
-        QVERIFY(!conn().ExecuteBatch({{insert, {1}}, {insert, {2}}}));
-        QCOMPARE(conn().lastError().message, QStringLiteral("injected"));
-        conn().setStatementHook({});
-        QCOMPARE(count(), 0);
-    }
-
     void unusableDatabasesGiveClearMessages()
     {
         AppConnection c;
         QString error;
         QVERIFY(!c.open(QStringLiteral("mysql://x"), &error));
         QVERIFY(error.contains(QLatin1String("mysql://x")));
-
         QTemporaryDir dir;
-        const QString corrupt = dir.filePath(QStringLiteral("corrupt.db"));
-        QFile f(corrupt);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(QByteArray(4096, 'x'));
-        f.close();
-        QVERIFY(!c.open(QStringLiteral("sqlite:") + corrupt, &error));
-        QVERIFY2(error.contains(corrupt), qPrintable(error));
-
+        QFile corrupt(dir.filePath(QStringLiteral("corrupt.db")));
+        QVERIFY(corrupt.open(QIODevice::WriteOnly) && corrupt.write(QByteArray(4096, 'x')) == 4096);
+        corrupt.close();
+        QVERIFY(!c.open(QStringLiteral("sqlite:") + corrupt.fileName(), &error));
+        QVERIFY2(error.contains(corrupt.fileName()), qPrintable(error));
         QVERIFY(!c.open(QStringLiteral("postgresql://nobody@127.0.0.1:1/none"), &error));
         QVERIFY2(error.contains(QLatin1String("PostgreSQL")), qPrintable(error));
     }

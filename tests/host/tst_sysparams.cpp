@@ -1,150 +1,107 @@
+#include "factories.h"
 #include "host/loginprops.h"
-#include "host/sharedstate.h"
 #include "host/sysparams.h"
 #include "hostrows.h"
-#include "testdb.h"
 #include "testmain.h"
 
 #include <QTest>
 
-using namespace hostrows;
+namespace {
+
+struct ParamRow
+{
+    QString key, stored; // null stored: no row
+    int (*read)();
+    int expected;
+};
+
+struct StockListRow
+{
+    QString number;
+    bool fullNumber;
+    QString ruleTable; // a t_UserDataAccess row of the user
+    int ruleId;
+    QStringList expected;
+};
+
+} // namespace
 
 // System parameters and the reads built on them, on the engine of this run.
-class TestSysParams : public QObject
+class TestSysParams : public HostDbTest
 {
     Q_OBJECT
 
-    std::unique_ptr<TestDb> db;
-    AppConnection &conn() { return db->conn(); }
-
-    QList<int> ids(Recordset rs, QStringView field = u"FItemID")
+    void setParam(const QString &key, const QString &value)
     {
-        QList<int> out;
-        for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext())
-            out << rs.integer(field);
-        return out;
+        Factories(conn()).systemParam(QStringLiteral("IC"), key, value);
     }
 
 private slots:
-    void initTestCase() { STOCKCHECK_REQUIRE_ENGINE(); }
-    void init()
-    {
-        db = std::make_unique<TestDb>();
-        OPEN_TEST_DB(*db);
-        db->installShared();
-    }
-    void cleanup()
-    {
-        db.reset();
-        shared().reset();
-    }
-
+    // A missing row takes the default its reader states.
     void parameterReads_data()
     {
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<QVariant>("stored"); // invalid: no row
-        QTest::addColumn<int>("expected");
-        const QVariant none;
-        QTest::addRow("UseShortNumber 1: short numbers") << "UseShortNumber" << QVariant("1") << 0;
-        QTest::addRow("UseShortNumber 0: full numbers") << "UseShortNumber" << QVariant("0") << 1;
-        QTest::addRow("UseShortNumber 2: full numbers") << "UseShortNumber" << QVariant("2") << 1;
-        QTest::addRow("UseShortNumber missing") << "UseShortNumber" << none << 0;
-        QTest::addRow("ShowFilterBeforeCheck 1") << "ShowFilterBeforeCheck" << QVariant("1") << 1;
-        QTest::addRow("ShowFilterBeforeCheck missing") << "ShowFilterBeforeCheck" << none << 0;
-        QTest::addRow("ISComplexQty 1") << "ISComplexQty" << QVariant("1") << 1;
-        QTest::addRow("EnableMtoPlanMode missing") << "EnableMtoPlanMode" << none << 0;
+        QTest::addColumn<ParamRow>("row");
+        // the numbering option is kept in the shared state too
+        const auto fullNumbers = [] { return GetConnection() + 2 * shared().useFullNumber; };
+        const auto filterFirst = [] { return int(ReadShowFilterBeforeCheck()); };
+        const auto complexQty = [] { return int(GetComplexQtyFlag()); };
+        const auto mtoPlanMode = [] { return ReadEnableMtoPlanMode(); };
+        const auto periodDates = [] { return int(GetCurPeriodDates(nullptr, nullptr)); };
+        QTest::addRow("UseShortNumber 1: short numbers") << ParamRow{"UseShortNumber", "1", fullNumbers, 0};
+        QTest::addRow("UseShortNumber 2: full numbers") << ParamRow{"UseShortNumber", "2", fullNumbers, 3};
+        QTest::addRow("UseShortNumber missing") << ParamRow{"UseShortNumber", {}, fullNumbers, 0};
+        QTest::addRow("ShowFilterBeforeCheck missing") << ParamRow{"ShowFilterBeforeCheck", {}, filterFirst, 0};
+        QTest::addRow("ISComplexQty true") << ParamRow{"ISComplexQty", "True", complexQty, 1};
+        QTest::addRow("EnableMtoPlanMode missing") << ParamRow{"EnableMtoPlanMode", {}, mtoPlanMode, 0};
+        QTest::addRow("CurrentPeriod missing") << ParamRow{"CurrentPeriod", {}, periodDates, 0};
     }
     void parameterReads()
     {
-        QFETCH(QString, key);
-        QFETCH(QVariant, stored);
-        QFETCH(int, expected);
-        if (stored.isValid())
-            QVERIFY_SQL(conn(), setProfile(conn(), key, stored.toString()));
-        int got = -1;
-        if (key == QLatin1String("UseShortNumber")) {
-            got = GetConnection();
-            QCOMPARE(shared().useFullNumber, bool(expected));
-        } else if (key == QLatin1String("ShowFilterBeforeCheck")) {
-            got = ReadShowFilterBeforeCheck();
-        } else if (key == QLatin1String("ISComplexQty")) {
-            got = GetComplexQtyFlag();
-        } else {
-            got = ReadEnableMtoPlanMode();
-        }
-        QCOMPARE(got, expected);
+        QFETCH(ParamRow, row);
+        if (!row.stored.isNull())
+            setParam(row.key, row.stored);
+        QCOMPARE(row.read(), row.expected);
     }
 
     void stockList_data()
     {
-        QTest::addColumn<QString>("number");
-        QTest::addColumn<bool>("fullNumber");
-        QTest::addColumn<QString>("rules"); // t_UserDataAccess rows of the user: "table:id,..."
-        QTest::addColumn<QList<int>>("expected");
-        QTest::addRow("all visible stocks") << "" << true << "" << QList<int>{1, 2};
-        QTest::addRow("by full number") << "01" << true << "" << QList<int>{1};
-        QTest::addRow("by short number") << "01" << false << "" << QList<int>{2};
-        QTest::addRow("number with a quote") << "0'1" << true << "" << QList<int>{};
-        QTest::addRow("access rules restrict") << "" << true << "t_Stock:2" << QList<int>{2};
-        QTest::addRow("access rules and number") << "01" << true << "t_Stock:2" << QList<int>{};
-        QTest::addRow("rules of another table only") << "" << true << "t_ICItem:9" << QList<int>{1, 2};
+        QTest::addColumn<StockListRow>("row");
+        QTest::addRow("all visible stocks") << StockListRow{"", true, "", 0, {"1", "2"}};
+        QTest::addRow("by full number") << StockListRow{"01", true, "", 0, {"1"}};
+        QTest::addRow("by short number") << StockListRow{"01", false, "", 0, {"2"}};
+        QTest::addRow("number with a quote") << StockListRow{"0'1", true, "", 0, {}};
+        QTest::addRow("access rules restrict") << StockListRow{"", true, "t_Stock", 2, {"2"}};
+        QTest::addRow("access rules and number") << StockListRow{"01", true, "t_Stock", 2, {}};
+        QTest::addRow("rules of another table only") << StockListRow{"", true, "t_ICItem", 9, {"1", "2"}};
     }
     void stockList()
     {
-        QFETCH(QString, number);
-        QFETCH(bool, fullNumber);
-        QFETCH(QString, rules);
-        QFETCH(QList<int>, expected);
-        QVERIFY_SQL(conn(), addStock(conn(), 1, QStringLiteral("01"), QStringLiteral("A1"), QStringLiteral("成品仓")));
-        QVERIFY_SQL(conn(), addStock(conn(), 2, QStringLiteral("02"), QStringLiteral("01"), QStringLiteral("原料仓")));
-        QVERIFY_SQL(conn(),
-                    addStock(conn(), 3, QStringLiteral("03"), QStringLiteral("C"), QStringLiteral("旧仓"), 500, 1));
-        QVERIFY_SQL(conn(),
-                    addStock(conn(), 4, QStringLiteral("04"), QStringLiteral("D"), QStringLiteral("虚仓"), 501));
-        if (!rules.isEmpty()) {
-            const QString table = rules.section(QLatin1Char(':'), 0, 0);
-            for (const QString &id : rules.section(QLatin1Char(':'), 1).split(QLatin1Char(',')))
-                QVERIFY_SQL(conn(), conn().Exec(QStringLiteral("INSERT INTO t_UserDataAccess (FUserID, FTableName,"
-                                                               " FItemID) VALUES (16394, ?, ?)"),
-                                                {table, id.toInt()}));
-        }
+        QFETCH(StockListRow, row);
+        using hostrows::addStock;
+        QVERIFY_SQL(conn(), addStock(conn(), 1, QStringLiteral("01"), QStringLiteral("A1")) &&
+                                addStock(conn(), 2, QStringLiteral("02"), QStringLiteral("01")) &&
+                                addStock(conn(), 3, QStringLiteral("03"), QStringLiteral("C"), 500, 1) &&
+                                addStock(conn(), 4, QStringLiteral("04"), QStringLiteral("D"), 501));
+        if (row.ruleId)
+            Factories(conn()).accessRule(16394, row.ruleTable, row.ruleId);
         ParseProps(QStringLiteral("UserID=16394;UserName=张三;LANGUAGE=chs;"));
-        shared().useFullNumber = fullNumber;
-        QString statement;
-        conn().setStatementHook([&](const QString &sql, const QVariantList &) {
-            if (sql.contains(QLatin1String("FFullName")))
-                statement = sql;
-            return QString();
-        });
-        Recordset rs = GetStockList(number);
+        shared().useFullNumber = row.fullNumber;
+        const Recordset rs = GetStockList(row.number);
         QVERIFY_SQL(conn(), rs.isOpen());
-        QCOMPARE(ids(rs), expected);
-        if (!rs.isEmpty())
-            QCOMPARE(rs.text(u"FName").isEmpty(), false);
-        // without rules for stocks nothing is joined or added
-        QCOMPARE(statement.contains(QLatin1String("t_UserDataAccess")), rules.startsWith(QLatin1String("t_Stock")));
-        QCOMPARE(statement.contains(QLatin1String(" AND (u1.")), !number.isEmpty());
+        QCOMPARE(hostrows::column(rs, u"FItemID"), row.expected);
     }
 
-    void alertSameRecordIsAddedOnceThenUpdated()
+    // Added once, then updated in place.
+    void alertSameRecord()
     {
         bool flag = true;
         QVERIFY(GetAlertSameRecord(&flag));
         QCOMPARE(flag, false);
-
-        SetAlertSameRecord(true);
-        QVERIFY(GetAlertSameRecord(&flag));
-        QCOMPARE(flag, true);
-        Recordset row =
-            conn().Execute(QStringLiteral("SELECT FValue, FReadonly, FDescription FROM t_SystemProfile"
-                                          " WHERE FCategory = 'IC' AND FKey = 'AlertSameCheckStockRecord'"));
-        QCOMPARE(row.RecordCount(), 1);
-        QCOMPARE(row.integer(u"FReadonly"), 1);
-        QCOMPARE(row.text(u"FDescription"), QStringLiteral("盘点重复添加时给予提示 "));
-
-        SetAlertSameRecord(false);
-        QVERIFY(GetAlertSameRecord(&flag));
-        QCOMPARE(flag, false);
+        for (const bool value : {true, false, true}) {
+            SetAlertSameRecord(value);
+            QVERIFY(GetAlertSameRecord(&flag));
+            QCOMPARE(flag, value);
+        }
         QCOMPARE(conn()
                      .Execute(QStringLiteral("SELECT COUNT(*) AS n FROM t_SystemProfile"
                                              " WHERE FKey = 'AlertSameCheckStockRecord'"))
@@ -152,6 +109,7 @@ private slots:
                  1);
     }
 
+    // Only a missing document maximum is filled, and only for that process.
     void setBackupType_data()
     {
         QTest::addColumn<QVariant>("existing");
@@ -164,28 +122,26 @@ private slots:
     {
         QFETCH(QVariant, existing);
         QFETCH(int, expected);
-        QVERIFY_SQL(conn(), addProcess(conn(), 7, existing));
-        QVERIFY_SQL(conn(), addProcess(conn(), 8, QVariant(0)));
-        QVERIFY_SQL(conn(), addBackupRow(conn(), 7, 1, 1, {}, 80));
-        QVERIFY_SQL(conn(), addBackupRow(conn(), 7, 2, 1, {}, 60));
-        QVERIFY_SQL(conn(), addBackupRow(conn(), 8, 2, 1, {}, 99));
+        const QString process =
+            QStringLiteral("INSERT INTO ICStockCheckProcess (FID, FProcessID, FMaxBillInterID) VALUES (?, ?, ?)");
+        QVERIFY_SQL(conn(), conn().ExecuteBatch({{process, {7, QStringLiteral("P7"), existing}},
+                                                 {process, {8, QStringLiteral("P8"), 0}}}));
+        QVERIFY_SQL(conn(), hostrows::addBackupRow(conn(), 7, 1, 1, 80) &&
+                                hostrows::addBackupRow(conn(), 7, 2, 1, 60) &&
+                                hostrows::addBackupRow(conn(), 8, 2, 1, 99));
         QHash<QString, QVariant> cache;
         QVERIFY(SetBackupType(7, 2, cache));
-        Recordset rs = conn().Execute(QStringLiteral("SELECT FID, FBackupType, FMaxBillInterID FROM"
-                                                     " ICStockCheckProcess ORDER BY FID"));
+        const Recordset rs = conn().Execute(QStringLiteral("SELECT FBackupType, FMaxBillInterID FROM"
+                                                           " ICStockCheckProcess ORDER BY FID"));
+        QCOMPARE(hostrows::column(rs, u"FMaxBillInterID"), (QStringList{QString::number(expected), "0"}));
         QCOMPARE(rs.integer(u"FBackupType"), 2);
-        QCOMPARE(rs.integer(u"FMaxBillInterID"), expected);
-        rs.MoveNext();
-        QCOMPARE(rs.integer(u"FMaxBillInterID"), 0); // another process is left alone
-        QCOMPARE(cache.value(QStringLiteral("7|BackupType")).toInt(), 2);
-        QCOMPARE(cache.value(QStringLiteral("7|MaxInterID")).toInt(), expected);
-
+        QCOMPARE(cache, (QHash<QString, QVariant>{{"7|BackupType", 2}, {"7|MaxInterID", expected}}));
         cache.clear();
         QVERIFY(SetBackupType(42, 1, cache)); // no such process: nothing cached
         QVERIFY(cache.isEmpty());
     }
 
-    void periodComparisons_data()
+    void periodDates_data()
     {
         QTest::addColumn<int>("startOffset"); // days from the server day
         QTest::addColumn<int>("endOffset");
@@ -196,7 +152,7 @@ private slots:
         QTest::addRow("period not begun") << 1 << 30 << false << false;
         QTest::addRow("period ended") << -30 << -1 << true << true;
     }
-    void periodComparisons()
+    void periodDates()
     {
         QFETCH(int, startOffset);
         QFETCH(int, endOffset);
@@ -204,10 +160,10 @@ private slots:
         QFETCH(bool, checkDate);
         const QDate today = GetServerDate();
         QVERIFY(today.isValid());
-        QVERIFY_SQL(conn(), setProfile(conn(), QStringLiteral("CurrentYear"), QStringLiteral("2026")));
-        QVERIFY_SQL(conn(), setProfile(conn(), QStringLiteral("CurrentPeriod"), QStringLiteral("4")));
-        QVERIFY_SQL(conn(), addPeriod(conn(), 2026, 4, today.addDays(startOffset), today.addDays(endOffset)));
-        QVERIFY_SQL(conn(), addPeriod(conn(), 2026, 5, today.addDays(100), today.addDays(130)));
+        setParam(QStringLiteral("CurrentYear"), QStringLiteral("2026"));
+        setParam(QStringLiteral("CurrentPeriod"), QStringLiteral("4"));
+        Factories(conn()).period(2026, 4, today.addDays(startOffset), today.addDays(endOffset));
+        Factories(conn()).period(2026, 5, today.addDays(100), today.addDays(130));
         QCOMPARE(IsAfterPeriodStart(), afterStart);
         QCOMPARE(CheckDate(), checkDate);
         QCOMPARE(shared().currentPeriod, 4);
@@ -215,36 +171,24 @@ private slots:
         QCOMPARE(shared().periodSecondDate, today.addDays(endOffset));
     }
 
-    void periodDatesNeedTheCurrentPeriod()
-    {
-        QDate first, second;
-        QVERIFY(!GetCurPeriodDates(&first, &second));
-        QVERIFY(!first.isValid());
-    }
-
     void startDate_data()
     {
-        QTest::addColumn<QString>("startYear");
-        QTest::addColumn<QString>("startPeriod");
+        QTest::addColumn<QString>("startYear"); // empty: no parameter rows
         QTest::addColumn<QDate>("expected");
-        QTest::addRow("start period found") << "2025"
-                                            << "2" << QDate(2025, 2, 1);
-        QTest::addRow("no such period") << "2024"
-                                        << "2" << QDate();
-        QTest::addRow("parameters missing") << ""
-                                            << "" << QDate();
+        QTest::addRow("start period found") << "2025" << QDate(2025, 2, 1);
+        QTest::addRow("no such period") << "2024" << QDate();
+        QTest::addRow("parameters missing") << "" << QDate();
     }
     void startDate()
     {
         QFETCH(QString, startYear);
-        QFETCH(QString, startPeriod);
         QFETCH(QDate, expected);
         if (!startYear.isEmpty()) {
-            QVERIFY_SQL(conn(), setProfile(conn(), QStringLiteral("StartYear"), startYear));
-            QVERIFY_SQL(conn(), setProfile(conn(), QStringLiteral("StartPeriod"), startPeriod));
+            setParam(QStringLiteral("StartYear"), startYear);
+            setParam(QStringLiteral("StartPeriod"), QStringLiteral("2"));
         }
-        QVERIFY_SQL(conn(), addPeriod(conn(), 2025, 1, QDate(2025, 1, 1), QDate(2025, 1, 31)));
-        QVERIFY_SQL(conn(), addPeriod(conn(), 2025, 2, QDate(2025, 2, 1), QDate(2025, 2, 28)));
+        Factories(conn()).period(2025, 1, QDate(2025, 1, 1), QDate(2025, 1, 31));
+        Factories(conn()).period(2025, 2, QDate(2025, 2, 1), QDate(2025, 2, 28));
         QCOMPARE(GetStartDate(), expected);
     }
 };

@@ -10,6 +10,23 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+namespace {
+
+struct PropsRow
+{
+    QString props, key, value;
+    bool raw = false; // GetPropsValue on the property string instead of the parsed properties
+};
+
+struct TextRow
+{
+    QString language, text;
+    QVariantList params; // FormatText when not empty
+    QString shown;
+};
+
+} // namespace
+
 // Login properties, and texts in the user language from a real catalog.
 class TestTexts : public QObject
 {
@@ -49,75 +66,47 @@ private slots:
         qunsetenv("STOCKCHECK_QM_DIR");
     }
 
-    void parseProps_data()
+    void props_data()
     {
-        QTest::addColumn<QString>("props");
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<QString>("value");
+        QTest::addColumn<PropsRow>("row");
         const QString braces = QStringLiteral("UserID=16394;DBConn={Provider=x;Data Source=srv};LANGUAGE=EN;");
-        QTest::addRow("braced value kept whole") << braces << "DBConn"
-                                                 << "Provider=x;Data Source=srv";
-        QTest::addRow("entry after braces") << braces << "LANGUAGE"
-                                            << "EN";
-        QTest::addRow("key case ignored") << braces << "userid"
-                                          << "16394";
-        QTest::addRow("blanks trimmed") << QStringLiteral(" UserName = 张三 ;x=1") << "UserName"
-                                        << "张三";
+        const QString plain = QStringLiteral("UserID=5;Language=CHT;SubID=StdCost");
+        QTest::addRow("braced value kept whole") << PropsRow{braces, "DBConn", "Provider=x;Data Source=srv"};
+        QTest::addRow("entry after braces") << PropsRow{braces, "LANGUAGE", "EN"};
+        QTest::addRow("key case ignored") << PropsRow{braces, "userid", "16394"};
+        QTest::addRow("blanks trimmed") << PropsRow{" UserName = 张三 ;x=1", "UserName", "张三"};
+        QTest::addRow("raw, key case ignored") << PropsRow{plain, "language", "CHT", true};
+        QTest::addRow("raw, last without ';'") << PropsRow{plain, "SUBID", "StdCost", true};
+        QTest::addRow("raw, missing") << PropsRow{plain, "Nope", "", true};
     }
-    void parseProps()
+    void props()
     {
-        QFETCH(QString, props);
-        QFETCH(QString, key);
-        QFETCH(QString, value);
-        QVERIFY(ParseProps(props));
-        QCOMPARE(GetProp(key), value);
+        QFETCH(PropsRow, row);
+        QVERIFY(ParseProps(row.props));
+        QCOMPARE(row.raw ? GetPropsValue(row.key) : GetProp(row.key), row.value);
     }
 
-    void propsValueFindsTheKeyInAnyCase()
-    {
-        shared().propsString = QStringLiteral("UserID=5;Language=CHT;SubID=StdCost");
-        QCOMPARE(GetPropsValue(QStringLiteral("language")), QStringLiteral("CHT"));
-        QCOMPARE(GetPropsValue(QStringLiteral("SUBID")), QStringLiteral("StdCost")); // last, without ';'
-        QCOMPARE(GetPropsValue(QStringLiteral("Nope")), QString());
-    }
-
+    // The rows run in turn, so the loader also follows each change of language.
     void textsInTheLoginLanguage_data()
     {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QVariantList>("params"); // FormatText when not empty
-        QTest::addColumn<QString>("shown");
+        QTest::addColumn<TextRow>("row");
         const QString composite = LiteralText(QStringLiteral("仓库")) + QStringLiteral("^|^仓库^|^~$~: 01");
         const QString numbered = QStringLiteral("第%1条记录存在非法数据,盘点引入失败");
-        QTest::addRow("plain") << "EN"
-                               << "仓库" << QVariantList() << "Stock";
-        QTest::addRow("language in lower case") << "en"
-                                                << "仓库" << QVariantList() << "Stock";
-        QTest::addRow("literal piece kept") << "EN" << composite << QVariantList() << "仓库Stock: 01";
-        QTest::addRow("source language") << "chs" << composite << QVariantList() << "仓库仓库: 01";
-        QTest::addRow("language without catalog") << "CHT"
-                                                  << "仓库" << QVariantList() << "仓库";
+        QTest::addRow("plain") << TextRow{"EN", "仓库", {}, "Stock"};
+        QTest::addRow("language in lower case") << TextRow{"en", "仓库", {}, "Stock"};
+        QTest::addRow("literal piece kept") << TextRow{"EN", composite, {}, "仓库Stock: 01"};
+        QTest::addRow("source language") << TextRow{"chs", composite, {}, "仓库仓库: 01"};
+        QTest::addRow("language without catalog") << TextRow{"CHT", "仓库", {}, "仓库"};
         QTest::addRow("translated, then filled")
-            << "EN" << numbered << QVariantList{12, "FQty"} << "Record 12 is invalid (FQty)";
+            << TextRow{"EN", numbered, {12, "FQty"}, "Record 12 is invalid (FQty)"};
         QTest::addRow("NULL fills as empty")
-            << "chs" << numbered << QVariantList{QVariant()} << "第条记录存在非法数据,盘点引入失败";
+            << TextRow{"chs", numbered, {QVariant()}, "第条记录存在非法数据,盘点引入失败"};
     }
     void textsInTheLoginLanguage()
     {
-        QFETCH(QString, language);
-        QFETCH(QString, text);
-        QFETCH(QVariantList, params);
-        QFETCH(QString, shown);
-        ParseProps(QStringLiteral("UserID=1;LANGUAGE=") + language);
-        QCOMPARE(params.isEmpty() ? LoadText(text) : FormatText(text, params), shown);
-    }
-
-    void loaderFollowsALanguageChange()
-    {
-        ParseProps(QStringLiteral("LANGUAGE=EN"));
-        QCOMPARE(LoadText("仓库"), QStringLiteral("Stock"));
-        ParseProps(QStringLiteral("LANGUAGE=chs"));
-        QCOMPARE(LoadText("仓库"), QStringLiteral("仓库"));
+        QFETCH(TextRow, row);
+        ParseProps(QStringLiteral("UserID=1;LANGUAGE=") + row.language);
+        QCOMPARE(row.params.isEmpty() ? LoadText(row.text) : FormatText(row.text, row.params), row.shown);
     }
 };
 
