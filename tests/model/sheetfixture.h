@@ -10,17 +10,8 @@
 // items, two stocks with a place, a user, and processes with their rows.
 namespace sheetfixture {
 
-enum Ids {
-    Piece = 1,
-    Box = 2,
-    ZeroUnit = 3,
-    Kilo = 4,
-    StockA = 101,
-    StockB = 102,
-    Place = 7,
-    Brand = 501,
-    User = 16394,
-};
+enum Ids { Piece = 1, Box = 2, ZeroUnit = 3, Kilo = 4, StockA = 101, StockB = 102, Place = 7, Brand = 501 };
+enum { User = 16394 };
 
 inline bool exec(AppConnection &c, const char *sql, const QVariantList &binds)
 {
@@ -38,29 +29,23 @@ inline bool addUnit(AppConnection &c, int id, const QString &number, const QStri
 struct Item
 {
     int id = 0;
-    QString number;
-    QString name;
-    int decimals = 2;
-    int unit = Piece;   // base unit
-    int cuUnit = Piece; // counting unit of the count book
-    int secUnit = 0;
-    int deleted = 0;
+    QString number, name;
+    int decimals = 2, unit = Piece /* base unit */, cuUnit = Piece /* counting unit */, secUnit = 0, deleted = 0;
     int brand = 0;
     QString barcode;
 };
 
 inline bool addItem(AppConnection &c, const Item &i)
 {
-    bool ok = exec(c,
-                   "INSERT INTO t_ICItem (FItemID, FNumber, FShortNumber, FName, FModel, FUnitID, FStoreUnitID,"
-                   " FCUUnitID, FSecUnitID, FQtyDecimal, FDeleted, FComBrandID) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?,"
-                   " ?, ?)",
-                   {i.id, i.number, QStringLiteral("s") + i.number, i.name, QStringLiteral("M-") + i.number, i.unit,
-                    i.unit, i.cuUnit, i.secUnit, i.decimals, i.deleted, i.brand});
-    if (ok && !i.barcode.isEmpty())
-        ok = exec(c, "INSERT INTO t_barcode (FID, FItemID, FBarCode, FTypeID, FCodeType) VALUES (?, ?, ?, 4, 0)",
-                  {i.id, i.id, i.barcode});
-    return ok;
+    return exec(c,
+                "INSERT INTO t_ICItem (FItemID, FNumber, FShortNumber, FName, FModel, FUnitID, FStoreUnitID,"
+                " FCUUnitID, FSecUnitID, FQtyDecimal, FDeleted, FComBrandID) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?,"
+                " ?, ?)",
+                {i.id, i.number, QStringLiteral("s") + i.number, i.name, QStringLiteral("M-") + i.number, i.unit,
+                 i.unit, i.cuUnit, i.secUnit, i.decimals, i.deleted, i.brand}) &&
+           (i.barcode.isEmpty() ||
+            exec(c, "INSERT INTO t_barcode (FID, FItemID, FBarCode, FTypeID, FCodeType) VALUES (?, ?, ?, 4, 0)",
+                 {i.id, i.id, i.barcode}));
 }
 
 inline bool addStock(AppConnection &c, int id, const QString &number, const QString &name)
@@ -81,33 +66,30 @@ inline bool addProcess(AppConnection &c, int id, const QString &name, const QDat
 // One count row; quantities left invalid stay NULL.
 struct Row
 {
-    int process = 1;
-    int item = 0;
-    int stock = StockA;
-    int place = 0;
-    int unit = Piece;
-    QString batch;
-    QString kfDate;
+    int process = 1, item = 0, stock = StockA, place = 0, unit = Piece;
+    QString batch, kfDate;
     int kfPeriod = 0;
     QVariant qty, auxQty, qtyAct, auxQtyAct, checkQty, auxCheckQty, minus;
-    double adjQty = 0;
-    double secQty = 0, secQtyAct = 0, secCheckQty = 0, secAdjQty = 0, secMinus = 0;
+    double adjQty = 0, secQty = 0, secQtyAct = 0, secCheckQty = 0, secAdjQty = 0, secMinus = 0;
     QString note;
 };
 
 inline bool addRow(AppConnection &c, const Row &r)
 {
-    const auto qty = [](const QVariant &v) { return v.isValid() ? v : QVariant(QMetaType::fromType<double>()); };
-    const auto text = [](const QString &s) { return s.isNull() ? QString("") : s; }; // '' rather than NULL
+    QVariantList binds{r.process, r.item, r.stock, r.place, r.unit, r.batch, r.kfDate, r.kfPeriod};
+    for (const QVariant &q : {r.qty, r.auxQty, r.qtyAct, r.auxQtyAct, r.checkQty, r.auxCheckQty, r.minus})
+        binds << (q.isValid() ? q : QVariant(QMetaType::fromType<double>()));
+    binds << r.adjQty << r.secQty << r.secQtyAct << r.secCheckQty << r.secAdjQty << r.secMinus << r.note
+          << Dialect::dateTimeValue(QDateTime(QDate(2026, 3, 1), QTime(9, 30)));
+    for (const int text : {5, 6, 21}) // '' rather than NULL
+        if (binds[text].toString().isNull())
+            binds[text] = QStringLiteral("");
     return exec(c,
                 "INSERT INTO ICInvBackup (FInterID, FItemID, FStockID, FStockPlaceID, FUnitID, FBatchNo, FKFDate,"
                 " FKFPeriod, FQty, FAuxQty, FQtyAct, FAuxQtyAct, FCheckQty, FAuxCheckQty, FMinus, FAdjQty, FSecQty,"
                 " FSecQtyAct, FSecCheckQty, FSecAdjQty, FSecMinus, FNote, FDateBackup)"
                 " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
-                {r.process, r.item, r.stock, r.place, r.unit, text(r.batch), text(r.kfDate), r.kfPeriod, qty(r.qty),
-                 qty(r.auxQty), qty(r.qtyAct), qty(r.auxQtyAct), qty(r.checkQty), qty(r.auxCheckQty), qty(r.minus),
-                 r.adjQty, r.secQty, r.secQtyAct, r.secCheckQty, r.secAdjQty, r.secMinus, text(r.note),
-                 Dialect::dateTimeValue(QDateTime(QDate(2026, 3, 1), QTime(9, 30)))});
+                binds);
 }
 
 // Units, a brand, two stocks with a place and the user.
@@ -143,41 +125,18 @@ inline bool addManyRows(AppConnection &c, int process, int item, int count)
 // no count row.
 inline bool addSample(AppConnection &c)
 {
-    Row r1;
-    r1.item = 1;
-    r1.place = Place;
-    r1.unit = Box;
-    r1.qty = 24;
-    r1.auxQty = 2;
-    r1.adjQty = 1;
-    r1.qtyAct = 36;
-    r1.auxQtyAct = 3;
-    r1.checkQty = 36;
-    r1.auxCheckQty = 3;
-    r1.minus = 12;
-    r1.secQty = 4;
-    r1.secQtyAct = 5;
-    r1.secCheckQty = 5;
-    r1.secMinus = 1;
-    r1.kfDate = QStringLiteral("2026-01-05");
-    r1.kfPeriod = 180;
-    Row r2;
-    r2.item = 2;
-    r2.stock = StockB;
-    r2.unit = ZeroUnit;
-    r2.qty = 5;
-    r2.auxQty = 5;
-    r2.qtyAct = 2;
-    r2.checkQty = 2;
-    r2.minus = -3;
-    Row r3;
-    r3.item = 3;
-    r3.qty = 1;
+    // clang-format off
+    const Row r1{.item = 1, .place = Place, .unit = Box, .kfDate = QStringLiteral("2026-01-05"), .kfPeriod = 180,
+                 .qty = 24, .auxQty = 2, .qtyAct = 36, .auxQtyAct = 3, .checkQty = 36, .auxCheckQty = 3, .minus = 12,
+                 .adjQty = 1, .secQty = 4, .secQtyAct = 5, .secCheckQty = 5, .secMinus = 1};
+    const Row r2{.item = 2, .stock = StockB, .unit = ZeroUnit, .qty = 5, .auxQty = 5, .qtyAct = 2, .checkQty = 2,
+                 .minus = -3};
+    // clang-format on
     return addWorld(c) && addProcess(c, 1, QStringLiteral("P1"), QDateTime(QDate(2026, 3, 1), QTime(9, 0))) &&
            addItem(c, {1, "A100", "螺丝", 2, Piece, Box, Kilo, 0, Brand, "690001"}) &&
            addItem(c, {2, "A200", "螺母", 0}) && addItem(c, {3, "A300", "旧件", 2, Piece, Piece, 0, 1}) &&
            addItem(c, {4, "A400", "垫片", 1, Piece, Box}) && addItem(c, {5, "A500", "停用", 1, Piece, Box, 0, 1}) &&
-           addRow(c, r1) && addRow(c, r2) && addRow(c, r3);
+           addRow(c, r1) && addRow(c, r2) && addRow(c, {.item = 3, .qty = 1});
 }
 
 // A snapshot of the whole current stock (ICInventory) as process `id`, with

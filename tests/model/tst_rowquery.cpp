@@ -3,16 +3,29 @@
 #include "testdb.h"
 #include "testmain.h"
 
+#include "host/loginprops.h"
 #include "host/sharedstate.h"
 #include "model/maindo.h"
+#include "sheet/entrygrid.h"
 
 #include <QTest>
 
 using namespace sheetfixture;
 
-// The rows of a count process per mode, on both engines: columns, the quantities
-// each mode shows, deleted items, the count book's items without stock, filter,
-// order and row-level access.
+namespace {
+
+struct ValueRow
+{
+    int mode, item;
+    QString field, expected; // "NULL" for NULL
+};
+
+} // namespace
+
+// The count sheet model on the sample process, on both engines: the rows of each
+// mode (columns, quantities, deleted items, the count book's items without stock,
+// filter, order, row-level access), the layout from the definitions, the filter
+// lists and the entry grid's fill. (Widths written back: the sheet's settings test.)
 class TestRowQuery : public QObject
 {
     Q_OBJECT
@@ -32,25 +45,17 @@ class TestRowQuery : public QObject
         return rs;
     }
 
-    static int find(const Recordset &rs, int itemId, int from = 0)
-    {
-        for (int r = from; r < rs.RecordCount(); ++r)
-            if (rs.value(r, u"FItemID").toInt() == itemId)
-                return r;
-        return -1;
-    }
-
-    static QStringList lower(const QStringList &names)
+    // The items of the rows in their order: compares and prints in one line.
+    static QString items(const Recordset &rs)
     {
         QStringList out;
-        for (const QString &n : names)
-            out << n.toLower();
-        return out;
+        for (int r = 0; r < rs.RecordCount(); ++r)
+            out << rs.value(r, u"FItemID").toString();
+        return out.join(QLatin1Char(' '));
     }
 
 private slots:
     void initTestCase() { STOCKCHECK_REQUIRE_ENGINE(); }
-
     void init()
     {
         m_db = std::make_unique<TestDb>();
@@ -60,212 +65,186 @@ private slots:
         shared().ui = &m_ui;
         QVERIFY_SQL(m_db->conn(), addSample(m_db->conn()));
     }
-
     void cleanup()
     {
         shared().reset();
         m_db.reset();
     }
 
-    void everyModeHasItsColumns()
-    {
-        const QStringList input =
-            QString::fromLatin1(
-                "FCUMutiUnitCheckQty FStockName FStockID FItemID FSPName FShortNumber FNumber FName FModel FComBrand "
-                "FBarCode FComCategory FBatchNo FMtoNo FKFDate FKFPeriod FCoefficient FStockPlaceID FQtyDecimal "
-                "FPriceDecimal FSecUnitDecimal FBal FNote FMinus FDateBackup FMaxBillInterID FUnitName FQty FQtyAct "
-                "FCheckQty FOverQty FDownQty FUnitID FUnitGroupID FCUUnitName FCUUnitQty FCUUnitQtyAct FCUUnitCheckQty "
-                "FCUUnitOverQty FCUUnitDownQty FDeleted FSecUnitName FAuxPropName FAdjQty FSecQty FSecQtyAct "
-                "FSecCheckQty FSecAdjQty FSecCoefficient FSecOverQty FSecDownQty FStockNumber FStockShortNumber "
-                "FUnitNumber FUnitShortNumber FSPNumber FSPShortNumber FCUUnitNumber FCUUnitShortNumber FItemNumber "
-                "FItemShortNumber FSecUnitNumber FSecUnitShortNumber FAuxPropNumber FAuxPropShortNumber FSecUnitID "
-                "FAuxPropID")
-                .split(QLatin1Char(' '));
-        const QStringList check = input.mid(1);
-        QStringList print = check;
-        for (const char *gone : {"FSecUnitDecimal", "FUnitNumber", "FUnitShortNumber", "FCUUnitNumber",
-                                 "FCUUnitShortNumber", "FSecUnitNumber", "FSecUnitShortNumber", "FAuxPropNumber",
-                                 "FAuxPropShortNumber", "FSecUnitID", "FAuxPropID"})
-            print.removeOne(QLatin1String(gone));
-        QCOMPARE(lower(rows(4).fieldNames()), lower(input));
-        QCOMPARE(lower(rows(1).fieldNames()), lower(check));
-        QCOMPARE(lower(rows(3).fieldNames()), lower(print));
-        QCOMPARE(lower(rows(3, false, true).fieldNames()), lower(print)); // the item block lines up
-    }
-
-    // Every column the definitions of a mode name is a column of that mode's rows
-    // (except the differences the entry grid computes itself).
-    void definitionsNameRowColumns_data()
+    void columnsPerMode_data()
     {
         QTest::addColumn<int>("mode");
-        QTest::newRow("check") << 1;
-        QTest::newRow("print") << 3;
-        QTest::newRow("input") << 4;
+        QTest::addColumn<bool>("itemsWithoutStock");
+        QTest::addRow("check") << 1 << false;
+        QTest::addRow("count book") << 3 << false;
+        QTest::addRow("count book with items without stock") << 3 << true; // the item block lines up
+        QTest::addRow("input") << 4 << false;
     }
-    void definitionsNameRowColumns()
+    // Every column the definitions of a mode show is a column of its rows (but the
+    // differences the entry grid computes itself).
+    void columnsPerMode()
     {
         QFETCH(int, mode);
-        const Recordset rs = rows(mode);
-        MainDo model;
-        shared().showType = mode;
-        Recordset defs = model.GetRSHeader();
+        QFETCH(bool, itemsWithoutStock);
+        const Recordset rs = rows(mode, false, itemsWithoutStock);
+        QVERIFY(rs.RecordCount() > 0);
+        Recordset defs = MainDo().GetRSHeader();
         QVERIFY(defs.RecordCount() > 10);
-        for (defs.MoveFirst(); !defs.Eof(); defs.MoveNext()) {
-            const QString field = defs.text(u"FColName");
-            if (!field.endsWith(QLatin1String("DiffQty")))
-                QVERIFY2(rs.hasField(field), qPrintable(field));
-        }
+        for (defs.MoveFirst(); !defs.Eof(); defs.MoveNext())
+            if (!defs.text(u"FColName").endsWith(QLatin1String("DiffQty")))
+                QVERIFY2(rs.hasField(defs.text(u"FColName")), qPrintable(defs.text(u"FColName")));
     }
 
-    void quantitiesPerMode_data()
+    void valuesPerMode_data()
     {
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<int>("item");
-        QTest::addColumn<QString>("field");
-        QTest::addColumn<QVariant>("expected"); // invalid: NULL
-
-        const QVariant null;
+        QTest::addColumn<ValueRow>("row");
         // the check recomputes the book quantity from the counting unit plus adjustment
-        QTest::newRow("check book") << 1 << 1 << "FQty" << QVariant(36.0);
-        QTest::newRow("check unit book") << 1 << 1 << "FCUUnitQty" << QVariant(3.0);
-        QTest::newRow("check unit over divides") << 1 << 1 << "FCUUnitOverQty" << QVariant(1.0);
-        QTest::newRow("check sec book with adjustment") << 1 << 1 << "FSecQty" << QVariant(4.0);
-        QTest::newRow("check sec rate") << 1 << 1 << "FSecCoefficient" << QVariant(7.2);
-        QTest::newRow("check over") << 1 << 1 << "FOverQty" << QVariant(12.0);
-        QTest::newRow("check no short") << 1 << 1 << "FDownQty" << null;
-        QTest::newRow("check sec over") << 1 << 1 << "FSecOverQty" << QVariant(1.0);
-        QTest::newRow("input book as saved") << 4 << 1 << "FQty" << QVariant(24.0);
-        QTest::newRow("input unit book") << 4 << 1 << "FCUUnitQty" << QVariant(2.0);
-        QTest::newRow("input unit over multiplies") << 4 << 1 << "FCUUnitOverQty" << QVariant(144.0);
-        QTest::newRow("input composite") << 4 << 1 << "FCUMutiUnitCheckQty" << null;
-        QTest::newRow("input no sec count: unit rate") << 4 << 2 << "FSecCoefficient" << QVariant(0.0);
-        QTest::newRow("print book blank") << 3 << 1 << "FQty" << null;
-        QTest::newRow("print counted blank") << 3 << 1 << "FCheckQty" << null;
-        QTest::newRow("print unit counted blank") << 3 << 1 << "FCUUnitCheckQty" << null;
-        QTest::newRow("print sec blank") << 3 << 1 << "FSecCheckQty" << null;
-        QTest::newRow("print over blank") << 3 << 2 << "FOverQty" << null;
-        QTest::newRow("print rate from book") << 3 << 1 << "FSecCoefficient" << QVariant(6.0);
-        QTest::newRow("print no property") << 3 << 1 << "FAuxPropName" << QVariant(QStringLiteral("*"));
+        QTest::addRow("check book") << ValueRow{1, 1, "FQty", "36"};
+        QTest::addRow("check unit over divides") << ValueRow{1, 1, "FCUUnitOverQty", "1"};
+        QTest::addRow("check sec rate") << ValueRow{1, 1, "FSecCoefficient", "7.2"};
+        QTest::addRow("check over") << ValueRow{1, 1, "FOverQty", "12"};
+        QTest::addRow("check no short") << ValueRow{1, 1, "FDownQty", "NULL"};
+        QTest::addRow("input book as saved") << ValueRow{4, 1, "FQty", "24"};
+        QTest::addRow("input unit over multiplies") << ValueRow{4, 1, "FCUUnitOverQty", "144"};
+        QTest::addRow("input no sec count: unit rate") << ValueRow{4, 2, "FSecCoefficient", "0"};
+        // the count book never shows book or counted quantities
+        QTest::addRow("print book blank") << ValueRow{3, 1, "FQty", "NULL"};
+        QTest::addRow("print counted blank") << ValueRow{3, 1, "FCheckQty", "NULL"};
+        QTest::addRow("print unit counted blank") << ValueRow{3, 1, "FCUUnitCheckQty", "NULL"};
+        QTest::addRow("print sec counted blank") << ValueRow{3, 1, "FSecCheckQty", "NULL"};
+        QTest::addRow("print rate from book") << ValueRow{3, 1, "FSecCoefficient", "6"};
+        QTest::addRow("print no property") << ValueRow{3, 1, "FAuxPropName", "*"};
         // a counting unit with coefficient 0 shows the difference as over and its negation as short
-        QTest::newRow("check zero coefficient over") << 1 << 2 << "FOverQty" << QVariant(-3.0);
-        QTest::newRow("check zero coefficient short") << 1 << 2 << "FDownQty" << QVariant(3.0);
-        QTest::newRow("input zero coefficient over") << 4 << 2 << "FOverQty" << QVariant(-3.0);
-        QTest::newRow("input zero coefficient short") << 4 << 2 << "FDownQty" << QVariant(3.0);
-        QTest::newRow("check zero coefficient unit short") << 1 << 2 << "FCUUnitDownQty" << null;
-        QTest::newRow("names") << 4 << 1 << "FCUUnitName" << QVariant(QStringLiteral("箱"));
-        QTest::newRow("brand") << 1 << 1 << "FComBrand" << QVariant(QStringLiteral("牌子"));
-        QTest::newRow("no brand") << 1 << 2 << "FComBrand" << QVariant(QString());
-        QTest::newRow("barcode") << 1 << 1 << "FBarCode" << QVariant(QStringLiteral("690001"));
-        QTest::newRow("place") << 1 << 1 << "FSPName" << QVariant(QStringLiteral("一号架"));
-        QTest::newRow("unit number") << 4 << 1 << "FCUUnitShortNumber" << QVariant(QStringLiteral("box"));
+        QTest::addRow("zero coefficient over") << ValueRow{1, 2, "FOverQty", "-3"};
+        QTest::addRow("zero coefficient short") << ValueRow{4, 2, "FDownQty", "3"};
+        QTest::addRow("zero coefficient unit short") << ValueRow{1, 2, "FCUUnitDownQty", "NULL"};
+        QTest::addRow("brand") << ValueRow{1, 1, "FComBrand", "牌子"};
+        QTest::addRow("no brand") << ValueRow{1, 2, "FComBrand", ""};
+        QTest::addRow("barcode") << ValueRow{1, 1, "FBarCode", "690001"};
+        QTest::addRow("place") << ValueRow{1, 1, "FSPName", "一号架"};
+        // dates read alike on both engines; a date text stays text
+        QTest::addRow("backup time") << ValueRow{4, 2, "FDateBackup", "2026-03-01T09:30:00.000"};
+        QTest::addRow("production date") << ValueRow{4, 1, "FKFDate", "2026-01-05"};
     }
-    void quantitiesPerMode()
+    void valuesPerMode()
     {
-        QFETCH(int, mode);
-        QFETCH(int, item);
-        QFETCH(QString, field);
-        QFETCH(QVariant, expected);
-        const Recordset rs = rows(mode);
-        const int r = find(rs, item);
-        QVERIFY(r >= 0);
-        const QVariant actual = rs.value(r, field);
-        if (!expected.isValid()) {
-            QVERIFY2(actual.isNull(), qPrintable(actual.toString()));
-        } else if (expected.metaType().id() == QMetaType::Double) {
-            QVERIFY2(!actual.isNull(), "NULL");
-            QCOMPARE(Recordset::toNumber(actual), expected.toDouble());
-        } else {
-            QCOMPARE(actual.toString(), expected.toString());
-        }
-    }
-
-    // Every row reads alike, whichever way the engine's rows reach the recordset.
-    void everyRowReadsWithItsTypes()
-    {
-        const Recordset rs = rows(4, true);
-        QCOMPARE(rs.RecordCount(), 3);
-        for (int r = 0; r < rs.RecordCount(); ++r) {
-            QCOMPARE(rs.value(r, u"FDateBackup").toDateTime(), QDateTime(QDate(2026, 3, 1), QTime(9, 30)));
-            QCOMPARE(rs.value(r, u"FDateBackup").metaType().id(), int(QMetaType::QDateTime));
-            QCOMPARE(rs.value(r, u"FQtyDecimal").metaType().id(), int(QMetaType::Int));
-            QCOMPARE(rs.value(r, u"FUnitName").toString(), QStringLiteral("个"));
-            QVERIFY(rs.value(r, u"FCUMutiUnitCheckQty").isNull());
-            QCOMPARE(Recordset::toNumber(rs.value(r, u"FQty")), double(QList<int>{5, 1, 24}.at(r)));
-        }
-        QCOMPARE(rs.value(2, u"FKFDate").toString(), QStringLiteral("2026-01-05")); // a date text stays text
-    }
-
-    void deletedItemsOnlyWhenAsked()
-    {
-        QCOMPARE(find(rows(1), 3), -1);
-        QVERIFY(find(rows(1, true), 3) >= 0);
-        QCOMPARE(rows(4).RecordCount(), 2);
-        QCOMPARE(rows(4, true).RecordCount(), 3);
+        QFETCH(ValueRow, row);
+        const Recordset rs = rows(row.mode);
+        int r = 0;
+        while (r < rs.RecordCount() && rs.value(r, u"FItemID").toInt() != row.item)
+            ++r;
+        const QVariant actual = rs.value(r, row.field);
+        QCOMPARE(actual.isNull(), row.expected == QLatin1String("NULL"));
+        bool number = false;
+        const double expected = row.expected.toDouble(&number);
+        if (number)
+            QCOMPARE(Recordset::toNumber(actual), expected);
+        else if (!actual.isNull())
+            QCOMPARE(actual.toString(), row.expected);
     }
 
     // The count book adds every item without a count row once per stock of the
-    // process, with a blank stock and blank quantities.
+    // process, with a blank stock and blank quantities; deleted ones when asked.
     void countBookAddsItemsWithoutStockPerStock()
     {
+        QCOMPARE(items(rows(1, false, true)), QStringLiteral("2 1")); // only the count book has the block
         const Recordset rs = rows(3, false, true);
-        QCOMPARE(rs.RecordCount(), 2 + 2); // item 4 in stocks A and B; item 5 is deleted
-        const int first = find(rs, 4);
-        QVERIFY(first >= 0);
-        const int second = find(rs, 4, first + 1);
-        QVERIFY(second >= 0);
-        for (int r : {first, second}) {
-            QCOMPARE(rs.value(r, u"FStockName").toString(), QString());
-            QCOMPARE(rs.value(r, u"FStockID").toInt(), 0);
+        QCOMPARE(items(rs), QStringLiteral("2 1 4 4"));
+        for (int r : {2, 3}) {
+            QCOMPARE(rs.value(r, u"FStockName").toString() + rs.value(r, u"FStockID").toString(), QStringLiteral("0"));
             QVERIFY(rs.value(r, u"FQty").isNull());
             QCOMPARE(rs.value(r, u"FUnitName").toString(), QStringLiteral("个"));
         }
-        QCOMPARE(rows(3, true, true).RecordCount(), 3 + 4); // deleted ones join in
-        QCOMPARE(rows(1, false, true).RecordCount(), 2);    // only the count book has the block
+        QCOMPARE(rows(3, true, true).RecordCount(), 3 + 4);
     }
 
-    void filterAndOrder()
+    void filterOrderAndAccess()
     {
         // default: stock name descending (成 U+6210 before 原 U+539F), then place and name
-        Recordset rs = rows(4);
-        QCOMPARE(rs.value(0, u"FStockName").toString(), QStringLiteral("成品仓"));
-        QCOMPARE(rs.value(1, u"FStockName").toString(), QStringLiteral("原料仓"));
+        QCOMPARE(items(rows(4)), QStringLiteral("2 1"));
         FilterSettings f;
         f.filter = SqlFragment(QStringLiteral("FName = ?"), {QStringLiteral("螺母")});
-        rs = rows(4, false, false, f);
-        QCOMPARE(rs.RecordCount(), 1);
-        QCOMPARE(rs.value(0, u"FItemID").toInt(), 2);
-        f.filter = {};
+        QCOMPARE(items(rows(4, false, false, f)), QStringLiteral("2"));
+        f = {};
         f.sortBy = QStringLiteral("FNumber DESC");
-        rs = rows(4, true, false, f);
-        QCOMPARE(rs.value(0, u"FNumber").toString(), QStringLiteral("A300"));
-        // an order that is not a list of columns is not run
-        f.sortBy = QStringLiteral("FName; DELETE FROM ICInvBackup");
-        rs = rows(4, false, false, f);
-        QCOMPARE(rs.RecordCount(), 2);
-        QCOMPARE(rs.value(0, u"FStockName").toString(), QStringLiteral("成品仓"));
+        QCOMPARE(items(rows(4, true, false, f)), QStringLiteral("3 2 1"));
+        f.sortBy = QStringLiteral("FName; DELETE FROM ICInvBackup"); // not a list of columns: the default order
+        QCOMPARE(items(rows(4, false, false, f)), QStringLiteral("2 1"));
         // the data view's restriction on the snapshot rows
-        rs = rows(1, false, false, {},
-                  SqlFragment(QStringLiteral(" AND t1.FQtyAct IS NOT NULL AND t1.FQtyAct > ?"), {10}));
-        QCOMPARE(rs.RecordCount(), 1);
-    }
-
-    void rowLevelAccessRestrictsStocks()
-    {
+        const SqlFragment counted(QStringLiteral(" AND t1.FQtyAct IS NOT NULL AND t1.FQtyAct > ?"), {10});
+        QCOMPARE(items(rows(1, false, false, {}, counted)), QStringLiteral("1"));
         ParseProps(QStringLiteral("UserID=%1;LANGUAGE=chs;").arg(int(User)));
-        QVERIFY_SQL(m_db->conn(), m_db->conn().Exec(QStringLiteral("INSERT INTO t_UserDataAccess (FUserID, FTableName,"
-                                                                   " FItemID) VALUES (?, 't_Stock', ?)"),
-                                                    {int(User), int(StockB)}));
-        const Recordset rs = rows(4);
-        QCOMPARE(rs.RecordCount(), 1);
-        QCOMPARE(rs.value(0, u"FItemID").toInt(), 2);
+        QVERIFY_SQL(m_db->conn(), exec(m_db->conn(),
+                                       "INSERT INTO t_UserDataAccess (FUserID, FTableName, FItemID)"
+                                       " VALUES (?, 't_Stock', ?)",
+                                       {int(User), int(StockB)}));
+        QCOMPARE(items(rows(4)), QStringLiteral("2"));
     }
 
-    void backupStocksAreThoseWithRows()
+    // Short numbers show in the number column; a mode without definitions is told.
+    void layoutFromDefinitions()
+    {
+        shared().showType = 1;
+        shared().useFullNumber = false;
+        MainDo model;
+        LedgerGrid grid;
+        model.Ldg(&grid);
+        model.ResizeColWidth();
+        QVERIFY(m_ui.messages.isEmpty());
+        const QList<SheetColumn> &layout = model.columnLayout();
+        QCOMPARE(grid.columnCount(), int(layout.size()));
+        QCOMPARE(layout.at(2).field + layout.at(2).caption, QStringLiteral("FShortNumber物料代码$"));
+        for (int col = 1; col <= grid.columnCount(); ++col) {
+            const SheetColumn &c = layout.at(col - 1);
+            QCOMPARE(grid.column(col).hidden, !c.visible);
+            QCOMPARE(grid.column(col).numeric, c.type == 2);
+            QCOMPARE(grid.column(col).width, c.width);
+        }
+        shared().showType = 9;
+        model.ResizeColWidth();
+        QCOMPARE(m_ui.messages.size(), 1);
+        QVERIFY(m_ui.lastMessage().startsWith(QStringLiteral("该单据的模版丢失，请更新ICChatBillTitle:SQL")));
+    }
+
+    void filterAndSortLists()
     {
         MainDo model;
-        const Recordset rs = model.GetBackupStockList();
-        QCOMPARE(rs.RecordCount(), 2);
-        QCOMPARE(rs.value(0, u"FNumber").toString(), QStringLiteral("01"));
+        MainDo::HeadStrings lists;
+        QVERIFY(model.GetHeadString(1, lists));
+        QVERIFY(lists.filterString.startsWith(QStringLiteral("\t仓库\t仓位\t物料代码\t")));
+        QVERIFY(!lists.filterOrder.contains(QStringLiteral("计划跟踪号"))); // MTO planning is off
+        QVERIFY(lists.filterOrder.contains(QStringLiteral("条形码")) &&
+                !lists.sortOrder.contains(QStringLiteral("条形码")));
+        QCOMPARE(lists.filterColumns.value(QStringLiteral("物料代码")), QStringLiteral("FNumber|4|8"));
+        shared().enableMtoPlanMode = 1;
+        QVERIFY(model.GetHeadString(1, lists));
+        QVERIFY(lists.filterOrder.contains(QStringLiteral("计划跟踪号")));
+    }
+
+    void entryGridFill()
+    {
+        shared().showType = 4;
+        shared().useFullNumber = false;
+        MainDo model;
+        QVERIFY(model.loadColumnLayout());
+        model.GetRsMain(1, {}, false, {});
+        EntryGrid grid;
+        model.InputFillRow(grid);
+        QCOMPARE(grid.dataRows(), 2);
+        QStringList cells; // item 1 in row 2, after item 2 of the other stock
+        for (int col : {EntryCol::ItemNumber, EntryCol::StockNumber, EntryCol::UnitNumber, EntryCol::KFDate,
+                        EntryCol::KFPeriod, EntryCol::BookQty, EntryCol::CheckQty, EntryCol::DiffQty,
+                        EntryCol::Coefficient, EntryCol::SecRate, EntryCol::BarCode})
+            cells << grid.text(2, col);
+        QCOMPARE(cells.join(QLatin1Char('|')),
+                 QStringLiteral("sA100|s01|box|2026/01/05|180|2.00|3.00|0.00|12|7.2|690001"));
+        QVERIFY(grid.isBlank(1, EntryCol::CheckQty)); // item 2 was never counted in its unit
+        QCOMPARE(grid.text(grid.totalsRow(), EntryCol::StockNumber), QStringLiteral("合计"));
+        QCOMPARE(grid.number(grid.totalsRow(), EntryCol::BookQty), 7.0);
+        shared().useFullNumber = true;
+        QVERIFY(model.loadColumnLayout());
+        model.InputFillRow(grid);
+        QCOMPARE(grid.text(2, EntryCol::ItemNumber), QStringLiteral("A100"));
     }
 };
 
