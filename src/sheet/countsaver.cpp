@@ -20,13 +20,17 @@ using namespace EntryCol;
 const char *const logName = "N5StockCheck.frmMain.SaveStockData";
 
 // The figures of a row, then (second statement) its differences from the figures
-// just written: both as the database computes them, in the same transaction.
+// just written: both as the database computes them, in the same transaction. The
+// differences are rounded to the ten decimals of the quantity columns, so that
+// SQLite's REAL arithmetic stores -9.6 and not -9.60000000000002, as PostgreSQL's
+// NUMERIC does.
 const QString updateFiguresSql = QStringLiteral(
     R"(UPDATE ICInvBackup SET FCheckQty = ?, FQtyAct = ?, FAuxQty = ?, FQty = ?, FAuxCheckQty = ?, FAuxQtyAct = ?,
  FChecker = ?, FNote = ?, FAdjQty = ?, FSecQty = ?, FSecQtyAct = ?, FSecCheckQty = ?, FSecAdjQty = ?, FComplexQty = ?
  WHERE)");
 const QString updateMinusSql = QStringLiteral(
-    R"(UPDATE ICInvBackup SET FMinus = FQtyAct - FQty - (FAdjQty * ?), FSecMinus = FSecQtyAct - FSecQty - FSecAdjQty
+    R"(UPDATE ICInvBackup SET FMinus = ROUND(FQtyAct - FQty - (FAdjQty * ?), 10),
+ FSecMinus = ROUND(FSecQtyAct - FSecQty - FSecAdjQty, 10)
  WHERE)");
 
 // The set-based pair: the rows of a batch travel as one JSON array bound as one
@@ -43,8 +47,9 @@ UPDATE ICInvBackup SET FCheckQty = v.FCheckQty, FQtyAct = v.FQtyAct, FAuxQty = v
  WHERE %2)");
 const QString batchMinusSql = QStringLiteral(
     R"(WITH v AS (%1)
-UPDATE ICInvBackup SET FMinus = ICInvBackup.FQtyAct - ICInvBackup.FQty - (ICInvBackup.FAdjQty * v.FCoefficient),
- FSecMinus = ICInvBackup.FSecQtyAct - ICInvBackup.FSecQty - ICInvBackup.FSecAdjQty
+UPDATE ICInvBackup
+   SET FMinus = ROUND(ICInvBackup.FQtyAct - ICInvBackup.FQty - (ICInvBackup.FAdjQty * v.FCoefficient), 10),
+       FSecMinus = ROUND(ICInvBackup.FSecQtyAct - ICInvBackup.FSecQty - ICInvBackup.FSecAdjQty, 10)
   FROM v
  WHERE %2)");
 const QString keyJoin = QStringLiteral(

@@ -16,20 +16,27 @@ const QString insertHead = QStringLiteral(
   FInterID, FSecQty, FAdjQty, FAuxPropID, FSecUnitID, FMinus, FSecQtyAct, FSecCheckQty, FSecMinus)
 )");
 
+// Quantities summed or divided here are stored rounded to the ten decimals of the
+// quantity columns: SQLite's REAL arithmetic would otherwise store binary noise
+// (0.30000000000000004) where PostgreSQL's NUMERIC(28,10) stores 0.3.
 // Counted quantities start equal to the book's (IsInputStockDate) or at zero, when
 // the difference is minus the book quantity in both units.
-const QString countedFromBook = QStringLiteral(R"(NULL, SUM(t1.FSecQty), SUM(t1.FSecQty), 0)");
-const QString countedFromZero = QStringLiteral(R"(0 - SUM(t1.FQty), 0, 0, 0 - SUM(t1.FSecQty))");
+const QString countedFromBook = QStringLiteral(R"(NULL, ROUND(SUM(t1.FSecQty), 10), ROUND(SUM(t1.FSecQty), 10), 0)");
+const QString countedFromZero = QStringLiteral(R"(ROUND(0 - SUM(t1.FQty), 10), 0, 0, ROUND(0 - SUM(t1.FSecQty), 10))");
 
 const QString currentSelect = QStringLiteral(
-    R"(SELECT t1.FBrNo, t1.FItemID, t1.FBatchNo, t1.FMtoNo, t1.FStockID, SUM(t1.FQty), %1,
+    R"(SELECT t1.FBrNo, t1.FItemID, t1.FBatchNo, t1.FMtoNo, t1.FStockID, ROUND(SUM(t1.FQty), 10), %1,
        0, 0, %2, CAST(? AS INTEGER),
-       t1.FStockPlaceID, t1.FKFPeriod, COALESCE(t1.FKFDate, ''), t4.FStoreUnitID, SUM(t1.FQty / t3.FCoefficient), %3,
-       CAST(? AS INTEGER), SUM(t1.FSecQty), 0, t1.FAuxPropID, t4.FSecUnitID, %4
+       t1.FStockPlaceID, t1.FKFPeriod, COALESCE(t1.FKFDate, ''), t4.FStoreUnitID,
+       ROUND(SUM(t1.FQty / t3.FCoefficient), 10), %3,
+       CAST(? AS INTEGER), ROUND(SUM(t1.FSecQty), 10), 0, t1.FAuxPropID, t4.FSecUnitID, %4
   FROM %5 t1
  INNER JOIN t_ICItem t4 ON t1.FItemID = t4.FItemID
  INNER JOIN t_MeasureUnit t3 ON t4.FStoreUnitID = t3.FMeasureUnitID
  INNER JOIN t_StockPlace t5 ON t1.FStockPlaceID = t5.FSPID)");
+
+// FQtyAct and FCheckQty of a count that starts from the book.
+const QString bookBoth = QStringLiteral(R"(ROUND(SUM(t1.FQty), 10), ROUND(SUM(t1.FQty), 10))");
 
 const QString currentGroupOrder = QStringLiteral(
     R"( GROUP BY t1.FBrNo, t1.FItemID, t1.FBatchNo, t1.FMtoNo, t1.FStockID, t1.FStockPlaceID, t1.FKFPeriod,
@@ -47,10 +54,10 @@ const QString dueJoin = QStringLiteral(
                    AND t16.FAuxPropID = t1.FAuxPropID))");
 
 const QString workSelect = QStringLiteral(
-    R"(SELECT t1.FBrNo, t1.FItemID, t1.FBatchNo, t1.FMtoNo, t1.FStockID, SUM(t1.FQty), %1,
+    R"(SELECT t1.FBrNo, t1.FItemID, t1.FBatchNo, t1.FMtoNo, t1.FStockID, ROUND(SUM(t1.FQty), 10), %1,
        t1.FSelect, t1.FAdj, t1.FDateBackup, t1.FMaxBillInterID,
-       t1.FStockPlaceID, t1.FKFPeriod, t1.FKFDate, t4.FStoreUnitID, SUM(t1.FQty) / t3.FCoefficient, %2,
-       t1.FInterID, SUM(t1.FSecQty), SUM(t1.FAdjQty), t1.FAuxPropID, t4.FSecUnitID, %3
+       t1.FStockPlaceID, t1.FKFPeriod, t1.FKFDate, t4.FStoreUnitID, ROUND(SUM(t1.FQty) / t3.FCoefficient, 10), %2,
+       t1.FInterID, ROUND(SUM(t1.FSecQty), 10), ROUND(SUM(t1.FAdjQty), 10), t1.FAuxPropID, t4.FSecUnitID, %3
   FROM ICInvBackupTemp t1
  INNER JOIN t_ICItem t4 ON t1.FItemID = t4.FItemID
  INNER JOIN t_MeasureUnit t3 ON t4.FStoreUnitID = t3.FMeasureUnitID
@@ -114,11 +121,11 @@ SqlFragment currentStockInsert(const SnapshotContext &ctx, const QString &ledger
 {
     const Dialect &d = ctx.conn->dialect();
     const bool book = ctx.inputStockDate;
-    const QString select =
-        currentSelect.arg(book ? QStringLiteral("SUM(t1.FQty), SUM(t1.FQty)") : QStringLiteral("0, 0"), d.now(),
-                          book ? QStringLiteral("SUM(t1.FQty / t3.FCoefficient), SUM(t1.FQty / t3.FCoefficient)")
-                               : QStringLiteral("0, 0"),
-                          book ? countedFromBook : countedFromZero, ledger);
+    const QString select = currentSelect.arg(book ? bookBoth : QStringLiteral("0, 0"), d.now(),
+                                             book ? QStringLiteral("ROUND(SUM(t1.FQty / t3.FCoefficient), 10),"
+                                                                   " ROUND(SUM(t1.FQty / t3.FCoefficient), 10)")
+                                                  : QStringLiteral("0, 0"),
+                                             book ? countedFromBook : countedFromZero, ledger);
     SqlFragment sql(insertHead + select, {ctx.max.bill, ctx.processId});
     sql += accessJoin(ctx);
     sql += tail(ctx);
@@ -131,11 +138,11 @@ SqlFragment currentStockInsert(const SnapshotContext &ctx, const QString &ledger
 SqlFragment workTableInsert(const SnapshotContext &ctx)
 {
     const bool book = ctx.inputStockDate;
-    const QString select =
-        workSelect.arg(book ? QStringLiteral("SUM(t1.FQty), SUM(t1.FQty)") : QStringLiteral("0, 0"),
-                       book ? QStringLiteral("SUM(t1.FQtyAct) / t3.FCoefficient, SUM(t1.FCheckQty) / t3.FCoefficient")
-                            : QStringLiteral("0, 0"),
-                       book ? countedFromBook : countedFromZero);
+    const QString select = workSelect.arg(book ? bookBoth : QStringLiteral("0, 0"),
+                                          book ? QStringLiteral("ROUND(SUM(t1.FQtyAct) / t3.FCoefficient, 10),"
+                                                                " ROUND(SUM(t1.FCheckQty) / t3.FCoefficient, 10)")
+                                               : QStringLiteral("0, 0"),
+                                          book ? countedFromBook : countedFromZero);
     SqlFragment sql(insertHead + select);
     sql += accessJoin(ctx);
     sql += tail(ctx);

@@ -1,0 +1,114 @@
+#include "factories.h"
+#include "fakeui.h"
+#include "testdb.h"
+#include "testmain.h"
+
+#include "host/loginprops.h"
+#include "host/sharedstate.h"
+#include "sheet/countsaver.h"
+#include "snapshot/icbackupinv.h"
+
+#include <QTest>
+
+// Quantities that the database computes are stored as the rows show them: rounded
+// to the ten decimals of the quantity columns, so that SQLite's binary arithmetic
+// (0.3 - 0.1 = 0.19999999999999998) stores what PostgreSQL's NUMERIC stores.
+// The figures are compared exactly, as doubles read back from the database.
+class TestStoredQuantities : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TestDb> m_db;
+    std::unique_ptr<Factories> m_f;
+    FakeUi m_ui;
+
+    AppConnection &conn() { return m_db->conn(); }
+
+    double stored(const char *field, int process)
+    {
+        Recordset rs = conn().Execute(QStringLiteral("SELECT * FROM ICInvBackup WHERE FInterID = ?"), {process});
+        return rs.RecordCount() == 1 ? rs.number(QString::fromLatin1(field)) : -1;
+    }
+
+private slots:
+    void initTestCase() { STOCKCHECK_REQUIRE_ENGINE(); }
+
+    void init()
+    {
+        m_db = std::make_unique<TestDb>();
+        OPEN_TEST_DB(*m_db);
+        m_db->installShared();
+        shared().ui = &m_ui;
+        m_f = std::make_unique<Factories>(conn());
+        const int user = m_f->user(QStringLiteral("张三"));
+        shared().operatorId = user;
+        ParseProps(QStringLiteral("UserID=%1;LANGUAGE=chs;").arg(user));
+        m_f->period(2026, 3, QDate(2026, 3, 1), QDate(2026, 3, 31));
+        for (const char *key : {"StartYear", "CurrentYear"})
+            m_f->systemParam(QStringLiteral("IC"), QLatin1String(key), QStringLiteral("2026"));
+        for (const char *key : {"StartPeriod", "CurrentPeriod"})
+            m_f->systemParam(QStringLiteral("IC"), QLatin1String(key), QStringLiteral("3"));
+    }
+
+    void cleanup()
+    {
+        m_f.reset();
+        m_db.reset();
+        shared().reset();
+        m_ui.clear();
+    }
+
+    // One piece counted in boxes of three: a third of a box.
+    void snapshotStartingFigures()
+    {
+        const int group =
+            m_f->unitGroup(QStringLiteral("数量组"), {{QStringLiteral("个"), 1}, {QStringLiteral("盒"), 3}});
+        const int item = m_f->item({.number = QStringLiteral("1.01.001"),
+                                    .name = QStringLiteral("螺丝"),
+                                    .unitGroup = group,
+                                    .storeUnit = m_f->unit(QStringLiteral("盒")),
+                                    .qtyDecimal = 4});
+        const int stock = m_f->stock(QStringLiteral("01"), QStringLiteral("原料仓"));
+        m_f->currentStock(item, stock, 0, 1);
+        SnapshotParams params;
+        params.setValue(SnapshotParams::Stock, SnapshotParams::joinIds({stock}));
+        params.setValue(SnapshotParams::IsCutDate, false);
+        params.setValue(SnapshotParams::Operater, shared().operatorId);
+        ICBackupInv engine;
+        QString table;
+        bool ok = false;
+        engine.BackUpData(params, false, QDate(2026, 3, 15), false, true, false, false, table, ok);
+        QVERIFY2(ok && engine.processCreated(), qPrintable(engine.lastMessage()));
+        QVERIFY(stored("FAuxQty", engine.processId()) == 0.3333333333);
+        QVERIFY(stored("FQty", engine.processId()) == 1);
+    }
+
+    void differenceRounded_data()
+    {
+        QTest::addColumn<bool>("batch");
+        QTest::newRow("one row") << false;
+        QTest::newRow("a batch") << true;
+    }
+    // Book 0.1, counted 0.3: the difference is 0.2 in both units.
+    void differenceRounded()
+    {
+        QFETCH(bool, batch);
+        QVERIFY_SQL(conn(), conn().Exec(QStringLiteral("INSERT INTO ICInvBackup (FInterID, FItemID, FUnitID, FStockID,"
+                                                       " FQty, FSecQty) VALUES (7, 1, 1, 1, 0.1, 0.1)")));
+        CountRowValues v;
+        v.itemId = v.unitId = v.stockId = 1;
+        v.accountQty = v.unitAccountQty = v.secUnitQty = 0.1;
+        v.checkQty = v.unitCheckQty = v.secCheckQty = 0.3;
+        v.secQtyAct = 0.3;
+        v.coefficient = 1;
+        v.decimals = 1;
+        const QList<SqlStatement> statements =
+            batch ? CountSaver::batchStatements({v}, 7, 1, conn().dialect()) : CountSaver::rowStatements(v, 7, 1);
+        QVERIFY_SQL(conn(), conn().ExecuteBatch(statements));
+        QVERIFY(stored("FMinus", 7) == 0.2);
+        QVERIFY(stored("FSecMinus", 7) == 0.2);
+    }
+};
+
+STOCKCHECK_TEST(TestStoredQuantities)
+#include "tst_storedquantities.moc"
