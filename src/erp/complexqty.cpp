@@ -32,14 +32,7 @@ double wholeUnits(double quantity, double perUnit)
 
 QString number(double v, int decimals)
 {
-    QString s = quantityText(v, decimals);
-    if (s.contains(QLatin1Char('.'))) { // 5.50 reads 5.5, as a person writes it
-        while (s.endsWith(QLatin1Char('0')))
-            s.chop(1);
-        if (s.endsWith(QLatin1Char('.')))
-            s.chop(1);
-    }
-    return s;
+    return withoutTrailingZeros(quantityText(v, decimals));
 }
 
 } // namespace

@@ -79,3 +79,21 @@ QString quantityText(double value, int decimals)
     const double rounded = roundQuantity(value, decimals);
     return QString::number(rounded == 0 ? 0.0 : rounded, 'f', qBound(0, decimals, 10));
 }
+
+QString withoutTrailingZeros(QString text)
+{
+    if (!text.contains(QLatin1Char('.')))
+        return text;
+    while (text.endsWith(QLatin1Char('0')))
+        text.chop(1);
+    if (text.endsWith(QLatin1Char('.')))
+        text.chop(1);
+    return text;
+}
+
+QString plainNumber(double value)
+{
+    if (value == std::floor(value) && std::fabs(value) < 1e15)
+        return QString::number(qint64(value));
+    return withoutTrailingZeros(QString::number(value, 'f', 10));
+}

@@ -14,3 +14,11 @@ double leadingNumber(const QString &text);
 
 // A quantity as plain text with exactly `decimals` places (no grouping).
 QString quantityText(double value, int decimals);
+
+// The text without the zeros that end its fraction, nor a bare point: "5.50" reads
+// "5.5" and "3.000" reads "3", as a person writes them. Texts without a point stay.
+QString withoutTrailingZeros(QString text);
+
+// A number as it is held in a cell: whole numbers without a point, others with up
+// to ten decimals and no trailing zeros.
+QString plainNumber(double value);

@@ -26,18 +26,6 @@ bool isCountedColumn(const SheetColumn &c)
            c.field.compare(QLatin1String("FCUUnitCheckQty"), Qt::CaseInsensitive) == 0;
 }
 
-QString plainNumber(double v)
-{
-    if (v == std::floor(v) && std::fabs(v) < 1e15)
-        return QString::number(qint64(v));
-    QString s = QString::number(v, 'f', 10);
-    while (s.endsWith(QLatin1Char('0')))
-        s.chop(1);
-    if (s.endsWith(QLatin1Char('.')))
-        s.chop(1);
-    return s;
-}
-
 QString plainText(const QVariant &v)
 {
     if (v.isNull())

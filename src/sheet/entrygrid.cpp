@@ -42,18 +42,6 @@ const Layout &layout()
     return l;
 }
 
-QString plainNumber(double v)
-{
-    if (v == std::floor(v) && std::fabs(v) < 1e15)
-        return QString::number(qint64(v));
-    QString s = QString::number(v, 'f', 10);
-    while (s.endsWith(QLatin1Char('0')))
-        s.chop(1);
-    if (s.endsWith(QLatin1Char('.')))
-        s.chop(1);
-    return s;
-}
-
 } // namespace
 
 EntryGrid::Kind EntryGrid::kind(int col)
