@@ -2,6 +2,7 @@
 
 #include "bulkinsert.h"
 #include "demorandom.h"
+#include "demovalues.h"
 
 #include "host/appconnection.h"
 
@@ -18,29 +19,10 @@ namespace erp::demo {
 
 namespace {
 
-QStringList cols(std::initializer_list<const char *> names)
-{
-    QStringList out;
-    for (const char *n : names)
-        out << QString::fromLatin1(n);
-    return out;
-}
-
-QVariant txt(const QString &s)
-{
-    return s.isNull() ? QVariant(QStringLiteral("")) : QVariant(s);
-}
-
 QVariant kfDate(const Position &p)
 {
     // document entries leave the production date NULL when there is none
     return p.kfDate.isEmpty() ? QVariant(QMetaType::fromType<QString>()) : QVariant(p.kfDate);
-}
-
-double rounded(double value, int decimals)
-{
-    const double scale = std::pow(10.0, decimals);
-    return std::round(value * scale) / scale;
 }
 
 const QStringList kHeaderColumns =

@@ -1,26 +1,13 @@
 #include "demomasterdata.h"
 
 #include "bulkinsert.h"
+#include "demovalues.h"
 
 #include "host/appconnection.h"
 
 namespace erp::demo {
 
 namespace {
-
-QStringList cols(std::initializer_list<const char *> names)
-{
-    QStringList out;
-    for (const char *n : names)
-        out << QString::fromLatin1(n);
-    return out;
-}
-
-// A null QString would be bound as NULL; every text column here is NOT NULL.
-QVariant txt(const QString &s)
-{
-    return s.isNull() ? QVariant(QStringLiteral("")) : QVariant(s);
-}
 
 QVariant date(const QDate &d)
 {

@@ -3,6 +3,7 @@
 #include "bulkinsert.h"
 #include "demomasterdata.h"
 #include "demorandom.h"
+#include "demovalues.h"
 
 #include "host/appconnection.h"
 
@@ -11,25 +12,6 @@
 namespace erp::demo {
 
 namespace {
-
-QStringList cols(std::initializer_list<const char *> names)
-{
-    QStringList out;
-    for (const char *n : names)
-        out << QString::fromLatin1(n);
-    return out;
-}
-
-QVariant txt(const QString &s)
-{
-    return s.isNull() ? QVariant(QStringLiteral("")) : QVariant(s);
-}
-
-double rounded(double value, int decimals)
-{
-    const double scale = std::pow(10.0, decimals);
-    return std::round(value * scale) / scale;
-}
 
 bool holdsFirstLedger(const Stock &s)
 {
