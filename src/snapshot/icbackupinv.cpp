@@ -297,8 +297,5 @@ bool ICBackupInv::FetchItem(int itemClass, Recordset &result)
     if (!where.isEmpty())
         inner += SqlFragment(QStringLiteral(" AND ")) + where;
     const SqlFragment sql = SqlFragment(fetchItemOuter) + inner + SqlFragment(fetchItemJoin, {itemClass});
-    result = conn->Execute(sql.sql, sql.binds);
-    if (!result.isOpen())
-        m_error = conn->lastError();
-    return result.isOpen();
+    return query(*conn, sql, result);
 }

@@ -81,6 +81,8 @@ public:
 
 private:
     AppConnection *connection() const;
+    // Runs a query of the checks; false (with lastError()) when it failed.
+    bool query(AppConnection &conn, const SqlFragment &sql, Recordset &result);
     // Shows a message through the host UI (when there is one) and keeps it.
     void tell(const QString &text, const QString &details = {});
     enum class Outcome { Done, NoData, Failed };

@@ -93,6 +93,15 @@ QString stockLines(Recordset rs)
     return lines.join(QLatin1Char('\n'));
 }
 
+// The chosen stocks and the goods restriction of the parameters, as every check
+// of the chosen stocks reads them; false with the message when they cannot be read.
+bool readScope(const SnapshotParams &params, const AppConnection &conn, QList<int> *stocks, SqlFragment *goods,
+               QString &message)
+{
+    return params.stockIds(stocks, &message) &&
+           params.goodsFilter(conn.dialect(), shared().useFullNumber, goods, &message);
+}
+
 // Stand-in of the host's point-of-sale synchronisation procedure: this system
 // keeps no point-of-sale data of its own, so there is nothing to bring over; the
 // call is logged so that it can be seen to have happened.
@@ -138,9 +147,8 @@ bool ICBackupInv::SyncPosBill(QString &message)
     AppConnection *conn = connection();
     if (!conn)
         return false;
-    Recordset rs = conn->Execute(posSyncSql);
-    if (!rs.isOpen()) {
-        m_error = conn->lastError();
+    Recordset rs;
+    if (!query(*conn, SqlFragment(posSyncSql), rs)) {
         message = m_error.message;
         return false;
     }
@@ -159,17 +167,15 @@ bool ICBackupInv::CheckStockRecCount(const SnapshotParams &params, bool isCutDat
         return false;
     QList<int> stocks;
     SqlFragment goods;
-    if (!params.stockIds(&stocks, &message) ||
-        !params.goodsFilter(conn->dialect(), shared().useFullNumber, &goods, &message))
+    if (!readScope(params, *conn, &stocks, &goods, message))
         return false;
     const SqlFragment where = inList(QStringLiteral("b.FItemID"), stocks) + goods;
     SqlFragment sql(QStringLiteral("SELECT 1 AS FFound WHERE EXISTS ("));
     sql += SqlFragment(stockRowsSql.arg(QStringLiteral("ICInventory"))) + where;
     sql += SqlFragment(QStringLiteral(") OR EXISTS ("));
     sql += SqlFragment(stockRowsSql.arg(QStringLiteral("POInventory"))) + where + SqlFragment(QStringLiteral(")"));
-    Recordset rs = conn->Execute(sql.sql, sql.binds);
-    if (!rs.isOpen()) {
-        m_error = conn->lastError();
+    Recordset rs;
+    if (!query(*conn, sql, rs)) {
         message = m_error.message;
         return false;
     }
@@ -186,8 +192,7 @@ bool ICBackupInv::CheckRetailBillNotSettle(const SnapshotParams &params, QString
         return false;
     QList<int> stocks;
     SqlFragment goods;
-    if (!params.stockIds(&stocks, &message) ||
-        !params.goodsFilter(conn->dialect(), shared().useFullNumber, &goods, &message))
+    if (!readScope(params, *conn, &stocks, &goods, message))
         return false;
     SqlFragment scope = inList(QStringLiteral("t1.FStock"), stocks);
     if (params.isCutDate() && params.cutDate().isValid())
@@ -202,9 +207,8 @@ bool ICBackupInv::CheckRetailBillNotSettle(const SnapshotParams &params, QString
                   {"FDailyBillID", "以下仓库有未日结的零售单，请日结后再进行备份："}};
     for (const auto &check : checks) {
         const SqlFragment sql = SqlFragment(openRetailSql.arg(QString::fromLatin1(check.flag))) + scope;
-        Recordset rs = conn->Execute(sql.sql, sql.binds);
-        if (!rs.isOpen()) {
-            m_error = conn->lastError();
+        Recordset rs;
+        if (!query(*conn, sql, rs)) {
             message = LoadText("检查仓库下是否存在未日结的零售单出错：") + m_error.message;
             return false;
         }
@@ -224,17 +228,15 @@ bool ICBackupInv::CheckBillInterID(const SnapshotParams &params, QString &messag
         return false;
     QList<int> stocks;
     BranchScope scope;
-    if (!params.stockIds(&stocks, &message) ||
-        !params.goodsFilter(conn->dialect(), shared().useFullNumber, &scope.goods, &message))
+    if (!readScope(params, *conn, &stocks, &scope.goods, message))
         return false;
     if (params.isCutDate() && params.cutDate().isValid())
         scope.nextDay = Dialect::dateValue(params.cutDate().addDays(1));
 
     const SqlFragment typesSql = SqlFragment(stockTypesSql) + inList(QStringLiteral("FItemID"), stocks) +
                                  SqlFragment(QStringLiteral(" ORDER BY FItemID"));
-    Recordset types = conn->Execute(typesSql.sql, typesSql.binds);
-    if (!types.isOpen()) {
-        m_error = conn->lastError();
+    Recordset types;
+    if (!query(*conn, typesSql, types)) {
         message = m_error.message;
         return false;
     }
@@ -311,9 +313,8 @@ bool ICBackupInv::CheckBillInterID(const SnapshotParams &params, QString &messag
         sql += (i == 0 ? SqlFragment() : SqlFragment(QStringLiteral(" UNION "))) + branches.at(i);
     sql +=
         SqlFragment(unauditedTail) + in("p.FStock", stocks) + SqlFragment(QStringLiteral(" ORDER BY p.FStock, p.FSP"));
-    Recordset rs = conn->Execute(sql.sql, sql.binds);
-    if (!rs.isOpen()) {
-        m_error = conn->lastError();
+    Recordset rs;
+    if (!query(*conn, sql, rs)) {
         message = m_error.message;
         return false;
     }
@@ -323,5 +324,14 @@ bool ICBackupInv::CheckBillInterID(const SnapshotParams &params, QString &messag
     for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext())
         lines << FormatText("[%1]仓库,[%2]仓位", {rs.text(u"FStockName").trimmed(), rs.text(u"FSPName")});
     message = lines.join(QLatin1Char('\n'));
+    return false;
+}
+
+bool ICBackupInv::query(AppConnection &conn, const SqlFragment &sql, Recordset &result)
+{
+    result = conn.Execute(sql.sql, sql.binds);
+    if (result.isOpen())
+        return true;
+    m_error = conn.lastError();
     return false;
 }
