@@ -16,7 +16,6 @@
 
 #include <QDate>
 #include <QLocale>
-#include <QScopeGuard>
 
 namespace {
 
@@ -35,7 +34,6 @@ const QStringList kValueOptions{
 const QString kBaseFlag = QStringLiteral("--base");
 
 const QString processSql = QStringLiteral(R"(SELECT FID FROM ICStockCheckProcess WHERE FID = ?)");
-const QString userSql = QStringLiteral(R"(SELECT 1 AS FFound FROM t_user WHERE FUserID = ?)");
 // Only the rows of the item are loaded: one count does not need the whole sheet.
 const QString fullNumberCondition = QStringLiteral(" AND t2.FNumber = ?");
 const QString shortNumberCondition = QStringLiteral(" AND t2.FShortNumber = ?");
@@ -63,24 +61,6 @@ struct Request
     RowKey key;
     Entry entry;
 };
-
-bool checkOptions(const QStringList &args, QString *error)
-{
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString &arg = args.at(i);
-        if (arg == kBaseFlag)
-            continue;
-        if (!kValueOptions.contains(arg)) {
-            *error = FormatText("不认识的参数：%1", {arg});
-            return false;
-        }
-        if (++i >= args.size()) {
-            *error = FormatText("%1 后面缺少值", {arg});
-            return false;
-        }
-    }
-    return true;
-}
 
 // A number as a person writes it on the command line: all of the text, no letters.
 bool numberOption(const CliContext &ctx, const QString &name, QString *value, bool *given, QString *error)
@@ -148,12 +128,8 @@ bool parseEntry(const CliContext &ctx, Entry *e, QString *error)
 
 bool parseRequest(const CliContext &ctx, Request *r, QString *error)
 {
-    if (!checkOptions(ctx.args, error))
+    if (!cli::checkArguments(ctx, kValueOptions, {kBaseFlag}, error))
         return false;
-    if (ctx.userId <= 0) {
-        *error = LoadText("缺少操作员（--user 用户内码）");
-        return false;
-    }
     bool ok = false;
     const QString process = ctx.option(QStringLiteral("--process"));
     r->process = process.toInt(&ok);
@@ -278,19 +254,11 @@ int run(CliContext &ctx)
     AppConnection conn;
     if (!cli::openDatabase(ctx, conn))
         return 2;
-    StreamUi ui(ctx.err);
-    shared().ui = &ui;
-    const auto forgetUi = qScopeGuard([] { shared().ui = nullptr; });
-    try {
-        GetConnection(); // full or short numbers
-    } catch (const DbException &e) {
-        ctx.err << e.error().detailed() << "\n";
+    const ScopedStreamUi ui(ctx.err);
+    if (!cli::readNumbering(ctx))
         return 1;
-    }
-    if (conn.Execute(userSql, {ctx.userId}).isEmpty()) {
-        ctx.err << FormatText("用户 %1 不存在", {ctx.userId}) << "\n";
+    if (!cli::userExists(ctx, conn))
         return 2;
-    }
     if (conn.Execute(processSql, {request.process}).isEmpty()) {
         ctx.err << FormatText("盘点方案 %1 不存在", {request.process}) << "\n";
         return 1;
@@ -308,7 +276,7 @@ int run(CliContext &ctx)
     if (!typeEntry(ctx, conn, grid, row, request.entry, session))
         return 2;
     shared().currentProcess = request.process;
-    CountSaver saver(grid, session, conn, &ui);
+    CountSaver saver(grid, session, conn, shared().ui);
     const CountSaver::RowWrite write = saver.saveRow(row);
     if (write.check != RowCheck::Accepted) {
         ctx.err << CountSaver::checkMessage(write.check) << "\n";

@@ -9,8 +9,6 @@
 #include "sheet/countsheet.h"
 #include "sheet/entrygrid.h"
 
-#include <QScopeGuard>
-
 // stockcheck-cli sheet: the count sheet of a process as its grid would show it.
 // Modes 1 and 3: the heading line and one line per row of the ledger grid (and
 // the total line in mode 1); mode 4: the cells of the entry grid, its totals last.
@@ -76,15 +74,9 @@ int runSheet(CliContext &ctx)
     AppConnection connection;
     if (!cli::openDatabase(ctx, connection))
         return 1;
-    StreamUi ui(ctx.err);
-    shared().ui = &ui;
-    const auto forgetUi = qScopeGuard([] { shared().ui = nullptr; });
-    try {
-        GetConnection(); // full or short numbers
-    } catch (const DbException &e) {
-        ctx.err << e.error().detailed() << "\n";
+    const ScopedStreamUi ui(ctx.err);
+    if (!cli::readNumbering(ctx))
         return 1;
-    }
     shared().showType = mode;
     MainDo model;
     LedgerGrid grid;

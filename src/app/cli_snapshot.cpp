@@ -20,8 +20,6 @@ const QStringList kValueOptions{QStringLiteral("--db"),     QStringLiteral("--us
                                 QStringLiteral("--cutoff"), QStringLiteral("--brands"), QStringLiteral("--categories"),
                                 QStringLiteral("--where")};
 
-const QString userSql = QStringLiteral(R"(SELECT 1 AS FFound FROM t_user WHERE FUserID = ?)");
-
 // What the command line asks for, checked before the database is touched.
 struct Request
 {
@@ -39,31 +37,10 @@ bool idList(const QString &option, const QString &text, QList<int> *ids, QString
     return false;
 }
 
-bool checkOptions(const QStringList &args, QString *error)
-{
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString &arg = args.at(i);
-        if (!kValueOptions.contains(arg)) {
-            *error = FormatText("不认识的参数：%1", {arg});
-            return false;
-        }
-        if (i + 1 >= args.size()) {
-            *error = FormatText("%1 后面缺少值", {arg});
-            return false;
-        }
-        ++i;
-    }
-    return true;
-}
-
 bool parseRequest(const CliContext &ctx, Request *r, QString *error)
 {
-    if (!checkOptions(ctx.args, error))
+    if (!cli::checkArguments(ctx, kValueOptions, {}, error))
         return false;
-    if (ctx.userId <= 0) {
-        *error = LoadText("缺少操作员（--user 用户内码）");
-        return false;
-    }
     bool given = false;
     const QString stocks = ctx.option(QStringLiteral("--stocks"), {}, &given);
     if (!given) {
@@ -132,16 +109,10 @@ int run(CliContext &ctx)
     AppConnection conn;
     if (!cli::openDatabase(ctx, conn))
         return 2;
-    try {
-        GetConnection();
-    } catch (const DbException &e) {
-        ctx.err << e.error().detailed() << "\n";
+    if (!cli::readNumbering(ctx))
         return 1;
-    }
-    if (conn.Execute(userSql, {ctx.userId}).isEmpty()) {
-        ctx.err << FormatText("用户 %1 不存在", {ctx.userId}) << "\n";
+    if (!cli::userExists(ctx, conn))
         return 2;
-    }
     const bool cutOff = request.cutoff.isValid();
     const QDate date = cutOff ? request.cutoff : GetServerDate();
     SnapshotParams params = paramsOf(request, ctx.userId, date);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "host/hostui.h"
+#include "host/sharedstate.h"
 
 #include <QTextStream>
 
@@ -27,4 +28,21 @@ public:
 
 private:
     QTextStream &m_err;
+};
+
+// The StreamUi of a command, installed as the shared person while it lives.
+class ScopedStreamUi
+{
+public:
+    explicit ScopedStreamUi(QTextStream &err)
+        : m_ui(err)
+    {
+        shared().ui = &m_ui;
+    }
+    ~ScopedStreamUi() { shared().ui = nullptr; }
+    ScopedStreamUi(const ScopedStreamUi &) = delete;
+    ScopedStreamUi &operator=(const ScopedStreamUi &) = delete;
+
+private:
+    StreamUi m_ui;
 };

@@ -35,4 +35,12 @@ namespace cli {
 // stand-ins, operator, login properties of the user). On failure prints the
 // message as the window would word it and returns false.
 bool openDatabase(CliContext &ctx, AppConnection &connection, bool requireSchema = true);
+// Every argument is one of `valueOptions` followed by its value, or one of
+// `flags`, and an operator (--user) is named; else false with the message.
+bool checkArguments(const CliContext &ctx, const QStringList &valueOptions, const QStringList &flags, QString *error);
+// After openDatabase: reads the numbering option that numbers are shown by;
+// prints the failure and returns false when the database cannot tell it.
+bool readNumbering(CliContext &ctx);
+// The operator of --user is a user of the database; else the message is printed.
+bool userExists(CliContext &ctx, AppConnection &connection);
 } // namespace cli

@@ -5,6 +5,7 @@
 #include "host/appconnection.h"
 #include "host/loginprops.h"
 #include "host/sharedstate.h"
+#include "host/sysparams.h"
 #include "host/texts.h"
 
 #include <QApplication>
@@ -13,6 +14,8 @@
 #include <cstdio>
 
 namespace {
+
+const QString userSql = QStringLiteral(R"(SELECT 1 AS FFound FROM t_user WHERE FUserID = ?)");
 
 struct Entry
 {
@@ -88,6 +91,49 @@ bool cli::openDatabase(CliContext &ctx, AppConnection &connection, bool requireS
     s.operatorId = ctx.userId;
     ParseProps(QStringLiteral("UserID=%1;LANGUAGE=chs;").arg(ctx.userId));
     return true;
+}
+
+bool cli::checkArguments(const CliContext &ctx, const QStringList &valueOptions, const QStringList &flags,
+                         QString *error)
+{
+    const QStringList &args = ctx.args;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString &arg = args.at(i);
+        if (flags.contains(arg))
+            continue;
+        if (!valueOptions.contains(arg)) {
+            *error = FormatText("不认识的参数：%1", {arg});
+            return false;
+        }
+        if (++i >= args.size()) {
+            *error = FormatText("%1 后面缺少值", {arg});
+            return false;
+        }
+    }
+    if (ctx.userId <= 0) {
+        *error = LoadText("缺少操作员（--user 用户内码）");
+        return false;
+    }
+    return true;
+}
+
+bool cli::readNumbering(CliContext &ctx)
+{
+    try {
+        GetConnection(); // full or short numbers
+    } catch (const DbException &e) {
+        ctx.err << e.error().detailed() << "\n";
+        return false;
+    }
+    return true;
+}
+
+bool cli::userExists(CliContext &ctx, AppConnection &connection)
+{
+    if (!connection.Execute(userSql, {ctx.userId}).isEmpty())
+        return true;
+    ctx.err << FormatText("用户 %1 不存在", {ctx.userId}) << "\n";
+    return false;
 }
 
 int main(int argc, char **argv)
