@@ -1,8 +1,7 @@
 #include "entrygridmodel.h"
 
 #include "countsheet.h"
-
-#include <QFont>
+#include "gridcells.h"
 
 QColor EntryGridModel::hostColor(quint32 bgr)
 {
@@ -50,8 +49,7 @@ QVariant EntryGridModel::data(const QModelIndex &index, int role) const
     case Qt::EditRole:
         return grid.text(row, col);
     case Qt::TextAlignmentRole:
-        return EntryGrid::kind(col) == EntryGrid::Kind::Text ? int(Qt::AlignLeft | Qt::AlignVCenter)
-                                                             : int(Qt::AlignRight | Qt::AlignVCenter);
+        return gridcells::alignment(EntryGrid::kind(col) != EntryGrid::Kind::Text);
     case Qt::BackgroundRole:
         if (m_part == Part::Totals)
             return {};
@@ -61,12 +59,7 @@ QVariant EntryGridModel::data(const QModelIndex &index, int role) const
     case Qt::ForegroundRole:
         return m_part == Part::Rows ? QVariant(QColor(Qt::black)) : QVariant();
     case Qt::FontRole:
-        if (m_part == Part::Totals) {
-            QFont bold;
-            bold.setBold(true);
-            return bold;
-        }
-        return {};
+        return gridcells::font(m_part == Part::Totals);
     default:
         return {};
     }
@@ -98,7 +91,7 @@ QVariant EntryGridModel::headerData(int section, Qt::Orientation orientation, in
         return {};
     if (orientation == Qt::Horizontal)
         return EntryGrid::heading(gridColumn(section));
-    return m_part == Part::Rows ? QVariant(section + 1) : QVariant(QString());
+    return gridcells::rowHeading(m_part == Part::Totals, section);
 }
 
 // A changed cell can change others of its row (the entry rules) and the totals.

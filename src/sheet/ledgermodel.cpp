@@ -1,8 +1,7 @@
 #include "ledgermodel.h"
 
 #include "countsheet.h"
-
-#include <QFont>
+#include "gridcells.h"
 
 LedgerModel::LedgerModel(const CountSheet *sheet, Part part, QObject *parent)
     : QAbstractTableModel(parent)
@@ -70,16 +69,9 @@ QVariant LedgerModel::data(const QModelIndex &index, int role) const
     case Qt::DisplayRole:
         return cells(index.row()).value(index.column());
     case Qt::TextAlignmentRole:
-        if (index.column() < layout.size() && layout.at(index.column()).type == 2)
-            return int(Qt::AlignRight | Qt::AlignVCenter);
-        return int(Qt::AlignLeft | Qt::AlignVCenter);
+        return gridcells::alignment(index.column() < layout.size() && layout.at(index.column()).type == 2);
     case Qt::FontRole:
-        if (m_part == Part::Total) {
-            QFont bold;
-            bold.setBold(true);
-            return bold;
-        }
-        return {};
+        return gridcells::font(m_part == Part::Total);
     default:
         return {};
     }
@@ -91,5 +83,5 @@ QVariant LedgerModel::headerData(int section, Qt::Orientation orientation, int r
         return {};
     if (orientation == Qt::Horizontal)
         return m_headings.value(section);
-    return m_part == Part::Rows ? QVariant(section + 1) : QVariant(QString());
+    return gridcells::rowHeading(m_part == Part::Total, section);
 }

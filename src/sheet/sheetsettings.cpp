@@ -59,6 +59,11 @@ QString entryKey(int col)
     return QStringLiteral("Col%1").arg(col);
 }
 
+QString geometryKey(int mode)
+{
+    return QStringLiteral("frmMain%1_Geometry").arg(mode);
+}
+
 } // namespace
 
 void SheetSettings::load()
@@ -106,4 +111,16 @@ std::optional<int> SheetSettings::entryWidth(int col)
 void SheetSettings::setEntryWidth(int col, int width)
 {
     write(GridSection, entryKey(col), width);
+}
+
+QByteArray SheetSettings::windowGeometry(int mode)
+{
+    const auto decoded = QByteArray::fromBase64Encoding(read(Section, geometryKey(mode)).toLatin1(),
+                                                        QByteArray::AbortOnBase64DecodingErrors);
+    return decoded ? *decoded : QByteArray();
+}
+
+void SheetSettings::setWindowGeometry(int mode, const QByteArray &geometry)
+{
+    write(Section, geometryKey(mode), QString::fromLatin1(geometry.toBase64()));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 #include <optional>
@@ -30,4 +31,9 @@ struct SheetSettings
     static void setLedgerWidth(int mode, int col, int width);
     static std::optional<int> entryWidth(int col);
     static void setEntryWidth(int col, int width);
+
+    // The window's place and size in a mode ("frmMain<mode>_Geometry", the bytes of
+    // QWidget::saveGeometry as base64); empty when missing or not base64.
+    static QByteArray windowGeometry(int mode);
+    static void setWindowGeometry(int mode, const QByteArray &geometry);
 };

@@ -4,6 +4,7 @@
 #include "factories.h"
 #include "sheet/entrygridmodel.h"
 #include "sheet/ui/frmmain.h"
+#include "sheet/ui/frozentable.h"
 
 #include <QSignalSpy>
 #include <QtWidgets>
@@ -165,8 +166,8 @@ private slots:
         QCOMPARE(changes.count(), 1);
         QCOMPARE(changes.first().at(0).toModelIndex().row(), r - 1);
         QCOMPARE(changes.first().at(1).toModelIndex().row(), r - 1);
-        auto *totals = window->findChild<QWidget *>(QStringLiteral("vsCheck"))->findChildren<QTableView *>().value(1);
-        QVERIFY(totals && totals != view);
+        QTableView *totals = window->findChild<FrozenTable *>(QStringLiteral("vsCheck"))->totalsView();
+        QVERIFY(totals != view);
         QCOMPARE(totals->model()->data(totals->model()->index(0, BaseCheckQty - 1)).toString(),
                  grid().text(grid().totalsRow(), BaseCheckQty));
     }

@@ -115,6 +115,9 @@ void LoginDialog::setupWidgets()
     layout->addStretch(1);
     layout->addWidget(m_buttons);
     setMinimumWidth(520);
+    // the fields a person fills in come first; the refresh button after them
+    setTabOrder(m_user, m_password);
+    setTabOrder(m_password, m_language);
 }
 
 QWidget *LoginDialog::createSqlitePage()

@@ -14,6 +14,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QEventLoop>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -21,6 +22,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
+#include <QScreen>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QStyle>
@@ -50,7 +52,7 @@ QStyle::StandardPixmap toolIcon(const QString &tool)
         {QStringLiteral("AddItem"), QStyle::SP_FileDialogNewFolder},
         {QStringLiteral("SubItem"), QStyle::SP_TrashIcon},
         {QStringLiteral("Delete"), QStyle::SP_DialogDiscardButton},
-        {QStringLiteral("SelectBill"), QStyle::SP_FileDialogStart},
+        {QStringLiteral("SelectBill"), QStyle::SP_FileDialogContentsView},
         {QStringLiteral("Show"), QStyle::SP_DesktopIcon},
         {QStringLiteral("AllData"), QStyle::SP_DirIcon},
         {QStringLiteral("CheckedData"), QStyle::SP_DialogApplyButton},
@@ -71,7 +73,6 @@ FrmMain::FrmMain(int mode, QWidget *parent)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(m_sheet->caption());
-    resize(1100, 680);
     buildActions();
     buildMenus();
     buildToolBar();
@@ -93,6 +94,7 @@ FrmMain::FrmMain(int mode, QWidget *parent)
     refreshState();
     refreshStatus();
     applyColumns();
+    placeOnScreen();
 }
 
 FrmMain::~FrmMain() = default;
@@ -355,6 +357,11 @@ int FrmMain::toTwips(int pixels) const
     return pixels * TwipsPerInch / std::max(1, logicalDpiX());
 }
 
+FrozenTable *FrmMain::grid() const
+{
+    return m_sheet->mode() == 4 ? m_vsCheck : m_ldgCheck;
+}
+
 void FrmMain::applyColumns()
 {
     m_applying = true;
@@ -370,7 +377,49 @@ void FrmMain::applyColumns()
             m_ldgCheck->setColumnHidden(col - 1, ledger.column(col).hidden);
         }
     }
+    grid()->setFrozenColumns(identifyingColumns());
+    grid()->fitTotals(); // a width from the definitions or the settings may be too narrow for a sum
     m_applying = false;
+}
+
+// The columns up to the item's name stay in sight while the quantities scroll:
+// stock, place, item number and name tell the rows apart.
+int FrmMain::identifyingColumns() const
+{
+    if (m_sheet->mode() == 4)
+        return EntryCol::ItemName;
+    const QList<SheetColumn> &layout = m_sheet->model().columnLayout();
+    for (qsizetype i = 0; i < layout.size(); ++i)
+        if (layout.at(i).field.compare(QLatin1String("FName"), Qt::CaseInsensitive) == 0)
+            return int(i + 1);
+    return 0;
+}
+
+QRect FrmMain::defaultGeometry(const QRect &available, bool *maximised)
+{
+    *maximised = available.width() < SmallScreen.width() || available.height() < SmallScreen.height();
+    if (*maximised)
+        return available;
+    const QSize size(available.width() * 92 / 100, available.height() * 90 / 100);
+    return QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size, available);
+}
+
+// Where the person left the window in this mode; the first time, or when that
+// cannot be restored, most of the screen (all of a small one).
+void FrmMain::placeOnScreen()
+{
+    if (restoreGeometry(SheetSettings::windowGeometry(m_sheet->mode())) && width() >= MinimumSize.width() &&
+        height() >= MinimumSize.height())
+        return;
+    const QScreen *where = screen() ? screen() : QGuiApplication::primaryScreen();
+    const QRect available = where ? where->availableGeometry() : QRect(0, 0, 1024, 768);
+    bool maximised = false;
+    const QRect frame = defaultGeometry(available, &maximised);
+    setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowFullScreen));
+    resize(frame.size());
+    move(frame.topLeft());
+    if (maximised)
+        setWindowState(windowState() | Qt::WindowMaximized);
 }
 
 // A width the person dragged goes back into the logic, which saves it on closing
@@ -386,17 +435,19 @@ void FrmMain::storeWidth(int column, int width)
         m_sheet->ledgerGrid().column(col).width = toTwips(width);
 }
 
+// A width the window gave a column for its sum is nobody's choice: the column
+// keeps the width it had from the definitions or the person.
 void FrmMain::storeWidths()
 {
     if (m_sheet->mode() == 4) {
         for (int col = 1; col <= EntryCol::Count; ++col)
-            if (!m_sheet->isEntryColumnHidden(col))
+            if (!m_sheet->isEntryColumnHidden(col) && !m_vsCheck->isFittedToTotals(col - 1))
                 m_sheet->setEntryColumnWidth(col, toTwips(m_vsCheck->columnWidth(col - 1)));
         return;
     }
     LedgerGrid &ledger = m_sheet->ledgerGrid();
     for (int col = 1; col <= ledger.columnCount(); ++col)
-        if (!ledger.column(col).hidden)
+        if (!ledger.column(col).hidden && !m_ldgCheck->isFittedToTotals(col - 1))
             ledger.column(col).width = toTwips(m_ldgCheck->columnWidth(col - 1));
 }
 
@@ -413,6 +464,7 @@ void FrmMain::closeEvent(QCloseEvent *event)
         m_unloaded = true;
         commitEdit();
         storeWidths();
+        SheetSettings::setWindowGeometry(m_sheet->mode(), saveGeometry());
         m_sheet->unload();
     }
     event->accept();

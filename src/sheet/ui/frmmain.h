@@ -4,6 +4,8 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <QRect>
+#include <QSize>
 #include <QVariantMap>
 
 #include <array>
@@ -41,6 +43,16 @@ public:
     // procedure, which the host's registration hands in).
     static QVariantMap open(const QVariantMap &args, ComplexQtyFunction complexQty = {});
 
+    // Screens smaller than this get the window maximised; a restored window
+    // smaller than MinimumSize is not taken.
+    static constexpr QSize SmallScreen{1280, 800};
+    static constexpr QSize MinimumSize{480, 320};
+    // The window's first frame on a screen with `available` room: most of it,
+    // centred, or all of it (`maximised`) when the screen is small.
+    static QRect defaultGeometry(const QRect &available, bool *maximised);
+    // The grid of the mode: the entry grid (4) or the ledger grid.
+    FrozenTable *grid() const;
+
 protected:
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
@@ -59,6 +71,8 @@ private:
     void refreshProcesses();
     void refreshStatus();
     void applyColumns();
+    int identifyingColumns() const;
+    void placeOnScreen();
     void storeWidth(int column, int width);
     void storeWidths();
     int toPixels(int twips) const;

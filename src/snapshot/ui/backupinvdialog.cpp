@@ -2,6 +2,8 @@
 
 #include "conditiondelegate.h"
 
+#include "dialogbuttons.h"
+
 #include "host/texts.h"
 
 #include <QApplication>
@@ -50,30 +52,27 @@ BackupInvDialog::BackupInvDialog(QWidget *parent)
     setupUi();
 }
 
+// Built top to bottom, left to right: the tab key follows the numbered steps.
 void BackupInvDialog::setupUi()
 {
+    QWidget *date = dateFrame();
     auto *middle = new QHBoxLayout;
     middle->addWidget(stockFrame(), 2);
     middle->addWidget(restrictionFrame(), 3);
 
-    auto *buttons = new QDialogButtonBox(this);
-    QPushButton *ok = buttons->addButton(LoadText("确定(&O)"), QDialogButtonBox::AcceptRole);
-    ok->setObjectName(QStringLiteral("cmdOK"));
-    ok->setDefault(true);
-    QPushButton *cancel = buttons->addButton(LoadText("取消(&C)"), QDialogButtonBox::RejectRole);
-    cancel->setObjectName(QStringLiteral("cmdCancel"));
-    connect(ok, &QPushButton::clicked, this, [this] {
+    const DialogButtons buttons(this);
+    connect(buttons.ok, &QPushButton::clicked, this, [this] {
         m_logic.setCutDate(m_cutDate->isChecked());
         m_logic.setDate(m_date->date());
         if (m_logic.ok())
             accept();
     });
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(buttons.cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(dateFrame());
+    layout->addWidget(date);
     layout->addLayout(middle, 1);
-    layout->addWidget(buttons);
+    layout->addWidget(buttons.box);
     resize(760, 520);
 }
 
@@ -180,6 +179,13 @@ void BackupInvDialog::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_F1) {
         m_logic.keyPressed(keyF1);
+        return;
+    }
+    // Enter commits a condition, it does not start the snapshot
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    QWidget *focus = QApplication::focusWidget();
+    if (enter && focus && (focus == m_grid || m_grid->isAncestorOf(focus))) {
+        event->accept();
         return;
     }
     if (event->key() == Qt::Key_F7 && m_grid->isVisible() && m_grid->currentIndex().isValid() &&

@@ -1,5 +1,7 @@
 #include "backuptypedialog.h"
 
+#include "dialogbuttons.h"
+
 #include "host/texts.h"
 
 #include <QApplication>
@@ -22,18 +24,13 @@ BackupTypeDialog::BackupTypeDialog(QWidget *parent)
     m_cutDate = new QRadioButton(LoadText("截止日期"), this);
     m_cutDate->setObjectName(QStringLiteral("OptCutDate"));
 
-    auto *buttons = new QDialogButtonBox(this);
-    QPushButton *ok = buttons->addButton(LoadText("确定(&O)"), QDialogButtonBox::AcceptRole);
-    ok->setObjectName(QStringLiteral("cmdOK"));
-    ok->setDefault(true);
-    QPushButton *cancel = buttons->addButton(LoadText("取消(&C)"), QDialogButtonBox::RejectRole);
-    cancel->setObjectName(QStringLiteral("cmdCancel"));
-    connect(ok, &QPushButton::clicked, this, [this] {
+    const DialogButtons buttons(this);
+    connect(buttons.ok, &QPushButton::clicked, this, [this] {
         m_logic.setType(m_cutDate->isChecked() ? 2 : 1);
         m_logic.ok();
         accept();
     });
-    connect(cancel, &QPushButton::clicked, this, [this] {
+    connect(buttons.cancel, &QPushButton::clicked, this, [this] {
         m_logic.cancel();
         reject();
     });
@@ -42,7 +39,7 @@ BackupTypeDialog::BackupTypeDialog(QWidget *parent)
     layout->addWidget(label);
     layout->addWidget(m_curStock);
     layout->addWidget(m_cutDate);
-    layout->addWidget(buttons);
+    layout->addWidget(buttons.box);
 }
 
 void BackupTypeDialog::keyPressEvent(QKeyEvent *event)
