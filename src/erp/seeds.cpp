@@ -38,7 +38,7 @@ const TypeName kTransactionTypes[] = {
 
 const TypeName kClassTypes[] = {
     {1007601, "VMI入库单", "VMI入庫單", "VMI receipt"},
-    {1107011, "计划跟踪号调整单", "計劃跟蹤號調整單", "MTO number change"},
+    {1107011, "计划跟踪号调整单", "計畫追蹤號調整單", "MTO number change"},
 };
 
 const QString kIgnoreExisting = QStringLiteral("ON CONFLICT DO NOTHING");

@@ -1,3 +1,4 @@
+#include "erp/resloader.h"
 #include "erp/schema.h"
 #include "testdb.h"
 #include "testmain.h"
@@ -108,6 +109,10 @@ private slots:
     {
         QFETCH(int, mode);
         const QSet<QString> known = queryColumns(mode);
+        // the ledger grid reads the captions here, the entry grid the catalogs: alike
+        erp::QtResLoader cht;
+        cht.setLanguageID(QStringLiteral("CHT"));
+        QVERIFY(cht.hasCatalog());
         Recordset rs = definitions(mode);
         QVERIFY(rs.RecordCount() > 10);
         for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
@@ -116,6 +121,10 @@ private slots:
             for (const char *caption : {"FColCaption", "FColCaption_CHT", "FColCaption_EN"})
                 QVERIFY2(rs.text(QString::fromLatin1(caption)).endsWith(QLatin1Char('$')), qPrintable(name));
             QVERIFY2(rs.integer(u"FColWidth") >= 800 && rs.integer(u"FColWidth") <= 2000, qPrintable(name));
+            const QString chs = rs.text(u"FColCaption").chopped(1);
+            if (cht.LoadString(chs) != chs) // a caption the catalog knows
+                QCOMPARE(rs.text(u"FColCaption_CHT"), cht.LoadString(chs) + QLatin1Char('$'));
+            QVERIFY2(rs.text(u"FColCaption_EN").size() > 2, qPrintable(name));
         }
         rs.setFilter(QStringLiteral("FColName = 'FMtoNo'"));
         QCOMPARE(rs.RecordCount(), 1);
