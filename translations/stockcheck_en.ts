@@ -4,6 +4,79 @@
 <context>
     <name>StockCheck</name>
     <message>
+        <location filename="../src/app/cli_count.cpp"/>
+        <source>%1：“%2”不是数字</source>
+        <translation>%1: "%2" is not a number</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_count.cpp"/>
+        <source>缺少物料代码（--item）或仓库代码（--stock）</source>
+        <translation>The item number (--item) or the stock number (--stock) is missing</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_count.cpp"/>
+        <source>--kfdate：“%1”不是 YYYY-MM-DD 形式的日期</source>
+        <translation>--kfdate: "%1" is not a date of the form YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_count.cpp"/>
+        <source>--kfperiod：“%1”不是天数</source>
+        <translation>--kfperiod: "%1" is not a number of days</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_count.cpp"/>
+        <source>请给出 --qty 数量（可加 --base）或 --composite 综合单位数量，两者只能用一个</source>
+        <translation>Give either a quantity with --qty (optionally with --base) or a composite quantity with --composite, not both</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_count.cpp"/>
+        <source>--process：“%1”不是盘点方案的内码</source>
+        <translation>--process: "%1" is not the id of a count process</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_count.cpp"/>
+        <location filename="../src/app/cli_sheet.cpp"/>
+        <location filename="../src/sheet/countsheet.cpp"/>
+        <source>读取盘点数据失败。</source>
+        <translation>Reading the count data failed.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_count.cpp"/>
+        <source>方案%1，物料%2，仓库%3，仓位“%4”，批次“%5”，计划跟踪号“%6”，生产/采购日期“%7”，保质期%8天，辅助属性“%9”</source>
+        <translation>process %1, item %2, stock %3, place "%4", batch "%5", MTO number "%6", production/purchase date "%7", shelf life %8 days, auxiliary property "%9"</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_count.cpp"/>
+        <source>找不到盘点记录：</source>
+        <translation>No count row was found:</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_count.cpp"/>
+        <source>符合条件的盘点记录不止一条：</source>
+        <translation>More than one count row matches:</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_count.cpp"/>
+        <source>--composite：“%1”不是这一物料的综合单位数量</source>
+        <translation>--composite: "%1" is not a composite quantity of this item</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_count.cpp"/>
+        <location filename="../src/app/cli_snapshot.cpp"/>
+        <source>用法：</source>
+        <translation>Usage:</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_count.cpp"/>
+        <source>盘点方案 %1 不存在</source>
+        <translation>The count process %1 does not exist</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_count.cpp"/>
+        <source>保存盘点数据失败：</source>
+        <translation>Saving the count data failed:</translation>
+    </message>
+    <message>
         <location filename="../src/app/cli_init.cpp"/>
         <source>%1 应为正整数：%2</source>
         <translation>%1 must be a positive whole number: %2</translation>
@@ -24,30 +97,9 @@
         <translation>Users who can log in: demo (no password), 张三 (password 123456), 李四 (password 654321, sees the raw material stock only), administrator (password admin).</translation>
     </message>
     <message>
-        <location filename="../src/app/cli_sheet.cpp"/>
-        <location filename="../src/sheet/countsheet.cpp"/>
-        <source>读取盘点数据失败。</source>
-        <translation>Reading the count data failed.</translation>
-    </message>
-    <message>
         <location filename="../src/app/cli_snapshot.cpp"/>
         <source>%1：“%2”应为以逗号分隔的内码</source>
         <translation>%1: "%2" should be ids separated by commas</translation>
-    </message>
-    <message>
-        <location filename="../src/app/cli_snapshot.cpp"/>
-        <source>不认识的参数：%1</source>
-        <translation>Unknown argument: %1</translation>
-    </message>
-    <message>
-        <location filename="../src/app/cli_snapshot.cpp"/>
-        <source>%1 后面缺少值</source>
-        <translation>%1 needs a value</translation>
-    </message>
-    <message>
-        <location filename="../src/app/cli_snapshot.cpp"/>
-        <source>缺少操作员（--user 用户内码）</source>
-        <translation>The operator is missing (--user USER_ID)</translation>
     </message>
     <message>
         <location filename="../src/app/cli_snapshot.cpp"/>
@@ -63,16 +115,6 @@
         <location filename="../src/app/cli_snapshot.cpp"/>
         <source>--brands 和 --categories 只能用一个</source>
         <translation>Use either --brands or --categories, not both</translation>
-    </message>
-    <message>
-        <location filename="../src/app/cli_snapshot.cpp"/>
-        <source>用法：</source>
-        <translation>Usage:</translation>
-    </message>
-    <message>
-        <location filename="../src/app/cli_snapshot.cpp"/>
-        <source>用户 %1 不存在</source>
-        <translation>The user %1 does not exist</translation>
     </message>
     <message>
         <location filename="../src/app/cli_snapshot.cpp"/>
@@ -96,6 +138,26 @@
         <location filename="../src/app/shell/loginlogic.cpp"/>
         <source>数据库还没有初始化，请先运行 stockcheck-cli init。</source>
         <translation>The database has not been set up yet; run stockcheck-cli init first.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_cli.cpp"/>
+        <source>不认识的参数：%1</source>
+        <translation>Unknown argument: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_cli.cpp"/>
+        <source>%1 后面缺少值</source>
+        <translation>%1 needs a value</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_cli.cpp"/>
+        <source>缺少操作员（--user 用户内码）</source>
+        <translation>The operator is missing (--user USER_ID)</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_cli.cpp"/>
+        <source>用户 %1 不存在</source>
+        <translation>The user %1 does not exist</translation>
     </message>
     <message>
         <location filename="../src/app/shell/logindialog.cpp"/>
@@ -186,8 +248,7 @@
     <message>
         <location filename="../src/app/shell/logindialog.cpp"/>
         <location filename="../src/erp/ui/lookupdialog.cpp"/>
-        <location filename="../src/snapshot/ui/backupinvdialog.cpp"/>
-        <location filename="../src/snapshot/ui/backuptypedialog.cpp"/>
+        <location filename="../src/snapshot/ui/dialogbuttons.h"/>
         <source>取消(&amp;C)</source>
         <translation>&amp;Cancel</translation>
     </message>
@@ -264,7 +325,7 @@
     <message>
         <location filename="../src/app/shell/mainwindow.cpp"/>
         <source>一次盘点的过程：先为要盘点的仓库备份盘点数据，拍下账面库存；打印盘点表交给盘点人员；清点之后录入盘点数据；最后编制盘点报告，核对盘盈盘亏，生成盘盈单和盘亏单。</source>
-        <translation>The road of a count: first back up the count data of the stocks to be counted, taking a snapshot of the book stock; print the count sheet for the people who count; after counting, enter the count data; finally prepare the count report, check the gains and losses, and make the gain and loss documents.</translation>
+        <translation>How a count goes: first back up the count data of the stocks to be counted, which takes a snapshot of the book stock; print the count sheet for the people who count; after counting, enter the count data; finally prepare the count report, check the gains and losses, and make the gain and loss documents.</translation>
     </message>
     <message>
         <location filename="../src/app/shell/mainwindow.cpp"/>
@@ -606,8 +667,7 @@
     </message>
     <message>
         <location filename="../src/erp/ui/lookupdialog.cpp"/>
-        <location filename="../src/snapshot/ui/backupinvdialog.cpp"/>
-        <location filename="../src/snapshot/ui/backuptypedialog.cpp"/>
+        <location filename="../src/snapshot/ui/dialogbuttons.h"/>
         <source>确定(&amp;O)</source>
         <translation>&amp;OK</translation>
     </message>
@@ -706,7 +766,6 @@
     <message>
         <location filename="../src/host/iccheckinterface.cpp"/>
         <location filename="../src/host/openwindow.cpp"/>
-        <location filename="../src/sheet/countsheet.cpp"/>
         <source>此功能尚未提供</source>
         <translation>This function is not available yet</translation>
     </message>
@@ -750,7 +809,6 @@
     </message>
     <message>
         <location filename="../src/sheet/countsaver.cpp"/>
-        <location filename="../src/sheet/countsheet.cpp"/>
         <source>盘点数据已经修改，是否保存？</source>
         <translation>The count data has changed. Save it?</translation>
     </message>
@@ -813,6 +871,31 @@
         <location filename="../src/sheet/countsheet.cpp"/>
         <source>账存日期:</source>
         <translation>Book date:</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/countsheet_entry.cpp"/>
+        <source>保存盘点数据失败，修改的数据仍保留在表格中，请稍后再保存。</source>
+        <translation>Saving the count data failed. The changes are still in the grid; please save again later.</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/countsheet_entry.cpp"/>
+        <source>找不到条形码为%1的物料</source>
+        <translation>No item has the barcode %1</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/countsheet_entry.cpp"/>
+        <source>条形码%1：%2</source>
+        <translation>Barcode %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/countsheet_entry.cpp"/>
+        <source>盘点记录的单位不能更改。</source>
+        <translation>The unit of a count row cannot be changed.</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/countsheet_entry.cpp"/>
+        <source>盘点记录的单位不能更改；按其他单位的数量请在“盘点综合单位数量”中按F8录入。</source>
+        <translation>The unit of a count row cannot be changed; to enter a quantity in other units, press F8 in "Counted Composite Quantity".</translation>
     </message>
     <message>
         <location filename="../src/sheet/entrygrid.cpp"/>
@@ -1397,7 +1480,7 @@
     <message>
         <location filename="../src/snapshot/snapshotprecheck.cpp"/>
         <source>以下仓库(仓位)有未审核的单据，不能备份：</source>
-        <translation>The following stocks (places) have unchecked documents; cannot back up:</translation>
+        <translation>The following stocks (places) have unaudited documents; cannot back up:</translation>
     </message>
     <message>
         <location filename="../src/snapshot/snapshotprecheck.cpp"/>

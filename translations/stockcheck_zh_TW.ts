@@ -4,6 +4,79 @@
 <context>
     <name>StockCheck</name>
     <message>
+        <location filename="../src/app/cli_count.cpp"/>
+        <source>%1：“%2”不是数字</source>
+        <translation>%1：“%2”不是數字</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_count.cpp"/>
+        <source>缺少物料代码（--item）或仓库代码（--stock）</source>
+        <translation>缺少物料代碼（--item）或倉庫代碼（--stock）</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_count.cpp"/>
+        <source>--kfdate：“%1”不是 YYYY-MM-DD 形式的日期</source>
+        <translation>--kfdate：“%1”不是 YYYY-MM-DD 形式的日期</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_count.cpp"/>
+        <source>--kfperiod：“%1”不是天数</source>
+        <translation>--kfperiod：“%1”不是天數</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_count.cpp"/>
+        <source>请给出 --qty 数量（可加 --base）或 --composite 综合单位数量，两者只能用一个</source>
+        <translation>請給出 --qty 數量（可加 --base）或 --composite 綜合單位數量，兩者只能用一個</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_count.cpp"/>
+        <source>--process：“%1”不是盘点方案的内码</source>
+        <translation>--process：“%1”不是盤點方案的內碼</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_count.cpp"/>
+        <location filename="../src/app/cli_sheet.cpp"/>
+        <location filename="../src/sheet/countsheet.cpp"/>
+        <source>读取盘点数据失败。</source>
+        <translation>讀取盤點資料失敗。</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_count.cpp"/>
+        <source>方案%1，物料%2，仓库%3，仓位“%4”，批次“%5”，计划跟踪号“%6”，生产/采购日期“%7”，保质期%8天，辅助属性“%9”</source>
+        <translation>方案%1，物料%2，倉庫%3，倉位“%4”，批次“%5”，計畫追蹤號“%6”，生產/採購日期“%7”，保質期%8天，輔助屬性“%9”</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_count.cpp"/>
+        <source>找不到盘点记录：</source>
+        <translation>找不到盤點記錄：</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_count.cpp"/>
+        <source>符合条件的盘点记录不止一条：</source>
+        <translation>符合條件的盤點記錄不止一條：</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_count.cpp"/>
+        <source>--composite：“%1”不是这一物料的综合单位数量</source>
+        <translation>--composite：“%1”不是這一物料的綜合單位數量</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_count.cpp"/>
+        <location filename="../src/app/cli_snapshot.cpp"/>
+        <source>用法：</source>
+        <translation>用法：</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_count.cpp"/>
+        <source>盘点方案 %1 不存在</source>
+        <translation>盤點方案 %1 不存在</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_count.cpp"/>
+        <source>保存盘点数据失败：</source>
+        <translation>儲存盤點資料失敗：</translation>
+    </message>
+    <message>
         <location filename="../src/app/cli_init.cpp"/>
         <source>%1 应为正整数：%2</source>
         <translation>%1 應為正整數：%2</translation>
@@ -24,30 +97,9 @@
         <translation>可登入的使用者：demo（無密碼）、張三（密碼 123456）、李四（密碼 654321，只能檢視原料倉庫）、administrator（密碼 admin）。</translation>
     </message>
     <message>
-        <location filename="../src/app/cli_sheet.cpp"/>
-        <location filename="../src/sheet/countsheet.cpp"/>
-        <source>读取盘点数据失败。</source>
-        <translation>讀取盤點資料失敗。</translation>
-    </message>
-    <message>
         <location filename="../src/app/cli_snapshot.cpp"/>
         <source>%1：“%2”应为以逗号分隔的内码</source>
         <translation>%1：“%2”應為以逗號分隔的內碼</translation>
-    </message>
-    <message>
-        <location filename="../src/app/cli_snapshot.cpp"/>
-        <source>不认识的参数：%1</source>
-        <translation>不認識的參數：%1</translation>
-    </message>
-    <message>
-        <location filename="../src/app/cli_snapshot.cpp"/>
-        <source>%1 后面缺少值</source>
-        <translation>%1 後面缺少值</translation>
-    </message>
-    <message>
-        <location filename="../src/app/cli_snapshot.cpp"/>
-        <source>缺少操作员（--user 用户内码）</source>
-        <translation>缺少操作員（--user 使用者內碼）</translation>
     </message>
     <message>
         <location filename="../src/app/cli_snapshot.cpp"/>
@@ -63,16 +115,6 @@
         <location filename="../src/app/cli_snapshot.cpp"/>
         <source>--brands 和 --categories 只能用一个</source>
         <translation>--brands 和 --categories 只能用一個</translation>
-    </message>
-    <message>
-        <location filename="../src/app/cli_snapshot.cpp"/>
-        <source>用法：</source>
-        <translation>用法：</translation>
-    </message>
-    <message>
-        <location filename="../src/app/cli_snapshot.cpp"/>
-        <source>用户 %1 不存在</source>
-        <translation>使用者 %1 不存在</translation>
     </message>
     <message>
         <location filename="../src/app/cli_snapshot.cpp"/>
@@ -96,6 +138,26 @@
         <location filename="../src/app/shell/loginlogic.cpp"/>
         <source>数据库还没有初始化，请先运行 stockcheck-cli init。</source>
         <translation>資料庫還沒有初始化，請先執行 stockcheck-cli init。</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_cli.cpp"/>
+        <source>不认识的参数：%1</source>
+        <translation>不認識的參數：%1</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_cli.cpp"/>
+        <source>%1 后面缺少值</source>
+        <translation>%1 後面缺少值</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_cli.cpp"/>
+        <source>缺少操作员（--user 用户内码）</source>
+        <translation>缺少操作員（--user 使用者內碼）</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_cli.cpp"/>
+        <source>用户 %1 不存在</source>
+        <translation>使用者 %1 不存在</translation>
     </message>
     <message>
         <location filename="../src/app/shell/logindialog.cpp"/>
@@ -186,8 +248,7 @@
     <message>
         <location filename="../src/app/shell/logindialog.cpp"/>
         <location filename="../src/erp/ui/lookupdialog.cpp"/>
-        <location filename="../src/snapshot/ui/backupinvdialog.cpp"/>
-        <location filename="../src/snapshot/ui/backuptypedialog.cpp"/>
+        <location filename="../src/snapshot/ui/dialogbuttons.h"/>
         <source>取消(&amp;C)</source>
         <translation>取消(&amp;C)</translation>
     </message>
@@ -264,7 +325,7 @@
     <message>
         <location filename="../src/app/shell/mainwindow.cpp"/>
         <source>一次盘点的过程：先为要盘点的仓库备份盘点数据，拍下账面库存；打印盘点表交给盘点人员；清点之后录入盘点数据；最后编制盘点报告，核对盘盈盘亏，生成盘盈单和盘亏单。</source>
-        <translation>一次盤點的過程：先為要盤點的倉庫備份盤點資料，拍下帳面庫存；列印盤點表交給盤點人員；清點之後輸入盤點資料；最後編制盤點報告，核對盤盈盤虧，生成盤盈單和盤虧單。</translation>
+        <translation>一次盤點的過程：先為要盤點的倉庫備份盤點資料，拍下帳面庫存；列印盤點表交給盤點人員；清點之後輸入盤點資料；最後編製盤點報告，核對盤盈盤虧，生成盤盈單和盤虧單。</translation>
     </message>
     <message>
         <location filename="../src/app/shell/mainwindow.cpp"/>
@@ -351,7 +412,7 @@
     <message>
         <location filename="../src/app/shell/shelloperations.cpp"/>
         <source>编制盘点报告</source>
-        <translation>編制盤點報告</translation>
+        <translation>編製盤點報告</translation>
     </message>
     <message>
         <location filename="../src/app/shell/shelloperations.cpp"/>
@@ -606,8 +667,7 @@
     </message>
     <message>
         <location filename="../src/erp/ui/lookupdialog.cpp"/>
-        <location filename="../src/snapshot/ui/backupinvdialog.cpp"/>
-        <location filename="../src/snapshot/ui/backuptypedialog.cpp"/>
+        <location filename="../src/snapshot/ui/dialogbuttons.h"/>
         <source>确定(&amp;O)</source>
         <translation>確定(&amp;O)</translation>
     </message>
@@ -706,7 +766,6 @@
     <message>
         <location filename="../src/host/iccheckinterface.cpp"/>
         <location filename="../src/host/openwindow.cpp"/>
-        <location filename="../src/sheet/countsheet.cpp"/>
         <source>此功能尚未提供</source>
         <translation>此功能尚未提供</translation>
     </message>
@@ -750,7 +809,6 @@
     </message>
     <message>
         <location filename="../src/sheet/countsaver.cpp"/>
-        <location filename="../src/sheet/countsheet.cpp"/>
         <source>盘点数据已经修改，是否保存？</source>
         <translation>盤點資料已經修改，是否儲存？</translation>
     </message>
@@ -813,6 +871,31 @@
         <location filename="../src/sheet/countsheet.cpp"/>
         <source>账存日期:</source>
         <translation>帳存日期:</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/countsheet_entry.cpp"/>
+        <source>保存盘点数据失败，修改的数据仍保留在表格中，请稍后再保存。</source>
+        <translation>儲存盤點資料失敗，修改的資料仍保留在表格中，請稍後再儲存。</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/countsheet_entry.cpp"/>
+        <source>找不到条形码为%1的物料</source>
+        <translation>找不到條碼為%1的物料</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/countsheet_entry.cpp"/>
+        <source>条形码%1：%2</source>
+        <translation>條碼%1：%2</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/countsheet_entry.cpp"/>
+        <source>盘点记录的单位不能更改。</source>
+        <translation>盤點記錄的單位不能更改。</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/countsheet_entry.cpp"/>
+        <source>盘点记录的单位不能更改；按其他单位的数量请在“盘点综合单位数量”中按F8录入。</source>
+        <translation>盤點記錄的單位不能更改；按其他單位的數量請在“盤點綜合單位數量”中按F8輸入。</translation>
     </message>
     <message>
         <location filename="../src/sheet/entrygrid.cpp"/>
