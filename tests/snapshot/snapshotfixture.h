@@ -84,6 +84,38 @@ struct SnapshotFixture
         Recordset rs = conn().Execute(sql, binds);
         return rs.isOpen() && !rs.isEmpty() ? int(Recordset::toNumber(rs.Fields(0))) : -1;
     }
+    // Every row of a query in one line: fields joined by " ", rows by "; "; NULL
+    // as "NULL", whole days as "yyyy-MM-dd". Compares and prints in one go.
+    QString values(const QString &sql, const QVariantList &binds = {})
+    {
+        Recordset rs = conn().Execute(sql, binds);
+        if (!rs.isOpen())
+            return conn().lastError().detailed();
+        QStringList rows;
+        for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
+            QStringList fields;
+            for (int i = 0; i < rs.fieldCount(); ++i) {
+                const QVariant v = rs.Fields(i);
+                fields << (v.isNull() ? QStringLiteral("NULL")
+                           : v.metaType().id() == QMetaType::QDateTime
+                               ? v.toDateTime().toString(QStringLiteral("yyyy-MM-dd"))
+                           : v.metaType().id() == QMetaType::Double ? QString::number(v.toDouble())
+                                                                    : v.toString());
+            }
+            rows << fields.join(QLatin1Char(' '));
+        }
+        return rows.join(QStringLiteral("; "));
+    }
+    // The item names of a process's rows, sorted.
+    QStringList names(int processId)
+    {
+        const QString all = values(QStringLiteral("SELECT t.FName FROM ICInvBackup b JOIN t_ICItem t ON t.FItemID ="
+                                                  " b.FItemID WHERE b.FInterID = ?"),
+                                   {processId});
+        QStringList out = all.isEmpty() ? QStringList() : all.split(QStringLiteral("; "));
+        out.sort();
+        return out;
+    }
     int counter() { return scalar(QStringLiteral("SELECT FCurNo FROM icbillno WHERE FBillID = -1")); }
     int processes() { return scalar(QStringLiteral("SELECT COUNT(*) FROM ICStockCheckProcess")); }
     int countRows() { return scalar(QStringLiteral("SELECT COUNT(*) FROM ICInvBackup")); }

@@ -1,7 +1,6 @@
 #include "snapshotfixture.h"
 #include "testmain.h"
 
-#include "erp/ui/windows.h"
 #include "snapshot/ui/backupinvdialog.h"
 #include "snapshot/ui/backuptypedialog.h"
 
@@ -189,14 +188,6 @@ private slots:
         QVERIFY(cutDate->isChecked());
         QTest::mouseClick(child<QAbstractButton>(&dialog, "cmdOK"), Qt::LeftButton);
         QCOMPARE(dialog.logic().result(), (QVariantMap{{"BackupType", 2}, {"Cancelled", false}}));
-    }
-
-    void registeredWindows()
-    {
-        WindowRegistry registry;
-        erp::registerWindows(registry);
-        QVERIFY(registry.has(QStringLiteral("frmBackupInv")));
-        QVERIFY(registry.has(QStringLiteral("FrmBackupType")));
     }
 };
 

