@@ -10,7 +10,7 @@ SqlFragment CountRowKey::whereClause(const QString &alias) const
                 .arg(a);
     // the text columns are never NULL: a key left empty means '' (a NULL bind would match nothing)
     auto text = [](const QString &s) { return s.isNull() ? QString(QLatin1String("")) : s; };
-    f.binds = {processId, itemId, auxPropId, unitId, text(batchNo), text(mtoNo), text(kfDate), kfPeriod, stockId,
-               stockPlaceId};
+    f.binds = {processId,   itemId,       auxPropId, unitId,  text(batchNo),
+               text(mtoNo), text(kfDate), kfPeriod,  stockId, stockPlaceId};
     return f;
 }

@@ -66,7 +66,7 @@ private:
 
     RowsView *m_view;
     QTableView *m_totals;
-    QWidget *m_corner; // beside the totals line, under the rows' vertical scroll bar
+    QWidget *m_corner;          // beside the totals line, under the rows' vertical scroll bar
     FrozenView *m_frozen;       // over the rows
     FrozenView *m_frozenTotals; // over the totals line
     int m_frozenCount = 0;
