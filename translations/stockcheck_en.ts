@@ -48,12 +48,12 @@
     <message>
         <location filename="../src/app/cli_count.cpp"/>
         <source>找不到盘点记录：</source>
-        <translation>No count row was found:</translation>
+        <translation>No count row was found: </translation>
     </message>
     <message>
         <location filename="../src/app/cli_count.cpp"/>
         <source>符合条件的盘点记录不止一条：</source>
-        <translation>More than one count row matches:</translation>
+        <translation>More than one count row matches: </translation>
     </message>
     <message>
         <location filename="../src/app/cli_count.cpp"/>
@@ -64,7 +64,7 @@
         <location filename="../src/app/cli_count.cpp"/>
         <location filename="../src/app/cli_snapshot.cpp"/>
         <source>用法：</source>
-        <translation>Usage:</translation>
+        <translation>Usage: </translation>
     </message>
     <message>
         <location filename="../src/app/cli_count.cpp"/>
@@ -74,7 +74,7 @@
     <message>
         <location filename="../src/app/cli_count.cpp"/>
         <source>保存盘点数据失败：</source>
-        <translation>Saving the count data failed:</translation>
+        <translation>Saving the count data failed: </translation>
     </message>
     <message>
         <location filename="../src/app/cli_init.cpp"/>
@@ -870,7 +870,7 @@
     <message>
         <location filename="../src/sheet/countsheet.cpp"/>
         <source>账存日期:</source>
-        <translation>Book date:</translation>
+        <translation>Book date: </translation>
     </message>
     <message>
         <location filename="../src/sheet/countsheet_entry.cpp"/>

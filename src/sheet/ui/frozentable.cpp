@@ -94,15 +94,13 @@ void fixRows(QTableView *view)
     view->setWordWrap(false);
 }
 
-// Captions run to two lines rather than being cut: "基本单位账存数量" needs a
+// Captions run onto more lines rather than being cut: "基本单位账存数量" needs a
 // column far wider than its figures do.
 void wrapHeadings(QTableView *view)
 {
     QHeaderView *header = view->horizontalHeader();
     header->setDefaultAlignment(Qt::Alignment(int(Qt::AlignCenter) | int(Qt::TextWordWrap)));
     header->setTextElideMode(Qt::ElideNone);
-    const int margin = view->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
-    header->setMinimumHeight(2 * view->fontMetrics().lineSpacing() + 2 * margin);
 }
 
 void hideUnfrozen(QTableView *frozen, int count)
@@ -302,6 +300,7 @@ int FrozenTable::frozenWidth() const
 // the heading's height, unless they would take more than half of the room.
 void FrozenTable::syncFrozen()
 {
+    fitHeadings();
     const int width = frozenWidth();
     const bool shown = width > 0 && width * 2 <= m_view->viewport()->width();
     m_view->setFrozen(m_frozenCount, shown ? width : 0);
@@ -318,6 +317,29 @@ void FrozenTable::syncFrozen()
     // the totals line's row heading is as wide as the rows' (syncGeometry)
     const int totalsFrame = m_totals->frameWidth();
     m_frozenTotals->setGeometry(left - frame + totalsFrame, totalsFrame, width, m_totals->viewport()->height());
+}
+
+// The heading is as high as the caption that wraps onto the most lines in its
+// column's width needs ("Counted Qty (Secondary Unit)" takes three): two lines at
+// least, so the height does not jump with every width, and four at most.
+void FrozenTable::fitHeadings()
+{
+    QHeaderView *header = m_view->horizontalHeader();
+    const QAbstractItemModel *model = m_view->model();
+    const QFontMetrics metrics(header->font());
+    const int margin = style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+    int lines = 2;
+    for (int c = 0; model && c < model->columnCount() && lines < 4; ++c) {
+        if (m_view->isColumnHidden(c))
+            continue;
+        const QString text = model->headerData(c, Qt::Horizontal).toString();
+        const QRect room(0, 0, std::max(1, m_view->columnWidth(c) - 2 * margin - 2), 10000);
+        const QRect needed = metrics.boundingRect(room, int(Qt::AlignCenter | Qt::TextWordWrap), text);
+        lines = std::max(lines, (needed.height() + metrics.lineSpacing() - 1) / metrics.lineSpacing());
+    }
+    const int height = std::min(lines, 4) * metrics.lineSpacing() + 2 * margin;
+    if (header->minimumHeight() != height)
+        header->setMinimumHeight(height);
 }
 
 int FrozenTable::cellWidth(const QTableView *view, const QFontMetrics &metrics, const QString &text)

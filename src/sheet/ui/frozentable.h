@@ -62,6 +62,7 @@ private:
     void applyWidth(int column, int width);
     void syncGeometry();
     void syncFrozen();
+    void fitHeadings();
     int frozenWidth() const;
 
     RowsView *m_view;
