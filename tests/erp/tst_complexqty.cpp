@@ -28,21 +28,6 @@ class TestComplexQty : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<TestDb> db;
-
-    bool addUnit(int id, int group, const QString &name, double coefficient, int deleted = 0)
-    {
-        return db->conn().Exec(QStringLiteral("INSERT INTO t_MeasureUnit (FMeasureUnitID, FItemID, FUnitGroupID, FName,"
-                                              " FCoefficient, FDeleted) VALUES (?, ?, ?, ?, ?, ?)"),
-                               {id, id, group, name, coefficient, deleted});
-    }
-    bool addItem(int id, int group, int decimals)
-    {
-        return db->conn().Exec(QStringLiteral("INSERT INTO t_ICItem (FItemID, FNumber, FUnitGroupID, FQtyDecimal)"
-                                              " VALUES (?, ?, ?, ?)"),
-                               {id, QStringLiteral("1.%1").arg(id), group, decimals});
-    }
-
 private slots:
     void format_data()
     {
@@ -103,17 +88,20 @@ private slots:
     void storedProcedureStandIn()
     {
         STOCKCHECK_REQUIRE_ENGINE();
-        db = std::make_unique<TestDb>();
-        OPEN_TEST_DB(*db);
-        QVERIFY_SQL(db->conn(), addUnit(1, 1, QStringLiteral("个"), 1));
-        QVERIFY_SQL(db->conn(), addUnit(2, 1, QStringLiteral("盒"), 10));
-        QVERIFY_SQL(db->conn(), addUnit(3, 1, QStringLiteral("箱"), 120));
-        QVERIFY_SQL(db->conn(), addUnit(4, 1, QStringLiteral("旧箱"), 100, 1)); // deleted
-        QVERIFY_SQL(db->conn(), addUnit(5, 2, QStringLiteral("kg"), 1));
-        QVERIFY_SQL(db->conn(), addItem(1, 1, 0));
-        QVERIFY_SQL(db->conn(), addItem(2, 2, 3));
-        AppConnection &c = db->conn();
-
+        TestDb db;
+        OPEN_TEST_DB(db);
+        AppConnection &c = db.conn();
+        const QString unit = QStringLiteral("INSERT INTO t_MeasureUnit (FMeasureUnitID, FItemID, FUnitGroupID, FName, "
+                                            "FCoefficient, FDeleted) VALUES (?, ?, ?, ?, ?, ?)");
+        const QString item =
+            QStringLiteral("INSERT INTO t_ICItem (FItemID, FNumber, FUnitGroupID, FQtyDecimal) VALUES (?, ?, ?, ?)");
+        QVERIFY_SQL(c, c.ExecuteBatch({{unit, {1, 1, 1, QStringLiteral("个"), 1, 0}},
+                                       {unit, {2, 2, 1, QStringLiteral("盒"), 10, 0}},
+                                       {unit, {3, 3, 1, QStringLiteral("箱"), 120, 0}},
+                                       {unit, {4, 4, 1, QStringLiteral("旧箱"), 100, 1}}, // deleted
+                                       {unit, {5, 5, 2, QStringLiteral("kg"), 1, 0}},
+                                       {item, {1, QStringLiteral("1.1"), 1, 0}},
+                                       {item, {2, QStringLiteral("1.2"), 2, 3}}}));
         QCOMPARE(ComplexQty::loadGroup(c, 1).size(), 3);
         QCOMPARE(erp::CalComplexQty(c, 1, QString(), 12.5, QStringLiteral("盒")), QStringLiteral("1箱5个"));
         QCOMPARE(erp::CalComplexQty(c, 1, QStringLiteral("箱,个"), 3.1, QStringLiteral("箱")),
@@ -121,14 +109,22 @@ private slots:
         QCOMPARE(erp::CalComplexQty(c, 2, QStringLiteral("箱"), 1.25, QStringLiteral("KG")), QStringLiteral("1.25kg"));
         QVERIFY(!erp::CalComplexQty(c, 1, QString(), 1, QStringLiteral("kg"))); // not a unit of the item
         QVERIFY(!erp::CalComplexQty(c, 99, QString(), 1, QStringLiteral("个")));
-        db.reset();
     }
 
-    // The editor: keys type a figure per unit, the total follows, Enter accepts.
-    void editorByKeyboard()
+    // The editor: a start text fills the boxes; keys type a figure per unit, the
+    // total follows, Enter accepts and Escape rejects.
+    void editor()
     {
+        erp::ComplexQtyEditor started(boxes(), 1);
+        started.setText(QStringLiteral("1箱2.5个"));
+        QCOMPARE(started.box(2)->value(), 2.5);
+        QCOMPARE(started.baseQuantity(), 122.5);
+        started.setText(QString());
+        QCOMPARE(started.complexText(), QStringLiteral("0个"));
+
         erp::ComplexQtyEditor editor(boxes(), 0);
         QSignalSpy accepted(&editor, &QDialog::accepted);
+        QSignalSpy rejected(&editor, &QDialog::rejected);
         editor.show();
         QApplication::setActiveWindow(&editor);
         QVERIFY(QTest::qWaitForWindowActive(&editor));
@@ -143,20 +139,7 @@ private slots:
         QCOMPARE(accepted.count(), 1);
         QCOMPARE(editor.complexText(), QStringLiteral("3箱5个"));
         QCOMPARE(editor.baseQuantity(), 365.0);
-    }
-
-    void editorEscapeAndStartText()
-    {
-        erp::ComplexQtyEditor editor(boxes(), 1);
-        editor.setText(QStringLiteral("1箱2.5个"));
-        QCOMPARE(editor.box(0)->value(), 1.0);
-        QCOMPARE(editor.box(2)->value(), 2.5);
-        QCOMPARE(editor.baseQuantity(), 122.5);
-        editor.setText(QString());
-        QCOMPARE(editor.complexText(), QStringLiteral("0个"));
-        QSignalSpy rejected(&editor, &QDialog::rejected);
         editor.show();
-        QApplication::setActiveWindow(&editor);
         QVERIFY(QTest::qWaitForWindowActive(&editor));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         QCOMPARE(rejected.count(), 1);

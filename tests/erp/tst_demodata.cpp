@@ -18,19 +18,10 @@ class TestDemoData : public QObject
     {
         auto db = std::make_unique<TestDb>();
         QString error;
-        if (!db->open(&error)) {
-            qWarning("%s", qPrintable(error));
-            return nullptr;
-        }
-        erp::DemoOptions options;
-        options.size = size;
-        options.today = today;
-        options.seed = seed;
-        if (!erp::fillDemoData(db->conn(), options, &error)) {
-            qWarning("%s", qPrintable(error));
-            return nullptr;
-        }
-        return db;
+        if (db->open(&error) && erp::fillDemoData(db->conn(), erp::DemoOptions{size, today, seed}, &error))
+            return db;
+        qWarning("%s", qPrintable(error));
+        return nullptr;
     }
 
     static double scalar(AppConnection &c, const QString &sql, const QVariantList &binds = {})
@@ -79,38 +70,30 @@ private slots:
                 dump(a->conn(), QStringLiteral("ICInventory"), QStringLiteral("FItemID, FStockID, FQty")));
     }
 
-    void positionsFollowTheSize_data()
+    // Sized as asked, every row pointing at existing master data, and today's book
+    // stock the opening balance of the period plus its posted movements: what a
+    // reconstruction as at today finds.
+    void invariantsAtEverySize_data()
     {
         QTest::addColumn<int>("size");
         QTest::newRow("tiny") << 20;
         QTest::newRow("default") << 300;
         QTest::newRow("larger") << 3000;
     }
-
-    void positionsFollowTheSize()
+    void invariantsAtEverySize()
     {
         QFETCH(int, size);
         auto db = filled(size);
         QVERIFY(db);
         AppConnection &c = db->conn();
-        const double ic = scalar(c, QStringLiteral("SELECT COUNT(*) FROM ICInventory"));
-        const double po = scalar(c, QStringLiteral("SELECT COUNT(*) FROM POInventory"));
-        QCOMPARE(ic + po, double(size));
+        QCOMPARE(scalar(c, QStringLiteral("SELECT COUNT(*) FROM ICInventory")) +
+                     scalar(c, QStringLiteral("SELECT COUNT(*) FROM POInventory")),
+                 double(size));
         QVERIFY(scalar(c, QStringLiteral("SELECT COUNT(*) FROM t_ICItem")) >= size / 4);
-        QVERIFY(scalar(c, QStringLiteral("SELECT COUNT(*) FROM ICStockBill")) > 0);
-        // a stock position is one row: no two rows share their identity
-        QCOMPARE(scalar(c, QStringLiteral("SELECT COUNT(*) FROM (SELECT FItemID FROM ICInventory GROUP BY FItemID, "
-                                          "FStockID, FStockPlaceID, FBatchNo, FMtoNo, FAuxPropID, FKFDate, FKFPeriod "
-                                          "HAVING COUNT(*) > 1) d")),
-                 0.0);
-    }
-
-    void rowsReferToExistingMasterData()
-    {
-        auto db = filled(600);
-        QVERIFY(db);
-        AppConnection &c = db->conn();
         const QStringList orphans = {
+            // a stock position is one row: no two rows share their identity
+            "SELECT COUNT(*) FROM (SELECT FItemID FROM ICInventory GROUP BY FItemID, FStockID, FStockPlaceID, "
+            "FBatchNo, FMtoNo, FAuxPropID, FKFDate, FKFPeriod HAVING COUNT(*) > 1) d",
             // current stock: item, stock, and a stock place of the stock's own place group (or none)
             "SELECT COUNT(*) FROM ICInventory i LEFT JOIN t_ICItem t ON t.FItemID = i.FItemID "
             "LEFT JOIN t_Stock s ON s.FItemID = i.FStockID WHERE t.FItemID IS NULL OR s.FItemID IS NULL",
@@ -124,7 +107,9 @@ private slots:
             "SELECT COUNT(*) FROM t_ICItem t LEFT JOIN t_MeasureUnit b ON b.FMeasureUnitID = t.FUnitID "
             "LEFT JOIN t_MeasureUnit s ON s.FItemID = t.FStoreUnitID LEFT JOIN t_MeasureUnit u ON u.FItemID = "
             "t.FCUUnitID WHERE b.FUnitGroupID IS NULL OR b.FUnitGroupID <> t.FUnitGroupID OR s.FUnitGroupID <> "
-            "t.FUnitGroupID OR u.FUnitGroupID IS NULL OR u.FUnitGroupID <> t.FUnitGroupID OR b.FStandard <> 1",
+            "t.FUnitGroupID OR u.FUnitGroupID IS NULL OR u.FUnitGroupID <> t.FUnitGroupID OR b.FStandard <> 1 OR "
+            "b.FCoefficient <> 1 "
+            "OR s.FCoefficient <= 0 OR u.FCoefficient <= 0",
             "SELECT COUNT(*) FROM t_ICItem t LEFT JOIN t_MeasureUnit s ON s.FItemID = t.FSecUnitID "
             "WHERE t.FSecUnitID <> 0 AND (s.FItemID IS NULL OR t.FSecCoefficient <= 0)",
             // the item's other tables and its t_Item row
@@ -147,31 +132,18 @@ private slots:
         };
         for (const QString &sql : orphans)
             QVERIFY2(scalar(c, sql) == 0, qPrintable(sql));
-    }
 
-    // Today's book stock of the first ledger is the opening balance of the period plus
-    // the posted movements of the period: what a reconstruction as at today finds.
-    void bookStockFollowsBalancesAndDocuments()
-    {
-        auto db = filled(1500);
-        QVERIFY(db);
-        AppConnection &c = db->conn();
         const QVariantList period = {today.year(), today.month()};
-        const double stock = scalar(c, QStringLiteral("SELECT SUM(FQty) FROM ICInventory"));
-        const double opening = scalar(c,
-                                      QStringLiteral("SELECT SUM(FBegQty) FROM ICInvBal WHERE FYear = ? AND "
-                                                     "FPeriod = ?"),
-                                      period) +
-                               scalar(c,
-                                      QStringLiteral("SELECT SUM(FBegQty) FROM ICVMIInvBal WHERE FYear = ? AND "
-                                                     "FPeriod = ?"),
-                                      period);
+        const QString opening =
+            QStringLiteral("SELECT COALESCE(SUM(FBegQty), 0) FROM %1 WHERE FYear = ? AND FPeriod = ?");
         const QString posted = QStringLiteral(" AND (b.FCheckerID <> 0 OR b.FUpStockWhenSave = 1) AND b.FDate >= ?");
         const QVariantList since = {Dialect::dateValue(QDate(today.year(), today.month(), 1))};
+        const double stock = scalar(c, QStringLiteral("SELECT COALESCE(SUM(FQty), 0) FROM ICInventory"));
+        const double begin = scalar(c, opening.arg(QLatin1String("ICInvBal")), period);
         const double moved =
             scalar(c,
-                   QStringLiteral("SELECT SUM(CASE WHEN b.FTranType IN (1,2,5,10,40) THEN e.FQty "
-                                  "WHEN b.FTranType IN (21,24,28,29,43) THEN -e.FQty ELSE 0 END) "
+                   QStringLiteral("SELECT COALESCE(SUM(CASE WHEN b.FTranType IN (1,2,5,10,40) THEN e.FQty "
+                                  "WHEN b.FTranType IN (21,24,28,29,43) THEN -e.FQty ELSE 0 END), 0) "
                                   "FROM ICStockBillEntry e JOIN ICStockBill b ON b.FInterID = e.FInterID "
                                   "WHERE b.FCancellation = 0 AND COALESCE(b.FPOMode, 0) <> 36681") +
                        posted,
@@ -181,16 +153,15 @@ private slots:
                                   "ON b.FID = e.FID WHERE 1 = 1") +
                        posted,
                    since);
-        QVERIFY2(qAbs(opening + moved - stock) < 1e-6 * qMax(1.0, qAbs(stock)),
-                 qPrintable(QStringLiteral("opening %1 + moved %2 <> stock %3").arg(opening).arg(moved).arg(stock)));
+        const double total = begin + scalar(c, opening.arg(QLatin1String("ICVMIInvBal")), period) + moved;
+        QVERIFY2(qAbs(total - stock) < 1e-6 * qMax(1.0, qAbs(stock)),
+                 qPrintable(QStringLiteral("opening and movements %1 <> stock %2").arg(total).arg(stock)));
         // the balances of the previous period close where the current ones open
+        const QDate previous = QDate(today.year(), today.month(), 1).addDays(-1);
         const double previousEnd =
-            scalar(c, QStringLiteral("SELECT SUM(FEndQty) FROM ICInvBal WHERE FYear = ? AND FPeriod = ?"),
-                   {QDate(today.year(), today.month(), 1).addDays(-1).year(),
-                    QDate(today.year(), today.month(), 1).addDays(-1).month()});
-        const double currentBegin =
-            scalar(c, QStringLiteral("SELECT SUM(FBegQty) FROM ICInvBal WHERE FYear = ? AND FPeriod = ?"), period);
-        QVERIFY(qAbs(previousEnd - currentBegin) < 1e-6 * qMax(1.0, qAbs(currentBegin)));
+            scalar(c, QStringLiteral("SELECT COALESCE(SUM(FEndQty), 0) FROM ICInvBal WHERE FYear = ? AND FPeriod = ?"),
+                   {previous.year(), previous.month()});
+        QVERIFY(qAbs(previousEnd - begin) < 1e-6 * qMax(1.0, qAbs(begin)));
     }
 
     void settingsUsersAndRefusals()
@@ -209,11 +180,18 @@ private slots:
         QString error;
         QVERIFY2(erp::checkLogin(c, QStringLiteral("demo"), QString(), &id, &error), qPrintable(error));
         QCOMPARE(id, 16394);
-        QVERIFY(erp::checkLogin(c, QStringLiteral("张三"), QStringLiteral("123456"), &id, &error));
+        // the users and passwords `init` announces
+        for (const auto &[name, password] :
+             {std::pair{"张三", "123456"}, {"李四", "654321"}, {"administrator", "admin"}})
+            QVERIFY2(erp::checkLogin(c, QString::fromUtf8(name), QString::fromUtf8(password), &id, &error),
+                     qPrintable(error));
         // documents without an audit sit in one stock only, so snapshots elsewhere go ahead
         QCOMPARE(scalar(c, QStringLiteral("SELECT COUNT(DISTINCT e.FDCStockID + e.FSCStockID) FROM ICStockBillEntry e "
                                           "JOIN ICStockBill b ON b.FInterID = e.FInterID WHERE b.FCheckerID IS NULL")),
                  1.0);
+        // posted documents of the last days: a snapshot a few days back finds later ones
+        QVERIFY(scalar(c, QStringLiteral("SELECT COUNT(*) FROM ICStockBill WHERE FDate >= ? AND FCheckerID <> 0"),
+                       {Dialect::dateValue(today.addDays(-3))}) > 0);
         // a second fill is refused and adds nothing
         const double items = scalar(c, QStringLiteral("SELECT COUNT(*) FROM t_ICItem"));
         erp::DemoOptions again;

@@ -8,6 +8,13 @@
 
 #include <unistd.h>
 
+namespace {
+struct Unusable
+{
+    QString url, content, size;
+};
+} // namespace
+
 // `stockcheck-cli init` run as a person runs it: it sets a database up once, then
 // says so and leaves it alone; databases that cannot be used end with a message
 // and a non-zero status.
@@ -75,62 +82,44 @@ private slots:
 
     void unusableDatabasesFail_data()
     {
-        QTest::addColumn<QString>("url");
-        QTest::addColumn<QString>("content"); // written to the file first
-        QTest::newRow("damaged file") << "damaged.db"
-                                      << "this is not a database file, only text";
-        QTest::newRow("no server") << "postgresql://nobody@127.0.0.1:1/none"
-                                   << "";
-        QTest::newRow("unknown kind of address") << "mysql://host/db"
-                                                 << "";
+        // url: a file name when content is set; content "-": an empty read-only file
+        QTest::addColumn<Unusable>("row");
+        QTest::newRow("damaged file") << Unusable{"damaged.db", "this is not a database file", ""};
+        QTest::newRow("read-only file") << Unusable{"ro.db", "-", ""};
+        QTest::newRow("no server") << Unusable{"postgresql://nobody@127.0.0.1:1/none", "", ""};
+        QTest::newRow("unknown kind of address") << Unusable{"mysql://host/db", "", ""};
+        QTest::newRow("size not a number, nothing created") << Unusable{"x.db", "", "many"};
     }
-
     void unusableDatabasesFail()
     {
-        QFETCH(QString, url);
-        QFETCH(QString, content);
+        QFETCH(Unusable, row);
+        auto &[url, content, size] = row;
         if (TestDb::wantsPostgres())
             QSKIP("the command line is checked once, on the SQLite run");
-        QTemporaryDir dir;
-        if (!content.isEmpty()) {
-            QFile f(dir.filePath(url));
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write(QByteArray(4096, 'x').replace(0, content.size(), content.toUtf8()));
-            f.close();
-            url = QStringLiteral("sqlite:") + f.fileName();
-        }
-        const Run r = init({QStringLiteral("--db"), url});
-        QVERIFY2(r.exitCode > 0, qPrintable(r.out));
-        QVERIFY2(!r.err.trimmed().isEmpty(), "no message");
-    }
-
-    void readOnlyFileFails()
-    {
-        if (TestDb::wantsPostgres())
-            QSKIP("the command line is checked once, on the SQLite run");
-        if (geteuid() == 0)
+        if (content == QLatin1String("-") && geteuid() == 0)
             QSKIP("file permissions do not bind the superuser");
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("ro.db"));
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::WriteOnly)); // an empty file is an empty database
-        f.close();
-        QFile::setPermissions(path, QFile::ReadOwner);
-        const Run r = init({QStringLiteral("--db"), QStringLiteral("sqlite:") + path});
-        QVERIFY(r.exitCode > 0);
-        QVERIFY(!r.err.trimmed().isEmpty());
-    }
-
-    void badSizeIsRefused()
-    {
-        if (TestDb::wantsPostgres())
-            QSKIP("the command line is checked once, on the SQLite run");
-        QTemporaryDir dir;
-        const Run r = init({QStringLiteral("--db"), QStringLiteral("sqlite:") + dir.filePath(QStringLiteral("x.db")),
-                            QStringLiteral("--size"), QStringLiteral("many")});
-        QCOMPARE(r.exitCode, 2);
-        QVERIFY2(r.err.contains(QLatin1String("--size")), qPrintable(r.err));
-        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("x.db"))));
+        const QString path = dir.filePath(url);
+        if (!content.isEmpty()) {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            if (content == QLatin1String("-")) // an empty file is an empty database
+                f.setPermissions(QFile::ReadOwner);
+            else
+                f.write(QByteArray(4096, 'x').replace(0, content.size(), content.toUtf8()));
+        }
+        if (!url.contains(QLatin1String("://")))
+            url = QStringLiteral("sqlite:") + path;
+        QStringList args{QStringLiteral("--db"), url};
+        if (!size.isEmpty())
+            args << QStringLiteral("--size") << size;
+        const Run r = init(args);
+        QCOMPARE(r.exitCode, size.isEmpty() ? 1 : 2);
+        QVERIFY2(!r.err.trimmed().isEmpty(), "no message");
+        if (!size.isEmpty()) {
+            QVERIFY2(r.err.contains(QLatin1String("--size")), qPrintable(r.err));
+            QVERIFY(!QFile::exists(path));
+        }
     }
 };
 

@@ -4,6 +4,15 @@
 
 #include <QTest>
 
+namespace {
+struct LoginRow
+{
+    QString name, password;
+    int userId;      // 0: refused
+    QString message; // part of the refusal
+};
+} // namespace
+
 // Login against t_user: names offered, passwords checked against their salted
 // hash, and a clear message for every refusal.
 class TestUsers : public QObject
@@ -43,34 +52,20 @@ private slots:
 
     void login_data()
     {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("password");
-        QTest::addColumn<int>("userId");      // 0: refused
-        QTest::addColumn<QString>("message"); // part of the refusal
-        QTest::newRow("empty password") << "demo"
-                                        << "" << 16394 << "";
-        QTest::newRow("blank around the name") << " 张三 "
-                                               << "zs123" << 16395 << "";
-        QTest::newRow("same password, other salt") << "李四"
-                                                   << "zs123" << 16396 << "";
-        QTest::newRow("wrong password") << "张三"
-                                        << "zs124" << 0 << "密码不正确";
-        QTest::newRow("password where none is set") << "demo"
-                                                    << "x" << 0 << "密码不正确";
-        QTest::newRow("unknown user") << "王五"
-                                      << "" << 0 << "用户“王五”不存在";
-        QTest::newRow("forbidden user") << "离职"
-                                        << "x" << 0 << "已被禁用";
-        QTest::newRow("no name") << "  "
-                                 << "" << 0 << "请输入用户名";
+        QTest::addColumn<LoginRow>("row");
+        QTest::newRow("empty password") << LoginRow{"demo", "", 16394, ""};
+        QTest::newRow("blank around the name") << LoginRow{" 张三 ", "zs123", 16395, ""};
+        QTest::newRow("same password, other salt") << LoginRow{"李四", "zs123", 16396, ""};
+        QTest::newRow("wrong password") << LoginRow{"张三", "zs124", 0, "密码不正确"};
+        QTest::newRow("password where none is set") << LoginRow{"demo", "x", 0, "密码不正确"};
+        QTest::newRow("unknown user") << LoginRow{"王五", "", 0, "用户“王五”不存在"};
+        QTest::newRow("forbidden user") << LoginRow{"离职", "x", 0, "已被禁用"};
+        QTest::newRow("no name") << LoginRow{"  ", "", 0, "请输入用户名"};
     }
-
     void login()
     {
-        QFETCH(QString, name);
-        QFETCH(QString, password);
-        QFETCH(int, userId);
-        QFETCH(QString, message);
+        QFETCH(LoginRow, row);
+        const auto &[name, password, userId, message] = row;
         int id = 0;
         QString error;
         QCOMPARE(erp::checkLogin(conn(), name, password, &id, &error), userId != 0);
@@ -78,21 +73,15 @@ private slots:
         QVERIFY2(error.contains(message), qPrintable(error));
     }
 
-    void passwordIsNeverStoredAsText()
+    // Stored salted, never as text; a new password replaces the old one.
+    void passwordsAreSaltedAndReplaced()
     {
-        Recordset rs = conn().Execute(QStringLiteral("SELECT FPassword FROM t_user WHERE FUserID IN (16395, 16396) "
-                                                     "ORDER BY FUserID"));
-        const QString first = rs.text(u"FPassword");
-        rs.MoveNext();
-        QVERIFY(!first.contains(QLatin1String("zs123")));
-        QVERIFY(first != rs.text(u"FPassword")); // salted
-    }
-
-    void changedPasswordReplacesTheOld()
-    {
+        Recordset rs = conn().Execute(QStringLiteral("SELECT FPassword FROM t_user WHERE FUserID IN (16395, 16396)"));
+        QVERIFY(!rs.text(u"FPassword").contains(QLatin1String("zs123")));
+        QVERIFY(rs.value(0, u"FPassword") != rs.value(1, u"FPassword"));
         QString error;
-        QVERIFY(erp::setPassword(conn(), 16395, QStringLiteral("new"), &error));
         int id = 0;
+        QVERIFY(erp::setPassword(conn(), 16395, QStringLiteral("new"), &error));
         QVERIFY(!erp::checkLogin(conn(), QStringLiteral("张三"), QStringLiteral("zs123"), &id, &error));
         QVERIFY(erp::checkLogin(conn(), QStringLiteral("张三"), QStringLiteral("new"), &id, &error));
         QVERIFY(!erp::setPassword(conn(), 4711, QStringLiteral("x"), &error));

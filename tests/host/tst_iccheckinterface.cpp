@@ -80,7 +80,6 @@ private slots:
         QTest::addRow("PrintCheckBook") << EntryRow{3, true, false, false, false, {"frmMain Modal=true ShowType=3"}};
         QTest::addRow("CheckDataInput") << EntryRow{4, true, false, false, false, {"frmMain Modal=false ShowType=4"}};
         QTest::addRow("CheckDataCheck without snapshot") << EntryRow{1, false, false, false, false, {}};
-        QTest::addRow("CheckDataInput without snapshot") << EntryRow{4, false, false, false, false, {}};
         QTest::addRow("filter cancelled") << EntryRow{1, true, true, false, true, {filter}};
         QTest::addRow("filter accepted") << EntryRow{1, true, true, false, false, {filter, check}};
         QTest::addRow("connected at creation, filter cancelled") << EntryRow{1, true, true, true, true, {filter}};

@@ -24,37 +24,26 @@ private slots:
     void filter_data()
     {
         QTest::addColumn<QString>("filter");
-        QTest::addColumn<QString>("expected"); // the ids left; "refused" when the filter is refused
-        QTest::addRow("number") << "FQty > 0"
-                                << "1 4";
-        QTest::addRow("text, any case") << "FName = 'BOLT'"
-                                        << "2";
-        QTest::addRow("like") << "FName LIKE 'bolt%'"
-                              << "2 3";
-        QTest::addRow("not like") << "FName NOT LIKE '%bolt%'"
-                                  << "1 4";
-        QTest::addRow("and/or/parens") << "(FQty >= 0 AND FItemID <> 1) OR FNote = 'x'"
-                                       << "2 3 4";
-        QTest::addRow("quote inside text") << "FNote = 'a''b'"
-                                           << "2";
-        QTest::addRow("null") << "FNote IS NULL"
-                              << "1 4";
-        QTest::addRow("lower-case field name") << "fitemid <= 2"
-                                               << "1 2";
-        QTest::addRow("unknown field") << "FMissing = 1"
-                                       << "refused";
-        QTest::addRow("open quote") << "FName = 'open"
-                                    << "refused";
+        QTest::addColumn<QStringList>("expected"); // the ids left; empty when the filter is refused
+        QTest::addRow("number") << "FQty > 0" << QStringList{"1", "4"};
+        QTest::addRow("text, any case") << "FName = 'BOLT'" << QStringList{"2"};
+        QTest::addRow("like") << "FName LIKE 'bolt%'" << QStringList{"2", "3"};
+        QTest::addRow("not like") << "FName NOT LIKE '%bolt%'" << QStringList{"1", "4"};
+        QTest::addRow("and/or/parens") << "(FQty >= 0 AND FItemID <> 1) OR FNote = 'x'" << QStringList{"2", "3", "4"};
+        QTest::addRow("quote inside text") << "FNote = 'a''b'" << QStringList{"2"};
+        QTest::addRow("null") << "FNote IS NULL" << QStringList{"1", "4"};
+        QTest::addRow("lower-case field name") << "fitemid <= 2" << QStringList{"1", "2"};
+        QTest::addRow("unknown field") << "FMissing = 1" << QStringList{};
+        QTest::addRow("open quote") << "FName = 'open" << QStringList{};
     }
     void filter()
     {
         QFETCH(QString, filter);
-        QFETCH(QString, expected);
+        QFETCH(QStringList, expected);
         Recordset rs = sample();
         QString error;
-        const bool refused = expected == QLatin1String("refused");
-        QCOMPARE(rs.setFilter(filter, &error), !refused);
-        QCOMPARE(column(rs, u"FItemID").join(QLatin1Char(' ')), refused ? QStringLiteral("1 2 3 4") : expected);
+        QCOMPARE(rs.setFilter(filter, &error), !expected.isEmpty());
+        QCOMPARE(column(rs, u"FItemID"), expected.isEmpty() ? (QStringList{"1", "2", "3", "4"}) : expected);
         QVERIFY(rs.setFilter(QString()));
         QCOMPARE(rs.RecordCount(), 4);
     }
@@ -69,7 +58,8 @@ private slots:
         QVERIFY(!rs.setSort(QStringLiteral("FNope")));
     }
 
-    void cloneSharesValuesNotCursor()
+    // A clone shares the values, not the cursor; the cursor stops at the ends.
+    void cloneAndCursor()
     {
         Recordset rs = sample();
         rs.Move(2);
@@ -78,14 +68,8 @@ private slots:
         copy.setValue(0, u"FQty", 7.0);
         QCOMPARE(rs.value(0, u"FQty").toDouble(), 7.0);
         QCOMPARE(rs.integer(u"FItemID"), 3);
-    }
-
-    void cursorStopsAtTheEnds()
-    {
-        Recordset rs = sample();
         rs.Move(10);
-        QVERIFY(rs.Eof());
-        QVERIFY(!rs.Fields(u"FItemID").isValid());
+        QVERIFY(rs.Eof() && !rs.Fields(u"FItemID").isValid());
         rs.Move(-10);
         QVERIFY(rs.Bof());
         QVERIFY(Recordset().Eof());

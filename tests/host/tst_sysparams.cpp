@@ -43,14 +43,12 @@ private slots:
         QTest::addColumn<ParamRow>("row");
         // the numbering option is kept in the shared state too
         const auto fullNumbers = [] { return GetConnection() + 2 * shared().useFullNumber; };
-        const auto filterFirst = [] { return int(ReadShowFilterBeforeCheck()); };
         const auto complexQty = [] { return int(GetComplexQtyFlag()); };
         const auto mtoPlanMode = [] { return ReadEnableMtoPlanMode(); };
         const auto periodDates = [] { return int(GetCurPeriodDates(nullptr, nullptr)); };
         QTest::addRow("UseShortNumber 1: short numbers") << ParamRow{"UseShortNumber", "1", fullNumbers, 0};
         QTest::addRow("UseShortNumber 2: full numbers") << ParamRow{"UseShortNumber", "2", fullNumbers, 3};
         QTest::addRow("UseShortNumber missing") << ParamRow{"UseShortNumber", {}, fullNumbers, 0};
-        QTest::addRow("ShowFilterBeforeCheck missing") << ParamRow{"ShowFilterBeforeCheck", {}, filterFirst, 0};
         QTest::addRow("ISComplexQty true") << ParamRow{"ISComplexQty", "True", complexQty, 1};
         QTest::addRow("EnableMtoPlanMode missing") << ParamRow{"EnableMtoPlanMode", {}, mtoPlanMode, 0};
         QTest::addRow("CurrentPeriod missing") << ParamRow{"CurrentPeriod", {}, periodDates, 0};
@@ -95,13 +93,12 @@ private slots:
     void alertSameRecord()
     {
         bool flag = true;
-        QVERIFY(GetAlertSameRecord(&flag));
-        QCOMPARE(flag, false);
-        for (const bool value : {true, false, true}) {
-            SetAlertSameRecord(value);
-            QVERIFY(GetAlertSameRecord(&flag));
-            QCOMPARE(flag, value);
-        }
+        QVERIFY(GetAlertSameRecord(&flag) && !flag);
+        SetAlertSameRecord(true);
+        SetAlertSameRecord(false);
+        QVERIFY(GetAlertSameRecord(&flag) && !flag);
+        SetAlertSameRecord(true);
+        QVERIFY(GetAlertSameRecord(&flag) && flag);
         QCOMPARE(conn()
                      .Execute(QStringLiteral("SELECT COUNT(*) AS n FROM t_SystemProfile"
                                              " WHERE FKey = 'AlertSameCheckStockRecord'"))
@@ -147,7 +144,6 @@ private slots:
         QTest::addColumn<int>("endOffset");
         QTest::addColumn<bool>("afterStart");
         QTest::addColumn<bool>("checkDate");
-        QTest::addRow("inside the period") << -5 << 20 << true << false;
         QTest::addRow("first and last day today") << 0 << 0 << true << true;
         QTest::addRow("period not begun") << 1 << 30 << false << false;
         QTest::addRow("period ended") << -30 << -1 << true << true;
@@ -171,25 +167,17 @@ private slots:
         QCOMPARE(shared().periodSecondDate, today.addDays(endOffset));
     }
 
-    void startDate_data()
-    {
-        QTest::addColumn<QString>("startYear"); // empty: no parameter rows
-        QTest::addColumn<QDate>("expected");
-        QTest::addRow("start period found") << "2025" << QDate(2025, 2, 1);
-        QTest::addRow("no such period") << "2024" << QDate();
-        QTest::addRow("parameters missing") << "" << QDate();
-    }
+    // The first day of the start period; none while the parameters or the period are missing.
     void startDate()
     {
-        QFETCH(QString, startYear);
-        QFETCH(QDate, expected);
-        if (!startYear.isEmpty()) {
-            setParam(QStringLiteral("StartYear"), startYear);
-            setParam(QStringLiteral("StartPeriod"), QStringLiteral("2"));
-        }
         Factories(conn()).period(2025, 1, QDate(2025, 1, 1), QDate(2025, 1, 31));
         Factories(conn()).period(2025, 2, QDate(2025, 2, 1), QDate(2025, 2, 28));
-        QCOMPARE(GetStartDate(), expected);
+        QCOMPARE(GetStartDate(), QDate());
+        setParam(QStringLiteral("StartPeriod"), QStringLiteral("2"));
+        setParam(QStringLiteral("StartYear"), QStringLiteral("2024"));
+        QCOMPARE(GetStartDate(), QDate());
+        setParam(QStringLiteral("StartYear"), QStringLiteral("2025"));
+        QCOMPARE(GetStartDate(), QDate(2025, 2, 1));
     }
 };
 
