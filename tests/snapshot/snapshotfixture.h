@@ -43,10 +43,10 @@ struct SnapshotFixture
             const QDate start(2026, month, 1);
             f->period(2026, month, start, start.addMonths(1).addDays(-1));
         }
-        f->systemParam(QStringLiteral("IC"), QStringLiteral("StartYear"), QStringLiteral("2026"));
-        f->systemParam(QStringLiteral("IC"), QStringLiteral("StartPeriod"), QStringLiteral("1"));
-        f->systemParam(QStringLiteral("IC"), QStringLiteral("CurrentYear"), QStringLiteral("2026"));
-        f->systemParam(QStringLiteral("IC"), QStringLiteral("CurrentPeriod"), QStringLiteral("3"));
+        const char *ic[][2] = {
+            {"StartYear", "2026"}, {"StartPeriod", "1"}, {"CurrentYear", "2026"}, {"CurrentPeriod", "3"}};
+        for (const auto &[key, value] : ic)
+            f->systemParam("IC", key, value);
         return !QTest::currentTestFailed();
     }
 
@@ -79,81 +79,76 @@ struct SnapshotFixture
         return ok && engine.processCreated() ? engine.processId() : 0;
     }
 
+    // A statement of the set-up; false (and the test failed) with the database's message.
+    bool exec(const QString &sql, const QVariantList &binds = {})
+    {
+        if (conn().Exec(sql, binds))
+            return true;
+        QTest::qFail(qPrintable(conn().lastError().detailed()), __FILE__, __LINE__);
+        return false;
+    }
     int scalar(const QString &sql, const QVariantList &binds = {})
     {
         Recordset rs = conn().Execute(sql, binds);
         return rs.isOpen() && !rs.isEmpty() ? int(Recordset::toNumber(rs.Fields(0))) : -1;
     }
-    // Every row of a query in one line: fields joined by " ", rows by "; "; NULL
-    // as "NULL", whole days as "yyyy-MM-dd". Compares and prints in one go.
-    QString values(const QString &sql, const QVariantList &binds = {})
+    // The rows of a query as texts: NULL as "NULL", whole days as "yyyy-MM-dd",
+    // numbers without trailing zeros (NUMERIC and REAL read alike).
+    QList<QStringList> rows(const QString &sql, const QVariantList &binds = {})
     {
         Recordset rs = conn().Execute(sql, binds);
         if (!rs.isOpen())
-            return conn().lastError().detailed();
-        QStringList rows;
+            return {{conn().lastError().detailed()}};
+        QList<QStringList> out;
         for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
             QStringList fields;
             for (int i = 0; i < rs.fieldCount(); ++i) {
                 const QVariant v = rs.Fields(i);
-                fields << (v.isNull() ? QStringLiteral("NULL")
-                           : v.metaType().id() == QMetaType::QDateTime
-                               ? v.toDateTime().toString(QStringLiteral("yyyy-MM-dd"))
-                           : v.metaType().id() == QMetaType::Double ? QString::number(v.toDouble())
-                                                                    : v.toString());
+                const int type = v.metaType().id();
+                fields << (v.isNull()                     ? QStringLiteral("NULL")
+                           : type == QMetaType::QDateTime ? v.toDateTime().toString(QStringLiteral("yyyy-MM-dd"))
+                           : type == QMetaType::Double    ? QString::number(v.toDouble(), 'g', 12)
+                                                          : v.toString());
             }
-            rows << fields.join(QLatin1Char(' '));
+            out << fields;
         }
-        return rows.join(QStringLiteral("; "));
+        return out;
+    }
+    // Every row of a query in one line: fields joined by " ", rows by "; ".
+    QString values(const QString &sql, const QVariantList &binds = {})
+    {
+        QStringList lines;
+        for (const QStringList &row : rows(sql, binds))
+            lines << row.join(QLatin1Char(' '));
+        return lines.join(QStringLiteral("; "));
+    }
+    // A process's count rows as "item/stock/place/batch/mto/kfdate=qty", sorted.
+    QStringList positions(int processId)
+    {
+        QStringList out;
+        for (QStringList row : rows("SELECT FItemID, FStockID, FStockPlaceID, FBatchNo, FMtoNo, FKFDate,"
+                                    " FQty FROM ICInvBackup WHERE FInterID = ?",
+                                    {processId})) {
+            for (QString &field : row)
+                if (field == QLatin1String("NULL"))
+                    field.clear();
+            const QString qty = QString::number(Recordset::toNumber(row.takeLast()), 'g', 12);
+            out << row.join(QLatin1Char('/')) + QLatin1Char('=') + qty;
+        }
+        out.sort();
+        return out;
     }
     // The item names of a process's rows, sorted.
     QStringList names(int processId)
     {
-        const QString all = values(QStringLiteral("SELECT t.FName FROM ICInvBackup b JOIN t_ICItem t ON t.FItemID ="
-                                                  " b.FItemID WHERE b.FInterID = ?"),
-                                   {processId});
-        QStringList out = all.isEmpty() ? QStringList() : all.split(QStringLiteral("; "));
+        QStringList out;
+        for (const QStringList &row : rows("SELECT t.FName FROM ICInvBackup b JOIN t_ICItem t ON t.FItemID = b.FItemID"
+                                           " WHERE b.FInterID = ?",
+                                           {processId}))
+            out << row.first();
         out.sort();
         return out;
     }
     int counter() { return scalar(QStringLiteral("SELECT FCurNo FROM icbillno WHERE FBillID = -1")); }
     int processes() { return scalar(QStringLiteral("SELECT COUNT(*) FROM ICStockCheckProcess")); }
-    int countRows() { return scalar(QStringLiteral("SELECT COUNT(*) FROM ICInvBackup")); }
 };
-
-// One count row as the tests compare it: the position and its book quantities.
-struct CountRow
-{
-    int item = 0, stock = 0, place = 0;
-    QString batch, mto, kfDate;
-    double qty = 0, auxQty = 0, secQty = 0;
-
-    QString key() const
-    {
-        return QStringLiteral("%1/%2/%3/%4/%5/%6").arg(item).arg(stock).arg(place).arg(batch, mto, kfDate);
-    }
-};
-
-inline QList<CountRow> countRows(AppConnection &conn, int processId)
-{
-    Recordset rs = conn.Execute(QStringLiteral("SELECT FItemID, FStockID, FStockPlaceID, FBatchNo, FMtoNo, FKFDate, "
-                                               "FQty, FAuxQty, FSecQty FROM ICInvBackup WHERE FInterID = ? "
-                                               "ORDER BY FStockID, FStockPlaceID, FItemID, FBatchNo, FMtoNo, FKFDate"),
-                                {processId});
-    QList<CountRow> rows;
-    for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext())
-        rows << CountRow{rs.integer(u"FItemID"), rs.integer(u"FStockID"), rs.integer(u"FStockPlaceID"),
-                         rs.text(u"FBatchNo"),   rs.text(u"FMtoNo"),      rs.text(u"FKFDate"),
-                         rs.number(u"FQty"),     rs.number(u"FAuxQty"),   rs.number(u"FSecQty")};
-    return rows;
-}
-
-// "key=qty" per row, sorted: a readable comparison of whole snapshots.
-inline QStringList quantities(const QList<CountRow> &rows)
-{
-    QStringList out;
-    for (const CountRow &r : rows)
-        out << r.key() + QLatin1Char('=') + QString::number(r.qty, 'g', 12);
-    out.sort();
-    return out;
-}

@@ -1,4 +1,4 @@
-#include "snapshotfixture.h"
+#include "snapshottest.h"
 #include "testmain.h"
 
 #include <QProcess>
@@ -7,12 +7,11 @@
 // `stockcheck-cli snapshot` run as a person runs it: the same checks and snapshot
 // as the dialog, the new process on stdout, refusals and bad arguments with a
 // message and a non-zero status.
-class TestCliSnapshot : public QObject
+class TestCliSnapshot : public SnapshotTest
 {
     Q_OBJECT
 
-    SnapshotFixture fx;
-    int stockA = 0, stockB = 0, screw = 0, nut = 0, brand = 0;
+    int stockA = 0, stockB = 0, brand = 0;
 
     struct Run
     {
@@ -20,14 +19,18 @@ class TestCliSnapshot : public QObject
         QString out, err;
     };
 
-    Run snapshot(const QStringList &args, bool withDefaults = true)
+    // {A}, {B}, {BRAND} and {DB} stand for ids and the database; the database and
+    // the operator are added unless the arguments name a user.
+    Run cli(QStringList args)
     {
-        QStringList all{QStringLiteral("snapshot")};
-        if (withDefaults)
-            all << QStringLiteral("--db") << fx.db->url() << QStringLiteral("--user") << QString::number(fx.user);
-        all << args;
+        args.replaceInStrings("{A}", QString::number(stockA))
+            .replaceInStrings("{B}", QString::number(stockB))
+            .replaceInStrings("{BRAND}", QString::number(brand))
+            .replaceInStrings("{DB}", db->url());
+        if (!args.contains(QLatin1String("--user")))
+            args = QStringList{"--db", db->url(), "--user", QString::number(user)} + args;
         QProcess p;
-        p.start(QStringLiteral(STOCKCHECK_CLI), all);
+        p.start(QStringLiteral(STOCKCHECK_CLI), QStringList{"snapshot"} + args);
         Run r;
         if (!p.waitForFinished(120000))
             return r;
@@ -37,27 +40,22 @@ class TestCliSnapshot : public QObject
         return r;
     }
 
-    QString id(int value) const { return QString::number(value); }
+    void seed() override
+    {
+        f->systemParam("IC", "UseShortNumber", "0"); // full numbers
+        brand = f->baseItem(2038, "B1", "品牌");
+        const int screw = f->item({.number = "8.01", .name = "螺丝", .brand = brand});
+        const int nut = f->item({.number = "8.02", .name = "螺母"});
+        stockA = f->stock("A", "甲仓");
+        stockB = f->stock("B", "乙仓");
+        f->currentStock(screw, stockA, 0, 10);
+        f->currentStock(nut, stockA, 0, 20);
+        f->currentStock(nut, stockB, 0, 30);
+        f->balance(2026, 3, nut, stockB, 0, 30);
+    }
 
 private slots:
-    void initTestCase() { STOCKCHECK_REQUIRE_ENGINE(); }
-    void init()
-    {
-        QVERIFY(fx.setUp());
-        Factories &f = *fx.f;
-        f.systemParam(QStringLiteral("IC"), QStringLiteral("UseShortNumber"), QStringLiteral("0")); // full numbers
-        brand = f.baseItem(2038, QStringLiteral("B1"), QStringLiteral("品牌"));
-        screw = f.item({.number = QStringLiteral("8.01"), .name = QStringLiteral("螺丝"), .brand = brand});
-        nut = f.item({.number = QStringLiteral("8.02"), .name = QStringLiteral("螺母")});
-        stockA = f.stock(QStringLiteral("A"), QStringLiteral("甲仓"));
-        stockB = f.stock(QStringLiteral("B"), QStringLiteral("乙仓"));
-        f.currentStock(screw, stockA, 0, 10);
-        f.currentStock(nut, stockA, 0, 20);
-        f.currentStock(nut, stockB, 0, 30);
-        f.balance(2026, 3, nut, stockB, 0, 30);
-    }
-    void cleanup() { fx.tearDown(); }
-
+    // One line: the new FID, a tab and the process number.
     void snapshots_data()
     {
         QTest::addColumn<QStringList>("args");
@@ -76,21 +74,18 @@ private slots:
         QFETCH(QStringList, args);
         QFETCH(QStringList, items);
         QFETCH(int, backupType);
-        args.replaceInStrings(QStringLiteral("{A}"), id(stockA))
-            .replaceInStrings(QStringLiteral("{B}"), id(stockB))
-            .replaceInStrings(QStringLiteral("{BRAND}"), id(brand));
-        const Run r = snapshot(args);
+        const Run r = cli(args);
         QVERIFY2(r.exitCode == 0, qPrintable(r.err));
-        static const QRegularExpression line(QStringLiteral("^(\\d+)\\t(\\d{12})\\n$"));
+        static const QRegularExpression line("^(\\d+)\\t(\\d{12})\\n$");
         const QRegularExpressionMatch m = line.match(r.out);
         QVERIFY2(m.hasMatch(), qPrintable(r.out));
-        QCOMPARE(fx.values(QStringLiteral("SELECT FProcessID, FBackupType FROM ICStockCheckProcess WHERE FID = ?"),
-                           {m.captured(1).toInt()}),
+        const int id = m.captured(1).toInt();
+        QCOMPARE(values("SELECT FProcessID, FBackupType FROM ICStockCheckProcess WHERE FID = ?", {id}),
                  m.captured(2) + QLatin1Char(' ') + QString::number(backupType));
-        items.sort();
-        QCOMPARE(fx.names(m.captured(1).toInt()), items);
+        QCOMPARE(names(id), items);
     }
 
+    // 1: the snapshot was refused; 2: the command line is wrong. Nothing is taken.
     void refusals_data()
     {
         QTest::addColumn<QStringList>("args");
@@ -108,29 +103,20 @@ private slots:
             << QStringList{"--stocks", "{A}", "--brands", "1", "--categories", "2"} << 2 << "--categories";
         QTest::addRow("no such date") << QStringList{"--stocks", "{A}", "--cutoff", "2026-13-01"} << 2 << "2026-13-01";
         QTest::addRow("unknown option") << QStringList{"--stocks", "{A}", "--all"} << 2 << "--all";
+        QTest::addRow("unknown user") << QStringList{"--db", "{DB}", "--user", "999999", "--stocks", "{A}"} << 2
+                                      << "999999";
     }
     void refusals()
     {
         QFETCH(QStringList, args);
         QFETCH(int, exitCode);
         QFETCH(QString, message);
-        args.replaceInStrings(QStringLiteral("{A}"), id(stockA));
-        const int inventory = fx.scalar(QStringLiteral("SELECT COUNT(*) FROM ICInventory"));
-        const Run r = snapshot(args);
+        const Run r = cli(args);
         QCOMPARE(r.exitCode, exitCode);
         QVERIFY2(r.err.contains(message), qPrintable(r.err));
         QCOMPARE(r.out, QString());
-        QCOMPARE(fx.processes(), 0);
-        QCOMPARE(fx.scalar(QStringLiteral("SELECT COUNT(*) FROM ICInventory")), inventory);
-    }
-
-    void unknownUser()
-    {
-        const Run r = snapshot({QStringLiteral("--db"), fx.db->url(), QStringLiteral("--user"),
-                                QStringLiteral("999999"), QStringLiteral("--stocks"), id(stockA)},
-                               false);
-        QCOMPARE(r.exitCode, 2);
-        QVERIFY2(r.err.contains(QLatin1String("999999")), qPrintable(r.err));
+        QCOMPARE(scalar("SELECT COUNT(*) FROM ICInventory"), 3);
+        QCOMPARE(processes(), 0);
     }
 };
 

@@ -1,13 +1,18 @@
-#include "snapshotfixture.h"
+#include "snapshottest.h"
 #include "testmain.h"
 
 #include "snapshot/goodsfilter.h"
 
 namespace {
 
-GoodsCondition where(const char *field, const char *compare, const QString &value, const char *logic = "")
+// A goods filter of one condition, or of two joined by `logic`.
+QVariantMap where(const QString &field, const QString &compare, const QString &value, const QString &logic = {},
+                  const QString &field2 = {}, const QString &compare2 = {}, const QString &value2 = {})
 {
-    return {QString::fromUtf8(field), QString::fromUtf8(compare), value, QString::fromLatin1(logic)};
+    QList<GoodsCondition> c{{field, compare, value, logic}};
+    if (!field2.isEmpty())
+        c.append({field2, compare2, value2, {}});
+    return {{SnapshotParams::Filter, GoodsFilter::toVariant(c)}};
 }
 
 } // namespace
@@ -15,11 +20,10 @@ GoodsCondition where(const char *field, const char *compare, const QString &valu
 // A snapshot of current stock: one row per stock position of each ledger, the
 // process header, the day counter, the last-count stamps and the goods and access
 // restrictions.
-class TestCurrentSnapshot : public QObject
+class TestCurrentSnapshot : public SnapshotTest
 {
     Q_OBJECT
 
-    SnapshotFixture fx;
     int stockA = 0, stockB = 0, placeA1 = 0, placeA2 = 0, placeB1 = 0;
     int boxes = 0, screw = 0, nut = 0, bolt = 0;
     int brandX = 0, brandY = 0, catP = 0;
@@ -29,108 +33,91 @@ class TestCurrentSnapshot : public QObject
         return QStringLiteral("%1/%2/%3/%4=%5").arg(item).arg(stock).arg(place).arg(batchAndDate).arg(qty);
     }
 
-private slots:
-    void initTestCase() { STOCKCHECK_REQUIRE_ENGINE(); }
     // Three items, two stocks with places; screws are kept in boxes of 10 and have
     // a count cycle, nuts carry a secondary quantity.
-    void init()
+    void seed() override
     {
-        QVERIFY(fx.setUp());
-        Factories &f = *fx.f;
-        f.unitGroup(QStringLiteral("件数"), {{QStringLiteral("件"), 1}, {QStringLiteral("盒"), 10}});
-        boxes = f.unit(QStringLiteral("盒"));
-        brandX = f.baseItem(2038, QStringLiteral("B01"), QStringLiteral("品牌X"));
-        brandY = f.baseItem(2038, QStringLiteral("B02"), QStringLiteral("品牌Y"));
-        catP = f.baseItem(2037, QStringLiteral("C01"), QStringLiteral("类别P"));
-        screw = f.item({.number = "1.01.001",
-                        .name = "螺丝",
-                        .brand = brandX,
-                        .category = catP,
-                        .barcode = "6901",
-                        .cycleUnit = 11603,
-                        .cycle = 30});
-        nut = f.item({.number = "1.01.002", .name = "螺母", .brand = brandY});
-        bolt = f.item({.number = "1.02.001", .name = "螺栓 O'Neil", .category = catP});
-        stockA = f.stock(QStringLiteral("01"), QStringLiteral("原料仓"));
-        stockB = f.stock(QStringLiteral("02"), QStringLiteral("成品仓"));
-        placeA1 = f.stockPlace(stockA, QStringLiteral("A01"), QStringLiteral("A区01"));
-        placeA2 = f.stockPlace(stockA, QStringLiteral("A02"), QStringLiteral("A区02"));
-        placeB1 = f.stockPlace(stockB, QStringLiteral("B01"), QStringLiteral("B区01"));
-        f.currentStock(screw, stockA, placeA1, 100);
-        f.currentStock(screw, stockA, placeA1, 50); // the same position twice: one row of 150
-        f.currentStock(screw, stockA, placeA2, 30, {.batch = QStringLiteral("L1")});
-        f.currentStock(nut, stockA, placeA1, 40, {.secQty = 8});
-        f.currentStock(nut, stockA, placeA1, 12, {.secQty = 3, .secondLedger = true});
-        f.currentStock(bolt, stockA, 0, 7, {.kfDate = QStringLiteral("2026-01-05"), .kfPeriod = 90});
-        f.currentStock(bolt, stockB, placeB1, 9);
+        f->unitGroup("件数", {{"件", 1}, {"盒", 10}});
+        boxes = f->unit("盒");
+        brandX = f->baseItem(2038, "B01", "品牌X");
+        brandY = f->baseItem(2038, "B02", "品牌Y");
+        catP = f->baseItem(2037, "C01", "类别P");
+        screw = f->item({.number = "1.01.001",
+                         .name = "螺丝",
+                         .storeUnit = boxes,
+                         .brand = brandX,
+                         .category = catP,
+                         .barcode = "6901",
+                         .cycleUnit = 11603,
+                         .cycle = 30});
+        nut = f->item({.number = "1.01.002", .name = "螺母", .brand = brandY});
+        bolt = f->item({.number = "1.02.001", .name = "螺栓 O'Neil", .category = catP});
+        stockA = f->stock("01", "原料仓");
+        stockB = f->stock("02", "成品仓");
+        placeA1 = f->stockPlace(stockA, "A01", "A区01");
+        placeA2 = f->stockPlace(stockA, "A02", "A区02");
+        placeB1 = f->stockPlace(stockB, "B01", "B区01");
+        f->currentStock(screw, stockA, placeA1, 100);
+        f->currentStock(screw, stockA, placeA1, 50); // the same position twice: one row of 150
+        f->currentStock(screw, stockA, placeA2, 30, {.batch = "L1"});
+        f->currentStock(nut, stockA, placeA1, 40, {.secQty = 8});
+        f->currentStock(nut, stockA, placeA1, 12, {.secQty = 3, .secondLedger = true});
+        f->currentStock(bolt, stockA, 0, 7, {.kfDate = "2026-01-05", .kfPeriod = 90});
+        f->currentStock(bolt, stockB, placeB1, 9);
     }
-    void cleanup() { fx.tearDown(); }
 
-    // The rows count in the item's store unit (screws changed to boxes of 10).
-    void rowsPerPositionOfEachLedger()
+private slots:
+    // Rows count in the item's store unit (screws in boxes of 10). The header and
+    // every row keep the document maximum, the counter moves on, the work table is
+    // left empty, and only items with a count cycle get the count date.
+    void rowsHeaderAndStamps()
     {
-        QVERIFY_SQL(fx.conn(), fx.conn().Exec(QStringLiteral("UPDATE t_ICItem SET FStoreUnitID = ? WHERE FItemID = ?"),
-                                              {boxes, screw}));
-        const int id = fx.snapshot(fx.params({stockA}));
-        QVERIFY2(id > 0, qPrintable(fx.ui.lastMessage()));
+        const int maxBill = f->document(1, {{.item = nut, .qty = 1, .stock = stockB, .place = placeB1}});
+        const int id = snapshot(params({stockA}, QDate(2026, 3, 10)));
+        QVERIFY2(id > 0, qPrintable(ui.lastMessage()));
         QStringList expected{key(screw, stockA, placeA1, "//", 150), key(screw, stockA, placeA2, "L1//", 30),
                              key(nut, stockA, placeA1, "//", 40),
                              key(nut, stockA, placeA1, "//", 12), // the second ledger: its own row
                              key(bolt, stockA, 0, "//2026-01-05", 7)};
         expected.sort();
-        QCOMPARE(quantities(countRows(fx.conn(), id)), expected);
-        QCOMPARE(fx.values(QStringLiteral("SELECT FItemID, FUnitID, FQty, FAuxQty, FSecQty FROM ICInvBackup WHERE"
-                                          " FInterID = ? AND FItemID IN (?, ?) ORDER BY FItemID, FQty"),
-                           {id, screw, nut}),
-                 QStringLiteral("%1 %2 30 3 0; %1 %2 150 15 0; %3 %4 12 12 3; %3 %4 40 40 8")
+        QCOMPARE(positions(id), expected);
+        QCOMPARE(values("SELECT FItemID, FUnitID, FQty, FAuxQty, FSecQty, FMaxBillInterID FROM ICInvBackup"
+                        " WHERE FInterID = ? AND FItemID IN (?, ?) ORDER BY FItemID, FQty",
+                        {id, screw, nut}),
+                 QStringLiteral("%1 %2 30 3 0 %5; %1 %2 150 15 0 %5; %3 %4 12 12 3 %5; %3 %4 40 40 8 %5")
                      .arg(screw)
                      .arg(boxes)
                      .arg(nut)
-                     .arg(fx.f->unit(QStringLiteral("个"))));
-    }
-
-    // The header, every row's document maximum, the counter, an empty work table,
-    // and the count date on items with a count cycle only.
-    void headerCounterAndStamps()
-    {
-        const int maxBill = fx.f->document(1, {{.item = nut, .qty = 1, .stock = stockB, .place = placeB1}});
-        const int id = fx.snapshot(fx.params({stockA}, QDate(2026, 3, 10)));
-        QVERIFY2(id > 0, qPrintable(fx.ui.lastMessage()));
-        QCOMPARE(fx.values(QStringLiteral("SELECT FBackupType, FOperatorID, FStatus, FMaxBillInterID, FDate FROM"
-                                          " ICStockCheckProcess WHERE FID = ?"),
-                           {id}),
-                 QStringLiteral("1 %1 0 %2 2026-03-10").arg(fx.user).arg(maxBill));
-        QCOMPARE(fx.values(QStringLiteral("SELECT DISTINCT FMaxBillInterID FROM ICInvBackup WHERE FInterID = ?"), {id}),
-                 QString::number(maxBill));
-        QCOMPARE(fx.counter(), id + 1);
-        QCOMPARE(fx.scalar(QStringLiteral("SELECT COUNT(*) FROM ICInvBackupTemp")), 0);
-        QCOMPARE(fx.values(QStringLiteral("SELECT FLastCheckDate FROM t_ICItemMaterial WHERE FItemID IN (?, ?)"
-                                          " ORDER BY FItemID"),
-                           {screw, nut}),
-                 QStringLiteral("2026-03-10; NULL"));
+                     .arg(f->unit("个"))
+                     .arg(maxBill));
+        QCOMPARE(values("SELECT FBackupType, FOperatorID, FStatus, FMaxBillInterID, FDate,"
+                        " (SELECT COUNT(*) FROM ICInvBackupTemp) FROM ICStockCheckProcess WHERE FID = ?",
+                        {id}),
+                 QStringLiteral("1 %1 0 %2 2026-03-10 0").arg(user).arg(maxBill));
+        QCOMPARE(counter(), id + 1);
+        QCOMPARE(values("SELECT FLastCheckDate FROM t_ICItemMaterial WHERE FItemID IN (?, ?) ORDER BY FItemID",
+                        {screw, nut}),
+                 "2026-03-10; NULL");
     }
 
     void startingQuantities_data()
     {
         QTest::addColumn<QString>("setting"); // IsInputStockDate; null: no row
         QTest::addColumn<QString>("expected");
-        const QString zero = QStringLiteral("40 0 0 40 0 0 8 0 0 -40 -8 0 0");
-        QTest::addRow("no setting: start at zero") << QString() << zero;
-        QTest::addRow("0: start at zero") << QStringLiteral("0") << zero;
-        QTest::addRow("1: start at the book")
-            << QStringLiteral("1") << QStringLiteral("40 40 40 40 40 40 8 8 8 NULL 0 0 0");
+        QTest::addRow("no setting: start at zero") << QString() << "40 0 0 40 0 0 8 0 0 -40 -8 0 0";
+        QTest::addRow("1: start at the book") << QStringLiteral("1") << "40 40 40 40 40 40 8 8 8 NULL 0 0 0";
     }
     void startingQuantities()
     {
         QFETCH(QString, setting);
         QFETCH(QString, expected);
         if (!setting.isNull())
-            fx.f->systemParam(QStringLiteral("RTSTOCK"), QStringLiteral("IsInputStockDate"), setting);
-        const int id = fx.snapshot(fx.params({stockA}));
-        QCOMPARE(fx.values(QStringLiteral("SELECT FQty, FQtyAct, FCheckQty, FAuxQty, FAuxQtyAct, FAuxCheckQty, FSecQty,"
-                                          " FSecQtyAct, FSecCheckQty, FMinus, FSecMinus, FAdj, FAdjQty FROM ICInvBackup"
-                                          " WHERE FInterID = ? AND FItemID = ? AND FQty = 40"),
-                           {id, nut}),
+            f->systemParam("RTSTOCK", "IsInputStockDate", setting);
+        const int id = snapshot(params({stockA}));
+        QCOMPARE(values("SELECT FQty, FQtyAct, FCheckQty, FAuxQty, FAuxQtyAct, FAuxCheckQty, FSecQty, FSecQtyAct,"
+                        " FSecCheckQty, FMinus, FSecMinus, FAdj, FAdjQty FROM ICInvBackup"
+                        " WHERE FInterID = ? AND FItemID = ? AND FQty = 40",
+                        {id, nut}),
                  expected);
     }
 
@@ -138,82 +125,64 @@ private slots:
     void goodsRestriction_data()
     {
         QTest::addColumn<QVariantMap>("extra");
-        QTest::addColumn<QStringList>("names"); // of the new rows, sorted
-        const auto rows = [](const QList<GoodsCondition> &c) {
-            return QVariantMap{{SnapshotParams::Filter, GoodsFilter::toVariant(c)}};
-        };
-        const QString screws = QStringLiteral("螺丝"), nuts = QStringLiteral("螺母"),
-                      bolts = QStringLiteral("螺栓 O'Neil");
+        QTest::addColumn<QStringList>("names"); // of the new rows; none: no process
+        const QString screws = "螺丝", nuts = "螺母", bolts = "螺栓 O'Neil";
+        const auto brands = [](const QString &list) { return QVariantMap{{SnapshotParams::CommBrand, list}}; };
         QTest::addRow("none: every item of the stock")
             << QVariantMap() << QStringList{screws, screws, nuts, nuts, bolts};
-        QTest::addRow("brand 0: items without a brand")
-            << QVariantMap{{SnapshotParams::CommBrand, QStringLiteral("0")}} << QStringList{bolts};
-        QTest::addRow("no such category")
-            << QVariantMap{{SnapshotParams::CommCategory, QStringLiteral("-1")}} << QStringList();
-        QTest::addRow("item number equal") << rows({where("物料代码", "=", "1.01.002")}) << QStringList{nuts, nuts};
+        QTest::addRow("brand 0: items without a brand") << brands("0") << QStringList{bolts};
+        QTest::addRow("brand list") << brands(QStringLiteral("%1, %2").arg(brandX).arg(brandY))
+                                    << QStringList{screws, screws, nuts, nuts};
+        QTest::addRow("category") << QVariantMap{{SnapshotParams::CommCategory, QString::number(catP)}}
+                                  << QStringList{screws, screws, bolts};
+        QTest::addRow("brand list with SQL") << brands("1 OR 1=1") << QStringList();
+        QTest::addRow("item number equal") << where("物料代码", "=", "1.01.002") << QStringList{nuts, nuts};
         QTest::addRow("name like, or place name")
-            << rows({where("物料名称", "like", "O'Nei", "or"), where("仓位名称", "=", "A区02")})
-            << QStringList{screws, bolts};
+            << where("物料名称", "like", "O'Nei", "or", "仓位名称", "=", "A区02") << QStringList{screws, bolts};
         QTest::addRow("place number not like and barcode")
-            << rows({where("仓位代码", "not like", "02", "and"), where("条形码", "=", "6901")}) << QStringList{screws};
-        QVariantMap both = rows({where("物料代码", ">=", "1.02")});
-        both.insert(SnapshotParams::CommBrand, QString::number(-5));
+            << where("仓位代码", "not like", "02", "and", "条形码", "=", "6901") << QStringList{screws};
+        QVariantMap both = where("物料代码", ">=", "1.02");
+        both.insert(SnapshotParams::CommBrand, "-5");
         QTest::addRow("conditions win over brands") << both << QStringList{bolts};
-        QTest::addRow("quote in a value") << rows({where("物料名称", "=", "x' OR '1'='1")}) << QStringList();
+        QTest::addRow("quote in a value") << where("物料名称", "=", "x' OR '1'='1") << QStringList();
         QTest::addRow("statement in a value")
-            << rows({where("物料代码", "like", "'); DELETE FROM ICInventory; --")}) << QStringList();
+            << where("物料代码", "like", "'); DELETE FROM ICInventory; --") << QStringList();
     }
     void goodsRestriction()
     {
         QFETCH(QVariantMap, extra);
         QFETCH(QStringList, names);
         names.sort();
-        SnapshotParams p = fx.params({stockA});
+        SnapshotParams p = params({stockA});
         for (auto it = extra.cbegin(); it != extra.cend(); ++it)
             p.setValue(it.key(), it.value());
-        const int id = fx.snapshot(p);
-        QCOMPARE(id > 0, !names.isEmpty()); // no rows, no process
-        QCOMPARE(fx.names(id), names);
-        QCOMPARE(fx.scalar(QStringLiteral("SELECT COUNT(*) FROM ICInventory")), 6);
-    }
-
-    void brandAndCategoryLists()
-    {
-        SnapshotParams byBrand = fx.params({stockA, stockB});
-        byBrand.setValue(SnapshotParams::CommBrand, QStringLiteral("%1, %2").arg(brandX).arg(brandY));
-        QCOMPARE(fx.names(fx.snapshot(byBrand)), (QStringList{"螺丝", "螺丝", "螺母", "螺母"}));
-        SnapshotParams byCategory = fx.params({stockA, stockB});
-        byCategory.setValue(SnapshotParams::CommCategory, QString::number(catP));
-        QCOMPARE(fx.names(fx.snapshot(byCategory)), (QStringList{"螺丝", "螺丝", "螺栓 O'Neil", "螺栓 O'Neil"}));
-        SnapshotParams bad = fx.params({stockA});
-        bad.setValue(SnapshotParams::CommBrand, QStringLiteral("1 OR 1=1"));
-        QCOMPARE(fx.snapshot(bad), 0);
-        QCOMPARE(fx.processes(), 2);
+        const int id = snapshot(p);
+        QCOMPARE(id > 0, !names.isEmpty());
+        QCOMPARE(this->names(id), names);
+        QCOMPARE(scalar("SELECT COUNT(*) FROM ICInventory"), 6);
     }
 
     // The operator may see stock B and screws and bolts only.
     void accessRulesOfTheOperator()
     {
-        fx.f->accessRule(fx.user, QStringLiteral("t_Stock"), stockB);
-        fx.f->accessRule(fx.user, QStringLiteral("t_ICItem"), screw);
-        fx.f->accessRule(fx.user, QStringLiteral("t_ICItem"), bolt);
-        QCOMPARE(fx.snapshot(fx.params({stockA})), 0); // nothing visible: no process
-        const int id = fx.snapshot(fx.params({stockA, stockB}));
-        QCOMPARE(fx.values(QStringLiteral("SELECT FItemID, FStockID FROM ICInvBackup WHERE FInterID = ?"), {id}),
+        f->accessRule(user, "t_Stock", stockB);
+        f->accessRule(user, "t_ICItem", screw);
+        f->accessRule(user, "t_ICItem", bolt);
+        QCOMPARE(snapshot(params({stockA})), 0); // nothing visible: no process
+        const int id = snapshot(params({stockA, stockB}));
+        QCOMPARE(values("SELECT FItemID, FStockID FROM ICInvBackup WHERE FInterID = ?", {id}),
                  QStringLiteral("%1 %2").arg(bolt).arg(stockB));
     }
 
     // '' and NULL are one position; the ledgers stay apart.
     void nullProductionDateIsEmptyText()
     {
-        QVERIFY_SQL(fx.conn(),
-                    fx.conn().Exec(QStringLiteral("UPDATE ICInventory SET FKFDate = NULL WHERE FItemID = ?"), {nut}));
-        fx.f->currentStock(nut, stockA, placeA1, 5);
-        const int id = fx.snapshot(fx.params({stockA}));
-        QCOMPARE(fx.values(QStringLiteral("SELECT '[' || FKFDate || ']', FQty FROM ICInvBackup WHERE FInterID = ? AND"
-                                          " FItemID = ? ORDER BY FQty"),
-                           {id, nut}),
-                 QStringLiteral("[] 12; [] 45"));
+        QVERIFY(exec("UPDATE ICInventory SET FKFDate = NULL WHERE FItemID = ?", {nut}));
+        f->currentStock(nut, stockA, placeA1, 5);
+        QCOMPARE(values("SELECT '[' || FKFDate || ']', FQty FROM ICInvBackup WHERE FInterID = ? AND FItemID = ?"
+                        " ORDER BY FQty",
+                        {snapshot(params({stockA})), nut}),
+                 "[] 12; [] 45");
     }
 };
 

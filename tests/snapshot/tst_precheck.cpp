@@ -1,8 +1,7 @@
-#include "snapshotfixture.h"
+#include "snapshottest.h"
 #include "testmain.h"
 
 using factory::Entry;
-using factory::Header;
 
 namespace {
 
@@ -10,7 +9,8 @@ struct StartRow
 {
     bool startKnown, cutOff;
     QDate date;
-    bool stockWithRows;
+    char stock;    // A: with rows; B: without; V: a virtual stock, second ledger only
+    QString place; // a place-number condition, if any
     QString expected;
 };
 
@@ -34,83 +34,69 @@ struct DocumentRow
 
 // The checks before a dialog snapshot, in their order, with the messages a
 // person sees.
-class TestPreCheck : public QObject
+class TestPreCheck : public SnapshotTest
 {
     Q_OBJECT
 
-    SnapshotFixture fx;
     int item = 0, stockA = 0, stockB = 0, stockV = 0, placeA = 0, placeB = 0;
 
     QString refusal(SnapshotParams &p, bool cutOff = false, const QDate &date = QDate(2026, 3, 15))
     {
         ICBackupInv engine;
         QString message;
-        const bool passed = engine.PreCheck(p, cutOff, date, message);
-        if (passed)
-            return QStringLiteral("passed");
-        return message.isEmpty() ? QStringLiteral("refused without a message") : message;
+        if (engine.PreCheck(p, cutOff, date, message))
+            return "passed";
+        return message.isEmpty() ? "refused without a message" : message;
     }
 
     // A retail sale of the item from `stock`: submitted or not, closed by the day or not.
-    void retail(int id, int stock, bool settled, bool closed, int counter = 0, const QDate &date = QDate(2026, 3, 10))
+    void retail(int id, int stock, bool settled, bool closed, int counter = 0)
     {
-        QVERIFY_SQL(fx.conn(), fx.conn().Exec(QStringLiteral("INSERT INTO T_LS_Retail (FID, FBillNo, FDate, FisSettle, "
-                                                             "FDailyBillID) VALUES (?, ?, ?, ?, ?)"),
-                                              {id, QStringLiteral("LS%1").arg(id), Dialect::dateValue(date),
-                                               settled ? 1 : 0, closed ? 9 : 0}));
-        QVERIFY_SQL(fx.conn(), fx.conn().Exec(QStringLiteral("INSERT INTO T_LS_RetailEntry (FID, FEntryID, FItemID, "
-                                                             "FStock, FShoppeID, FQty) VALUES (?, 1, ?, ?, ?, 1)"),
-                                              {id, item, stock, counter}));
+        QVERIFY(
+            exec("INSERT INTO T_LS_Retail (FID, FBillNo, FDate, FisSettle, FDailyBillID) VALUES (?, ?, ?, ?, ?)",
+                 {id, QString::number(id), Dialect::dateValue(QDate(2026, 3, 10)), settled ? 1 : 0, closed ? 9 : 0}));
+        QVERIFY(exec("INSERT INTO T_LS_RetailEntry (FID, FEntryID, FItemID, FStock, FShoppeID, FQty)"
+                     " VALUES (?, 1, ?, ?, ?, 1)",
+                     {id, item, stock, counter}));
+    }
+
+    void seed() override
+    {
+        item = f->item({.number = "4.01", .name = "零件"});
+        stockA = f->stock("A", "甲仓 ");
+        stockB = f->stock("B", "乙仓");
+        stockV = f->stock("V", "虚仓", 502);
+        placeA = f->stockPlace(stockA, "PA", "甲位");
+        placeB = f->stockPlace(stockB, "PB", "乙位");
+        f->currentStock(item, stockA, placeA, 5);
+        f->currentStock(item, stockV, 0, 5, {.secondLedger = true});
     }
 
 private slots:
-    void initTestCase() { STOCKCHECK_REQUIRE_ENGINE(); }
-    void init()
-    {
-        QVERIFY(fx.setUp());
-        Factories &f = *fx.f;
-        item = f.item({.number = QStringLiteral("4.01"), .name = QStringLiteral("零件")});
-        stockA = f.stock(QStringLiteral("A"), QStringLiteral("甲仓 "));
-        stockB = f.stock(QStringLiteral("B"), QStringLiteral("乙仓"));
-        stockV = f.stock(QStringLiteral("V"), QStringLiteral("虚仓"), 502);
-        placeA = f.stockPlace(stockA, QStringLiteral("PA"), QStringLiteral("甲位"));
-        placeB = f.stockPlace(stockB, QStringLiteral("PB"), QStringLiteral("乙位"));
-        f.currentStock(item, stockA, placeA, 5);
-        f.currentStock(item, stockV, 0, 5, {.secondLedger = true});
-    }
-    void cleanup() { fx.tearDown(); }
-
     void startDateAndStock_data()
     {
         QTest::addColumn<StartRow>("row");
-        QTest::addRow("start date unknown") << StartRow{false, false, {2026, 3, 15}, true, "refused without a message"};
+        const QString noData = "没有可用的数据，不能备份！";
+        const QDate day(2026, 3, 15);
+        QTest::addRow("start date unknown") << StartRow{false, false, day, 'A', {}, "refused without a message"};
         QTest::addRow("cut-off before the start")
-            << StartRow{true, true, {2025, 12, 31}, true, "截止日期不能小于系统启用日期！"};
-        QTest::addRow("cut-off on the start day") << StartRow{true, true, {2026, 1, 1}, true, "passed"};
-        QTest::addRow("current stock: stock without rows")
-            << StartRow{true, false, {2026, 3, 15}, false, "没有可用的数据，不能备份！"};
-        QTest::addRow("cut-off: an empty stock may be rebuilt") << StartRow{true, true, {2026, 3, 15}, false, "passed"};
-        QTest::addRow("current stock: fine") << StartRow{true, false, {2026, 3, 15}, true, "passed"};
+            << StartRow{true, true, {2025, 12, 31}, 'A', {}, "截止日期不能小于系统启用日期！"};
+        QTest::addRow("cut-off on the start day") << StartRow{true, true, {2026, 1, 1}, 'A', {}, "passed"};
+        QTest::addRow("current stock: stock without rows") << StartRow{true, false, day, 'B', {}, noData};
+        QTest::addRow("cut-off: an empty stock may be rebuilt") << StartRow{true, true, day, 'B', {}, "passed"};
+        QTest::addRow("condition leaves no row") << StartRow{true, false, day, 'A', "PB", noData};
+        QTest::addRow("condition keeps a row") << StartRow{true, false, day, 'A', "PA", "passed"};
+        QTest::addRow("second ledger only") << StartRow{true, false, day, 'V', {}, "passed"};
     }
     void startDateAndStock()
     {
         QFETCH(StartRow, row);
         if (!row.startKnown)
-            QVERIFY_SQL(fx.conn(), fx.conn().Exec(QStringLiteral("DELETE FROM t_PeriodDate")));
-        SnapshotParams p = fx.params({row.stockWithRows ? stockA : stockB});
+            QVERIFY(exec("DELETE FROM t_PeriodDate"));
+        SnapshotParams p = params({row.stock == 'A' ? stockA : row.stock == 'B' ? stockB : stockV});
+        if (!row.place.isEmpty())
+            p.setConditions({{"仓位代码", "=", row.place, {}}});
         QCOMPARE(refusal(p, row.cutOff, row.date), row.expected);
-    }
-
-    void goodsFilterOfTheStockCheck()
-    {
-        SnapshotParams p = fx.params({stockA});
-        p.setConditions({{QStringLiteral("仓位代码"), QStringLiteral("="), QStringLiteral("PB"), {}}});
-        QCOMPARE(refusal(p), QStringLiteral("没有可用的数据，不能备份！"));
-        p.setConditions({{QStringLiteral("仓位代码"), QStringLiteral("="), QStringLiteral("PA"), {}}});
-        QCOMPARE(refusal(p), QStringLiteral("passed"));
-        // the second ledger counts too
-        SnapshotParams virtualStock = fx.params({stockV});
-        QCOMPARE(refusal(virtualStock), QStringLiteral("passed"));
     }
 
     void openRetailDocuments_data()
@@ -129,7 +115,7 @@ private slots:
         QFETCH(RetailRow, row);
         retail(1, stockA, row.settled, row.closed, row.counter);
         retail(2, stockB, false, false); // not a chosen stock
-        SnapshotParams p = fx.params({stockA}, QDate(2026, 3, 9));
+        SnapshotParams p = params({stockA}, QDate(2026, 3, 9));
         p.setValue(SnapshotParams::IsCutDate, row.cutOff);
         QCOMPARE(refusal(p, row.cutOff, QDate(2026, 3, 9)), row.expected);
     }
@@ -139,19 +125,19 @@ private slots:
     void unauditedDocuments_data()
     {
         QTest::addColumn<DocumentRow>("row");
-        const QString head = QStringLiteral("以下仓库(仓位)有未审核的单据，不能备份：\n");
-        const QString a = head + QStringLiteral("[甲仓]仓库,[甲位]仓位");
+        const QString head = "以下仓库(仓位)有未审核的单据，不能备份：\n";
+        const QString a = head + "[甲仓]仓库,[甲位]仓位";
         QTest::addRow("receipt") << DocumentRow{1, 'A', false, false, false, a};
         QTest::addRow("audited receipt") << DocumentRow{1, 'A', true, false, false, "passed"};
         QTest::addRow("cancelled receipt") << DocumentRow{1, 'A', false, true, false, "passed"};
         QTest::addRow("requisition: the issuing stock") << DocumentRow{24, 'A', false, false, false, a};
         QTest::addRow("transfer into a chosen stock: the receiving side")
-            << DocumentRow{41, 'B', false, false, false, head + QStringLiteral("[乙仓]仓库,[乙位]仓位")};
+            << DocumentRow{41, 'B', false, false, false, head + "[乙仓]仓库,[乙位]仓位"};
         QTest::addRow("transfer out to another stock: the issuing side")
             << DocumentRow{41, 'T', false, false, false, a};
         QTest::addRow("MTO change") << DocumentRow{0, 'A', false, false, false, a};
         QTest::addRow("second-ledger receipt of a virtual stock")
-            << DocumentRow{6, 'V', false, false, false, head + QStringLiteral("[虚仓]仓库,[]仓位")};
+            << DocumentRow{6, 'V', false, false, false, head + "[虚仓]仓库,[]仓位"};
         QTest::addRow("first-ledger receipt of a virtual stock") << DocumentRow{1, 'V', false, false, false, "passed"};
         QTest::addRow("cut-off before the document") << DocumentRow{1, 'A', false, false, true, "passed"};
         QTest::addRow("document of another item") << DocumentRow{1, 'O', false, false, false, "passed"};
@@ -159,66 +145,56 @@ private slots:
     void unauditedDocuments()
     {
         QFETCH(DocumentRow, row);
-        Factories &f = *fx.f;
-        const Header header{.date = QDate(2026, 3, 10), .audited = row.audited, .cancelled = row.cancelled};
+        const factory::Header header{.date = QDate(2026, 3, 10), .audited = row.audited, .cancelled = row.cancelled};
         Entry e{.item = item, .qty = 1, .stock = stockA, .place = placeA};
         if (row.entry == 'B' || row.entry == 'T')
             e = {.item = item, .qty = 1, .stock = stockB, .place = placeB, .fromStock = stockA, .fromPlace = placeA};
         else if (row.entry == 'V')
             e = {.item = item, .qty = 1, .stock = stockV};
         else if (row.entry == 'O')
-            e.item = f.item({.number = QStringLiteral("4.02"), .name = QStringLiteral("他件")});
-        row.type ? void(f.document(row.type, {e}, header)) : void(f.mtoChange(e, QStringLiteral("M9"), header));
-        SnapshotParams p = fx.params(row.entry == 'B' ? QList<int>{stockA, stockV, stockB} : QList<int>{stockA, stockV},
-                                     QDate(2026, 3, 9));
-        p.setConditions({{QStringLiteral("物料代码"), QStringLiteral("="), QStringLiteral("4.01"), {}}});
+            e.item = f->item({.number = "4.02", .name = "他件"});
+        row.type ? void(f->document(row.type, {e}, header)) : void(f->mtoChange(e, "M9", header));
+        SnapshotParams p = params(row.entry == 'B' ? QList<int>{stockA, stockV, stockB} : QList<int>{stockA, stockV},
+                                  QDate(2026, 3, 9));
+        p.setConditions({{"物料代码", "=", "4.01", {}}});
         QCOMPARE(refusal(p, row.cutOff, QDate(2026, 3, 9)), row.expected);
-        QCOMPARE(p.isCutDate(), row.cutOff);
-        QCOMPARE(p.cutDate(), QDate(2026, 3, 9));
+        QCOMPARE(p.isCutDate(), row.cutOff); // the snapshot reads the checked mode from the dictionary
     }
 
+    // Only the reserved number of a user up to the maximum is used by now.
     void reservedNumbersAreMarked()
     {
-        const int bill = fx.f->document(1, {{.item = item, .qty = 1, .stock = stockA, .place = placeA}},
-                                        {.date = QDate(2026, 3, 1)});
-        for (const auto &[table, number, user] :
-             {std::tuple{"ICStockBill", bill, 7}, std::tuple{"ICStockBill", bill + 1, 7},
-              std::tuple{"ICStockBill", bill, 0}, std::tuple{"POStockBill", 1, 7}})
-            QVERIFY_SQL(fx.conn(), fx.conn().Exec(QStringLiteral("INSERT INTO IC_MaxNum (FTableName, FNumber, FUserID, "
-                                                                 "FFlag) VALUES (?, ?, ?, 0)"),
-                                                  {QString::fromLatin1(table), number, user}));
+        const int bill = f->document(1, {{.item = item, .qty = 1, .stock = stockA}}, {.date = QDate(2026, 3, 1)});
+        const QVariantList reserved[] = {
+            {"ICStockBill", bill, 7}, {"ICStockBill", bill + 1, 7}, {"ICStockBill", bill, 0}, {"POStockBill", 1, 7}};
+        for (const QVariantList &binds : reserved)
+            QVERIFY(exec("INSERT INTO IC_MaxNum (FTableName, FNumber, FUserID, FFlag) VALUES (?, ?, ?, 0)", binds));
         ICBackupInv engine;
         QVERIFY(engine.GetStockBillMaxID(false, {}));
         QCOMPARE(engine.capturedMaxIds().bill, bill);
         QCOMPARE(engine.capturedMaxIds().po, 0);
-        // only the reserved number of a user up to the maximum is used by now
-        QCOMPARE(fx.scalar(QStringLiteral("SELECT COUNT(*) FROM IC_MaxNum WHERE FFlag = 1")), 1);
-        QCOMPARE(fx.scalar(QStringLiteral("SELECT FNumber FROM IC_MaxNum WHERE FFlag = 1")), bill);
+        QCOMPARE(values("SELECT FNumber FROM IC_MaxNum WHERE FFlag = 1"), QString::number(bill));
         QVERIFY(engine.GetStockBillMaxID(true, QDate(2026, 2, 28)));
         QCOMPARE(engine.capturedMaxIds().bill, 0);
     }
 
+    // A group without entries is left out; an access rule keeps the groups above.
     void fetchItemAddsTheGroupsAbove()
     {
-        Factories &f = *fx.f;
-        const int group = f.baseItem(2038, QStringLiteral("01"), QStringLiteral("品牌组"), 0, false);
-        const int a = f.baseItem(2038, QStringLiteral("01.01"), QStringLiteral("品牌甲"), group);
-        const int b = f.baseItem(2038, QStringLiteral("01.02"), QStringLiteral("品牌乙"), group);
-        f.baseItem(2038, QStringLiteral("02"), QStringLiteral("空组"), 0, false);
-        ICBackupInv engine;
-        Recordset rs;
-        QVERIFY(engine.FetchItem(2038, rs));
-        QList<int> ids;
-        for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext())
-            ids << rs.integer(u"FItemID");
-        QCOMPARE(ids, (QList<int>{group, a, b})); // a group without entries is left out
-
-        fx.f->accessRule(fx.user, QStringLiteral("t_ComBrand"), b);
-        QVERIFY(engine.FetchItem(2038, rs));
-        ids.clear();
-        for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext())
-            ids << rs.integer(u"FItemID");
-        QCOMPARE(ids, (QList<int>{group, b}));
+        const int group = f->baseItem(2038, "01", "品牌组", 0, false);
+        const int a = f->baseItem(2038, "01.01", "品牌甲", group), b = f->baseItem(2038, "01.02", "品牌乙", group);
+        f->baseItem(2038, "02", "空组", 0, false);
+        const auto fetched = [] {
+            ICBackupInv engine;
+            Recordset rs;
+            QList<int> ids;
+            for (engine.FetchItem(2038, rs), rs.MoveFirst(); !rs.Eof(); rs.MoveNext())
+                ids << rs.integer(u"FItemID");
+            return ids;
+        };
+        QCOMPARE(fetched(), (QList<int>{group, a, b}));
+        f->accessRule(user, "t_ComBrand", b);
+        QCOMPARE(fetched(), (QList<int>{group, b}));
     }
 };
 
