@@ -139,27 +139,21 @@ private slots:
         QCOMPARE(processes(), 0);
     }
 
-    // Every ticked node counts (the root and the groups match no stock rows); a
-    // brand restriction replaces the conditions.
+    // The mode and day of the dialog reach the snapshot; a brand restriction
+    // replaces the conditions.
     void dictionaryOfTheDialog()
     {
         BackupInvLogic logic;
         QVERIFY(logic.load());
-        logic.stockTree()->setChecked(k(s1), true);
-        logic.stockTree()->setChecked(k(s3), true);
         logic.setCutDate(true);
         logic.setDate(QDate(2026, 3, 9));
         fillRow(logic, 0, {"物料代码", "like", "6.", ""});
-        SnapshotParams p = logic.buildParams();
-        QCOMPARE(p.text(SnapshotParams::Stock),
-                 QStringLiteral("0,%1,%2,%3,%4").arg(group1).arg(s1).arg(group2).arg(s3));
-        QCOMPARE(p.isCutDate(), true);
-        QCOMPARE(p.cutDate(), QDate(2026, 3, 9));
-        QCOMPARE(p.conditions().size(), 1);
         const int brand = f->baseItem(2038, "B1", "牌子");
         logic.setRestriction(BackupInvLogic::Restriction::CommBrand);
         logic.typeTree()->setChecked(k(brand), true);
-        p = logic.buildParams();
+        const SnapshotParams p = logic.buildParams();
+        QCOMPARE(p.isCutDate(), true);
+        QCOMPARE(p.cutDate(), QDate(2026, 3, 9));
         QCOMPARE(p.text(SnapshotParams::CommBrand), QStringLiteral("0,%1").arg(brand));
         QVERIFY(!p.value(SnapshotParams::Filter).isValid());
     }

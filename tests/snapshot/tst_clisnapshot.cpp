@@ -55,42 +55,19 @@ class TestCliSnapshot : public SnapshotTest
     }
 
 private slots:
-    // One line: the new FID, a tab and the process number.
-    void snapshots_data()
-    {
-        QTest::addColumn<QStringList>("args");
-        QTest::addColumn<QStringList>("items"); // names of the new rows, sorted
-        QTest::addColumn<int>("backupType");
-        QTest::addRow("two stocks") << QStringList{"--stocks", "{A},{B}"} << QStringList{"螺丝", "螺母", "螺母"} << 1;
-        QTest::addRow("two conditions, or")
-            << QStringList{"--stocks", "{A}", "--where", "物料名称:like:丝:or", "--where", "物料名称:=:螺母"}
-            << QStringList{"螺丝", "螺母"} << 1;
-        QTest::addRow("brands") << QStringList{"--stocks", "{A}", "--brands", "{BRAND}"} << QStringList{"螺丝"} << 1;
-        QTest::addRow("cut-off") << QStringList{"--stocks", "{B}", "--cutoff", "2026-03-15"} << QStringList{"螺母"}
-                                 << 2;
-    }
-    void snapshots()
-    {
-        QFETCH(QStringList, args);
-        QFETCH(QStringList, items);
-        QFETCH(int, backupType);
-        const Run r = cli(args);
-        QVERIFY2(r.exitCode == 0, qPrintable(r.err));
-        static const QRegularExpression line("^(\\d+)\\t(\\d{12})\\n$");
-        const QRegularExpressionMatch m = line.match(r.out);
-        QVERIFY2(m.hasMatch(), qPrintable(r.out));
-        const int id = m.captured(1).toInt();
-        QCOMPARE(values("SELECT FProcessID, FBackupType FROM ICStockCheckProcess WHERE FID = ?", {id}),
-                 m.captured(2) + QLatin1Char(' ') + QString::number(backupType));
-        QCOMPARE(names(id), items);
-    }
-
-    // 1: the snapshot was refused; 2: the command line is wrong. Nothing is taken.
-    void refusals_data()
+    // 0: one line on stdout, the new FID, a tab and the process number; 1: the
+    // snapshot was refused; 2: the command line is wrong. A refusal takes nothing.
+    void exitCodes_data()
     {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<int>("exitCode");
-        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("expected"); // 0: backup type and the names of the rows; else the message
+        QTest::addRow("two stocks") << QStringList{"--stocks", "{A},{B}"} << 0 << "1 螺丝 螺母 螺母";
+        QTest::addRow("two conditions, or")
+            << QStringList{"--stocks", "{A}", "--where", "物料名称:like:丝:or", "--where", "物料名称:=:螺母"} << 0
+            << "1 螺丝 螺母";
+        QTest::addRow("brands") << QStringList{"--stocks", "{A}", "--brands", "{BRAND}"} << 0 << "1 螺丝";
+        QTest::addRow("cut-off") << QStringList{"--stocks", "{B}", "--cutoff", "2026-03-15"} << 0 << "2 螺母";
         QTest::addRow("typed SQL finds nothing") << QStringList{"--stocks", "{A}", "--where", "物料名称:=:x' OR '1'='1"}
                                                  << 1 << "没有可用的数据，不能备份！";
         QTest::addRow("cut-off before the start")
@@ -104,16 +81,26 @@ private slots:
         QTest::addRow("no such date") << QStringList{"--stocks", "{A}", "--cutoff", "2026-13-01"} << 2 << "2026-13-01";
         QTest::addRow("unknown option") << QStringList{"--stocks", "{A}", "--all"} << 2 << "--all";
         QTest::addRow("unknown user") << QStringList{"--db", "{DB}", "--user", "999999", "--stocks", "{A}"} << 2
-                                      << "999999";
+                                      << QStringLiteral("999999");
     }
-    void refusals()
+    void exitCodes()
     {
         QFETCH(QStringList, args);
         QFETCH(int, exitCode);
-        QFETCH(QString, message);
+        QFETCH(QString, expected);
         const Run r = cli(args);
-        QCOMPARE(r.exitCode, exitCode);
-        QVERIFY2(r.err.contains(message), qPrintable(r.err));
+        QVERIFY2(r.exitCode == exitCode, qPrintable(r.err));
+        if (exitCode == 0) {
+            static const QRegularExpression line("^(\\d+)\\t(\\d{12})\\n$");
+            const QRegularExpressionMatch m = line.match(r.out);
+            QVERIFY2(m.hasMatch(), qPrintable(r.out));
+            const int id = m.captured(1).toInt();
+            QCOMPARE(values("SELECT FBackupType, FProcessID FROM ICStockCheckProcess WHERE FID = ?", {id}),
+                     expected.section(' ', 0, 0) + ' ' + m.captured(2));
+            QCOMPARE(names(id).join(' '), expected.section(' ', 1));
+            return;
+        }
+        QVERIFY2(r.err.contains(expected), qPrintable(r.err));
         QCOMPARE(r.out, QString());
         QCOMPARE(scalar("SELECT COUNT(*) FROM ICInventory"), 3);
         QCOMPARE(processes(), 0);

@@ -14,18 +14,12 @@ struct StartRow
     QString expected;
 };
 
-struct RetailRow
-{
-    bool settled, closed;
-    int counter; // a counter (shoppe) of the sale instead of the stock
-    bool cutOff;
-    QString expected;
-};
-
+// A document of the item on 10 March; the check is for the 9th.
 struct DocumentRow
 {
-    int type;   // 0: an MTO change
-    char entry; // A: in stock A; T: transfer A to B; B: the same with B chosen; V: virtual stock; O: another item
+    int type;   // 0: an MTO change; -1: a retail sale (audited: submitted, cancelled: closed by the day)
+    char entry; // A: in stock A; T: transfer A to B; B: the same with B chosen; V: virtual stock; O: another item;
+                // C: a retail sale of a counter (shoppe) instead of the stock
     bool audited, cancelled, cutOff;
     QString expected;
 };
@@ -99,32 +93,19 @@ private slots:
         QCOMPARE(refusal(p, row.cutOff, row.date), row.expected);
     }
 
-    void openRetailDocuments_data()
-    {
-        QTest::addColumn<RetailRow>("row");
-        QTest::addRow("not submitted") << RetailRow{false, false, 0, false,
-                                                    "以下仓库有未提交的零售单，请提交后再进行备份：\n【A】甲仓 "};
-        QTest::addRow("not closed by the day")
-            << RetailRow{true, false, 0, false, "以下仓库有未日结的零售单，请日结后再进行备份：\n【A】甲仓 "};
-        QTest::addRow("closed") << RetailRow{true, true, 0, false, "passed"};
-        QTest::addRow("a counter's sale is not the stock's") << RetailRow{false, false, 5, false, "passed"};
-        QTest::addRow("cut-off before the sale") << RetailRow{false, false, 0, true, "passed"};
-    }
-    void openRetailDocuments()
-    {
-        QFETCH(RetailRow, row);
-        retail(1, stockA, row.settled, row.closed, row.counter);
-        retail(2, stockB, false, false); // not a chosen stock
-        SnapshotParams p = params({stockA}, QDate(2026, 3, 9));
-        p.setValue(SnapshotParams::IsCutDate, row.cutOff);
-        QCOMPARE(refusal(p, row.cutOff, QDate(2026, 3, 9)), row.expected);
-    }
-
-    // Each document family by the side that touches a chosen stock; second-ledger
-    // families count for virtual stocks (types 502/503) only.
-    void unauditedDocuments_data()
+    // Open retail sales of a chosen stock; each document family by the side that
+    // touches a chosen stock; second-ledger families count for virtual stocks
+    // (types 502/503) only.
+    void openDocuments_data()
     {
         QTest::addColumn<DocumentRow>("row");
+        QTest::addRow("retail not submitted")
+            << DocumentRow{-1, 'A', false, false, false, "以下仓库有未提交的零售单，请提交后再进行备份：\n【A】甲仓 "};
+        QTest::addRow("retail not closed by the day")
+            << DocumentRow{-1, 'A', true, false, false, "以下仓库有未日结的零售单，请日结后再进行备份：\n【A】甲仓 "};
+        QTest::addRow("retail closed") << DocumentRow{-1, 'A', true, true, false, "passed"};
+        QTest::addRow("retail of a counter") << DocumentRow{-1, 'C', false, false, false, "passed"};
+        QTest::addRow("cut-off before the sale") << DocumentRow{-1, 'A', false, false, true, "passed"};
         const QString head = "以下仓库(仓位)有未审核的单据，不能备份：\n";
         const QString a = head + "[甲仓]仓库,[甲位]仓位";
         QTest::addRow("receipt") << DocumentRow{1, 'A', false, false, false, a};
@@ -142,9 +123,13 @@ private slots:
         QTest::addRow("cut-off before the document") << DocumentRow{1, 'A', false, false, true, "passed"};
         QTest::addRow("document of another item") << DocumentRow{1, 'O', false, false, false, "passed"};
     }
-    void unauditedDocuments()
+    void openDocuments()
     {
         QFETCH(DocumentRow, row);
+        if (row.type < 0) {
+            retail(1, stockA, row.audited, row.cancelled, row.entry == 'C' ? 5 : 0);
+            retail(2, stockB, false, false); // not a chosen stock
+        }
         const factory::Header header{.date = QDate(2026, 3, 10), .audited = row.audited, .cancelled = row.cancelled};
         Entry e{.item = item, .qty = 1, .stock = stockA, .place = placeA};
         if (row.entry == 'B' || row.entry == 'T')
@@ -153,10 +138,15 @@ private slots:
             e = {.item = item, .qty = 1, .stock = stockV};
         else if (row.entry == 'O')
             e.item = f->item({.number = "4.02", .name = "他件"});
-        row.type ? void(f->document(row.type, {e}, header)) : void(f->mtoChange(e, "M9", header));
+        if (row.type > 0)
+            f->document(row.type, {e}, header);
+        else if (row.type == 0)
+            f->mtoChange(e, "M9", header);
         SnapshotParams p = params(row.entry == 'B' ? QList<int>{stockA, stockV, stockB} : QList<int>{stockA, stockV},
                                   QDate(2026, 3, 9));
         p.setConditions({{"物料代码", "=", "4.01", {}}});
+        if (row.type < 0)
+            p.setValue(SnapshotParams::IsCutDate, row.cutOff); // the retail check reads the mode from the dictionary
         QCOMPARE(refusal(p, row.cutOff, QDate(2026, 3, 9)), row.expected);
         QCOMPARE(p.isCutDate(), row.cutOff); // the snapshot reads the checked mode from the dictionary
     }
