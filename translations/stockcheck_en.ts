@@ -516,6 +516,7 @@
     </message>
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
+        <location filename="../src/sheet/countsaver.cpp"/>
         <location filename="../src/sheet/entrygrid.cpp"/>
         <location filename="../src/snapshot/backupinvlogic.cpp"/>
         <source>仓库</source>
@@ -534,6 +535,7 @@
     </message>
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
+        <location filename="../src/sheet/countsaver.cpp"/>
         <location filename="../src/sheet/entrygrid.cpp"/>
         <source>仓位</source>
         <translation>Stock Place</translation>
@@ -545,6 +547,7 @@
     </message>
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
+        <location filename="../src/sheet/countsaver.cpp"/>
         <location filename="../src/sheet/entrygrid.cpp"/>
         <source>批次</source>
         <translation>Batch</translation>
@@ -556,6 +559,7 @@
     </message>
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
+        <location filename="../src/sheet/countsaver.cpp"/>
         <location filename="../src/sheet/entrygrid.cpp"/>
         <source>辅助属性</source>
         <translation>Auxiliary Property</translation>
@@ -771,6 +775,11 @@
     </message>
     <message>
         <location filename="../src/model/maindo.cpp"/>
+        <source>该单据的模版丢失，请更新ICChatBillTitle:SQL</source>
+        <translation>The template of this sheet is missing; please update ICChatBillTitle: SQL</translation>
+    </message>
+    <message>
+        <location filename="../src/model/maindo.cpp"/>
         <source>仓库数据还未备份,请备份仓库数据!</source>
         <translation>The stock data has not been backed up yet. Please back up the stock data!</translation>
     </message>
@@ -788,6 +797,18 @@
         <location filename="../src/sheet/countsaver.cpp"/>
         <source>基本单位与辅助计量单位盘盈盘亏方向不一致，盘点数据未能成功保存，请检查数据！</source>
         <translation>The base unit and the secondary unit show a gain and a loss in opposite directions; the count data was not saved. Please check the data!</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/countsaver.cpp"/>
+        <location filename="../src/sheet/entrygrid.cpp"/>
+        <location filename="../src/snapshot/goodsfilter.cpp"/>
+        <source>物料代码</source>
+        <translation>Item Number</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/countsaver.cpp"/>
+        <source>错误类型</source>
+        <translation>Error</translation>
     </message>
     <message>
         <location filename="../src/sheet/countsaver.cpp"/>
@@ -811,6 +832,17 @@
         <location filename="../src/sheet/countsaver.cpp"/>
         <source>盘点数据已经修改，是否保存？</source>
         <translation>The count data has changed. Save it?</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/countsaver.cpp"/>
+        <source>正在保存数据,请稍候...</source>
+        <translation>Saving the data, please wait...</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/countsaver.cpp"/>
+        <location filename="../src/sheet/countsheet.cpp"/>
+        <source>就绪</source>
+        <translation>Ready</translation>
     </message>
     <message>
         <location filename="../src/sheet/countsaver.cpp"/>
@@ -846,11 +878,6 @@
         <location filename="../src/sheet/countsheet.cpp"/>
         <source>物料盘点表</source>
         <translation>Item Count Sheet</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/countsheet.cpp"/>
-        <source>就绪</source>
-        <translation>Ready</translation>
     </message>
     <message>
         <location filename="../src/sheet/countsheet.cpp"/>
@@ -907,12 +934,6 @@
         <location filename="../src/snapshot/goodsfilter.cpp"/>
         <source>仓位代码</source>
         <translation>Place Number</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/entrygrid.cpp"/>
-        <location filename="../src/snapshot/goodsfilter.cpp"/>
-        <source>物料代码</source>
-        <translation>Item Number</translation>
     </message>
     <message>
         <location filename="../src/sheet/entrygrid.cpp"/>
@@ -1408,6 +1429,21 @@
     </message>
     <message>
         <location filename="../src/snapshot/goodsfilter.cpp"/>
+        <source>第%1行，[名称]列数据不完整！</source>
+        <translation>Row %1: the [Name] column is incomplete!</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/goodsfilter.cpp"/>
+        <source>第%1行，[比较]列数据不完整！</source>
+        <translation>Row %1: the [Comparison] column is incomplete!</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/goodsfilter.cpp"/>
+        <source>第%1行，[逻辑]列数据不完整！</source>
+        <translation>Row %1: the [Logic] column is incomplete!</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/goodsfilter.cpp"/>
         <source>第%1行，[名称]列的“%2”不是可选的字段！</source>
         <translation>Row %1: "%2" in the [Name] column is not one of the fields offered!</translation>
     </message>
@@ -1471,6 +1507,16 @@
         <location filename="../src/snapshot/snapshotprecheck.cpp"/>
         <source>截止日期不能小于系统启用日期！</source>
         <translation>The cut-off date cannot be before the system start date!</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/snapshotprecheck.cpp"/>
+        <source>以下仓库有未提交的零售单，请提交后再进行备份：</source>
+        <translation>The following stocks have retail sales not yet submitted; submit them, then back up:</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/snapshotprecheck.cpp"/>
+        <source>以下仓库有未日结的零售单，请日结后再进行备份：</source>
+        <translation>The following stocks have retail sales not yet closed for the day; close the day, then back up:</translation>
     </message>
     <message>
         <location filename="../src/snapshot/snapshotprecheck.cpp"/>

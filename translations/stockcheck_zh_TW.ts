@@ -516,6 +516,7 @@
     </message>
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
+        <location filename="../src/sheet/countsaver.cpp"/>
         <location filename="../src/sheet/entrygrid.cpp"/>
         <location filename="../src/snapshot/backupinvlogic.cpp"/>
         <source>仓库</source>
@@ -534,6 +535,7 @@
     </message>
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
+        <location filename="../src/sheet/countsaver.cpp"/>
         <location filename="../src/sheet/entrygrid.cpp"/>
         <source>仓位</source>
         <translation>倉位</translation>
@@ -545,6 +547,7 @@
     </message>
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
+        <location filename="../src/sheet/countsaver.cpp"/>
         <location filename="../src/sheet/entrygrid.cpp"/>
         <source>批次</source>
         <translation>批次</translation>
@@ -556,6 +559,7 @@
     </message>
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
+        <location filename="../src/sheet/countsaver.cpp"/>
         <location filename="../src/sheet/entrygrid.cpp"/>
         <source>辅助属性</source>
         <translation>輔助屬性</translation>
@@ -771,6 +775,11 @@
     </message>
     <message>
         <location filename="../src/model/maindo.cpp"/>
+        <source>该单据的模版丢失，请更新ICChatBillTitle:SQL</source>
+        <translation>該單據的模版丟失，請更新ICChatBillTitle:SQL</translation>
+    </message>
+    <message>
+        <location filename="../src/model/maindo.cpp"/>
         <source>仓库数据还未备份,请备份仓库数据!</source>
         <translation>倉庫資料還未備份,請備份倉庫資料!</translation>
     </message>
@@ -788,6 +797,18 @@
         <location filename="../src/sheet/countsaver.cpp"/>
         <source>基本单位与辅助计量单位盘盈盘亏方向不一致，盘点数据未能成功保存，请检查数据！</source>
         <translation>基本單位與輔助計量單位盤盈盤虧方向不一致，盤點資料未能成功儲存，請檢查資料！</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/countsaver.cpp"/>
+        <location filename="../src/sheet/entrygrid.cpp"/>
+        <location filename="../src/snapshot/goodsfilter.cpp"/>
+        <source>物料代码</source>
+        <translation>物料代碼</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/countsaver.cpp"/>
+        <source>错误类型</source>
+        <translation>錯誤類型</translation>
     </message>
     <message>
         <location filename="../src/sheet/countsaver.cpp"/>
@@ -811,6 +832,17 @@
         <location filename="../src/sheet/countsaver.cpp"/>
         <source>盘点数据已经修改，是否保存？</source>
         <translation>盤點資料已經修改，是否儲存？</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/countsaver.cpp"/>
+        <source>正在保存数据,请稍候...</source>
+        <translation>正在儲存資料,請稍候...</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/countsaver.cpp"/>
+        <location filename="../src/sheet/countsheet.cpp"/>
+        <source>就绪</source>
+        <translation>就緒</translation>
     </message>
     <message>
         <location filename="../src/sheet/countsaver.cpp"/>
@@ -846,11 +878,6 @@
         <location filename="../src/sheet/countsheet.cpp"/>
         <source>物料盘点表</source>
         <translation>物料盤點表</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/countsheet.cpp"/>
-        <source>就绪</source>
-        <translation>就緒</translation>
     </message>
     <message>
         <location filename="../src/sheet/countsheet.cpp"/>
@@ -907,12 +934,6 @@
         <location filename="../src/snapshot/goodsfilter.cpp"/>
         <source>仓位代码</source>
         <translation>倉位代碼</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/entrygrid.cpp"/>
-        <location filename="../src/snapshot/goodsfilter.cpp"/>
-        <source>物料代码</source>
-        <translation>物料代碼</translation>
     </message>
     <message>
         <location filename="../src/sheet/entrygrid.cpp"/>
@@ -1408,6 +1429,21 @@
     </message>
     <message>
         <location filename="../src/snapshot/goodsfilter.cpp"/>
+        <source>第%1行，[名称]列数据不完整！</source>
+        <translation>第%1行，[名稱]列資料不完整！</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/goodsfilter.cpp"/>
+        <source>第%1行，[比较]列数据不完整！</source>
+        <translation>第%1行，[比較]列資料不完整！</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/goodsfilter.cpp"/>
+        <source>第%1行，[逻辑]列数据不完整！</source>
+        <translation>第%1行，[邏輯]列資料不完整！</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/goodsfilter.cpp"/>
         <source>第%1行，[名称]列的“%2”不是可选的字段！</source>
         <translation>第%1行，[名稱]列的“%2”不是可選的欄位！</translation>
     </message>
@@ -1471,6 +1507,16 @@
         <location filename="../src/snapshot/snapshotprecheck.cpp"/>
         <source>截止日期不能小于系统启用日期！</source>
         <translation>截止日期不能小於系統啟用日期！</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/snapshotprecheck.cpp"/>
+        <source>以下仓库有未提交的零售单，请提交后再进行备份：</source>
+        <translation>以下倉庫有未提交的零售單，請提交後再進行備份：</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/snapshotprecheck.cpp"/>
+        <source>以下仓库有未日结的零售单，请日结后再进行备份：</source>
+        <translation>以下倉庫有未日結的零售單，請日結後再進行備份：</translation>
     </message>
     <message>
         <location filename="../src/snapshot/snapshotprecheck.cpp"/>

@@ -23,7 +23,7 @@ const QString saveWidthSql = QStringLiteral("UPDATE ICChatBillTitle SET FColWidt
 
 const QString settingsFile = QStringLiteral("StockCheck.ini");
 
-const char *const missingTemplate = "该单据的模版丢失，请更新ICChatBillTitle:SQL";
+const char *const missingTemplate = N_("该单据的模版丢失，请更新ICChatBillTitle:SQL");
 
 QString captionColumn()
 {

@@ -258,7 +258,7 @@ QList<SqlStatement> CountSaver::batchStatements(const QList<CountRowValues> &row
 QStringList CountSaver::errorTitles(bool mtoPlanMode)
 {
     QStringList titles;
-    for (const char *t : {"仓库", "仓位", "物料代码", "错误类型", "辅助属性", "批次"})
+    for (const char *t : {N_("仓库"), N_("仓位"), N_("物料代码"), N_("错误类型"), N_("辅助属性"), N_("批次")})
         titles << LoadText(t);
     if (mtoPlanMode)
         titles << LoadText("计划跟踪号");
@@ -321,7 +321,7 @@ CountSaver::SaveResult CountSaver::SaveStockData(bool ask)
     m_error = {};
     if (m_ui)
         m_ui->setBusy(true);
-    status("正在保存数据,请稍候...");
+    status(N_("正在保存数据,请稍候..."));
     const bool mto = shared().enableMtoPlanMode != 0;
     QList<QStringList> errors;
     QList<CountRowValues> pending;
@@ -345,7 +345,7 @@ CountSaver::SaveResult CountSaver::SaveStockData(bool ask)
         failed = !writeBatch(pending);
     if (m_ui)
         m_ui->setBusy(false);
-    status("就绪");
+    status(N_("就绪"));
     if (failed)
         return SaveResult::Failed; // no message: the next save writes the changed rows again
     if (!errors.isEmpty()) {

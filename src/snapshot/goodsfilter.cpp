@@ -117,14 +117,14 @@ QString validate(const QList<GoodsCondition> &rows)
         if (row.isEmpty())
             continue;
         if (row.field.trimmed().isEmpty())
-            return rowMessage("第%1行，[名称]列数据不完整！", i + 1);
+            return rowMessage(N_("第%1行，[名称]列数据不完整！"), i + 1);
         if (row.compare.trimmed().isEmpty())
-            return rowMessage("第%1行，[比较]列数据不完整！", i + 1);
+            return rowMessage(N_("第%1行，[比较]列数据不完整！"), i + 1);
         bool followed = false;
         for (int j = i + 1; j < rows.size() && !followed; ++j)
             followed = !rows.at(j).isEmpty();
         if (followed && row.logic.trimmed().isEmpty())
-            return rowMessage("第%1行，[逻辑]列数据不完整！", i + 1);
+            return rowMessage(N_("第%1行，[逻辑]列数据不完整！"), i + 1);
     }
     return {};
 }

@@ -203,8 +203,8 @@ bool ICBackupInv::CheckRetailBillNotSettle(const SnapshotParams &params, QString
     {
         const char *flag;
         const char *text;
-    } checks[] = {{"FisSettle", "以下仓库有未提交的零售单，请提交后再进行备份："},
-                  {"FDailyBillID", "以下仓库有未日结的零售单，请日结后再进行备份："}};
+    } checks[] = {{"FisSettle", N_("以下仓库有未提交的零售单，请提交后再进行备份：")},
+                  {"FDailyBillID", N_("以下仓库有未日结的零售单，请日结后再进行备份：")}};
     for (const auto &check : checks) {
         const SqlFragment sql = SqlFragment(openRetailSql.arg(QString::fromLatin1(check.flag))) + scope;
         Recordset rs;
