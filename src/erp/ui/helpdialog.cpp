@@ -59,7 +59,7 @@ HelpDialog::HelpDialog(const QString &topic, QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(browser);
     layout->addWidget(buttons);
-    resize(560, 420);
+    resize(760, 640); // a page reads without scrolling sideways or at every paragraph
 }
 
 } // namespace erp
