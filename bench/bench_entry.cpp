@@ -236,7 +236,7 @@ double bareSave(AppConnection &c, const EntryGrid &g)
 
 double timedSave(AppConnection &c, EntryGrid &g, EntrySession &session, bool setBased, int *written)
 {
-    CountSaver saver(g, session, c, nullptr);
+    CountSaver saver(g, session, c, nullptr, process);
     saver.setSetBased(setBased);
     session.dataChanged = true;
     QElapsedTimer t;

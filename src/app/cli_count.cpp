@@ -276,7 +276,7 @@ int run(CliContext &ctx)
     if (!typeEntry(ctx, conn, grid, row, request.entry, session))
         return 2;
     shared().currentProcess = request.process;
-    CountSaver saver(grid, session, conn, shared().ui);
+    CountSaver saver(grid, session, conn, shared().ui, request.process);
     const CountSaver::RowWrite write = saver.saveRow(row);
     if (write.check != RowCheck::Accepted) {
         ctx.err << CountSaver::checkMessage(write.check) << "\n";

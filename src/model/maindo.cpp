@@ -51,7 +51,7 @@ MainDo::~MainDo() = default;
 
 int MainDo::mode() const
 {
-    return shared().showType;
+    return m_mode > 0 ? m_mode : shared().showType;
 }
 
 bool MainDo::GetHeadString(int mode, HeadStrings &lists) const

@@ -91,7 +91,10 @@ public:
     void InputFillRow(EntryGrid &grid) const;
 
     // --- for the window and the tests ---
+    // The mode of the window that owns this model; without one, the mode the entry
+    // operation last chose (the command line and the tests).
     int mode() const;
+    void setMode(int mode) { m_mode = mode; }
     const QList<SheetColumn> &columnLayout() const { return m_layout; }
     void setColumnLayout(const QList<SheetColumn> &layout)
     {
@@ -117,6 +120,7 @@ private:
     QString totalLine() const;
 
     bool m_showDelete = false;
+    int m_mode = 0; // 0: the shared state's
     LedgerGrid *m_ldg = nullptr;
     Recordset m_rows; // the rows loaded for the sheet
     QList<SheetColumn> m_layout;

@@ -198,11 +198,12 @@ CountRowKey CountRowValues::key(int processId) const
     return k;
 }
 
-CountSaver::CountSaver(EntryGrid &grid, EntrySession &session, AppConnection &connection, HostUi *ui)
+CountSaver::CountSaver(EntryGrid &grid, EntrySession &session, AppConnection &connection, HostUi *ui, int processId)
     : m_grid(grid)
     , m_session(session)
     , m_connection(connection)
     , m_ui(ui)
+    , m_process(processId)
 {}
 
 RowCheck CountSaver::checkRow(const CountRowValues &v)
@@ -293,7 +294,7 @@ void CountSaver::status(const char *text)
 
 bool CountSaver::writeBatch(const QList<CountRowValues> &rows)
 {
-    const int process = shared().currentProcess;
+    const int process = m_process;
     const int checker = shared().operatorId;
     QList<SqlStatement> statements;
     if (m_setBased) {
@@ -369,7 +370,7 @@ CountSaver::RowWrite CountSaver::saveRow(int row)
     result.check = checkRow(values);
     if (result.check != RowCheck::Accepted)
         return result;
-    result.written = m_connection.ExecuteBatch(rowStatements(values, shared().currentProcess, shared().operatorId));
+    result.written = m_connection.ExecuteBatch(rowStatements(values, m_process, shared().operatorId));
     if (!result.written)
         m_error = m_connection.lastError();
     return result;
@@ -398,7 +399,7 @@ CountSaver::DeleteResult CountSaver::deleteAddedItem(int row)
             m_ui->message(LoadText("不能删除有账存余额的物料"), HostUi::Icon::Information);
         return DeleteResult::Refused;
     }
-    const CountRowKey key = CountRowValues::fromGrid(m_grid, row).key(shared().currentProcess);
+    const CountRowKey key = CountRowValues::fromGrid(m_grid, row).key(m_process);
     if (DeleteSnapshotRow(key))
         return DeleteResult::Deleted;
     AppConnection *conn = shared().connection;

@@ -41,8 +41,9 @@ enum class RowCheck {
 // Writes the counted figures of the entry grid into the count rows: every changed
 // row is checked, rejected rows are listed, accepted ones are written in batches of
 // 100 grid rows, each batch one transaction. The window forwards its "保存" command,
-// the loss of the grid's focus and the saves with asking to SaveStockData(); the
-// process, operator and plan-mode flag are read from the shared state at each call.
+// the loss of the grid's focus and the saves with asking to SaveStockData(). The
+// process is the window's own: another count window may show another process at the
+// same time. Operator and plan-mode flag are read from the shared state.
 class CountSaver
 {
 public:
@@ -62,7 +63,7 @@ public:
     // Rows written per transaction.
     static constexpr int batchRows = 100;
 
-    CountSaver(EntryGrid &grid, EntrySession &session, AppConnection &connection, HostUi *ui);
+    CountSaver(EntryGrid &grid, EntrySession &session, AppConnection &connection, HostUi *ui, int processId);
 
     // Status panel 1 and the barcode box belong to the window.
     void setStatusSink(std::function<void(const QString &)> sink) { m_status = std::move(sink); }
@@ -106,6 +107,7 @@ private:
     EntrySession &m_session;
     AppConnection &m_connection;
     HostUi *m_ui;
+    int m_process;
     std::function<void(const QString &)> m_status;
     std::function<void()> m_focusBarcode;
     bool m_setBased = true;

@@ -53,6 +53,7 @@ CountSheet::CountSheet(int mode, QObject *parent)
     , m_mode(mode)
 {
     shared().showType = mode;
+    m_model.setMode(mode); // a modeless entry window stays in its mode when another opens
     m_settings.load();
     m_model.Ldg(&m_ledger);
     m_model.ShowDelete(m_settings.showDeleted);
@@ -211,7 +212,10 @@ void CountSheet::selectProcess(int index, bool initial)
 {
     if (index < 0 || index >= m_processes.size())
         return;
-    SaveStockData(true);
+    if (!saveBeforeReload()) {
+        emit processesChanged(); // the selector shows the process whose edits are kept
+        return;
+    }
     const int id = m_processes.at(index).id;
     ensureBackupType(id);
     // the entry operation has asked for the filter before the window opened
@@ -388,13 +392,16 @@ void CountSheet::mnuVSelectData_Checked()
 
 void CountSheet::mnuView_Refresh()
 {
-    saveBeforeReload();
-    loadRows();
+    if (saveBeforeReload())
+        loadRows();
 }
 
 void CountSheet::mnuViewShowDeleted()
 {
-    saveBeforeReload();
+    if (!saveBeforeReload()) {
+        emit stateChanged(); // the check mark stays as it was
+        return;
+    }
     m_settings.showDeleted = !m_settings.showDeleted;
     m_model.ShowDelete(m_settings.showDeleted);
     emit stateChanged();
@@ -463,11 +470,13 @@ QString CountSheet::withoutQuotes(const QString &text)
     return s;
 }
 
-void CountSheet::unload()
+bool CountSheet::unload()
 {
-    if (m_mode == 4)
-        SaveStockData(true);
-    else
+    // A failed save keeps the window open with the edits, except when the
+    // self-closing test run closes it.
+    if (!saveBeforeReload() && !closesItself())
+        return false;
+    if (m_mode != 4)
         m_model.SaveColWidth();
     m_unloaded = true; // a save still queued by a focus change must not follow a No
     if (m_mode == 4) {
@@ -478,7 +487,9 @@ void CountSheet::unload()
             SheetSettings::setLedgerWidth(m_mode, col, m_ledger.column(col).width);
     }
     m_settings.save();
-    shared().currentProcess = 0;
+    if (shared().currentProcess == currentProcess()) // another window may have chosen its own since
+        shared().currentProcess = 0;
+    return true;
 }
 
 bool CountSheet::closesItself() const

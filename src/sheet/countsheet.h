@@ -162,7 +162,7 @@ public:
     // --- closing ---
     // The closing sequence: save (mode 4) or keep the ledger widths, store the
     // widths and view settings, and let go of the process.
-    void unload();
+    bool unload();
     bool closesItself() const;
 
     // Quote characters never reach a cell, a search text or a statement.
@@ -197,7 +197,8 @@ private:
     void updateCheckDate(int processId);
     void setSelectBillEnabled(bool enabled);
     void leaveCurrentCell();
-    void saveBeforeReload();
+    bool saveBeforeReload();
+    void restoreBlankCurrentCell();
     CountSaver makeSaver();
 
     int m_mode;

@@ -25,7 +25,7 @@ QString arg(const char *name)
 
 CountSaver CountSheet::makeSaver()
 {
-    CountSaver saver(m_entry, m_session, *shared().connection, shared().ui);
+    CountSaver saver(m_entry, m_session, *shared().connection, shared().ui, currentProcess());
     saver.setStatusSink([this](const QString &text) { setStatus(MessagePanel, text); });
     saver.setFocusBarcode([this] { emit barcodeFocusRequested(); });
     return saver;
@@ -51,6 +51,7 @@ bool CountSheet::SaveStockData(bool ask)
         return !m_session.dataChanged;
     if (!shared().connection)
         return !m_session.dataChanged;
+    restoreBlankCurrentCell();
     m_saving = true;
     CountSaver saver = makeSaver();
     m_lastSave = saver.SaveStockData(ask);
@@ -71,10 +72,15 @@ bool CountSheet::SaveStockData(bool ask)
     return false;
 }
 
-void CountSheet::saveBeforeReload()
+// Saves with asking before the rows are read again. False when the save failed:
+// the edits are only in the grid then, and reading the rows would drop them.
+bool CountSheet::saveBeforeReload()
 {
-    if (m_mode == 4)
-        SaveStockData(true);
+    if (m_mode != 4)
+        return true;
+    m_lastSave = CountSaver::SaveResult::NotChanged;
+    SaveStockData(true);
+    return m_lastSave != CountSaver::SaveResult::Failed;
 }
 
 void CountSheet::setSelectBillEnabled(bool enabled)
@@ -87,6 +93,15 @@ void CountSheet::setSelectBillEnabled(bool enabled)
     else
         m_disabled.insert(name);
     emit stateChanged();
+}
+
+// A tool, a menu or closing saves without taking the focus from the grid, so the
+// cell being typed in is not left: cleared, it is saved with its former figures.
+void CountSheet::restoreBlankCurrentCell()
+{
+    const int row = m_session.currentRow, col = m_session.currentCol;
+    if (EntryRules::restoreCurrentBlank(m_entry, m_session))
+        emit cellChanged(row, col);
 }
 
 // The cell of the session is left: a blank one gets its text back, leaving the
@@ -277,7 +292,8 @@ void CountSheet::mnuVSelectBill()
 // Adding items arrives with its own dialog; the command stays disabled until then.
 void CountSheet::mnuAddItem()
 {
-    SaveStockData(true);
+    if (!saveBeforeReload())
+        return;
     SetAlertSameRecord(m_alertSame);
     if (OpenWindow(arg("frmAddItem"), {{arg("ProcID"), currentProcess()}}))
         loadRows();

@@ -210,6 +210,16 @@ bool EntryRules::restoreBlank(EntryGrid &grid, int row, int col, EntrySession &s
     return changed;
 }
 
+bool EntryRules::restoreCurrentBlank(EntryGrid &grid, EntrySession &session)
+{
+    if (session.currentRow <= 0 || session.currentCol <= 0)
+        return false;
+    const QString previous = session.previousText;
+    const bool changed = restoreBlank(grid, session.currentRow, session.currentCol, session);
+    session.previousText = previous;
+    return changed;
+}
+
 bool EntryRules::leaveCell(EntryGrid &grid, EntrySession &session)
 {
     const int row = session.currentRow;

@@ -45,6 +45,9 @@ public:
     // previous text back (and its rule again when one ran on it), and leaving the
     // composite cell keeps its unit names as the last unit list. True when cells changed.
     static bool leaveCell(EntryGrid &grid, EntrySession &session);
+    // A save while the cursor stays: a blank current cell gets its previous text back
+    // as leaving it would, and keeps it to give back again. True when it changed.
+    static bool restoreCurrentBlank(EntryGrid &grid, EntrySession &session);
     // The cursor arrives in (row, col): it becomes the current cell, its text the
     // previous text, its row's item the current item. Arriving again in the current
     // cell keeps the previous text (the barcode search has emptied the cell already).

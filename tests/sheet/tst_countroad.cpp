@@ -208,6 +208,86 @@ private slots:
         QCOMPARE(counted(8), 3);
     }
 
+    // When the save before closing, refreshing or choosing another process fails,
+    // the window keeps the process and the edits, so the next save writes them.
+    void failedSaveKeepsTheEdits_data()
+    {
+        QTest::addColumn<QString>("how");
+        for (const char *how : {"close", "refresh", "other process"})
+            QTest::newRow(how) << how;
+    }
+    void failedSaveKeepsTheEdits()
+    {
+        QFETCH(QString, how);
+        const int other = process + 100;
+        QVERIFY_SQL(conn(),
+                    sheetfixture::addProcess(conn(), other, QStringLiteral("P0"), QDateTime::currentDateTime()));
+        CountSheet sheet(4);
+        sheet.open();
+        sheet.chooseProcess(processIndex(sheet, process));
+        const int n = rowOfItem(sheet, nut);
+        QVERIFY(type(sheet, n, CheckQty, QStringLiteral("7")));
+        conn().setStatementHook([](const QString &sql, const QVariantList &) {
+            return sql.contains(QLatin1String("FMinus")) ? QStringLiteral("disk full") : QString();
+        });
+        if (how == QLatin1String("close"))
+            QVERIFY(!sheet.unload());
+        else if (how == QLatin1String("refresh"))
+            sheet.run(QStringLiteral("mnuView_Refresh"));
+        else
+            sheet.chooseProcess(processIndex(sheet, other));
+        conn().setStatementHook({});
+        QCOMPARE(sheet.currentProcess(), process);
+        QVERIFY(sheet.dataChanged());
+        QCOMPARE(sheet.entryGrid().text(n, CheckQty), QStringLiteral("7"));
+        QVERIFY(sheet.SaveStockData(false));
+        QCOMPARE(counted(7), 1);
+    }
+
+    // Two count windows at once: each saves into its own process, whichever was
+    // chosen or closed last, and the entry window stays in its mode.
+    void eachWindowSavesItsOwnProcess()
+    {
+        const int first = process;
+        const int second = fx.snapshot(fx.params({stock})); // the same positions again
+        CountSheet entry(4);
+        entry.open();
+        entry.chooseProcess(processIndex(entry, first));
+        {
+            CountSheet report(1);
+            report.open();
+            report.chooseProcess(processIndex(report, second));
+            report.unload();
+        }
+        {
+            CountSheet other(4);
+            other.open();
+            other.chooseProcess(processIndex(other, second)); // stays open
+            entry.run(QStringLiteral("mnuView_Refresh"));
+            QCOMPARE(entry.model().mode(), 4);
+            QVERIFY(type(entry, rowOfItem(entry, nut), CheckQty, QStringLiteral("7")));
+            QVERIFY(entry.SaveStockData(false));
+        }
+        QCOMPARE(counted(7), 1);
+        process = second;
+        QCOMPARE(counted(7), 0);
+    }
+
+    // A tool or closing saves while the cursor stays in a cell the person cleared:
+    // the cell keeps its former count, it is not saved as nothing.
+    void clearedCellSavedWithItsFormerCount()
+    {
+        CountSheet sheet(4);
+        sheet.open();
+        const int n = rowOfItem(sheet, nut);
+        QVERIFY(type(sheet, n, CheckQty, QStringLiteral("5")));
+        sheet.enterCell(n, AdjQty);
+        QVERIFY(type(sheet, n, CheckQty, QString()));
+        QVERIFY(sheet.run(QStringLiteral("Save")));
+        QCOMPARE(sheet.entryGrid().text(n, CheckQty), QStringLiteral("5"));
+        QCOMPARE(stored(nut, "FAuxCheckQty FCheckQty"), QStringLiteral("FAuxCheckQty=5 FCheckQty=5"));
+    }
+
     // A rejected row is listed with its key and not written; the others are, and
     // the data stays changed.
     void rejectedRowIsListed()

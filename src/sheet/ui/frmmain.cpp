@@ -465,7 +465,11 @@ void FrmMain::closeEvent(QCloseEvent *event)
         commitEdit();
         storeWidths();
         SheetSettings::setWindowGeometry(m_sheet->mode(), saveGeometry());
-        m_sheet->unload();
+        if (!m_sheet->unload()) {
+            m_unloaded = false;
+            event->ignore(); // the save failed: the edits stay in the open window
+            return;
+        }
     }
     event->accept();
 }
