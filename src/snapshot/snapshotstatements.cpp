@@ -24,11 +24,13 @@ const QString insertHead = QStringLiteral(
 const QString countedFromBook = QStringLiteral(R"(NULL, ROUND(SUM(t1.FSecQty), 10), ROUND(SUM(t1.FSecQty), 10), 0)");
 const QString countedFromZero = QStringLiteral(R"(ROUND(0 - SUM(t1.FQty), 10), 0, 0, ROUND(0 - SUM(t1.FSecQty), 10))");
 
+// A unit without a coefficient leaves the quantity in that unit empty rather than
+// stopping the snapshot (PostgreSQL refuses to divide by zero).
 const QString currentSelect = QStringLiteral(
     R"(SELECT t1.FBrNo, t1.FItemID, t1.FBatchNo, t1.FMtoNo, t1.FStockID, ROUND(SUM(t1.FQty), 10), %1,
        0, 0, %2, CAST(? AS INTEGER),
        t1.FStockPlaceID, t1.FKFPeriod, COALESCE(t1.FKFDate, ''), t4.FStoreUnitID,
-       ROUND(SUM(t1.FQty / t3.FCoefficient), 10), %3,
+       ROUND(SUM(t1.FQty / NULLIF(t3.FCoefficient, 0)), 10), %3,
        CAST(? AS INTEGER), ROUND(SUM(t1.FSecQty), 10), 0, t1.FAuxPropID, t4.FSecUnitID, %4
   FROM %5 t1
  INNER JOIN t_ICItem t4 ON t1.FItemID = t4.FItemID
@@ -56,7 +58,7 @@ const QString dueJoin = QStringLiteral(
 const QString workSelect = QStringLiteral(
     R"(SELECT t1.FBrNo, t1.FItemID, t1.FBatchNo, t1.FMtoNo, t1.FStockID, ROUND(SUM(t1.FQty), 10), %1,
        t1.FSelect, t1.FAdj, t1.FDateBackup, t1.FMaxBillInterID,
-       t1.FStockPlaceID, t1.FKFPeriod, t1.FKFDate, t4.FStoreUnitID, ROUND(SUM(t1.FQty) / t3.FCoefficient, 10), %2,
+       t1.FStockPlaceID, t1.FKFPeriod, t1.FKFDate, t4.FStoreUnitID, ROUND(SUM(t1.FQty) / NULLIF(t3.FCoefficient, 0), 10), %2,
        t1.FInterID, ROUND(SUM(t1.FSecQty), 10), ROUND(SUM(t1.FAdjQty), 10), t1.FAuxPropID, t4.FSecUnitID, %3
   FROM ICInvBackupTemp t1
  INNER JOIN t_ICItem t4 ON t1.FItemID = t4.FItemID
@@ -121,11 +123,12 @@ SqlFragment currentStockInsert(const SnapshotContext &ctx, const QString &ledger
 {
     const Dialect &d = ctx.conn->dialect();
     const bool book = ctx.inputStockDate;
-    const QString select = currentSelect.arg(book ? bookBoth : QStringLiteral("0, 0"), d.now(),
-                                             book ? QStringLiteral("ROUND(SUM(t1.FQty / t3.FCoefficient), 10),"
-                                                                   " ROUND(SUM(t1.FQty / t3.FCoefficient), 10)")
-                                                  : QStringLiteral("0, 0"),
-                                             book ? countedFromBook : countedFromZero, ledger);
+    const QString select =
+        currentSelect.arg(book ? bookBoth : QStringLiteral("0, 0"), d.now(),
+                          book ? QStringLiteral("ROUND(SUM(t1.FQty / NULLIF(t3.FCoefficient, 0)), 10),"
+                                                " ROUND(SUM(t1.FQty / NULLIF(t3.FCoefficient, 0)), 10)")
+                               : QStringLiteral("0, 0"),
+                          book ? countedFromBook : countedFromZero, ledger);
     SqlFragment sql(insertHead + select, {ctx.max.bill, ctx.processId});
     sql += accessJoin(ctx);
     sql += tail(ctx);
@@ -138,11 +141,12 @@ SqlFragment currentStockInsert(const SnapshotContext &ctx, const QString &ledger
 SqlFragment workTableInsert(const SnapshotContext &ctx)
 {
     const bool book = ctx.inputStockDate;
-    const QString select = workSelect.arg(book ? bookBoth : QStringLiteral("0, 0"),
-                                          book ? QStringLiteral("ROUND(SUM(t1.FQtyAct) / t3.FCoefficient, 10),"
-                                                                " ROUND(SUM(t1.FCheckQty) / t3.FCoefficient, 10)")
-                                               : QStringLiteral("0, 0"),
-                                          book ? countedFromBook : countedFromZero);
+    const QString select =
+        workSelect.arg(book ? bookBoth : QStringLiteral("0, 0"),
+                       book ? QStringLiteral("ROUND(SUM(t1.FQtyAct) / NULLIF(t3.FCoefficient, 0), 10),"
+                                             " ROUND(SUM(t1.FCheckQty) / NULLIF(t3.FCoefficient, 0), 10)")
+                            : QStringLiteral("0, 0"),
+                       book ? countedFromBook : countedFromZero);
     SqlFragment sql(insertHead + select);
     sql += accessJoin(ctx);
     sql += tail(ctx);

@@ -184,6 +184,18 @@ private slots:
                         {snapshot(params({stockA})), nut}),
                  "[] 12; [] 45");
     }
+
+    // A unit whose coefficient is 0 leaves the quantity in that unit empty and
+    // stops nothing, on either engine.
+    void unitWithoutCoefficient()
+    {
+        QVERIFY(exec("UPDATE t_MeasureUnit SET FCoefficient = 0 WHERE FMeasureUnitID = ?", {boxes}));
+        const int id = snapshot(params({stockA}));
+        QVERIFY(id > 0);
+        QCOMPARE(values("SELECT FQty, FAuxQty FROM ICInvBackup WHERE FInterID = ? AND FItemID = ? ORDER BY FQty",
+                        {id, screw}),
+                 "30 NULL; 150 NULL");
+    }
 };
 
 STOCKCHECK_TEST(TestCurrentSnapshot)
