@@ -846,8 +846,18 @@
     </message>
     <message>
         <location filename="../src/sheet/countsaver.cpp"/>
+        <source>有%1条盘点记录在数据库中已不存在（可能已被其他用户删除），没有保存。</source>
+        <translation>%1 count rows no longer exist in the database (someone else may have deleted them) and were not saved.</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/countsaver.cpp"/>
         <source>盘点错误数据提示</source>
         <translation>Count Data Errors</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/countsaver.cpp"/>
+        <source>这条盘点记录在数据库中已不存在（可能已被其他用户删除），没有保存。</source>
+        <translation>This count row no longer exists in the database (someone else may have deleted it) and was not saved.</translation>
     </message>
     <message>
         <location filename="../src/sheet/countsaver.cpp"/>

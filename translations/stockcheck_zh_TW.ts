@@ -846,8 +846,18 @@
     </message>
     <message>
         <location filename="../src/sheet/countsaver.cpp"/>
+        <source>有%1条盘点记录在数据库中已不存在（可能已被其他用户删除），没有保存。</source>
+        <translation>有%1條盤點記錄在資料庫中已不存在（可能已被其他使用者刪除），沒有儲存。</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/countsaver.cpp"/>
         <source>盘点错误数据提示</source>
         <translation>盤點錯誤資料提示</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/countsaver.cpp"/>
+        <source>这条盘点记录在数据库中已不存在（可能已被其他用户删除），没有保存。</source>
+        <translation>這條盤點記錄在資料庫中已不存在（可能已被其他使用者刪除），沒有儲存。</translation>
     </message>
     <message>
         <location filename="../src/sheet/countsaver.cpp"/>

@@ -274,13 +274,19 @@ bool AppConnection::Exec(const QString &sql, const QVariantList &binds, int *row
     return run(sql, binds, nullptr, rowsAffected);
 }
 
-bool AppConnection::ExecuteBatch(const QList<SqlStatement> &batch)
+bool AppConnection::ExecuteBatch(const QList<SqlStatement> &batch, QList<int> *rowsAffected)
 {
+    if (rowsAffected)
+        rowsAffected->clear();
     try {
         Transaction tx(*this);
-        for (const SqlStatement &s : batch)
-            if (!run(s.sql, s.binds, nullptr, nullptr))
+        for (const SqlStatement &s : batch) {
+            int rows = 0;
+            if (!run(s.sql, s.binds, nullptr, &rows))
                 throw DbException(m_lastError);
+            if (rowsAffected)
+                rowsAffected->append(rows);
+        }
         tx.commit();
         return true;
     } catch (const DbException &e) {

@@ -60,7 +60,8 @@ public:
     Recordset ExecuteRaiseErr(const QString &sql, const QVariantList &binds = {});
     // Statements that must all happen or none: one transaction (or part of the
     // transaction already open). False with lastError() on failure, after rollback.
-    bool ExecuteBatch(const QList<SqlStatement> &batch);
+    // `rowsAffected`, when given, receives the rows each statement changed.
+    bool ExecuteBatch(const QList<SqlStatement> &batch, QList<int> *rowsAffected = nullptr);
     // A statement that returns no rows; false with lastError() on failure.
     bool Exec(const QString &sql, const QVariantList &binds = {}, int *rowsAffected = nullptr);
 

@@ -12,6 +12,7 @@
 #include <QDate>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <algorithm>
 
 namespace {
 
@@ -303,10 +304,19 @@ bool CountSaver::writeBatch(const QList<CountRowValues> &rows)
         for (const CountRowValues &v : rows)
             statements += rowStatements(v, process, checker);
     }
-    if (m_connection.ExecuteBatch(statements))
-        return true;
-    m_error = m_connection.lastError();
-    return false;
+    QList<int> affected;
+    if (!m_connection.ExecuteBatch(statements, &affected)) {
+        m_error = m_connection.lastError();
+        return false;
+    }
+    // Each row's figures statement reaches its count rows (the two ledgers of a
+    // position may give two): fewer than the rows sent means some are gone, deleted
+    // by someone else since the window read them.
+    int reached = 0;
+    for (qsizetype i = 0; i < affected.size(); i += 2)
+        reached += affected.at(i);
+    m_missing += std::max(0, int(rows.size()) - reached);
+    return true;
 }
 
 CountSaver::SaveResult CountSaver::SaveStockData(bool ask)
@@ -320,6 +330,7 @@ CountSaver::SaveResult CountSaver::SaveStockData(bool ask)
 
     LogBracket log(QString::fromLatin1(logName));
     m_error = {};
+    m_missing = 0;
     if (m_ui)
         m_ui->setBusy(true);
     status(N_("正在保存数据,请稍候..."));
@@ -349,9 +360,12 @@ CountSaver::SaveResult CountSaver::SaveStockData(bool ask)
     status(N_("就绪"));
     if (failed)
         return SaveResult::Failed; // no message: the next save writes the changed rows again
-    if (!errors.isEmpty()) {
-        if (m_ui)
-            m_ui->showList(LoadText("盘点错误数据提示"), errorTitles(mto), errorWidths(mto), errors);
+    if (m_missing > 0 && m_ui)
+        m_ui->message(FormatText("有%1条盘点记录在数据库中已不存在（可能已被其他用户删除），没有保存。", {m_missing}),
+                      HostUi::Icon::Warning);
+    if (!errors.isEmpty() && m_ui)
+        m_ui->showList(LoadText("盘点错误数据提示"), errorTitles(mto), errorWidths(mto), errors);
+    if (!errors.isEmpty() || m_missing > 0) {
         log.end();
         return SaveResult::Rejected;
     }
@@ -370,9 +384,14 @@ CountSaver::RowWrite CountSaver::saveRow(int row)
     result.check = checkRow(values);
     if (result.check != RowCheck::Accepted)
         return result;
-    result.written = m_connection.ExecuteBatch(rowStatements(values, m_process, shared().operatorId));
-    if (!result.written)
+    QList<int> affected;
+    result.written = m_connection.ExecuteBatch(rowStatements(values, m_process, shared().operatorId), &affected);
+    if (!result.written) {
         m_error = m_connection.lastError();
+    } else if (affected.value(0) == 0) {
+        result.written = false;
+        m_error = {LoadText("这条盘点记录在数据库中已不存在（可能已被其他用户删除），没有保存。"), {}, {}};
+    }
     return result;
 }
 

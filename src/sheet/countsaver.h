@@ -51,7 +51,7 @@ public:
         NotChanged, // nothing to save
         Declined,   // the person answered No
         Saved,      // everything written, data changed cleared
-        Rejected,   // rows rejected (listed); the others written, data changed stays
+        Rejected,   // rows rejected (listed) or gone; the others written, data changed stays
         Failed,     // a batch failed: earlier batches stay written, data changed stays
     };
     enum class DeleteResult { Nothing, Declined, Refused, Deleted, Failed };
@@ -112,4 +112,5 @@ private:
     std::function<void()> m_focusBarcode;
     bool m_setBased = true;
     DbError m_error;
+    int m_missing = 0; // changed rows whose count row is gone from the database
 };

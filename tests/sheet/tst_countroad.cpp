@@ -244,6 +244,22 @@ private slots:
         QCOMPARE(counted(7), 1);
     }
 
+    // A count row deleted by someone else while the window shows it: the others are
+    // saved, the person is told, and the edits stay to be looked at.
+    void rowGoneMeanwhile()
+    {
+        CountSheet sheet(4);
+        sheet.open();
+        QVERIFY(type(sheet, rowOfItem(sheet, nut), CheckQty, QStringLiteral("7")));
+        QVERIFY(type(sheet, rowOfItem(sheet, screw), CheckQty, QStringLiteral("7")));
+        QVERIFY(fx.exec("DELETE FROM ICInvBackup WHERE FInterID = ? AND FItemID = ?", {process, screw}));
+        QVERIFY(!sheet.SaveStockData(false));
+        QCOMPARE(counted(7), 1);
+        QVERIFY(sheet.dataChanged());
+        QCOMPARE(fx.ui.messages.size(), 1);
+        QVERIFY(fx.ui.messages.first().text.startsWith(QStringLiteral("有1条盘点记录在数据库中已不存在")));
+    }
+
     // Two count windows at once: each saves into its own process, whichever was
     // chosen or closed last, and the entry window stays in its mode.
     void eachWindowSavesItsOwnProcess()
