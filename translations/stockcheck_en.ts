@@ -118,6 +118,7 @@
     </message>
     <message>
         <location filename="../src/app/cli_snapshot.cpp"/>
+        <location filename="../src/snapshot/backupinvlogic.cpp"/>
         <source>读不到系统启用日期，不能备份！</source>
         <translation>Cannot read the system start date; cannot back up!</translation>
     </message>
@@ -1386,6 +1387,11 @@
         <location filename="../src/snapshot/backupinvlogic.cpp"/>
         <source>不能读取仓库列表。</source>
         <translation>Cannot read the list of stocks.</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/backupinvlogic.cpp"/>
+        <source>不能读取%1列表。</source>
+        <translation>Cannot read the list of %1.</translation>
     </message>
     <message>
         <location filename="../src/snapshot/backupinvlogic.cpp"/>

@@ -118,6 +118,7 @@
     </message>
     <message>
         <location filename="../src/app/cli_snapshot.cpp"/>
+        <location filename="../src/snapshot/backupinvlogic.cpp"/>
         <source>读不到系统启用日期，不能备份！</source>
         <translation>讀不到系統啟用日期，不能備份！</translation>
     </message>
@@ -1386,6 +1387,11 @@
         <location filename="../src/snapshot/backupinvlogic.cpp"/>
         <source>不能读取仓库列表。</source>
         <translation>不能讀取倉庫列表。</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/backupinvlogic.cpp"/>
+        <source>不能读取%1列表。</source>
+        <translation>不能讀取%1列表。</translation>
     </message>
     <message>
         <location filename="../src/snapshot/backupinvlogic.cpp"/>

@@ -99,10 +99,14 @@ void BackupInvLogic::setRestriction(Restriction restriction)
     const TypeTree tree = typeTreeOf(restriction);
     if (tree.itemClass != 0) {
         Recordset rows;
-        if (m_engine.FetchItem(tree.itemClass, rows))
+        if (m_engine.FetchItem(tree.itemClass, rows)) {
             m_types.load(LoadText(tree.root), rows);
-        else
+        } else {
             m_types.clear();
+            if (shared().ui)
+                shared().ui->message(FormatText("不能读取%1列表。", {LoadText(tree.root)}), HostUi::Icon::Critical,
+                                     m_engine.lastError().detailed());
+        }
     }
     emit restrictionChanged();
 }
@@ -156,8 +160,8 @@ bool BackupInvLogic::ok()
     QString refusal;
     if (!m_engine.PreCheck(params, m_cutDate, m_date, refusal)) {
         busy.release();
-        if (!refusal.isEmpty())
-            tell(refusal);
+        // the engine refuses without a word when the start date cannot be read
+        tell(refusal.isEmpty() ? LoadText("读不到系统启用日期，不能备份！") : refusal);
         return false;
     }
     QString cycleTable;

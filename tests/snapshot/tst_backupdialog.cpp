@@ -139,6 +139,17 @@ private slots:
         QCOMPARE(processes(), 0);
     }
 
+    // Without the system start date the engine refuses silently; the dialog says why.
+    void missingStartDateIsTold()
+    {
+        QVERIFY(exec("DELETE FROM t_SystemProfile WHERE FKey = 'StartYear'"));
+        BackupInvLogic logic;
+        QVERIFY(logic.load());
+        logic.stockTree()->setChecked(k(s1), true);
+        QVERIFY(!logic.ok());
+        QCOMPARE(ui.messageTexts(), QStringList{"读不到系统启用日期，不能备份！"});
+    }
+
     // The mode and day of the dialog reach the snapshot; a brand restriction
     // replaces the conditions.
     void dictionaryOfTheDialog()

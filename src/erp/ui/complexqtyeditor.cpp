@@ -98,7 +98,7 @@ void ComplexQtyEditor::updateTotal()
     item.units = m_units;
     const MeasureUnit *base = item.baseUnit();
     const QString unit = base ? base->name : QString();
-    const double inBase = base ? baseQuantity() / base->coefficient : 0;
+    const double inBase = base && base->coefficient != 0 ? baseQuantity() / base->coefficient : 0;
     m_total->setText(FormatText("合计：%1 %2", {quantityText(inBase, m_decimals), unit}));
 }
 
