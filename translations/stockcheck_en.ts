@@ -1385,11 +1385,6 @@
     </message>
     <message>
         <location filename="../src/snapshot/backupinvlogic.cpp"/>
-        <source>不能读取仓库列表。</source>
-        <translation>Cannot read the list of stocks.</translation>
-    </message>
-    <message>
-        <location filename="../src/snapshot/backupinvlogic.cpp"/>
         <source>不能读取%1列表。</source>
         <translation>Cannot read the list of %1.</translation>
     </message>
@@ -1595,6 +1590,10 @@
         <location filename="../src/snapshot/ui/backuptypedialog.cpp"/>
         <source>请选择该盘点方案的备份类型</source>
         <translation>Choose the backup type of this count process</translation>
+    </message>
+    <message>
+        <source>不能读取仓库列表。</source>
+        <translation type="vanished">Cannot read the list of stocks.</translation>
     </message>
 </context>
 </TS>

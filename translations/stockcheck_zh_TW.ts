@@ -1385,11 +1385,6 @@
     </message>
     <message>
         <location filename="../src/snapshot/backupinvlogic.cpp"/>
-        <source>不能读取仓库列表。</source>
-        <translation>不能讀取倉庫列表。</translation>
-    </message>
-    <message>
-        <location filename="../src/snapshot/backupinvlogic.cpp"/>
         <source>不能读取%1列表。</source>
         <translation>不能讀取%1列表。</translation>
     </message>
@@ -1595,6 +1590,10 @@
         <location filename="../src/snapshot/ui/backuptypedialog.cpp"/>
         <source>请选择该盘点方案的备份类型</source>
         <translation>請選擇該盤點方案的備份類型</translation>
+    </message>
+    <message>
+        <source>不能读取仓库列表。</source>
+        <translation type="vanished">不能讀取倉庫列表。</translation>
     </message>
 </context>
 </TS>

@@ -295,14 +295,13 @@ void CountSaver::status(const char *text)
 
 bool CountSaver::writeBatch(const QList<CountRowValues> &rows)
 {
-    const int process = m_process;
     const int checker = shared().operatorId;
     QList<SqlStatement> statements;
     if (m_setBased) {
-        statements = batchStatements(rows, process, checker, m_connection.dialect());
+        statements = batchStatements(rows, m_process, checker, m_connection.dialect());
     } else {
         for (const CountRowValues &v : rows)
-            statements += rowStatements(v, process, checker);
+            statements += rowStatements(v, m_process, checker);
     }
     QList<int> affected;
     if (!m_connection.ExecuteBatch(statements, &affected)) {

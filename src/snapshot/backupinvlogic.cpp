@@ -82,14 +82,22 @@ bool BackupInvLogic::load()
             shared().ui->message(e.error().message, HostUi::Icon::Critical, e.error().detailed());
         return false;
     }
-    Recordset stocks;
-    if (!m_engine.FetchItem(5, stocks)) {
+    return fillTree(m_stocks, 5, N_("仓库"));
+}
+
+// The entries of item class `itemClass` under the root `root`; a list that cannot
+// be read leaves the tree empty and is told, with the database's details.
+bool BackupInvLogic::fillTree(CheckTreeModel &tree, int itemClass, const char *root)
+{
+    Recordset rows;
+    if (!m_engine.FetchItem(itemClass, rows)) {
+        tree.clear();
         if (shared().ui)
-            shared().ui->message(LoadText("不能读取仓库列表。"), HostUi::Icon::Critical,
+            shared().ui->message(FormatText("不能读取%1列表。", {LoadText(root)}), HostUi::Icon::Critical,
                                  m_engine.lastError().detailed());
         return false;
     }
-    m_stocks.load(LoadText("仓库"), stocks);
+    tree.load(LoadText(root), rows);
     return true;
 }
 
@@ -97,17 +105,8 @@ void BackupInvLogic::setRestriction(Restriction restriction)
 {
     m_restriction = restriction;
     const TypeTree tree = typeTreeOf(restriction);
-    if (tree.itemClass != 0) {
-        Recordset rows;
-        if (m_engine.FetchItem(tree.itemClass, rows)) {
-            m_types.load(LoadText(tree.root), rows);
-        } else {
-            m_types.clear();
-            if (shared().ui)
-                shared().ui->message(FormatText("不能读取%1列表。", {LoadText(tree.root)}), HostUi::Icon::Critical,
-                                     m_engine.lastError().detailed());
-        }
-    }
+    if (tree.itemClass != 0)
+        fillTree(m_types, tree.itemClass, tree.root);
     emit restrictionChanged();
 }
 

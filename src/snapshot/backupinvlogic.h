@@ -59,6 +59,7 @@ signals:
 private:
     QString lookupItem(const QString &field, const QString &search);
     QString lookupPlace(const QString &field, const QString &search);
+    bool fillTree(CheckTreeModel &tree, int itemClass, const char *root);
 
     CheckTreeModel m_stocks;
     CheckTreeModel m_types;
