@@ -16,7 +16,7 @@
 #include "host/sharedstate.h"
 #include "model/maindo.h"
 #include "sheet/countsheet.h"
-#include "sheet/entrygrid.h"
+#include "model/entrygrid.h"
 #include "sheet/ui/frmmain.h"
 
 #include <QApplication>

@@ -68,8 +68,10 @@ int runInit(CliContext &ctx)
                            countRows(connection, QStringLiteral("ICStockBill")),
                            QString::number(timer.elapsed() / 1000.0, 'f', 1)})
             << "\n"
-            << LoadText("可登录的用户：demo（无密码）、张三（密码 123456）、李四（密码 654321，只能查看原料仓库）、"
-                        "administrator（密码 admin）。")
+            // the names are typed to log in: data that no translation may change
+            << FormatText("可登录的用户：demo（无密码）、%1（密码 123456）、%2（密码 654321，只能查看原料仓库）、"
+                          "administrator（密码 admin）。",
+                          {QStringLiteral("张三"), QStringLiteral("李四")})
             << "\n";
     return 0;
 }

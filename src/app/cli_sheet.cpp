@@ -7,7 +7,7 @@
 #include "host/texts.h"
 #include "model/maindo.h"
 #include "sheet/countsheet.h"
-#include "sheet/entrygrid.h"
+#include "model/entrygrid.h"
 
 // stockcheck-cli sheet: the count sheet of a process as its grid would show it.
 // Modes 1 and 3: the heading line and one line per row of the ledger grid (and

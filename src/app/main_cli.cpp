@@ -8,7 +8,7 @@
 #include "host/sysparams.h"
 #include "host/texts.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QMap>
 
 #include <cstdio>
@@ -138,11 +138,7 @@ bool cli::userExists(CliContext &ctx, AppConnection &connection)
 
 int main(int argc, char **argv)
 {
-    // Widgets are never shown; the offscreen platform lets the shared code that
-    // renders pages (PDF) run without a display.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    QCoreApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
     QStringList args = app.arguments().mid(1);

@@ -8,7 +8,9 @@
 #include <QSqlRecord>
 #include <QSqlResult>
 
+#ifdef STOCKCHECK_SQLITE_DIRECT
 #include <sqlite3.h>
+#endif
 
 #include <algorithm>
 #include <cmath>
@@ -156,7 +158,9 @@ struct Recordset::Data
         }
     }
 
+#ifdef STOCKCHECK_SQLITE_DIRECT
     size_t loadSqliteRows(sqlite3_stmt *stmt, size_t row, size_t *capacity);
+#endif
 
     QVariant load(const Column &c, size_t row) const
     {
@@ -180,6 +184,7 @@ struct Recordset::Data
     }
 };
 
+#ifdef STOCKCHECK_SQLITE_DIRECT
 // The rows after the current one, read from the statement itself: the same kinds
 // as through QSqlQuery (integers, doubles, texts, dates by their shape, NULL), but
 // texts are compared as the database's UTF-8 bytes and become strings once per
@@ -237,10 +242,20 @@ size_t Recordset::Data::loadSqliteRows(sqlite3_stmt *stmt, size_t row, size_t *c
     }
     return row;
 }
+#endif
 
 Recordset::Recordset() = default;
 
-Recordset Recordset::fromQuery(QSqlQuery &query, bool sqliteDates)
+bool Recordset::directSqliteReading()
+{
+#ifdef STOCKCHECK_SQLITE_DIRECT
+    return true;
+#else
+    return false;
+#endif
+}
+
+Recordset Recordset::fromQuery(QSqlQuery &query, bool sqliteDates, bool direct)
 {
     Recordset rs;
     rs.m_data = QSharedPointer<Data>::create();
@@ -257,15 +272,19 @@ Recordset Recordset::fromQuery(QSqlQuery &query, bool sqliteDates)
         for (int i = 0; i < n; ++i)
             d.store(d.columns[size_t(i)], row, query.value(i), sqliteDates);
         ++row;
+#ifdef STOCKCHECK_SQLITE_DIRECT
         // Qt's SQLite driver has stepped its statement to the row just read: the
         // rest is read from the statement directly.
-        const QVariant handle = query.result() ? query.result()->handle() : QVariant();
+        const QVariant handle = direct && query.result() ? query.result()->handle() : QVariant();
         if (row == 1 && sqliteDates && qstrcmp(handle.typeName(), "sqlite3_stmt*") == 0) {
             if (auto *stmt = *static_cast<sqlite3_stmt *const *>(handle.constData())) {
                 row = d.loadSqliteRows(stmt, row, &capacity);
                 break;
             }
         }
+#else
+        Q_UNUSED(direct);
+#endif
     }
     for (auto &c : d.columns) {
         c.cells.resize(row);

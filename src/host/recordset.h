@@ -26,7 +26,12 @@ class Recordset
 {
 public:
     Recordset(); // closed: no fields, no rows
-    static Recordset fromQuery(QSqlQuery &query, bool sqliteDates);
+    // `sqliteDates`: texts shaped like dates become dates (SQLite has no date
+    // type). `direct`: on SQLite, read the rows after the first straight from the
+    // driver's statement (built only where Qt's driver and the program share one
+    // libsqlite3); false reads every row through QSqlQuery.
+    static Recordset fromQuery(QSqlQuery &query, bool sqliteDates, bool direct = true);
+    static bool directSqliteReading();
     static Recordset fromRows(const QStringList &fields, const QList<QVariantList> &rows);
 
     bool isOpen() const { return m_data != nullptr; }

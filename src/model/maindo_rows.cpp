@@ -5,7 +5,7 @@
 #include "host/numbers.h"
 #include "host/sharedstate.h"
 #include "host/texts.h"
-#include "sheet/entrygrid.h"
+#include "model/entrygrid.h"
 
 #include <QHash>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "entrygrid.h"
+#include "model/entrygrid.h"
 #include "entrysession.h"
 
 #include <QList>

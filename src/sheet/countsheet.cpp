@@ -7,6 +7,7 @@
 #include "host/sharedstate.h"
 #include "host/sysparams.h"
 #include "host/texts.h"
+#include "model/countprocesses.h"
 
 #include <QDateTime>
 
@@ -166,7 +167,8 @@ void CountSheet::ListStock()
     LogBracket log(QStringLiteral("N5StockCheck.frmMain.ListStock"));
     const int keep = currentProcess() > 0 ? currentProcess() : m_settings.stockId;
     Recordset rs;
-    m_engine.GetProcList(m_settings.showClosedProcesses, false, nullptr, false, rs);
+    if (AppConnection *conn = shared().connection)
+        CountProcesses(*conn).GetProcList(m_settings.showClosedProcesses, false, nullptr, false, rs);
     m_processes.clear();
     m_currentIndex = -1;
     const bool empty = !rs.isOpen() || rs.isEmpty();

@@ -2,15 +2,14 @@
 
 #include "barcodesearch.h"
 #include "countsaver.h"
-#include "entrygrid.h"
 #include "entryrules.h"
 #include "entrysession.h"
 #include "sheetcommands.h"
 #include "sheetsettings.h"
 
+#include "model/entrygrid.h"
 #include "model/ledgergrid.h"
 #include "model/maindo.h"
-#include "snapshot/icbackupinv.h"
 
 #include <QHash>
 #include <QList>
@@ -203,7 +202,6 @@ private:
 
     int m_mode;
     MainDo m_model;
-    ICBackupInv m_engine;
     EntryGrid m_entry;
     LedgerGrid m_ledger;
     SheetSettings m_settings;

@@ -33,6 +33,15 @@ QString rowMessage(const char *text, int row)
     return FormatText(text, {row});
 }
 
+// The fields as the condition grid offers them: in the words of the login language.
+QString shownFields()
+{
+    QString list;
+    for (const FieldDef &f : kFields)
+        list = list.isEmpty() ? LoadText(f.shown) : FormatText("%1、%2", {list, LoadText(f.shown)});
+    return list;
+}
+
 // The SQL operator of a comparison; LIKE follows the dialect so that a pattern
 // matches without regard to case on both engines, as the host's server does.
 QString sqlOperator(const QString &compare, const Dialect &dialect)
@@ -227,7 +236,7 @@ bool parse(const QString &text, GoodsCondition *out, QString *error)
     row.value = rest;
     QString bad;
     if (row.field.isEmpty())
-        bad = FormatText("条件“%1”的字段不是可选的字段（%2）", {text, fields().join(QStringLiteral("、"))});
+        bad = FormatText("条件“%1”的字段不是可选的字段（%2）", {text, shownFields()});
     else if (row.compare.isEmpty())
         bad = FormatText("条件“%1”的比较方式不是可选的比较方式（%2）", {text, comparisons().join(QStringLiteral(" "))});
     if (!bad.isEmpty()) {

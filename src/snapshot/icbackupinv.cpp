@@ -10,6 +10,7 @@
 #include "snapshotstatements.h"
 
 #include "host/appconnection.h"
+#include "model/countprocesses.h"
 #include "host/hostui.h"
 #include "host/logging.h"
 #include "host/loginprops.h"
@@ -298,4 +299,14 @@ bool ICBackupInv::FetchItem(int itemClass, Recordset &result)
         inner += SqlFragment(QStringLiteral(" AND ")) + where;
     const SqlFragment sql = SqlFragment(fetchItemOuter) + inner + SqlFragment(fetchItemJoin, {itemClass});
     return query(*conn, sql, result);
+}
+
+bool ICBackupInv::GetProcList(bool all, bool ascending, const QVariantMap *options, bool recent, Recordset &result)
+{
+    AppConnection *conn = connection();
+    if (!conn) {
+        result = Recordset();
+        return false;
+    }
+    return CountProcesses(*conn).GetProcList(all, ascending, options, recent, result);
 }

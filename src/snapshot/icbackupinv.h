@@ -14,7 +14,8 @@
 // it, and answers the process queries of the windows.
 //
 // The snapshot members are implemented in icbackupinv.cpp (and the files it
-// splits into); the process queries in icbackupinv_processes.cpp.
+// splits into); the process queries are CountProcesses' (model layer), which the
+// count sheet uses too.
 class AppConnection;
 struct SnapshotContext;
 
@@ -74,9 +75,7 @@ public:
     const DbError &lastError() const { return m_error; }
 
     // --- Process queries -------------------------------------------------------
-    // Processes with their operator's name ("username") first, ordered by FID.
-    // `all` false: open processes only (FStatus = 0); `recent`: the last seven days;
-    // `options` may carry "AdvancedFilter" (a structured filter, see the .cpp).
+    // See CountProcesses::GetProcList.
     bool GetProcList(bool all, bool ascending, const QVariantMap *options, bool recent, Recordset &result);
 
 private:

@@ -1,6 +1,6 @@
 #include "factories.h"
 #include "fakeui.h"
-#include "host/iccheckinterface.h"
+#include "app/iccheckinterface.h"
 #include "host/logging.h"
 #include "hostrows.h"
 #include "testmain.h"

@@ -62,9 +62,9 @@ private slots:
         QTest::addColumn<TextRow>("row");
         const QString composite = LiteralText(QStringLiteral("仓库")) + QStringLiteral("^|^仓库^|^~$~: 01");
         const QString numbered = QStringLiteral("%1：“%2”不是数字");
-        QTest::addRow("plain") << TextRow{"EN", "仓库", {}, "Stock"};
-        QTest::addRow("language in lower case") << TextRow{"en", "仓库", {}, "Stock"};
-        QTest::addRow("literal piece kept") << TextRow{"EN", composite, {}, "仓库Stock: 01"};
+        QTest::addRow("plain") << TextRow{"EN", "仓库", {}, "Warehouse"};
+        QTest::addRow("language in lower case") << TextRow{"en", "仓库", {}, "Warehouse"};
+        QTest::addRow("literal piece kept") << TextRow{"EN", composite, {}, "仓库Warehouse: 01"};
         QTest::addRow("source language") << TextRow{"chs", composite, {}, "仓库仓库: 01"};
         QTest::addRow("language without catalog") << TextRow{"DE", "仓库", {}, "仓库"};
         QTest::addRow("translated, then filled")

@@ -6,7 +6,7 @@
 #include "host/loginprops.h"
 #include "host/sharedstate.h"
 #include "model/maindo.h"
-#include "sheet/entrygrid.h"
+#include "model/entrygrid.h"
 
 #include <QTest>
 

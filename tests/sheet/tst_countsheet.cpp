@@ -1,6 +1,7 @@
 #include "sheettestbase.h"
 #include "testmain.h"
 
+#include "model/countprocesses.h"
 #include "sheet/entrygridmodel.h"
 #include "sheet/ledgermodel.h"
 #include "sheet/sheetcommands.h"
@@ -165,13 +166,13 @@ private slots:
         for (const auto &[id, days] : {std::pair{1, -3}, std::pair{2, -30}})
             QVERIFY_SQL(conn(), conn().Exec(QStringLiteral("UPDATE ICStockCheckProcess SET FDate = ? WHERE FID = ?"),
                                             {Dialect::dateTimeValue(QDateTime::currentDateTime().addDays(days)), id}));
-        const auto ids = [](bool all, bool ascending, bool recent, const char *field = nullptr) {
+        const auto ids = [this](bool all, bool ascending, bool recent, const char *field = nullptr) {
             const QVariantMap filter{{QStringLiteral("AdvancedFilter"),
                                       QVariantList{QVariantMap{{QStringLiteral("Field"), QLatin1String(field)},
                                                                {QStringLiteral("Compare"), QStringLiteral("like")},
                                                                {QStringLiteral("Value"), QStringLiteral("%2")}}}}};
             Recordset rs;
-            if (!ICBackupInv().GetProcList(all, ascending, field ? &filter : nullptr, recent, rs))
+            if (!CountProcesses(conn()).GetProcList(all, ascending, field ? &filter : nullptr, recent, rs))
                 return QStringList{QStringLiteral("refused")};
             QStringList out;
             for (int r = 0; r < rs.RecordCount(); ++r)

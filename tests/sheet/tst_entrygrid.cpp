@@ -1,4 +1,4 @@
-#include "sheet/entrygrid.h"
+#include "model/entrygrid.h"
 #include "testmain.h"
 
 #include <QTest>

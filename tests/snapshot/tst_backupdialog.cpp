@@ -1,7 +1,9 @@
 #include "snapshottest.h"
 #include "testmain.h"
 
+#include "erp/resloader.h"
 #include "snapshot/backupinvlogic.h"
+#include "snapshot/goodsfilter.h"
 
 #include <QAbstractItemModelTester>
 
@@ -197,6 +199,36 @@ private slots:
         lookup->answer = {};
         QVERIFY(!logic.lookupValue(0));
         QCOMPARE(logic.conditions()->rows().first().value, expected);
+    }
+
+    // An unknown field lists the fields in the words of the login language, and
+    // each listed word is taken back as its field.
+    void unknownFieldListsTranslatedFields_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("listed");
+        QTest::addRow("source") << "chs"
+                                << "物料代码、物料名称、仓位代码、仓位名称、条形码";
+        QTest::addRow("Traditional") << "CHT"
+                                     << "物料代碼、物料名稱、儲位代碼、儲位名稱、條碼";
+        QTest::addRow("English") << "EN"
+                                 << "Item Code, Item Name, Bin Code, Bin Name, Barcode";
+    }
+    void unknownFieldListsTranslatedFields()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, listed);
+        shared().components.resLoader = std::make_shared<erp::QtResLoader>();
+        ParseProps(QStringLiteral("UserID=%1;LANGUAGE=%2;").arg(user).arg(language));
+        GoodsCondition row;
+        QString error;
+        QVERIFY(!GoodsFilter::parse(QStringLiteral("FNumber:=:1"), &row, &error));
+        QVERIFY2(error.contains(listed), qPrintable(error));
+        const QStringList words = listed.split(language == "EN" ? QStringLiteral(", ") : QStringLiteral("、"));
+        for (qsizetype i = 0; i < words.size(); ++i) {
+            QVERIFY2(GoodsFilter::parse(words.at(i) + QStringLiteral(":=:1"), &row, &error), qPrintable(error));
+            QCOMPARE(row.field, GoodsFilter::fields().at(i));
+        }
     }
 };
 

@@ -1,6 +1,6 @@
 #include "entrycelldelegate.h"
 
-#include "sheet/entrygrid.h"
+#include "model/entrygrid.h"
 #include "sheet/entrygridmodel.h"
 
 #include <QKeyEvent>

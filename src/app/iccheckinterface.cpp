@@ -1,11 +1,11 @@
 #include "iccheckinterface.h"
 
-#include "hostui.h"
-#include "logging.h"
-#include "openwindow.h"
-#include "sharedstate.h"
-#include "sysparams.h"
-#include "texts.h"
+#include "host/hostui.h"
+#include "host/logging.h"
+#include "host/openwindow.h"
+#include "host/sharedstate.h"
+#include "host/sysparams.h"
+#include "host/texts.h"
 
 #include "model/maindo.h"
 

@@ -1,6 +1,6 @@
 #include "windows.h"
 
-#include "complexqtyeditor.h"
+#include "erp/ui/complexqtyeditor.h"
 
 #include "erp/complexqty.h"
 #include "host/hostcomponents.h"

@@ -1,9 +1,6 @@
-// The count processes as the process list and the count sheet ask for them.
-
-#include "icbackupinv.h"
+#include "countprocesses.h"
 
 #include "host/appconnection.h"
-#include "host/sharedstate.h"
 #include "host/sqlfragment.h"
 
 #include <QHash>
@@ -54,12 +51,11 @@ bool advancedFilter(const QVariant &option, const Dialect &dialect, SqlFragment 
 
 } // namespace
 
-bool ICBackupInv::GetProcList(bool all, bool ascending, const QVariantMap *options, bool recent, Recordset &result)
+bool CountProcesses::GetProcList(bool all, bool ascending, const QVariantMap *options, bool recent,
+                                 Recordset &result)
 {
     result = Recordset();
-    AppConnection *conn = shared().connection;
-    if (!conn)
-        return false;
+    AppConnection *conn = &m_connection;
     SqlFragment sql(processListSql);
     if (!all)
         sql += SqlFragment(QStringLiteral(" AND a.FStatus = 0"));
