@@ -149,7 +149,7 @@ bool createItems(AppConnection &c, QString *error)
 // the repaint signals of the row and the totals line (no view attached).
 void benchWindowEdit(const QString &label, AppConnection &c, int rows, double bareEditMs)
 {
-    CountSheet sheet(4);
+    CountSheet sheet(SheetMode::Entry);
     sheet.setComplexQtyFunction([&c](int item, const QString &units, double qty, const QString &unit) {
         return erp::CalComplexQty(c, item, units, qty, unit);
     });

@@ -141,18 +141,18 @@ int measure(const QString &what, const QString &url)
     int rows = 0;
     if (what == QLatin1String("bare")) {
         // the same statement, read into a recordset and nothing more
-        shared().showType = 4;
+        shared().showType = SheetMode::Entry;
         MainDo model;
         rows = model.GetRsMain(ProcessId, {}, false, {}).RecordCount();
     } else if (what == QLatin1String("mode4")) {
-        shared().showType = 4;
+        shared().showType = SheetMode::Entry;
         MainDo model;
         model.loadColumnLayout();
         rows = model.GetRsMain(ProcessId, {}, false, {}).RecordCount();
         EntryGrid grid;
         model.InputFillRow(grid);
     } else if (what == QLatin1String("mode1")) {
-        shared().showType = 1;
+        shared().showType = SheetMode::Check;
         MainDo model;
         LedgerGrid ledger;
         model.Ldg(&ledger);
@@ -164,8 +164,8 @@ int measure(const QString &what, const QString &url)
             model.DRowData(r);
         model.DRowData(ledger.maxRows());
     } else if (what == QLatin1String("scroll")) {
-        shared().showType = 4;
-        FrmMain window(4);
+        shared().showType = SheetMode::Entry;
+        FrmMain window(SheetMode::Entry);
         window.resize(1280, 800);
         window.show();
         QApplication::processEvents();

@@ -11,7 +11,7 @@
     <message>
         <location filename="../src/app/cli_count.cpp"/>
         <source>缺少物料代码（--item）或仓库代码（--stock）</source>
-        <translation>The item number (--item) or the stock number (--stock) is missing</translation>
+        <translation>The item code (--item) or the warehouse code (--stock) is missing</translation>
     </message>
     <message>
         <location filename="../src/app/cli_count.cpp"/>
@@ -31,7 +31,7 @@
     <message>
         <location filename="../src/app/cli_count.cpp"/>
         <source>--process：“%1”不是盘点方案的内码</source>
-        <translation>--process: "%1" is not the id of a count process</translation>
+        <translation>--process: "%1" is not the internal ID of a count process</translation>
     </message>
     <message>
         <location filename="../src/app/cli_count.cpp"/>
@@ -43,7 +43,7 @@
     <message>
         <location filename="../src/app/cli_count.cpp"/>
         <source>方案%1，物料%2，仓库%3，仓位“%4”，批次“%5”，计划跟踪号“%6”，生产/采购日期“%7”，保质期%8天，辅助属性“%9”</source>
-        <translation>process %1, item %2, stock %3, place "%4", batch "%5", MTO number "%6", production/purchase date "%7", shelf life %8 days, auxiliary property "%9"</translation>
+        <translation>process %1, item %2, warehouse %3, bin "%4", batch "%5", MTO number "%6", production/purchase date "%7", shelf life %8 days, auxiliary property "%9"</translation>
     </message>
     <message>
         <location filename="../src/app/cli_count.cpp"/>
@@ -89,22 +89,22 @@
     <message>
         <location filename="../src/app/cli_init.cpp"/>
         <source>已创建数据库表并生成演示数据：%1 条库存记录，%2 个物料，%3 张单据，用时 %4 秒。</source>
-        <translation>Created the tables and the demo data: %1 stock records, %2 items, %3 documents in %4 seconds.</translation>
+        <translation>Created the tables and generated the demo data: %1 stock records, %2 items, %3 documents in %4 seconds.</translation>
     </message>
     <message>
         <location filename="../src/app/cli_init.cpp"/>
-        <source>可登录的用户：demo（无密码）、张三（密码 123456）、李四（密码 654321，只能查看原料仓库）、administrator（密码 admin）。</source>
-        <translation>Users who can log in: demo (no password), 张三 (password 123456), 李四 (password 654321, sees the raw material stock only), administrator (password admin).</translation>
+        <source>可登录的用户：demo（无密码）、%1（密码 123456）、%2（密码 654321，只能查看原料仓库）、administrator（密码 admin）。</source>
+        <translation>Users who can log in: demo (no password), %1 (password 123456), %2 (password 654321, sees the raw material warehouse only), administrator (password admin).</translation>
     </message>
     <message>
         <location filename="../src/app/cli_snapshot.cpp"/>
         <source>%1：“%2”应为以逗号分隔的内码</source>
-        <translation>%1: "%2" should be ids separated by commas</translation>
+        <translation>%1: "%2" should be internal IDs separated by commas</translation>
     </message>
     <message>
         <location filename="../src/app/cli_snapshot.cpp"/>
         <source>缺少要盘点的仓库（--stocks 仓库内码,...）</source>
-        <translation>The stocks to count are missing (--stocks STOCK_ID,...)</translation>
+        <translation>The warehouses to count are missing (--stocks WAREHOUSE_ID,...)</translation>
     </message>
     <message>
         <location filename="../src/app/cli_snapshot.cpp"/>
@@ -128,6 +128,12 @@
         <location filename="../src/snapshot/snapshotprecheck.cpp"/>
         <source>没有可用的数据，不能备份！</source>
         <translation>There is no data to back up!</translation>
+    </message>
+    <message>
+        <location filename="../src/app/iccheckinterface.cpp"/>
+        <location filename="../src/host/openwindow.cpp"/>
+        <source>此功能尚未提供</source>
+        <translation>This function is not available yet</translation>
     </message>
     <message>
         <location filename="../src/app/main_cli.cpp"/>
@@ -326,7 +332,7 @@
     <message>
         <location filename="../src/app/shell/mainwindow.cpp"/>
         <source>一次盘点的过程：先为要盘点的仓库备份盘点数据，拍下账面库存；打印盘点表交给盘点人员；清点之后录入盘点数据；最后编制盘点报告，核对盘盈盘亏，生成盘盈单和盘亏单。</source>
-        <translation>How a count goes: first back up the count data of the stocks to be counted, which takes a snapshot of the book stock; print the count sheet for the people who count; after counting, enter the count data; finally prepare the count report, check the gains and losses, and make the gain and loss documents.</translation>
+        <translation>How a count goes: first back up the count data of the warehouses to be counted, which takes a snapshot of the book stock; print the count sheet for the people who count; after counting, enter the count data; finally prepare the count report, check the gains and losses, and generate the gain and loss documents.</translation>
     </message>
     <message>
         <location filename="../src/app/shell/mainwindow.cpp"/>
@@ -362,7 +368,7 @@
     <message>
         <location filename="../src/app/shell/mainwindow.cpp"/>
         <source>库存盘点：备份账面库存，打印盘点表，录入实盘数量，核对差异并生成盘盈单和盘亏单。</source>
-        <translation>Stock count: back up the book stock, print the count sheet, enter the counted quantities, check the differences and make the gain and loss documents.</translation>
+        <translation>Stock count: back up the book stock, print the count sheet, enter the counted quantities, check the differences and generate the gain and loss documents.</translation>
     </message>
     <message>
         <location filename="../src/app/shell/shell.cpp"/>
@@ -377,7 +383,7 @@
     <message>
         <location filename="../src/app/shell/shelloperations.cpp"/>
         <source>为选定的仓库拍下账面库存，开始一次盘点。</source>
-        <translation>Take a snapshot of the book stock of the chosen stocks and start a count.</translation>
+        <translation>Take a snapshot of the book stock of the chosen warehouses and start a count.</translation>
     </message>
     <message>
         <location filename="../src/app/shell/shelloperations.cpp"/>
@@ -418,7 +424,7 @@
     <message>
         <location filename="../src/app/shell/shelloperations.cpp"/>
         <source>核对盘盈盘亏，计入快照后的单据，生成盘盈单和盘亏单。</source>
-        <translation>Check gains and losses, include the documents posted after the snapshot, and make the gain and loss documents.</translation>
+        <translation>Check gains and losses, include the documents posted after the snapshot, and generate the gain and loss documents.</translation>
     </message>
     <message>
         <location filename="../src/erp/complexqty.cpp"/>
@@ -438,7 +444,7 @@
     <message>
         <location filename="../src/erp/demodata.cpp"/>
         <source>数据库中已经有物料数据，没有生成演示数据。</source>
-        <translation>The database already holds items; no demo data was made.</translation>
+        <translation>The database already holds items; no demo data was generated.</translation>
     </message>
     <message>
         <location filename="../src/erp/demodata.cpp"/>
@@ -448,12 +454,12 @@
     <message>
         <location filename="../src/erp/demodata.cpp"/>
         <source>生成演示数据失败：</source>
-        <translation>Making the demo data failed: </translation>
+        <translation>Generating the demo data failed: </translation>
     </message>
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
         <source>代码</source>
-        <translation>Number</translation>
+        <translation>Code</translation>
     </message>
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
@@ -479,7 +485,7 @@
     </message>
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
-        <location filename="../src/sheet/entrygrid.cpp"/>
+        <location filename="../src/model/entrygrid.cpp"/>
         <location filename="../src/snapshot/backupinvlogic.cpp"/>
         <location filename="../src/snapshot/ui/backupinvdialog.cpp"/>
         <source>商品类别</source>
@@ -487,7 +493,7 @@
     </message>
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
-        <location filename="../src/sheet/entrygrid.cpp"/>
+        <location filename="../src/model/entrygrid.cpp"/>
         <location filename="../src/snapshot/backupinvlogic.cpp"/>
         <location filename="../src/snapshot/ui/backupinvdialog.cpp"/>
         <source>品牌</source>
@@ -511,17 +517,17 @@
     </message>
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
-        <location filename="../src/sheet/entrygrid.cpp"/>
+        <location filename="../src/model/entrygrid.cpp"/>
         <source>规格型号</source>
-        <translation>Specification</translation>
+        <translation>Model</translation>
     </message>
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
+        <location filename="../src/model/entrygrid.cpp"/>
         <location filename="../src/sheet/countsaver.cpp"/>
-        <location filename="../src/sheet/entrygrid.cpp"/>
         <location filename="../src/snapshot/backupinvlogic.cpp"/>
         <source>仓库</source>
-        <translation>Stock</translation>
+        <translation>Warehouse</translation>
     </message>
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
@@ -530,26 +536,26 @@
     </message>
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
-        <location filename="../src/sheet/entrygrid.cpp"/>
+        <location filename="../src/model/entrygrid.cpp"/>
         <source>换算率</source>
         <translation>Conversion Rate</translation>
     </message>
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
+        <location filename="../src/model/entrygrid.cpp"/>
         <location filename="../src/sheet/countsaver.cpp"/>
-        <location filename="../src/sheet/entrygrid.cpp"/>
         <source>仓位</source>
-        <translation>Stock Place</translation>
+        <translation>Bin</translation>
     </message>
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
         <source>仓位组</source>
-        <translation>Place Group</translation>
+        <translation>Bin Group</translation>
     </message>
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
+        <location filename="../src/model/entrygrid.cpp"/>
         <location filename="../src/sheet/countsaver.cpp"/>
-        <location filename="../src/sheet/entrygrid.cpp"/>
         <source>批次</source>
         <translation>Batch</translation>
     </message>
@@ -560,8 +566,8 @@
     </message>
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
+        <location filename="../src/model/entrygrid.cpp"/>
         <location filename="../src/sheet/countsaver.cpp"/>
-        <location filename="../src/sheet/entrygrid.cpp"/>
         <source>辅助属性</source>
         <translation>Auxiliary Property</translation>
     </message>
@@ -598,11 +604,11 @@
     <message>
         <location filename="../src/erp/users.cpp"/>
         <source>用户（编号 %1）不存在。</source>
-        <translation>The user (id %1) does not exist.</translation>
+        <translation>The user (ID %1) does not exist.</translation>
     </message>
     <message>
         <location filename="../src/erp/ui/complexqtyeditor.cpp"/>
-        <location filename="../src/sheet/entrygrid.cpp"/>
+        <location filename="../src/model/entrygrid.cpp"/>
         <source>盘点综合单位数量</source>
         <translation>Counted Composite Quantity</translation>
     </message>
@@ -663,7 +669,7 @@
     <message>
         <location filename="../src/erp/ui/lookupdialog.cpp"/>
         <source>代码、名称或助记码</source>
-        <translation>Number, name or help code</translation>
+        <translation>Code, name or mnemonic code</translation>
     </message>
     <message>
         <location filename="../src/erp/ui/lookupdialog.cpp"/>
@@ -769,20 +775,167 @@
         <translation>The database is not connected.</translation>
     </message>
     <message>
-        <location filename="../src/host/iccheckinterface.cpp"/>
-        <location filename="../src/host/openwindow.cpp"/>
-        <source>此功能尚未提供</source>
-        <translation>This function is not available yet</translation>
+        <location filename="../src/model/entrygrid.cpp"/>
+        <source>仓库代码</source>
+        <translation>Warehouse Code</translation>
+    </message>
+    <message>
+        <location filename="../src/model/entrygrid.cpp"/>
+        <location filename="../src/snapshot/goodsfilter.cpp"/>
+        <source>仓位代码</source>
+        <translation>Bin Code</translation>
+    </message>
+    <message>
+        <location filename="../src/model/entrygrid.cpp"/>
+        <location filename="../src/sheet/countsaver.cpp"/>
+        <location filename="../src/snapshot/goodsfilter.cpp"/>
+        <source>物料代码</source>
+        <translation>Item Code</translation>
+    </message>
+    <message>
+        <location filename="../src/model/entrygrid.cpp"/>
+        <location filename="../src/snapshot/goodsfilter.cpp"/>
+        <source>物料名称</source>
+        <translation>Item Name</translation>
+    </message>
+    <message>
+        <location filename="../src/model/entrygrid.cpp"/>
+        <source>辅助属性代码</source>
+        <translation>Aux. Property Code</translation>
+    </message>
+    <message>
+        <location filename="../src/model/entrygrid.cpp"/>
+        <location filename="../src/sheet/countsaver.cpp"/>
+        <source>计划跟踪号</source>
+        <translation>MTO Number</translation>
+    </message>
+    <message>
+        <location filename="../src/model/entrygrid.cpp"/>
+        <location filename="../src/sheet/countsaver.cpp"/>
+        <source>生产/采购日期</source>
+        <translation>Production/Purchase Date</translation>
+    </message>
+    <message>
+        <location filename="../src/model/entrygrid.cpp"/>
+        <location filename="../src/sheet/countsaver.cpp"/>
+        <source>保质期(天)</source>
+        <translation>Shelf Life (Days)</translation>
+    </message>
+    <message>
+        <location filename="../src/model/entrygrid.cpp"/>
+        <source>基本单位代码</source>
+        <translation>Base Unit Code</translation>
+    </message>
+    <message>
+        <location filename="../src/model/entrygrid.cpp"/>
+        <source>基本单位</source>
+        <translation>Base Unit</translation>
+    </message>
+    <message>
+        <location filename="../src/model/entrygrid.cpp"/>
+        <source>基本单位账存数量</source>
+        <translation>Book Qty (Base Unit)</translation>
+    </message>
+    <message>
+        <location filename="../src/model/entrygrid.cpp"/>
+        <source>基本单位实存数量</source>
+        <translation>Actual Qty (Base Unit)</translation>
+    </message>
+    <message>
+        <location filename="../src/model/entrygrid.cpp"/>
+        <source>基本单位盘点数量</source>
+        <translation>Counted Qty (Base Unit)</translation>
+    </message>
+    <message>
+        <location filename="../src/model/entrygrid.cpp"/>
+        <source>单位代码</source>
+        <translation>Unit Code</translation>
+    </message>
+    <message>
+        <location filename="../src/model/entrygrid.cpp"/>
+        <source>单位</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <location filename="../src/model/entrygrid.cpp"/>
+        <location filename="../src/snapshot/goodsfilter.cpp"/>
+        <source>条形码</source>
+        <translation>Barcode</translation>
+    </message>
+    <message>
+        <location filename="../src/model/entrygrid.cpp"/>
+        <source>账存数量</source>
+        <translation>Book Qty</translation>
+    </message>
+    <message>
+        <location filename="../src/model/entrygrid.cpp"/>
+        <source>实存数量</source>
+        <translation>Actual Qty</translation>
+    </message>
+    <message>
+        <location filename="../src/model/entrygrid.cpp"/>
+        <source>盘点数量</source>
+        <translation>Counted Qty</translation>
+    </message>
+    <message>
+        <location filename="../src/model/entrygrid.cpp"/>
+        <source>调整数量</source>
+        <translation>Adjustment Qty</translation>
+    </message>
+    <message>
+        <location filename="../src/model/entrygrid.cpp"/>
+        <source>辅助单位代码</source>
+        <translation>Secondary Unit Code</translation>
+    </message>
+    <message>
+        <location filename="../src/model/entrygrid.cpp"/>
+        <source>辅助计量单位</source>
+        <translation>Secondary Unit</translation>
+    </message>
+    <message>
+        <location filename="../src/model/entrygrid.cpp"/>
+        <source>辅助计量单位账存数量</source>
+        <translation>Book Qty (Secondary Unit)</translation>
+    </message>
+    <message>
+        <location filename="../src/model/entrygrid.cpp"/>
+        <source>辅助计量单位实存数量</source>
+        <translation>Actual Qty (Secondary Unit)</translation>
+    </message>
+    <message>
+        <location filename="../src/model/entrygrid.cpp"/>
+        <source>辅助计量单位盘点数量</source>
+        <translation>Counted Qty (Secondary Unit)</translation>
+    </message>
+    <message>
+        <location filename="../src/model/entrygrid.cpp"/>
+        <source>辅助计量单位调整数量</source>
+        <translation>Adjustment Qty (Secondary Unit)</translation>
+    </message>
+    <message>
+        <location filename="../src/model/entrygrid.cpp"/>
+        <source>备注</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <location filename="../src/model/entrygrid.cpp"/>
+        <source>辅助计量单位ID</source>
+        <translation>Secondary Unit ID</translation>
+    </message>
+    <message>
+        <location filename="../src/model/entrygrid.cpp"/>
+        <source>辅助属性ID</source>
+        <translation>Aux. Property ID</translation>
     </message>
     <message>
         <location filename="../src/model/maindo.cpp"/>
         <source>该单据的模版丢失，请更新ICChatBillTitle:SQL</source>
-        <translation>The template of this sheet is missing; please update ICChatBillTitle: SQL</translation>
+        <translation>The template of this document is missing; please update ICChatBillTitle:SQL</translation>
     </message>
     <message>
         <location filename="../src/model/maindo.cpp"/>
         <source>仓库数据还未备份,请备份仓库数据!</source>
-        <translation>The stock data has not been backed up yet. Please back up the stock data!</translation>
+        <translation>The warehouse data has not been backed up yet. Please back up the warehouse data!</translation>
     </message>
     <message>
         <location filename="../src/model/maindo_rows.cpp"/>
@@ -801,33 +954,8 @@
     </message>
     <message>
         <location filename="../src/sheet/countsaver.cpp"/>
-        <location filename="../src/sheet/entrygrid.cpp"/>
-        <location filename="../src/snapshot/goodsfilter.cpp"/>
-        <source>物料代码</source>
-        <translation>Item Number</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/countsaver.cpp"/>
         <source>错误类型</source>
         <translation>Error</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/countsaver.cpp"/>
-        <location filename="../src/sheet/entrygrid.cpp"/>
-        <source>计划跟踪号</source>
-        <translation>MTO Number</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/countsaver.cpp"/>
-        <location filename="../src/sheet/entrygrid.cpp"/>
-        <source>生产/采购日期</source>
-        <translation>Production/Purchase Date</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/countsaver.cpp"/>
-        <location filename="../src/sheet/entrygrid.cpp"/>
-        <source>保质期(天)</source>
-        <translation>Shelf Life (Days)</translation>
     </message>
     <message>
         <location filename="../src/sheet/countsaver.cpp"/>
@@ -898,12 +1026,12 @@
     <message>
         <location filename="../src/sheet/countsheet.cpp"/>
         <source>仓库中共有 0 条记录</source>
-        <translation>The stocks hold 0 records</translation>
+        <translation>The warehouses hold 0 records</translation>
     </message>
     <message>
         <location filename="../src/sheet/countsheet.cpp"/>
         <source>仓库中共有%1条记录</source>
-        <translation>The stocks hold %1 records</translation>
+        <translation>The warehouses hold %1 records</translation>
     </message>
     <message>
         <location filename="../src/sheet/countsheet.cpp"/>
@@ -934,134 +1062,6 @@
         <location filename="../src/sheet/countsheet_entry.cpp"/>
         <source>盘点记录的单位不能更改；按其他单位的数量请在“盘点综合单位数量”中按F8录入。</source>
         <translation>The unit of a count row cannot be changed; to enter a quantity in other units, press F8 in "Counted Composite Quantity".</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/entrygrid.cpp"/>
-        <source>仓库代码</source>
-        <translation>Stock Number</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/entrygrid.cpp"/>
-        <location filename="../src/snapshot/goodsfilter.cpp"/>
-        <source>仓位代码</source>
-        <translation>Place Number</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/entrygrid.cpp"/>
-        <location filename="../src/snapshot/goodsfilter.cpp"/>
-        <source>物料名称</source>
-        <translation>Item Name</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/entrygrid.cpp"/>
-        <source>辅助属性代码</source>
-        <translation>Aux. Property Number</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/entrygrid.cpp"/>
-        <source>基本单位代码</source>
-        <translation>Base Unit Number</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/entrygrid.cpp"/>
-        <source>基本单位</source>
-        <translation>Base Unit</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/entrygrid.cpp"/>
-        <source>基本单位账存数量</source>
-        <translation>Book Qty (Base Unit)</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/entrygrid.cpp"/>
-        <source>基本单位实存数量</source>
-        <translation>Actual Qty (Base Unit)</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/entrygrid.cpp"/>
-        <source>基本单位盘点数量</source>
-        <translation>Counted Qty (Base Unit)</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/entrygrid.cpp"/>
-        <source>单位代码</source>
-        <translation>Unit Number</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/entrygrid.cpp"/>
-        <source>单位</source>
-        <translation>Unit</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/entrygrid.cpp"/>
-        <location filename="../src/snapshot/goodsfilter.cpp"/>
-        <source>条形码</source>
-        <translation>Barcode</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/entrygrid.cpp"/>
-        <source>账存数量</source>
-        <translation>Book Qty</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/entrygrid.cpp"/>
-        <source>实存数量</source>
-        <translation>Actual Qty</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/entrygrid.cpp"/>
-        <source>盘点数量</source>
-        <translation>Counted Qty</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/entrygrid.cpp"/>
-        <source>调整数量</source>
-        <translation>Adjustment Qty</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/entrygrid.cpp"/>
-        <source>辅助单位代码</source>
-        <translation>Secondary Unit Number</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/entrygrid.cpp"/>
-        <source>辅助计量单位</source>
-        <translation>Secondary Unit</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/entrygrid.cpp"/>
-        <source>辅助计量单位账存数量</source>
-        <translation>Book Qty (Secondary Unit)</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/entrygrid.cpp"/>
-        <source>辅助计量单位实存数量</source>
-        <translation>Actual Qty (Secondary Unit)</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/entrygrid.cpp"/>
-        <source>辅助计量单位盘点数量</source>
-        <translation>Counted Qty (Secondary Unit)</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/entrygrid.cpp"/>
-        <source>辅助计量单位调整数量</source>
-        <translation>Adjustment Qty (Secondary Unit)</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/entrygrid.cpp"/>
-        <source>备注</source>
-        <translation>Note</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/entrygrid.cpp"/>
-        <source>辅助计量单位ID</source>
-        <translation>Secondary Unit ID</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/entrygrid.cpp"/>
-        <source>辅助属性ID</source>
-        <translation>Aux. Property ID</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
@@ -1241,7 +1241,7 @@
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>选择单据(&amp;B)</source>
-        <translation>Select Documents (&amp;B)</translation>
+        <translation>Select &amp;Documents</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
@@ -1276,7 +1276,7 @@
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>盘点数据(&amp;P)</source>
-        <translation>Counted Data (&amp;P)</translation>
+        <translation>&amp;Counted Data</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
@@ -1301,7 +1301,7 @@
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>禁用物料参与盘点(&amp;W)</source>
-        <translation>Count Disabled Items (&amp;W)</translation>
+        <translation>Count Disabled &amp;Items</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
@@ -1311,7 +1311,7 @@
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>重复添加时提示(&amp;A)</source>
-        <translation>&amp;Warn When Added Twice</translation>
+        <translation>Warn When &amp;Added Twice</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
@@ -1386,17 +1386,17 @@
     <message>
         <location filename="../src/snapshot/backupinvlogic.cpp"/>
         <source>不能读取%1列表。</source>
-        <translation>Cannot read the list of %1.</translation>
+        <translation>Cannot read the %1 list.</translation>
     </message>
     <message>
         <location filename="../src/snapshot/backupinvlogic.cpp"/>
         <source>请选择要盘点的仓库!</source>
-        <translation>Please choose the stocks to count!</translation>
+        <translation>Please choose the warehouses to count!</translation>
     </message>
     <message>
         <location filename="../src/snapshot/backupinvlogic.cpp"/>
         <source>仓库备份已经完成!请按“确定”返回!</source>
-        <translation>The stock backup is complete! Press "OK" to return!</translation>
+        <translation>The warehouse backup is complete! Press "OK" to return!</translation>
     </message>
     <message>
         <location filename="../src/snapshot/conditiongridmodel.cpp"/>
@@ -1436,7 +1436,12 @@
     <message>
         <location filename="../src/snapshot/goodsfilter.cpp"/>
         <source>仓位名称</source>
-        <translation>Place Name</translation>
+        <translation>Bin Name</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/goodsfilter.cpp"/>
+        <source>%1、%2</source>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <location filename="../src/snapshot/goodsfilter.cpp"/>
@@ -1507,12 +1512,12 @@
     <message>
         <location filename="../src/snapshot/snapshotparams.cpp"/>
         <source>仓库列表“%1”无效，应为以逗号分隔的仓库内码。</source>
-        <translation>The stock list "%1" is not valid; give stock ids separated by commas.</translation>
+        <translation>The warehouse list "%1" is not valid; give warehouse internal IDs separated by commas.</translation>
     </message>
     <message>
         <location filename="../src/snapshot/snapshotparams.cpp"/>
         <source>“%1”无效，应为以逗号分隔的内码。</source>
-        <translation>"%1" is not valid; give ids separated by commas.</translation>
+        <translation>"%1" is not valid; give internal IDs separated by commas.</translation>
     </message>
     <message>
         <location filename="../src/snapshot/snapshotprecheck.cpp"/>
@@ -1522,27 +1527,27 @@
     <message>
         <location filename="../src/snapshot/snapshotprecheck.cpp"/>
         <source>以下仓库有未提交的零售单，请提交后再进行备份：</source>
-        <translation>The following stocks have retail sales not yet submitted; submit them, then back up:</translation>
+        <translation>The following warehouses have retail receipts not yet submitted; submit them, then back up:</translation>
     </message>
     <message>
         <location filename="../src/snapshot/snapshotprecheck.cpp"/>
         <source>以下仓库有未日结的零售单，请日结后再进行备份：</source>
-        <translation>The following stocks have retail sales not yet closed for the day; close the day, then back up:</translation>
+        <translation>The following warehouses have retail receipts not yet closed for the day; close the day, then back up:</translation>
     </message>
     <message>
         <location filename="../src/snapshot/snapshotprecheck.cpp"/>
         <source>检查仓库下是否存在未日结的零售单出错：</source>
-        <translation>Checking the stocks for retail bills not closed for the day failed: </translation>
+        <translation>Checking the warehouses for retail receipts not closed for the day failed: </translation>
     </message>
     <message>
         <location filename="../src/snapshot/snapshotprecheck.cpp"/>
         <source>以下仓库(仓位)有未审核的单据，不能备份：</source>
-        <translation>The following stocks (places) have unaudited documents; cannot back up:</translation>
+        <translation>The following warehouses (bins) have unapproved documents; cannot back up:</translation>
     </message>
     <message>
         <location filename="../src/snapshot/snapshotprecheck.cpp"/>
         <source>[%1]仓库,[%2]仓位</source>
-        <translation>stock [%1], place [%2]</translation>
+        <translation>warehouse [%1], bin [%2]</translation>
     </message>
     <message>
         <location filename="../src/snapshot/ui/backupinvdialog.cpp"/>
@@ -1564,12 +1569,12 @@
         <location filename="../src/snapshot/ui/backupinvdialog.cpp"/>
         <location filename="../src/snapshot/ui/backuptypedialog.cpp"/>
         <source>截止日期</source>
-        <translation>Stock as at date</translation>
+        <translation>Cut-off date</translation>
     </message>
     <message>
         <location filename="../src/snapshot/ui/backupinvdialog.cpp"/>
         <source>2.请选择盘点仓库</source>
-        <translation>2. Choose the stocks to count</translation>
+        <translation>2. Choose the warehouses to count</translation>
     </message>
     <message>
         <location filename="../src/snapshot/ui/backupinvdialog.cpp"/>
@@ -1579,7 +1584,7 @@
     <message>
         <location filename="../src/snapshot/ui/backupinvdialog.cpp"/>
         <source>仓位/商品</source>
-        <translation>Places/goods</translation>
+        <translation>Bins/goods</translation>
     </message>
     <message>
         <location filename="../src/snapshot/ui/backuptypedialog.cpp"/>
@@ -1593,7 +1598,7 @@
     </message>
     <message>
         <source>不能读取仓库列表。</source>
-        <translation type="vanished">Cannot read the list of stocks.</translation>
+        <translation type="vanished">Cannot read the warehouse list.</translation>
     </message>
 </context>
 </TS>

@@ -6,7 +6,7 @@
     <message>
         <location filename="../src/app/cli_count.cpp"/>
         <source>%1：“%2”不是数字</source>
-        <translation>%1：“%2”不是數字</translation>
+        <translation>%1：「%2」不是數字</translation>
     </message>
     <message>
         <location filename="../src/app/cli_count.cpp"/>
@@ -16,12 +16,12 @@
     <message>
         <location filename="../src/app/cli_count.cpp"/>
         <source>--kfdate：“%1”不是 YYYY-MM-DD 形式的日期</source>
-        <translation>--kfdate：“%1”不是 YYYY-MM-DD 形式的日期</translation>
+        <translation>--kfdate：「%1」不是 YYYY-MM-DD 形式的日期</translation>
     </message>
     <message>
         <location filename="../src/app/cli_count.cpp"/>
         <source>--kfperiod：“%1”不是天数</source>
-        <translation>--kfperiod：“%1”不是天數</translation>
+        <translation>--kfperiod：「%1」不是天數</translation>
     </message>
     <message>
         <location filename="../src/app/cli_count.cpp"/>
@@ -31,7 +31,7 @@
     <message>
         <location filename="../src/app/cli_count.cpp"/>
         <source>--process：“%1”不是盘点方案的内码</source>
-        <translation>--process：“%1”不是盤點方案的內碼</translation>
+        <translation>--process：「%1」不是盤點方案的內碼</translation>
     </message>
     <message>
         <location filename="../src/app/cli_count.cpp"/>
@@ -43,7 +43,7 @@
     <message>
         <location filename="../src/app/cli_count.cpp"/>
         <source>方案%1，物料%2，仓库%3，仓位“%4”，批次“%5”，计划跟踪号“%6”，生产/采购日期“%7”，保质期%8天，辅助属性“%9”</source>
-        <translation>方案%1，物料%2，倉庫%3，倉位“%4”，批次“%5”，計畫追蹤號“%6”，生產/採購日期“%7”，保質期%8天，輔助屬性“%9”</translation>
+        <translation>方案%1，物料%2，倉庫%3，儲位「%4」，批號「%5」，計畫追蹤號「%6」，生產/採購日期「%7」，有效期限%8天，輔助屬性「%9」</translation>
     </message>
     <message>
         <location filename="../src/app/cli_count.cpp"/>
@@ -53,12 +53,12 @@
     <message>
         <location filename="../src/app/cli_count.cpp"/>
         <source>符合条件的盘点记录不止一条：</source>
-        <translation>符合條件的盤點記錄不止一條：</translation>
+        <translation>符合條件的盤點記錄不止一筆：</translation>
     </message>
     <message>
         <location filename="../src/app/cli_count.cpp"/>
         <source>--composite：“%1”不是这一物料的综合单位数量</source>
-        <translation>--composite：“%1”不是這一物料的綜合單位數量</translation>
+        <translation>--composite：「%1」不是這一物料的綜合單位數量</translation>
     </message>
     <message>
         <location filename="../src/app/cli_count.cpp"/>
@@ -93,13 +93,13 @@
     </message>
     <message>
         <location filename="../src/app/cli_init.cpp"/>
-        <source>可登录的用户：demo（无密码）、张三（密码 123456）、李四（密码 654321，只能查看原料仓库）、administrator（密码 admin）。</source>
-        <translation>可登入的使用者：demo（無密碼）、張三（密碼 123456）、李四（密碼 654321，只能檢視原料倉庫）、administrator（密碼 admin）。</translation>
+        <source>可登录的用户：demo（无密码）、%1（密码 123456）、%2（密码 654321，只能查看原料仓库）、administrator（密码 admin）。</source>
+        <translation>可登入的使用者：demo（無密碼）、%1（密碼 123456）、%2（密碼 654321，只能檢視原料倉庫）、administrator（密碼 admin）。</translation>
     </message>
     <message>
         <location filename="../src/app/cli_snapshot.cpp"/>
         <source>%1：“%2”应为以逗号分隔的内码</source>
-        <translation>%1：“%2”應為以逗號分隔的內碼</translation>
+        <translation>%1：「%2」應為以逗號分隔的內碼</translation>
     </message>
     <message>
         <location filename="../src/app/cli_snapshot.cpp"/>
@@ -109,7 +109,7 @@
     <message>
         <location filename="../src/app/cli_snapshot.cpp"/>
         <source>--cutoff：“%1”不是 YYYY-MM-DD 形式的日期</source>
-        <translation>--cutoff：“%1”不是 YYYY-MM-DD 形式的日期</translation>
+        <translation>--cutoff：「%1」不是 YYYY-MM-DD 形式的日期</translation>
     </message>
     <message>
         <location filename="../src/app/cli_snapshot.cpp"/>
@@ -130,9 +130,15 @@
         <translation>沒有可用的資料，不能備份！</translation>
     </message>
     <message>
+        <location filename="../src/app/iccheckinterface.cpp"/>
+        <location filename="../src/host/openwindow.cpp"/>
+        <source>此功能尚未提供</source>
+        <translation>此功能尚未提供</translation>
+    </message>
+    <message>
         <location filename="../src/app/main_cli.cpp"/>
         <source>缺少数据库地址（--db sqlite:文件 或 --db postgresql://...）</source>
-        <translation>缺少資料庫地址（--db sqlite:檔案 或 --db postgresql://...）</translation>
+        <translation>缺少資料庫位址（--db sqlite:檔案 或 --db postgresql://...）</translation>
     </message>
     <message>
         <location filename="../src/app/main_cli.cpp"/>
@@ -174,22 +180,22 @@
     <message>
         <location filename="../src/app/shell/logindialog.cpp"/>
         <source>用户(&amp;U):</source>
-        <translation>使用者(&amp;U):</translation>
+        <translation>使用者(&amp;U)：</translation>
     </message>
     <message>
         <location filename="../src/app/shell/logindialog.cpp"/>
         <source>密码(&amp;P):</source>
-        <translation>密碼(&amp;P):</translation>
+        <translation>密碼(&amp;P)：</translation>
     </message>
     <message>
         <location filename="../src/app/shell/logindialog.cpp"/>
         <source>语言(&amp;L):</source>
-        <translation>語言(&amp;L):</translation>
+        <translation>語言(&amp;L)：</translation>
     </message>
     <message>
         <location filename="../src/app/shell/logindialog.cpp"/>
         <source>重新读取用户列表</source>
-        <translation>重新讀取使用者列表</translation>
+        <translation>重新讀取使用者清單</translation>
     </message>
     <message>
         <location filename="../src/app/shell/logindialog.cpp"/>
@@ -209,7 +215,7 @@
     <message>
         <location filename="../src/app/shell/logindialog.cpp"/>
         <source>文件(&amp;F):</source>
-        <translation>檔案(&amp;F):</translation>
+        <translation>檔案(&amp;F)：</translation>
     </message>
     <message>
         <location filename="../src/app/shell/logindialog.cpp"/>
@@ -219,27 +225,27 @@
     <message>
         <location filename="../src/app/shell/logindialog.cpp"/>
         <source>服务器(&amp;H):</source>
-        <translation>伺服器(&amp;H):</translation>
+        <translation>伺服器(&amp;H)：</translation>
     </message>
     <message>
         <location filename="../src/app/shell/logindialog.cpp"/>
         <source>端口:</source>
-        <translation>連接埠:</translation>
+        <translation>連接埠：</translation>
     </message>
     <message>
         <location filename="../src/app/shell/logindialog.cpp"/>
         <source>数据库名(&amp;D):</source>
-        <translation>資料庫名(&amp;D):</translation>
+        <translation>資料庫名(&amp;D)：</translation>
     </message>
     <message>
         <location filename="../src/app/shell/logindialog.cpp"/>
         <source>数据库用户:</source>
-        <translation>資料庫使用者:</translation>
+        <translation>資料庫使用者：</translation>
     </message>
     <message>
         <location filename="../src/app/shell/logindialog.cpp"/>
         <source>数据库密码:</source>
-        <translation>資料庫密碼:</translation>
+        <translation>資料庫密碼：</translation>
     </message>
     <message>
         <location filename="../src/app/shell/logindialog.cpp"/>
@@ -293,7 +299,7 @@
         <location filename="../src/app/shell/mainwindow.cpp"/>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>退出(&amp;X)</source>
-        <translation>退出(&amp;X)</translation>
+        <translation>結束(&amp;X)</translation>
     </message>
     <message>
         <location filename="../src/app/shell/mainwindow.cpp"/>
@@ -326,7 +332,7 @@
     <message>
         <location filename="../src/app/shell/mainwindow.cpp"/>
         <source>一次盘点的过程：先为要盘点的仓库备份盘点数据，拍下账面库存；打印盘点表交给盘点人员；清点之后录入盘点数据；最后编制盘点报告，核对盘盈盘亏，生成盘盈单和盘亏单。</source>
-        <translation>一次盤點的過程：先為要盤點的倉庫備份盤點資料，拍下帳面庫存；列印盤點表交給盤點人員；清點之後輸入盤點資料；最後編製盤點報告，核對盤盈盤虧，生成盤盈單和盤虧單。</translation>
+        <translation>一次盤點的過程：先為要盤點的倉庫備份盤點資料，拍下帳面庫存；列印盤點表交給盤點人員；清點之後輸入盤點資料；最後編製盤點報告，核對盤盈盤虧，產生盤盈單和盤虧單。</translation>
     </message>
     <message>
         <location filename="../src/app/shell/mainwindow.cpp"/>
@@ -362,7 +368,7 @@
     <message>
         <location filename="../src/app/shell/mainwindow.cpp"/>
         <source>库存盘点：备份账面库存，打印盘点表，录入实盘数量，核对差异并生成盘盈单和盘亏单。</source>
-        <translation>庫存盤點：備份帳面庫存，列印盤點表，輸入實盤數量，核對差異並生成盤盈單和盤虧單。</translation>
+        <translation>庫存盤點：備份帳面庫存，列印盤點表，輸入實盤數量，核對差異並產生盤盈單和盤虧單。</translation>
     </message>
     <message>
         <location filename="../src/app/shell/shell.cpp"/>
@@ -408,7 +414,7 @@
     <message>
         <location filename="../src/app/shell/shelloperations.cpp"/>
         <source>录入实盘数量，添加没有账存的物料，或从表格文件引入。</source>
-        <translation>輸入實盤數量，新增沒有帳存的物料，或從表格檔案引入。</translation>
+        <translation>輸入實盤數量，新增沒有帳存的物料，或從表格檔案匯入。</translation>
     </message>
     <message>
         <location filename="../src/app/shell/shelloperations.cpp"/>
@@ -418,7 +424,7 @@
     <message>
         <location filename="../src/app/shell/shelloperations.cpp"/>
         <source>核对盘盈盘亏，计入快照后的单据，生成盘盈单和盘亏单。</source>
-        <translation>核對盤盈盤虧，計入快照後的單據，生成盤盈單和盤虧單。</translation>
+        <translation>核對盤盈盤虧，計入快照後的單據，產生盤盈單和盤虧單。</translation>
     </message>
     <message>
         <location filename="../src/erp/complexqty.cpp"/>
@@ -433,7 +439,7 @@
     <message>
         <location filename="../src/erp/complexqty.cpp"/>
         <source>单位“%1”不属于该物料的计量单位组</source>
-        <translation>單位“%1”不屬於該物料的計量單位組</translation>
+        <translation>單位「%1」不屬於該物料的計量單位組</translation>
     </message>
     <message>
         <location filename="../src/erp/demodata.cpp"/>
@@ -479,7 +485,7 @@
     </message>
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
-        <location filename="../src/sheet/entrygrid.cpp"/>
+        <location filename="../src/model/entrygrid.cpp"/>
         <location filename="../src/snapshot/backupinvlogic.cpp"/>
         <location filename="../src/snapshot/ui/backupinvdialog.cpp"/>
         <source>商品类别</source>
@@ -487,7 +493,7 @@
     </message>
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
-        <location filename="../src/sheet/entrygrid.cpp"/>
+        <location filename="../src/model/entrygrid.cpp"/>
         <location filename="../src/snapshot/backupinvlogic.cpp"/>
         <location filename="../src/snapshot/ui/backupinvdialog.cpp"/>
         <source>品牌</source>
@@ -511,14 +517,14 @@
     </message>
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
-        <location filename="../src/sheet/entrygrid.cpp"/>
+        <location filename="../src/model/entrygrid.cpp"/>
         <source>规格型号</source>
         <translation>規格型號</translation>
     </message>
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
+        <location filename="../src/model/entrygrid.cpp"/>
         <location filename="../src/sheet/countsaver.cpp"/>
-        <location filename="../src/sheet/entrygrid.cpp"/>
         <location filename="../src/snapshot/backupinvlogic.cpp"/>
         <source>仓库</source>
         <translation>倉庫</translation>
@@ -530,28 +536,28 @@
     </message>
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
-        <location filename="../src/sheet/entrygrid.cpp"/>
+        <location filename="../src/model/entrygrid.cpp"/>
         <source>换算率</source>
         <translation>換算率</translation>
     </message>
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
+        <location filename="../src/model/entrygrid.cpp"/>
         <location filename="../src/sheet/countsaver.cpp"/>
-        <location filename="../src/sheet/entrygrid.cpp"/>
         <source>仓位</source>
-        <translation>倉位</translation>
+        <translation>儲位</translation>
     </message>
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
         <source>仓位组</source>
-        <translation>倉位組</translation>
+        <translation>儲位組</translation>
     </message>
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
+        <location filename="../src/model/entrygrid.cpp"/>
         <location filename="../src/sheet/countsaver.cpp"/>
-        <location filename="../src/sheet/entrygrid.cpp"/>
         <source>批次</source>
-        <translation>批次</translation>
+        <translation>批號</translation>
     </message>
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
@@ -560,8 +566,8 @@
     </message>
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
+        <location filename="../src/model/entrygrid.cpp"/>
         <location filename="../src/sheet/countsaver.cpp"/>
-        <location filename="../src/sheet/entrygrid.cpp"/>
         <source>辅助属性</source>
         <translation>輔助屬性</translation>
     </message>
@@ -578,12 +584,12 @@
     <message>
         <location filename="../src/erp/users.cpp"/>
         <source>用户“%1”不存在，请重新输入。</source>
-        <translation>使用者“%1”不存在，請重新輸入。</translation>
+        <translation>使用者「%1」不存在，請重新輸入。</translation>
     </message>
     <message>
         <location filename="../src/erp/users.cpp"/>
         <source>用户“%1”已被禁用，请与系统管理员联系。</source>
-        <translation>使用者“%1”已被禁用，請與系統管理員聯絡。</translation>
+        <translation>使用者「%1」已被停用，請與系統管理員聯絡。</translation>
     </message>
     <message>
         <location filename="../src/erp/users.cpp"/>
@@ -602,7 +608,7 @@
     </message>
     <message>
         <location filename="../src/erp/ui/complexqtyeditor.cpp"/>
-        <location filename="../src/sheet/entrygrid.cpp"/>
+        <location filename="../src/model/entrygrid.cpp"/>
         <source>盘点综合单位数量</source>
         <translation>盤點綜合單位數量</translation>
     </message>
@@ -668,7 +674,7 @@
     <message>
         <location filename="../src/erp/ui/lookupdialog.cpp"/>
         <source>查找(&amp;F):</source>
-        <translation>查詢(&amp;F):</translation>
+        <translation>查詢(&amp;F)：</translation>
     </message>
     <message>
         <location filename="../src/erp/ui/lookupdialog.cpp"/>
@@ -704,22 +710,22 @@
     <message>
         <location filename="../src/host/appconnection.cpp"/>
         <source>数据库地址缺少文件路径：%1</source>
-        <translation>資料庫地址缺少檔案路徑：%1</translation>
+        <translation>資料庫位址缺少檔案路徑：%1</translation>
     </message>
     <message>
         <location filename="../src/host/appconnection.cpp"/>
         <source>数据库地址无效：%1</source>
-        <translation>資料庫地址無效：%1</translation>
+        <translation>資料庫位址無效：%1</translation>
     </message>
     <message>
         <location filename="../src/host/appconnection.cpp"/>
         <source>不支持的数据库地址：%1（应为 sqlite:文件 或 postgresql://...）</source>
-        <translation>不支援的資料庫地址：%1（應為 sqlite:檔案 或 postgresql://...）</translation>
+        <translation>不支援的資料庫位址：%1（應為 sqlite:檔案 或 postgresql://...）</translation>
     </message>
     <message>
         <location filename="../src/host/appconnection.cpp"/>
         <source>找不到 SQLite 数据库驱动。</source>
-        <translation>找不到 SQLite 資料庫驅動。</translation>
+        <translation>找不到 SQLite 資料庫驅動程式。</translation>
     </message>
     <message>
         <location filename="../src/host/appconnection.cpp"/>
@@ -744,7 +750,7 @@
     <message>
         <location filename="../src/host/appconnection.cpp"/>
         <source>找不到 PostgreSQL 数据库驱动。</source>
-        <translation>找不到 PostgreSQL 資料庫驅動。</translation>
+        <translation>找不到 PostgreSQL 資料庫驅動程式。</translation>
     </message>
     <message>
         <location filename="../src/host/appconnection.cpp"/>
@@ -769,20 +775,167 @@
         <translation>資料庫沒有連線。</translation>
     </message>
     <message>
-        <location filename="../src/host/iccheckinterface.cpp"/>
-        <location filename="../src/host/openwindow.cpp"/>
-        <source>此功能尚未提供</source>
-        <translation>此功能尚未提供</translation>
+        <location filename="../src/model/entrygrid.cpp"/>
+        <source>仓库代码</source>
+        <translation>倉庫代碼</translation>
+    </message>
+    <message>
+        <location filename="../src/model/entrygrid.cpp"/>
+        <location filename="../src/snapshot/goodsfilter.cpp"/>
+        <source>仓位代码</source>
+        <translation>儲位代碼</translation>
+    </message>
+    <message>
+        <location filename="../src/model/entrygrid.cpp"/>
+        <location filename="../src/sheet/countsaver.cpp"/>
+        <location filename="../src/snapshot/goodsfilter.cpp"/>
+        <source>物料代码</source>
+        <translation>物料代碼</translation>
+    </message>
+    <message>
+        <location filename="../src/model/entrygrid.cpp"/>
+        <location filename="../src/snapshot/goodsfilter.cpp"/>
+        <source>物料名称</source>
+        <translation>物料名稱</translation>
+    </message>
+    <message>
+        <location filename="../src/model/entrygrid.cpp"/>
+        <source>辅助属性代码</source>
+        <translation>輔助屬性代碼</translation>
+    </message>
+    <message>
+        <location filename="../src/model/entrygrid.cpp"/>
+        <location filename="../src/sheet/countsaver.cpp"/>
+        <source>计划跟踪号</source>
+        <translation>計畫追蹤號</translation>
+    </message>
+    <message>
+        <location filename="../src/model/entrygrid.cpp"/>
+        <location filename="../src/sheet/countsaver.cpp"/>
+        <source>生产/采购日期</source>
+        <translation>生產/採購日期</translation>
+    </message>
+    <message>
+        <location filename="../src/model/entrygrid.cpp"/>
+        <location filename="../src/sheet/countsaver.cpp"/>
+        <source>保质期(天)</source>
+        <translation>有效期限（天）</translation>
+    </message>
+    <message>
+        <location filename="../src/model/entrygrid.cpp"/>
+        <source>基本单位代码</source>
+        <translation>基本單位代碼</translation>
+    </message>
+    <message>
+        <location filename="../src/model/entrygrid.cpp"/>
+        <source>基本单位</source>
+        <translation>基本單位</translation>
+    </message>
+    <message>
+        <location filename="../src/model/entrygrid.cpp"/>
+        <source>基本单位账存数量</source>
+        <translation>基本單位帳存數量</translation>
+    </message>
+    <message>
+        <location filename="../src/model/entrygrid.cpp"/>
+        <source>基本单位实存数量</source>
+        <translation>基本單位實存數量</translation>
+    </message>
+    <message>
+        <location filename="../src/model/entrygrid.cpp"/>
+        <source>基本单位盘点数量</source>
+        <translation>基本單位盤點數量</translation>
+    </message>
+    <message>
+        <location filename="../src/model/entrygrid.cpp"/>
+        <source>单位代码</source>
+        <translation>單位代碼</translation>
+    </message>
+    <message>
+        <location filename="../src/model/entrygrid.cpp"/>
+        <source>单位</source>
+        <translation>單位</translation>
+    </message>
+    <message>
+        <location filename="../src/model/entrygrid.cpp"/>
+        <location filename="../src/snapshot/goodsfilter.cpp"/>
+        <source>条形码</source>
+        <translation>條碼</translation>
+    </message>
+    <message>
+        <location filename="../src/model/entrygrid.cpp"/>
+        <source>账存数量</source>
+        <translation>帳存數量</translation>
+    </message>
+    <message>
+        <location filename="../src/model/entrygrid.cpp"/>
+        <source>实存数量</source>
+        <translation>實存數量</translation>
+    </message>
+    <message>
+        <location filename="../src/model/entrygrid.cpp"/>
+        <source>盘点数量</source>
+        <translation>盤點數量</translation>
+    </message>
+    <message>
+        <location filename="../src/model/entrygrid.cpp"/>
+        <source>调整数量</source>
+        <translation>調整數量</translation>
+    </message>
+    <message>
+        <location filename="../src/model/entrygrid.cpp"/>
+        <source>辅助单位代码</source>
+        <translation>輔助單位代碼</translation>
+    </message>
+    <message>
+        <location filename="../src/model/entrygrid.cpp"/>
+        <source>辅助计量单位</source>
+        <translation>輔助計量單位</translation>
+    </message>
+    <message>
+        <location filename="../src/model/entrygrid.cpp"/>
+        <source>辅助计量单位账存数量</source>
+        <translation>輔助計量單位帳存數量</translation>
+    </message>
+    <message>
+        <location filename="../src/model/entrygrid.cpp"/>
+        <source>辅助计量单位实存数量</source>
+        <translation>輔助計量單位實存數量</translation>
+    </message>
+    <message>
+        <location filename="../src/model/entrygrid.cpp"/>
+        <source>辅助计量单位盘点数量</source>
+        <translation>輔助計量單位盤點數量</translation>
+    </message>
+    <message>
+        <location filename="../src/model/entrygrid.cpp"/>
+        <source>辅助计量单位调整数量</source>
+        <translation>輔助計量單位調整數量</translation>
+    </message>
+    <message>
+        <location filename="../src/model/entrygrid.cpp"/>
+        <source>备注</source>
+        <translation>備註</translation>
+    </message>
+    <message>
+        <location filename="../src/model/entrygrid.cpp"/>
+        <source>辅助计量单位ID</source>
+        <translation>輔助計量單位ID</translation>
+    </message>
+    <message>
+        <location filename="../src/model/entrygrid.cpp"/>
+        <source>辅助属性ID</source>
+        <translation>輔助屬性ID</translation>
     </message>
     <message>
         <location filename="../src/model/maindo.cpp"/>
         <source>该单据的模版丢失，请更新ICChatBillTitle:SQL</source>
-        <translation>該單據的模版丟失，請更新ICChatBillTitle:SQL</translation>
+        <translation>該單據的範本遺失，請更新ICChatBillTitle:SQL</translation>
     </message>
     <message>
         <location filename="../src/model/maindo.cpp"/>
         <source>仓库数据还未备份,请备份仓库数据!</source>
-        <translation>倉庫資料還未備份,請備份倉庫資料!</translation>
+        <translation>倉庫資料還未備份，請備份倉庫資料！</translation>
     </message>
     <message>
         <location filename="../src/model/maindo_rows.cpp"/>
@@ -801,33 +954,8 @@
     </message>
     <message>
         <location filename="../src/sheet/countsaver.cpp"/>
-        <location filename="../src/sheet/entrygrid.cpp"/>
-        <location filename="../src/snapshot/goodsfilter.cpp"/>
-        <source>物料代码</source>
-        <translation>物料代碼</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/countsaver.cpp"/>
         <source>错误类型</source>
         <translation>錯誤類型</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/countsaver.cpp"/>
-        <location filename="../src/sheet/entrygrid.cpp"/>
-        <source>计划跟踪号</source>
-        <translation>計畫追蹤號</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/countsaver.cpp"/>
-        <location filename="../src/sheet/entrygrid.cpp"/>
-        <source>生产/采购日期</source>
-        <translation>生產/採購日期</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/countsaver.cpp"/>
-        <location filename="../src/sheet/entrygrid.cpp"/>
-        <source>保质期(天)</source>
-        <translation>保質期(天)</translation>
     </message>
     <message>
         <location filename="../src/sheet/countsaver.cpp"/>
@@ -837,7 +965,7 @@
     <message>
         <location filename="../src/sheet/countsaver.cpp"/>
         <source>正在保存数据,请稍候...</source>
-        <translation>正在儲存資料,請稍候...</translation>
+        <translation>正在儲存資料，請稍候...</translation>
     </message>
     <message>
         <location filename="../src/sheet/countsaver.cpp"/>
@@ -848,7 +976,7 @@
     <message>
         <location filename="../src/sheet/countsaver.cpp"/>
         <source>有%1条盘点记录在数据库中已不存在（可能已被其他用户删除），没有保存。</source>
-        <translation>有%1條盤點記錄在資料庫中已不存在（可能已被其他使用者刪除），沒有儲存。</translation>
+        <translation>有%1筆盤點記錄在資料庫中已不存在（可能已被其他使用者刪除），沒有儲存。</translation>
     </message>
     <message>
         <location filename="../src/sheet/countsaver.cpp"/>
@@ -858,7 +986,7 @@
     <message>
         <location filename="../src/sheet/countsaver.cpp"/>
         <source>这条盘点记录在数据库中已不存在（可能已被其他用户删除），没有保存。</source>
-        <translation>這條盤點記錄在資料庫中已不存在（可能已被其他使用者刪除），沒有儲存。</translation>
+        <translation>這筆盤點記錄在資料庫中已不存在（可能已被其他使用者刪除），沒有儲存。</translation>
     </message>
     <message>
         <location filename="../src/sheet/countsaver.cpp"/>
@@ -908,7 +1036,7 @@
     <message>
         <location filename="../src/sheet/countsheet.cpp"/>
         <source>账存日期:</source>
-        <translation>帳存日期:</translation>
+        <translation>帳存日期：</translation>
     </message>
     <message>
         <location filename="../src/sheet/countsheet_entry.cpp"/>
@@ -933,135 +1061,7 @@
     <message>
         <location filename="../src/sheet/countsheet_entry.cpp"/>
         <source>盘点记录的单位不能更改；按其他单位的数量请在“盘点综合单位数量”中按F8录入。</source>
-        <translation>盤點記錄的單位不能更改；按其他單位的數量請在“盤點綜合單位數量”中按F8輸入。</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/entrygrid.cpp"/>
-        <source>仓库代码</source>
-        <translation>倉庫代碼</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/entrygrid.cpp"/>
-        <location filename="../src/snapshot/goodsfilter.cpp"/>
-        <source>仓位代码</source>
-        <translation>倉位代碼</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/entrygrid.cpp"/>
-        <location filename="../src/snapshot/goodsfilter.cpp"/>
-        <source>物料名称</source>
-        <translation>物料名稱</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/entrygrid.cpp"/>
-        <source>辅助属性代码</source>
-        <translation>輔助屬性代碼</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/entrygrid.cpp"/>
-        <source>基本单位代码</source>
-        <translation>基本單位代碼</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/entrygrid.cpp"/>
-        <source>基本单位</source>
-        <translation>基本單位</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/entrygrid.cpp"/>
-        <source>基本单位账存数量</source>
-        <translation>基本單位帳存數量</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/entrygrid.cpp"/>
-        <source>基本单位实存数量</source>
-        <translation>基本單位實存數量</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/entrygrid.cpp"/>
-        <source>基本单位盘点数量</source>
-        <translation>基本單位盤點數量</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/entrygrid.cpp"/>
-        <source>单位代码</source>
-        <translation>單位代碼</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/entrygrid.cpp"/>
-        <source>单位</source>
-        <translation>單位</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/entrygrid.cpp"/>
-        <location filename="../src/snapshot/goodsfilter.cpp"/>
-        <source>条形码</source>
-        <translation>條碼</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/entrygrid.cpp"/>
-        <source>账存数量</source>
-        <translation>帳存數量</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/entrygrid.cpp"/>
-        <source>实存数量</source>
-        <translation>實存數量</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/entrygrid.cpp"/>
-        <source>盘点数量</source>
-        <translation>盤點數量</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/entrygrid.cpp"/>
-        <source>调整数量</source>
-        <translation>調整數量</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/entrygrid.cpp"/>
-        <source>辅助单位代码</source>
-        <translation>輔助單位代碼</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/entrygrid.cpp"/>
-        <source>辅助计量单位</source>
-        <translation>輔助計量單位</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/entrygrid.cpp"/>
-        <source>辅助计量单位账存数量</source>
-        <translation>輔助計量單位帳存數量</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/entrygrid.cpp"/>
-        <source>辅助计量单位实存数量</source>
-        <translation>輔助計量單位實存數量</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/entrygrid.cpp"/>
-        <source>辅助计量单位盘点数量</source>
-        <translation>輔助計量單位盤點數量</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/entrygrid.cpp"/>
-        <source>辅助计量单位调整数量</source>
-        <translation>輔助計量單位調整數量</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/entrygrid.cpp"/>
-        <source>备注</source>
-        <translation>備註</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/entrygrid.cpp"/>
-        <source>辅助计量单位ID</source>
-        <translation>輔助計量單位ID</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/entrygrid.cpp"/>
-        <source>辅助属性ID</source>
-        <translation>輔助屬性ID</translation>
+        <translation>盤點記錄的單位不能更改；按其他單位的數量請在「盤點綜合單位數量」中按F8輸入。</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
@@ -1116,7 +1116,7 @@
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>打印预览(&amp;V)</source>
-        <translation>列印預覽(&amp;V)</translation>
+        <translation>預覽列印(&amp;V)</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
@@ -1131,27 +1131,27 @@
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>引出(&amp;O)...</source>
-        <translation>引出(&amp;O)...</translation>
+        <translation>匯出(&amp;O)...</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>引出</source>
-        <translation>引出</translation>
+        <translation>匯出</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>引入(&amp;I)...</source>
-        <translation>引入(&amp;I)...</translation>
+        <translation>匯入(&amp;I)...</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>引入</source>
-        <translation>引入</translation>
+        <translation>匯入</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>退出</source>
-        <translation>退出</translation>
+        <translation>結束</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
@@ -1181,12 +1181,12 @@
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>过滤(&amp;L)...</source>
-        <translation>過濾(&amp;L)...</translation>
+        <translation>篩選(&amp;L)...</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>过滤</source>
-        <translation>過濾</translation>
+        <translation>篩選</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
@@ -1301,7 +1301,7 @@
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>禁用物料参与盘点(&amp;W)</source>
-        <translation>禁用物料參與盤點(&amp;W)</translation>
+        <translation>停用物料參與盤點(&amp;W)</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
@@ -1326,7 +1326,7 @@
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>页面设置(&amp;G)...</source>
-        <translation>頁面設定(&amp;G)...</translation>
+        <translation>版面設定(&amp;G)...</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
@@ -1341,7 +1341,7 @@
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>恢复预设列宽(&amp;W)</source>
-        <translation>恢復預設列寬(&amp;W)</translation>
+        <translation>恢復預設欄寬(&amp;W)</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
@@ -1361,42 +1361,42 @@
     <message>
         <location filename="../src/sheet/ui/frmmain.cpp"/>
         <source>盘点方案:</source>
-        <translation>盤點方案:</translation>
+        <translation>盤點方案：</translation>
     </message>
     <message>
         <location filename="../src/sheet/ui/frmmain.cpp"/>
         <source>条形码:</source>
-        <translation>條碼:</translation>
+        <translation>條碼：</translation>
     </message>
     <message>
         <location filename="../src/snapshot/backupinvlogic.cpp"/>
         <source>请至少选择一个供应商!</source>
-        <translation>請至少選擇一個供應商!</translation>
+        <translation>請至少選擇一個供應商！</translation>
     </message>
     <message>
         <location filename="../src/snapshot/backupinvlogic.cpp"/>
         <source>请至少选择一个品牌!</source>
-        <translation>請至少選擇一個品牌!</translation>
+        <translation>請至少選擇一個品牌！</translation>
     </message>
     <message>
         <location filename="../src/snapshot/backupinvlogic.cpp"/>
         <source>请至少选择一个商品类别!</source>
-        <translation>請至少選擇一個商品類別!</translation>
+        <translation>請至少選擇一個商品類別！</translation>
     </message>
     <message>
         <location filename="../src/snapshot/backupinvlogic.cpp"/>
         <source>不能读取%1列表。</source>
-        <translation>不能讀取%1列表。</translation>
+        <translation>不能讀取%1清單。</translation>
     </message>
     <message>
         <location filename="../src/snapshot/backupinvlogic.cpp"/>
         <source>请选择要盘点的仓库!</source>
-        <translation>請選擇要盤點的倉庫!</translation>
+        <translation>請選擇要盤點的倉庫！</translation>
     </message>
     <message>
         <location filename="../src/snapshot/backupinvlogic.cpp"/>
         <source>仓库备份已经完成!请按“确定”返回!</source>
-        <translation>倉庫備份已經完成!請按“確定”返回!</translation>
+        <translation>倉庫備份已經完成！請按「確定」返回！</translation>
     </message>
     <message>
         <location filename="../src/snapshot/conditiongridmodel.cpp"/>
@@ -1436,52 +1436,57 @@
     <message>
         <location filename="../src/snapshot/goodsfilter.cpp"/>
         <source>仓位名称</source>
-        <translation>倉位名稱</translation>
+        <translation>儲位名稱</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/goodsfilter.cpp"/>
+        <source>%1、%2</source>
+        <translation>%1、%2</translation>
     </message>
     <message>
         <location filename="../src/snapshot/goodsfilter.cpp"/>
         <source>第%1行，[名称]列数据不完整！</source>
-        <translation>第%1行，[名稱]列資料不完整！</translation>
+        <translation>第%1列，[名稱]欄資料不完整！</translation>
     </message>
     <message>
         <location filename="../src/snapshot/goodsfilter.cpp"/>
         <source>第%1行，[比较]列数据不完整！</source>
-        <translation>第%1行，[比較]列資料不完整！</translation>
+        <translation>第%1列，[比較]欄資料不完整！</translation>
     </message>
     <message>
         <location filename="../src/snapshot/goodsfilter.cpp"/>
         <source>第%1行，[逻辑]列数据不完整！</source>
-        <translation>第%1行，[邏輯]列資料不完整！</translation>
+        <translation>第%1列，[邏輯]欄資料不完整！</translation>
     </message>
     <message>
         <location filename="../src/snapshot/goodsfilter.cpp"/>
         <source>第%1行，[名称]列的“%2”不是可选的字段！</source>
-        <translation>第%1行，[名稱]列的“%2”不是可選的欄位！</translation>
+        <translation>第%1列，[名稱]欄的「%2」不是可選的欄位！</translation>
     </message>
     <message>
         <location filename="../src/snapshot/goodsfilter.cpp"/>
         <source>第%1行，[比较]列的“%2”不是可选的比较方式！</source>
-        <translation>第%1行，[比較]列的“%2”不是可選的比較方式！</translation>
+        <translation>第%1列，[比較]欄的「%2」不是可選的比較方式！</translation>
     </message>
     <message>
         <location filename="../src/snapshot/goodsfilter.cpp"/>
         <source>第%1行，[逻辑]列的“%2”不是可选的逻辑！</source>
-        <translation>第%1行，[邏輯]列的“%2”不是可選的邏輯！</translation>
+        <translation>第%1列，[邏輯]欄的「%2」不是可選的邏輯！</translation>
     </message>
     <message>
         <location filename="../src/snapshot/goodsfilter.cpp"/>
         <source>条件“%1”应写作 字段:比较:比较值[:逻辑]</source>
-        <translation>條件“%1”應寫作 欄位:比較:比較值[:邏輯]</translation>
+        <translation>條件「%1」應寫作 欄位:比較:比較值[:邏輯]</translation>
     </message>
     <message>
         <location filename="../src/snapshot/goodsfilter.cpp"/>
         <source>条件“%1”的字段不是可选的字段（%2）</source>
-        <translation>條件“%1”的欄位不是可選的欄位（%2）</translation>
+        <translation>條件「%1」的欄位不是可選的欄位（%2）</translation>
     </message>
     <message>
         <location filename="../src/snapshot/goodsfilter.cpp"/>
         <source>条件“%1”的比较方式不是可选的比较方式（%2）</source>
-        <translation>條件“%1”的比較方式不是可選的比較方式（%2）</translation>
+        <translation>條件「%1」的比較方式不是可選的比較方式（%2）</translation>
     </message>
     <message>
         <location filename="../src/snapshot/icbackupinv.cpp"/>
@@ -1507,12 +1512,12 @@
     <message>
         <location filename="../src/snapshot/snapshotparams.cpp"/>
         <source>仓库列表“%1”无效，应为以逗号分隔的仓库内码。</source>
-        <translation>倉庫列表“%1”無效，應為以逗號分隔的倉庫內碼。</translation>
+        <translation>倉庫清單「%1」無效，應為以逗號分隔的倉庫內碼。</translation>
     </message>
     <message>
         <location filename="../src/snapshot/snapshotparams.cpp"/>
         <source>“%1”无效，应为以逗号分隔的内码。</source>
-        <translation>“%1”無效，應為以逗號分隔的內碼。</translation>
+        <translation>「%1」無效，應為以逗號分隔的內碼。</translation>
     </message>
     <message>
         <location filename="../src/snapshot/snapshotprecheck.cpp"/>
@@ -1537,12 +1542,12 @@
     <message>
         <location filename="../src/snapshot/snapshotprecheck.cpp"/>
         <source>以下仓库(仓位)有未审核的单据，不能备份：</source>
-        <translation>以下倉庫(倉位)有未審核的單據，不能備份：</translation>
+        <translation>以下倉庫（儲位）有未審核的單據，不能備份：</translation>
     </message>
     <message>
         <location filename="../src/snapshot/snapshotprecheck.cpp"/>
         <source>[%1]仓库,[%2]仓位</source>
-        <translation>[%1]倉庫,[%2]倉位</translation>
+        <translation>[%1]倉庫，[%2]儲位</translation>
     </message>
     <message>
         <location filename="../src/snapshot/ui/backupinvdialog.cpp"/>
@@ -1579,7 +1584,7 @@
     <message>
         <location filename="../src/snapshot/ui/backupinvdialog.cpp"/>
         <source>仓位/商品</source>
-        <translation>倉位/商品</translation>
+        <translation>儲位/商品</translation>
     </message>
     <message>
         <location filename="../src/snapshot/ui/backuptypedialog.cpp"/>
@@ -1593,7 +1598,7 @@
     </message>
     <message>
         <source>不能读取仓库列表。</source>
-        <translation type="vanished">不能讀取倉庫列表。</translation>
+        <translation type="vanished">不能讀取倉庫清單。</translation>
     </message>
 </context>
 </TS>

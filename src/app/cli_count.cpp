@@ -152,7 +152,7 @@ bool matches(const EntryGrid &grid, int row, const RowKey &k)
 // The entry grid of the item's rows in the process, filled as the window fills it.
 bool loadRows(CliContext &ctx, AppConnection &conn, const Request &r, EntryGrid *grid)
 {
-    shared().showType = 4;
+    shared().showType = SheetMode::Entry;
     MainDo model;
     model.ShowDelete(true); // a row is named by its key; disabled items are counted too
     if (!model.loadColumnLayout())

@@ -15,7 +15,7 @@
 
 namespace {
 
-bool readArguments(CliContext &ctx, int *process, int *mode, CountSheet::DataView *view)
+bool readArguments(CliContext &ctx, int *process, SheetMode *mode, CountSheet::DataView *view)
 {
     bool ok = false;
     *process = ctx.option(QStringLiteral("--process")).toInt(&ok);
@@ -23,8 +23,10 @@ bool readArguments(CliContext &ctx, int *process, int *mode, CountSheet::DataVie
         ctx.err << "--process: the id (FID) of a count process is needed\n";
         return false;
     }
-    *mode = ctx.option(QStringLiteral("--mode")).toInt(&ok);
-    if (!ok || (*mode != 1 && *mode != 3 && *mode != 4)) {
+    const std::optional<SheetMode> chosen = sheetModeOf(ctx.option(QStringLiteral("--mode")).toInt(&ok));
+    if (chosen)
+        *mode = *chosen;
+    if (!ok || !chosen) {
         ctx.err << "--mode: 1 (check), 3 (count book) or 4 (input)\n";
         return false;
     }
@@ -37,15 +39,15 @@ bool readArguments(CliContext &ctx, int *process, int *mode, CountSheet::DataVie
     return true;
 }
 
-void printLedger(CliContext &ctx, MainDo &model, LedgerGrid &grid, int mode)
+void printLedger(CliContext &ctx, MainDo &model, LedgerGrid &grid, SheetMode mode)
 {
     const int records = model.rows().RecordCount();
-    grid.setMaxRows(records + (mode == 1 ? 3 : 2));
+    grid.setMaxRows(records + (mode == SheetMode::Check ? 3 : 2));
     model.GetSumData();
     ctx.out << model.TRowData() << "\n";
     for (int row = 3; row < records + 3; ++row)
         ctx.out << model.DRowData(row) << "\n";
-    if (mode == 1)
+    if (mode == SheetMode::Check)
         ctx.out << model.DRowData(grid.maxRows()) << "\n";
 }
 
@@ -67,7 +69,8 @@ void printEntryGrid(CliContext &ctx, const MainDo &model)
 
 int runSheet(CliContext &ctx)
 {
-    int process = 0, mode = 0;
+    int process = 0;
+    SheetMode mode = SheetMode::Entry;
     CountSheet::DataView view = CountSheet::DataView::All;
     if (!readArguments(ctx, &process, &mode, &view))
         return 2;
@@ -84,14 +87,14 @@ int runSheet(CliContext &ctx)
     model.ResizeColWidth();
     if (model.columnLayout().isEmpty())
         return 1;
-    const bool itemsWithoutStock = mode == 3 && view == CountSheet::DataView::All;
+    const bool itemsWithoutStock = mode == SheetMode::PrintBook && view == CountSheet::DataView::All;
     const Recordset rows =
         model.GetRsMain(process, CountSheet::viewCondition(mode, view), itemsWithoutStock, shared().filterSettings);
     if (!rows.isOpen()) {
         ctx.err << LoadText("读取盘点数据失败。") << "\n" << connection.lastError().detailed() << "\n";
         return 1;
     }
-    if (mode == 4)
+    if (mode == SheetMode::Entry)
         printEntryGrid(ctx, model);
     else
         printLedger(ctx, model, grid, mode);

@@ -14,7 +14,7 @@ namespace {
 
 const char *const kUsage =
     "snapshot --db URL --user ID --stocks ID[,ID...] [--cutoff YYYY-MM-DD] [--brands ID,...|--categories ID,...] "
-    "[--where FIELD:OP:VALUE[:LOGIC] ...]  open a count: the book stock of the stocks (t_Stock.FItemID) "
+    "[--where FIELD:OP:VALUE[:LOGIC] ...]  open a count: the book stock of the warehouses (t_Stock.FItemID) "
     "into a new count process";
 
 const QStringList kValueOptions{QStringLiteral("--db"),     QStringLiteral("--user"),   QStringLiteral("--stocks"),

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sheetmode.h"
+
 #include "hostcomponents.h"
 #include "loginprops.h"
 #include "sqlfragment.h"
@@ -45,7 +47,7 @@ struct SharedState
     LoginProps loginProps;
 
     // Count sheet: mode (1 check, 3 print book, 4 input) and the process shown.
-    int showType = 0;
+    SheetMode showType = SheetMode::Entry;
     int currentProcess = 0;
 
     HostComponents components;

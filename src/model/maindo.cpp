@@ -49,9 +49,9 @@ MainDo::MainDo()
 
 MainDo::~MainDo() = default;
 
-int MainDo::mode() const
+SheetMode MainDo::mode() const
 {
-    return m_mode > 0 ? m_mode : shared().showType;
+    return m_mode.value_or(shared().showType);
 }
 
 bool MainDo::GetHeadString(int mode, HeadStrings &lists) const
@@ -108,8 +108,11 @@ void MainDo::Show(int mode, int option)
         return;
     }
 
-    s.showType = mode;
-    OpenWindow(QStringLiteral("frmMain"), {{ArgShowType, mode}, {ArgModal, mode != 4}});
+    const std::optional<SheetMode> sheetMode = sheetModeOf(mode);
+    if (!sheetMode)
+        return;
+    s.showType = *sheetMode;
+    OpenWindow(QStringLiteral("frmMain"), {{ArgShowType, mode}, {ArgModal, *sheetMode != SheetMode::Entry}});
 }
 
 Recordset MainDo::GetBackupStockList() const
@@ -125,7 +128,7 @@ Recordset MainDo::GetRSHeader() const
     AppConnection *conn = shared().connection;
     if (!conn)
         return {};
-    return conn->Execute(sheetquery::columnDefinitions(captionColumn()), {mode()});
+    return conn->Execute(sheetquery::columnDefinitions(captionColumn()), {modeNumber(mode())});
 }
 
 void MainDo::setRows(const Recordset &rows)
@@ -163,7 +166,7 @@ void MainDo::ResizeColWidth()
         if (s.ui) {
             const QString details = s.connection && s.connection->lastError().isError()
                                         ? s.connection->lastError().detailed()
-                                        : QStringLiteral("FTypeID = %1").arg(mode());
+                                        : QStringLiteral("FTypeID = %1").arg(modeNumber(mode()));
             s.ui->message(LoadText(missingTemplate) + sheetquery::columnDefinitions(captionColumn()),
                           HostUi::Icon::Critical, details);
         }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "host/recordset.h"
+#include "host/sheetmode.h"
 #include "host/sqlfragment.h"
 #include "ledgergrid.h"
 
@@ -10,6 +11,7 @@
 #include <QStringList>
 
 #include <array>
+#include <optional>
 #include <vector>
 
 class EntryGrid;
@@ -93,8 +95,8 @@ public:
     // --- for the window and the tests ---
     // The mode of the window that owns this model; without one, the mode the entry
     // operation last chose (the command line and the tests).
-    int mode() const;
-    void setMode(int mode) { m_mode = mode; }
+    SheetMode mode() const;
+    void setMode(SheetMode mode) { m_mode = mode; }
     const QList<SheetColumn> &columnLayout() const { return m_layout; }
     void setColumnLayout(const QList<SheetColumn> &layout)
     {
@@ -120,7 +122,7 @@ private:
     QString totalLine() const;
 
     bool m_showDelete = false;
-    int m_mode = 0; // 0: the shared state's
+    std::optional<SheetMode> m_mode; // none: the shared state's
     LedgerGrid *m_ldg = nullptr;
     Recordset m_rows; // the rows loaded for the sheet
     QList<SheetColumn> m_layout;

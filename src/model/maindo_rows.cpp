@@ -157,7 +157,7 @@ QString MainDo::DRowData(int gridRow) const
 {
     const int records = m_rows.RecordCount();
     const int lastRow = m_ldg ? m_ldg->maxRows() : records + 3;
-    if (mode() == 1 && gridRow == lastRow)
+    if (mode() == SheetMode::Check && gridRow == lastRow)
         return totalLine();
     const int record = gridRow - 3;
     if (record < 0 || record >= records)
@@ -177,7 +177,7 @@ QString MainDo::dataLine(int record) const
 {
     if (m_layoutFields.size() != size_t(m_layout.size()))
         resolveLayoutFields();
-    const bool print = mode() == 3;
+    const bool print = mode() == SheetMode::PrintBook;
     const int decimals = int(Recordset::toNumber(m_rows.value(record, m_decimalsField)));
     QString line;
     for (qsizetype i = 0; i < m_layout.size(); ++i) {

@@ -69,17 +69,17 @@ SELECT '' AS FStockName, 0 AS FStockID, b.* FROM
 
 const QString defaultOrder = QStringLiteral("FStockName Desc,FSPName,FName");
 
-bool isPrintMode(int mode)
+bool isPrintMode(SheetMode mode)
 {
-    return mode == 3;
+    return mode == SheetMode::PrintBook;
 }
 
-bool isCheckMode(int mode)
+bool isCheckMode(SheetMode mode)
 {
-    return mode == 1;
+    return mode == SheetMode::Check;
 }
 
-QStringList headColumnsOf(int mode)
+QStringList headColumnsOf(SheetMode mode)
 {
     QStringList c;
     if (!isPrintMode(mode) && !isCheckMode(mode))
@@ -131,7 +131,7 @@ QStringList overAndShort(const QString &minus, const QString &over, const QStrin
 
 // Entry mode: the stored quantities as saved. Check mode: the book quantity is
 // the counting-unit quantity plus the adjustment.
-QStringList storedQuantities(int mode, const Dialect &dialect)
+QStringList storedQuantities(SheetMode mode, const Dialect &dialect)
 {
     const bool check = isCheckMode(mode);
     QStringList c;
@@ -167,7 +167,7 @@ QStringList storedQuantities(int mode, const Dialect &dialect)
     return c;
 }
 
-QStringList numberColumns(int mode)
+QStringList numberColumns(SheetMode mode)
 {
     QStringList c{QStringLiteral("t12.FNumber AS FStockNumber"),
                   QStringLiteral("t12.FShortNumber AS FStockShortNumber")};
@@ -185,7 +185,7 @@ QStringList numberColumns(int mode)
     return c;
 }
 
-QString selectList(const Dialect &dialect, int mode)
+QString selectList(const Dialect &dialect, SheetMode mode)
 {
     QStringList c = headColumnsOf(mode);
     c << (isPrintMode(mode) ? printQuantities(dialect.castQuantity(QStringLiteral("NULL")))

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "host/sheetmode.h"
+
 #include "host/sqlfragment.h"
 
 #include <QString>
@@ -18,7 +20,7 @@ QString headColumns(const QString &captionColumn);
 
 struct RowQuery
 {
-    int mode = 4;
+    SheetMode mode = SheetMode::Entry;
     int processId = 0;
     SqlFragment extraCondition; // " AND ..." on the snapshot rows (t1), or empty
     bool showDeleted = false;

@@ -49,7 +49,7 @@ QString attributeKey(int processId, const char *suffix)
 
 } // namespace
 
-CountSheet::CountSheet(int mode, QObject *parent)
+CountSheet::CountSheet(SheetMode mode, QObject *parent)
     : QObject(parent)
     , m_mode(mode)
 {
@@ -66,18 +66,19 @@ CountSheet::~CountSheet() = default;
 QString CountSheet::caption() const
 {
     switch (m_mode) {
-    case 1:
+    case SheetMode::Check:
         return LoadText("物料盘点报告单");
-    case 3:
+    case SheetMode::PrintBook:
         return LoadText("打印物料盘点表");
-    default:
-        return LoadText("录入盘点数据");
+    case SheetMode::Entry:
+        break;
     }
+    return LoadText("录入盘点数据");
 }
 
 QString CountSheet::title() const
 {
-    return m_mode == 1 ? LoadText("物料盘点报告单") : LoadText("物料盘点表");
+    return m_mode == SheetMode::Check ? LoadText("物料盘点报告单") : LoadText("物料盘点表");
 }
 
 void CountSheet::open()
@@ -107,7 +108,7 @@ void CountSheet::readParameters()
 void CountSheet::applyLayout()
 {
     m_model.ResizeColWidth();
-    if (m_mode == 4) {
+    if (m_mode == SheetMode::Entry) {
         const QList<SheetColumn> &layout = m_model.columnLayout();
         for (int col = 1; col <= EntryCol::Count; ++col) {
             const int defined = col <= layout.size() ? layout.at(col - 1).width : 1000;
@@ -224,7 +225,7 @@ void CountSheet::selectProcess(int index, bool initial)
     SharedState &s = shared();
     if (!initial && s.showFilterBeforeCheck && s.components.windows.has(QStringLiteral("frmFilter"))) {
         s.filterCancelled = false;
-        OpenWindow(QStringLiteral("frmFilter"), {{QLatin1String(MainDo::ArgShowType), m_mode}});
+        OpenWindow(QStringLiteral("frmFilter"), {{QLatin1String(MainDo::ArgShowType), modeNumber(m_mode)}});
     }
     m_currentIndex = index;
     s.currentProcess = id;
@@ -253,11 +254,11 @@ QVariant CountSheet::processAttribute(int processId, const char *suffix) const
     return m_attributes.value(attributeKey(processId, suffix));
 }
 
-SqlFragment CountSheet::viewCondition(int mode, DataView view)
+SqlFragment CountSheet::viewCondition(SheetMode mode, DataView view)
 {
     if (view == DataView::All)
         return {};
-    return SqlFragment(mode == 3 ? bookRows : checkedRows);
+    return SqlFragment(mode == SheetMode::PrintBook ? bookRows : checkedRows);
 }
 
 void CountSheet::loadRows()
@@ -272,7 +273,7 @@ void CountSheet::loadRows()
     m_session.loading = true;
     if (ui)
         ui->setBusy(true);
-    const bool itemsWithoutStock = m_mode == 3 && m_view == DataView::All;
+    const bool itemsWithoutStock = m_mode == SheetMode::PrintBook && m_view == DataView::All;
     const Recordset rows = m_model.GetRsMain(id, viewCondition(), itemsWithoutStock, shared().filterSettings);
     if (!rows.isOpen() && shared().connection)
         showMessage(LoadText("读取盘点数据失败。"), shared().connection->lastError().detailed());
@@ -283,12 +284,12 @@ void CountSheet::loadRows()
     }
     updateCheckDate(id);
     setStatus(MessagePanel, count == 0 ? LoadText("仓库中共有 0 条记录") : FormatText("仓库中共有%1条记录", {count}));
-    if (m_mode == 4) {
+    if (m_mode == SheetMode::Entry) {
         m_model.InputFillRow(m_entry);
     } else {
-        m_ledger.setMaxRows(count + (m_mode == 1 ? 3 : 2));
+        m_ledger.setMaxRows(count + (m_mode == SheetMode::Check ? 3 : 2));
         m_model.GetSumData();
-        if (m_mode == 1 && count > 0) {
+        if (m_mode == SheetMode::Check && count > 0) {
             m_disabled.remove(QStringLiteral("mnuFOutBill"));
             m_disabled.remove(QStringLiteral("mnuFOutLossBill"));
         }
@@ -452,7 +453,7 @@ void CountSheet::mnuFormatResetColWidth()
 {
     m_model.ResizeColWidth();
     const QList<SheetColumn> &layout = m_model.columnLayout();
-    if (m_mode == 4)
+    if (m_mode == SheetMode::Entry)
         for (int col = 1; col <= EntryCol::Count && col <= layout.size(); ++col)
             m_entryWidths[size_t(col)] = layout.at(col - 1).width;
     emit layoutChanged();
@@ -478,10 +479,10 @@ bool CountSheet::unload()
     // self-closing test run closes it.
     if (!saveBeforeReload() && !closesItself())
         return false;
-    if (m_mode != 4)
+    if (m_mode != SheetMode::Entry)
         m_model.SaveColWidth();
     m_unloaded = true; // a save still queued by a focus change must not follow a No
-    if (m_mode == 4) {
+    if (m_mode == SheetMode::Entry) {
         for (int col = 1; col <= EntryCol::Count; ++col)
             SheetSettings::setEntryWidth(col, m_entryWidths[size_t(col)]);
     } else {

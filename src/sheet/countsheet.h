@@ -42,13 +42,13 @@ public:
     static constexpr const char *HelpTopic = "ICStockCheckMain";
 
     // `mode` is the window's ShowType; it goes into the shared state.
-    explicit CountSheet(int mode, QObject *parent = nullptr);
+    explicit CountSheet(SheetMode mode, QObject *parent = nullptr);
     ~CountSheet() override;
 
     // Opening: settings, column layout, processes, and the rows of the process
     // shown last (or the newest).
     void open();
-    int mode() const { return m_mode; }
+    SheetMode mode() const { return m_mode; }
     QString caption() const;
     QString title() const;
 
@@ -80,7 +80,7 @@ public:
     // The restriction of the data view in force, on the snapshot rows: counted rows,
     // or in the count book rows with book stock.
     SqlFragment viewCondition() const { return viewCondition(m_mode, m_view); }
-    static SqlFragment viewCondition(int mode, DataView view);
+    static SqlFragment viewCondition(SheetMode mode, DataView view);
     MainDo &model() { return m_model; }
     const MainDo &model() const { return m_model; }
     EntryGrid &entryGrid() { return m_entry; }
@@ -200,7 +200,7 @@ private:
     void restoreBlankCurrentCell();
     CountSaver makeSaver();
 
-    int m_mode;
+    SheetMode m_mode;
     MainDo m_model;
     EntryGrid m_entry;
     LedgerGrid m_ledger;

@@ -47,7 +47,7 @@ bool CountSheet::editCell(int row, int col, const QString &text)
 bool CountSheet::SaveStockData(bool ask)
 {
     // the question and the error list take the focus from the grid, whose loss saves
-    if (m_saving || m_unloaded || m_mode != 4)
+    if (m_saving || m_unloaded || m_mode != SheetMode::Entry)
         return !m_session.dataChanged;
     if (!shared().connection)
         return !m_session.dataChanged;
@@ -76,7 +76,7 @@ bool CountSheet::SaveStockData(bool ask)
 // the edits are only in the grid then, and reading the rows would drop them.
 bool CountSheet::saveBeforeReload()
 {
-    if (m_mode != 4)
+    if (m_mode != SheetMode::Entry)
         return true;
     m_lastSave = CountSaver::SaveResult::NotChanged;
     SaveStockData(true);
@@ -115,7 +115,7 @@ void CountSheet::leaveCurrentCell()
 
 EntryRules::Arrival CountSheet::enterCell(int row, int col)
 {
-    if (m_mode != 4)
+    if (m_mode != SheetMode::Entry)
         return {};
     // arriving again in the cell a barcode search made current keeps its former text
     if (row != m_session.currentRow || col != m_session.currentCol)
@@ -131,14 +131,14 @@ EntryRules::Arrival CountSheet::enterCell(int row, int col)
 // opening it again each time the grid gets the focus back from it would never end.
 void CountSheet::gridFocusIn()
 {
-    if (m_mode != 4 || m_activeRow <= 0)
+    if (m_mode != SheetMode::Entry || m_activeRow <= 0)
         return;
     enterCell(m_activeRow, m_activeCol);
 }
 
 void CountSheet::gridFocusOut(bool save)
 {
-    if (m_mode != 4)
+    if (m_mode != SheetMode::Entry)
         return;
     leaveCurrentCell();
     if (save)
@@ -181,7 +181,7 @@ BarcodeSearch::Result CountSheet::searchBarcode(const QString &text)
 // turning it into 0.
 bool CountSheet::openComplexEditor(int row, const QVariantMap &placement)
 {
-    if (m_mode != 4 || !m_entry.isDataRow(row) || isEntryColumnHidden(ComplexQty))
+    if (m_mode != SheetMode::Entry || !m_entry.isDataRow(row) || isEntryColumnHidden(ComplexQty))
         return false;
     QVariantMap args = placement;
     args.insert(arg("HotTrace"), true);
@@ -209,7 +209,7 @@ bool CountSheet::applyComplexQty(int row, const QString &text, double baseQty)
 // units of the group, and a person who picks another one is told where to count in it.
 void CountSheet::openUnitPicker(int row)
 {
-    if (m_mode != 4 || !m_entry.isDataRow(row))
+    if (m_mode != SheetMode::Entry || !m_entry.isDataRow(row))
         return;
     QVariantMap options;
     const int group = int(m_entry.number(row, UnitGroupID));
@@ -229,7 +229,7 @@ void CountSheet::openUnitPicker(int row)
 CountSaver::RowWrite CountSheet::FillDiffQty(bool calculated, double baseDiff, double secDiff)
 {
     const int row = m_activeRow;
-    if (m_mode != 4 || !m_entry.isDataRow(row) || !shared().connection)
+    if (m_mode != SheetMode::Entry || !m_entry.isDataRow(row) || !shared().connection)
         return {};
     enterCell(row, BaseCheckQty);
     emit currentCellRequested(row, BaseCheckQty, false);

@@ -36,7 +36,7 @@ int LedgerModel::rowCount(const QModelIndex &parent) const
     if (parent.isValid())
         return 0;
     if (m_part == Part::Total)
-        return m_sheet->mode() == 1 && columnCount() > 0 ? 1 : 0;
+        return m_sheet->mode() == SheetMode::Check && columnCount() > 0 ? 1 : 0;
     return m_sheet->recordCount();
 }
 

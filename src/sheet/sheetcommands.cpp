@@ -58,29 +58,30 @@ const SheetCommand kCommands[] = {
 
 } // namespace
 
-quint8 SheetCommand::modeBit(int mode)
+quint8 SheetCommand::modeBit(SheetMode mode)
 {
     switch (mode) {
-    case 1:
+    case SheetMode::Check:
         return Check;
-    case 3:
+    case SheetMode::PrintBook:
         return Print;
-    default:
-        return Input;
+    case SheetMode::Entry:
+        break;
     }
+    return Input;
 }
 
-QString SheetCommand::captionIn(int mode) const
+QString SheetCommand::captionIn(SheetMode mode) const
 {
     // the second data view of the count book holds the rows with book stock
-    if (mode == 3 && qstrcmp(menu, "mnuVSelectData_Checked") == 0)
+    if (mode == SheetMode::PrintBook && qstrcmp(menu, "mnuVSelectData_Checked") == 0)
         return LoadText("账存数据");
     return *caption ? LoadText(caption) : QString();
 }
 
-QString SheetCommand::toolCaptionIn(int mode) const
+QString SheetCommand::toolCaptionIn(SheetMode mode) const
 {
-    if (mode == 3 && qstrcmp(menu, "mnuVSelectData_Checked") == 0)
+    if (mode == SheetMode::PrintBook && qstrcmp(menu, "mnuVSelectData_Checked") == 0)
         return LoadText("账存数据");
     return *toolCaption ? LoadText(toolCaption) : QString();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "host/sheetmode.h"
+
 #include <QString>
 
 #include <span>
@@ -24,12 +26,12 @@ struct SheetCommand
     quint8 toolModes; // modes that show the tool
     bool available;   // false: shown but disabled until its behaviour is there
 
-    static quint8 modeBit(int mode);
-    bool shownIn(int mode) const { return menuModes & modeBit(mode); }
-    bool toolShownIn(int mode) const { return *tool && (toolModes & modeBit(mode)); }
+    static quint8 modeBit(SheetMode mode);
+    bool shownIn(SheetMode mode) const { return menuModes & modeBit(mode); }
+    bool toolShownIn(SheetMode mode) const { return *tool && (toolModes & modeBit(mode)); }
     // Captions that change with the mode ("账存数据" for the count book).
-    QString captionIn(int mode) const;
-    QString toolCaptionIn(int mode) const;
+    QString captionIn(SheetMode mode) const;
+    QString toolCaptionIn(SheetMode mode) const;
 };
 
 namespace sheetcommands {

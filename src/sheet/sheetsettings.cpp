@@ -49,9 +49,9 @@ std::optional<int> readWidth(const QString &key)
     return int(width);
 }
 
-QString ledgerKey(int mode, int col)
+QString ledgerKey(SheetMode mode, int col)
 {
-    return QStringLiteral("ldgCheck%1-%2").arg(mode).arg(col);
+    return QStringLiteral("ldgCheck%1-%2").arg(modeNumber(mode)).arg(col);
 }
 
 QString entryKey(int col)
@@ -59,9 +59,9 @@ QString entryKey(int col)
     return QStringLiteral("Col%1").arg(col);
 }
 
-QString geometryKey(int mode)
+QString geometryKey(SheetMode mode)
 {
-    return QStringLiteral("frmMain%1_Geometry").arg(mode);
+    return QStringLiteral("frmMain%1_Geometry").arg(modeNumber(mode));
 }
 
 } // namespace
@@ -93,12 +93,12 @@ void SheetSettings::saveShowClosedProcesses(bool show)
     write(GridSection, QStringLiteral("ldgCheck_ShowCloseProc"), show ? 1 : 0);
 }
 
-std::optional<int> SheetSettings::ledgerWidth(int mode, int col)
+std::optional<int> SheetSettings::ledgerWidth(SheetMode mode, int col)
 {
     return readWidth(ledgerKey(mode, col));
 }
 
-void SheetSettings::setLedgerWidth(int mode, int col, int width)
+void SheetSettings::setLedgerWidth(SheetMode mode, int col, int width)
 {
     write(GridSection, ledgerKey(mode, col), width);
 }
@@ -113,14 +113,14 @@ void SheetSettings::setEntryWidth(int col, int width)
     write(GridSection, entryKey(col), width);
 }
 
-QByteArray SheetSettings::windowGeometry(int mode)
+QByteArray SheetSettings::windowGeometry(SheetMode mode)
 {
     const auto decoded = QByteArray::fromBase64Encoding(read(Section, geometryKey(mode)).toLatin1(),
                                                         QByteArray::AbortOnBase64DecodingErrors);
     return decoded ? *decoded : QByteArray();
 }
 
-void SheetSettings::setWindowGeometry(int mode, const QByteArray &geometry)
+void SheetSettings::setWindowGeometry(SheetMode mode, const QByteArray &geometry)
 {
     write(Section, geometryKey(mode), QString::fromLatin1(geometry.toBase64()));
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "host/sheetmode.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -27,13 +29,13 @@ struct SheetSettings
     static void saveShowClosedProcesses(bool show);
 
     // Column widths in twips: ledger "ldgCheck<mode>-<col>", entry grid "Col<col>".
-    static std::optional<int> ledgerWidth(int mode, int col);
-    static void setLedgerWidth(int mode, int col, int width);
+    static std::optional<int> ledgerWidth(SheetMode mode, int col);
+    static void setLedgerWidth(SheetMode mode, int col, int width);
     static std::optional<int> entryWidth(int col);
     static void setEntryWidth(int col, int width);
 
     // The window's place and size in a mode ("frmMain<mode>_Geometry", the bytes of
     // QWidget::saveGeometry as base64); empty when missing or not base64.
-    static QByteArray windowGeometry(int mode);
-    static void setWindowGeometry(int mode, const QByteArray &geometry);
+    static QByteArray windowGeometry(SheetMode mode);
+    static void setWindowGeometry(SheetMode mode, const QByteArray &geometry);
 };

@@ -36,7 +36,7 @@ class TestRowQuery : public QObject
     Recordset rows(int mode, bool showDeleted = false, bool itemsWithoutStock = false,
                    const FilterSettings &filter = {}, const SqlFragment &extra = {})
     {
-        shared().showType = mode;
+        shared().showType = *sheetModeOf(mode);
         MainDo model;
         model.ShowDelete(showDeleted);
         const Recordset rs = model.GetRsMain(1, extra, itemsWithoutStock, filter);
@@ -184,7 +184,7 @@ private slots:
     // Short numbers show in the number column; a mode without definitions is told.
     void layoutFromDefinitions()
     {
-        shared().showType = 1;
+        shared().showType = SheetMode::Check;
         shared().useFullNumber = false;
         MainDo model;
         LedgerGrid grid;
@@ -200,7 +200,7 @@ private slots:
             QCOMPARE(grid.column(col).numeric, c.type == 2);
             QCOMPARE(grid.column(col).width, c.width);
         }
-        shared().showType = 9;
+        shared().showType = static_cast<SheetMode>(9); // a mode without definitions
         model.ResizeColWidth();
         QCOMPARE(m_ui.messages.size(), 1);
         QVERIFY(m_ui.lastMessage().startsWith(QStringLiteral("该单据的模版丢失，请更新ICChatBillTitle:SQL")));
@@ -223,7 +223,7 @@ private slots:
 
     void entryGridFill()
     {
-        shared().showType = 4;
+        shared().showType = SheetMode::Entry;
         shared().useFullNumber = false;
         MainDo model;
         QVERIFY(model.loadColumnLayout());

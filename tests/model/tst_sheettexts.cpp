@@ -35,7 +35,7 @@ private slots:
     // without; NULL and text add nothing; a column the rows lack sums to 0.
     void sumsFollowEachRowsDecimals()
     {
-        shared().showType = 1;
+        shared().showType = SheetMode::Check;
         MainDo model;
         model.setRows(Recordset::fromRows({QStringLiteral("FQtyDecimal"), QStringLiteral("FQty"),
                                            QStringLiteral("FQtyAct"), QStringLiteral("FSecDownQty")},
@@ -71,7 +71,7 @@ private slots:
     void dataLineCells()
     {
         QFETCH(CellRow, row);
-        shared().showType = row.mode;
+        shared().showType = *sheetModeOf(row.mode);
         MainDo model;
         model.setColumnLayout({column("FBatchNo", 8), {row.field, row.caption, row.type, 1000, true}});
         model.setRows(Recordset::fromRows({QStringLiteral("FQtyDecimal"), QStringLiteral("FBatchNo"), row.field},
@@ -83,7 +83,7 @@ private slots:
     // widest places of all rows (four on an empty sheet); the count book has none.
     void gridRowsAndTotalLine()
     {
-        shared().showType = 1;
+        shared().showType = SheetMode::Check;
         MainDo model;
         LedgerGrid grid;
         model.Ldg(&grid);
@@ -102,7 +102,7 @@ private slots:
         model.GetSumData();
         const QStringList lines{model.DRowData(2), model.DRowData(3), model.DRowData(4), model.DRowData(5)};
         QCOMPARE(lines, (QStringList{"", "a|1,000.3|n||", "b|0.002||2.000|", "合计|1,000.302||2.000|"}));
-        shared().showType = 3;
+        shared().showType = SheetMode::PrintBook;
         grid.setMaxRows(2 + 2);
         QCOMPARE(model.DRowData(5), QString());
     }

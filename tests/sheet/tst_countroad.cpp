@@ -98,7 +98,7 @@ private slots:
 
     void countAndSave()
     {
-        CountSheet sheet(4);
+        CountSheet sheet(SheetMode::Entry);
         sheet.setComplexQtyFunction([this](int item, const QString &units, double qty, const QString &unit) {
             return erp::CalComplexQty(conn(), item, units, qty, unit);
         });
@@ -147,7 +147,7 @@ private slots:
         const int other = process + 100;
         QVERIFY_SQL(conn(),
                     sheetfixture::addProcess(conn(), other, QStringLiteral("P0"), QDateTime::currentDateTime()));
-        CountSheet sheet(4);
+        CountSheet sheet(SheetMode::Entry);
         sheet.open();
         sheet.chooseProcess(processIndex(sheet, process));
         QVERIFY(type(sheet, rowOfItem(sheet, nut), CheckQty, QStringLiteral("7")));
@@ -171,7 +171,7 @@ private slots:
         for (int i = 1; i <= 250; ++i)
             fx.f->currentStock(washer, stock, 0, 1, {.batch = QStringLiteral("B%1").arg(i, 3, 10, QLatin1Char('0'))});
         process = fx.snapshot(fx.params({stock}));
-        CountSheet sheet(4);
+        CountSheet sheet(SheetMode::Entry);
         sheet.open();
         QCOMPARE(sheet.currentProcess(), process);
         const int rows = sheet.entryGrid().dataRows();
@@ -222,7 +222,7 @@ private slots:
         const int other = process + 100;
         QVERIFY_SQL(conn(),
                     sheetfixture::addProcess(conn(), other, QStringLiteral("P0"), QDateTime::currentDateTime()));
-        CountSheet sheet(4);
+        CountSheet sheet(SheetMode::Entry);
         sheet.open();
         sheet.chooseProcess(processIndex(sheet, process));
         const int n = rowOfItem(sheet, nut);
@@ -248,7 +248,7 @@ private slots:
     // saved, the person is told, and the edits stay to be looked at.
     void rowGoneMeanwhile()
     {
-        CountSheet sheet(4);
+        CountSheet sheet(SheetMode::Entry);
         sheet.open();
         QVERIFY(type(sheet, rowOfItem(sheet, nut), CheckQty, QStringLiteral("7")));
         QVERIFY(type(sheet, rowOfItem(sheet, screw), CheckQty, QStringLiteral("7")));
@@ -266,21 +266,21 @@ private slots:
     {
         const int first = process;
         const int second = fx.snapshot(fx.params({stock})); // the same positions again
-        CountSheet entry(4);
+        CountSheet entry(SheetMode::Entry);
         entry.open();
         entry.chooseProcess(processIndex(entry, first));
         {
-            CountSheet report(1);
+            CountSheet report(SheetMode::Check);
             report.open();
             report.chooseProcess(processIndex(report, second));
             report.unload();
         }
         {
-            CountSheet other(4);
+            CountSheet other(SheetMode::Entry);
             other.open();
             other.chooseProcess(processIndex(other, second)); // stays open
             entry.run(QStringLiteral("mnuView_Refresh"));
-            QCOMPARE(entry.model().mode(), 4);
+            QVERIFY(entry.model().mode() == SheetMode::Entry);
             QVERIFY(type(entry, rowOfItem(entry, nut), CheckQty, QStringLiteral("7")));
             QVERIFY(entry.SaveStockData(false));
         }
@@ -293,7 +293,7 @@ private slots:
     // the cell keeps its former count, it is not saved as nothing.
     void clearedCellSavedWithItsFormerCount()
     {
-        CountSheet sheet(4);
+        CountSheet sheet(SheetMode::Entry);
         sheet.open();
         const int n = rowOfItem(sheet, nut);
         QVERIFY(type(sheet, n, CheckQty, QStringLiteral("5")));
@@ -310,7 +310,7 @@ private slots:
     {
         const int spring = fx.f->item({.number = "1.05", .name = "弹簧"});
         QVERIFY_SQL(conn(), addRow(spring, -5, {.batch = "B2", .kfDate = "2024-01-31", .kfPeriod = 30}));
-        CountSheet sheet(4);
+        CountSheet sheet(SheetMode::Entry);
         sheet.open();
         QVERIFY(type(sheet, rowOfItem(sheet, spring), CheckQty, QStringLiteral("-7")));
         QVERIFY(type(sheet, rowOfItem(sheet, nut), CheckQty, QStringLiteral("3")));
@@ -342,7 +342,7 @@ private slots:
         const int gasket = fx.f->item({.number = "1.05", .name = "密封圈", .qtyDecimal = 2});
         const int aux = fx.f->auxValue(1, QStringLiteral("R"), QStringLiteral("红"));
         QVERIFY_SQL(conn(), addRow(gasket, 0) && addRow(gasket, book, {.auxId = aux}));
-        CountSheet sheet(4);
+        CountSheet sheet(SheetMode::Entry);
         sheet.open();
         QVERIFY(type(sheet, rowOfItem(sheet, screw), CheckQty, QStringLiteral("3"))); // typed before: not lost
         sheet.enterCell(rowOfItem(sheet, gasket, aux), ItemName);
@@ -359,7 +359,7 @@ private slots:
     // stored for that row at once, without a save.
     void selectingDocumentsOfTheActiveRow()
     {
-        CountSheet sheet(4);
+        CountSheet sheet(SheetMode::Entry);
         sheet.open();
         const SheetCommand *selectBill = sheetcommands::find(QStringLiteral("SelectBill"));
         const int b = rowOfItem(sheet, bolt);

@@ -21,7 +21,7 @@ class TestCountSheet : public SheetTestBase
 private slots:
     void opensTheNewestProcess()
     {
-        CountSheet sheet(1);
+        CountSheet sheet(SheetMode::Check);
         sheet.open();
         QCOMPARE(sheet.processes().first().name, QStringLiteral("P2"));
         QCOMPARE(shared().currentProcess, 2);
@@ -35,7 +35,7 @@ private slots:
     void emptyProcessList()
     {
         QVERIFY_SQL(conn(), conn().Exec(QStringLiteral("DELETE FROM ICStockCheckProcess")));
-        CountSheet sheet(4);
+        CountSheet sheet(SheetMode::Entry);
         sheet.open();
         QCOMPARE(sheet.currentProcess(), 0);
         QCOMPARE(sheet.entryGrid().dataRows(), 0);
@@ -58,14 +58,14 @@ private slots:
         QFETCH(int, mode);
         QFETCH(bool, checked);
         QFETCH(int, rows);
-        CountSheet sheet(mode);
+        CountSheet sheet(*sheetModeOf(mode));
         sheet.open();
         if (checked)
             QVERIFY(sheet.run(QStringLiteral("CheckedData")));
         QCOMPARE(sheet.isChecked(*sheetcommands::find(QStringLiteral("mnuVSelectData_Checked"))), checked);
         QCOMPARE(sheet.isChecked(*sheetcommands::find(QStringLiteral("mnuVSelectData_All"))), !checked);
         QCOMPARE(sheet.recordCount(), rows);
-        QCOMPARE(sheetcommands::find(QStringLiteral("mnuVSelectData_Checked"))->captionIn(mode),
+        QCOMPARE(sheetcommands::find(QStringLiteral("mnuVSelectData_Checked"))->captionIn(*sheetModeOf(mode)),
                  mode == 3 ? QStringLiteral("账存数据") : QStringLiteral("盘点数据(&P)"));
     }
 
@@ -76,7 +76,7 @@ private slots:
     {
         QVERIFY_SQL(conn(), addProcess(conn(), 3, QStringLiteral("P3"), QDateTime::currentDateTime(), 1));
         {
-            CountSheet sheet(1);
+            CountSheet sheet(SheetMode::Check);
             sheet.open();
             QCOMPARE(processIndex(sheet, 3), -1);
             for (const char *toggle :
@@ -93,7 +93,7 @@ private slots:
                                                      " ORDER BY FInterID"));
         QCOMPARE(rs.value(2, u"FColWidth").toInt(), 4321);
         reopenSettings();
-        CountSheet sheet(1);
+        CountSheet sheet(SheetMode::Check);
         sheet.open();
         const SheetSettings &s = sheet.settings();
         QVERIFY(!s.showToolBar && !s.showToolLabels && !s.showStatusBar && s.showDeleted);
@@ -118,7 +118,7 @@ private slots:
         file.write(content);
         file.close();
         reopenSettings();
-        CountSheet sheet(1);
+        CountSheet sheet(SheetMode::Check);
         sheet.open();
         const SheetSettings &s = sheet.settings();
         QVERIFY(s.showToolBar && s.showToolLabels && s.showStatusBar && !s.showDeleted);
@@ -129,7 +129,7 @@ private slots:
     // The single way into a cell: quotes never land, locked cells refuse.
     void editingACell()
     {
-        CountSheet sheet(4);
+        CountSheet sheet(SheetMode::Entry);
         sheet.open();
         QVERIFY(!sheet.editCell(1, EntryCol::ItemName, QStringLiteral("x")));
         QVERIFY(sheet.editCell(1, EntryCol::ComplexQty, QStringLiteral("3箱'5\"个")));
@@ -148,7 +148,7 @@ private slots:
             asked << args.value(QStringLiteral("ProcessID")).toString();
             return QVariantMap{{QStringLiteral("BackupType"), 2}, {QStringLiteral("Cancelled"), false}};
         });
-        CountSheet sheet(4);
+        CountSheet sheet(SheetMode::Entry);
         sheet.open(); // the newest process, P3
         QCOMPARE(sheet.recordCount(), 2);
         const Recordset rs =
@@ -187,7 +187,7 @@ private slots:
 
     void ledgerRowsAndTotalLine()
     {
-        CountSheet sheet(1);
+        CountSheet sheet(SheetMode::Check);
         LedgerModel rows(&sheet, LedgerModel::Part::Rows);
         LedgerModel total(&sheet, LedgerModel::Part::Total);
         Tester rowsTester(&rows, Tester::FailureReportingMode::QtTest);
@@ -209,7 +209,7 @@ private slots:
     // The count book has no total line, and its counted columns stay blank for writing in.
     void countBookShowsNoCounts()
     {
-        CountSheet sheet(3);
+        CountSheet sheet(SheetMode::PrintBook);
         LedgerModel rows(&sheet, LedgerModel::Part::Rows);
         LedgerModel total(&sheet, LedgerModel::Part::Total);
         Tester tester(&rows, Tester::FailureReportingMode::QtTest);
@@ -231,7 +231,7 @@ private slots:
     // Locked cells are coloured; the totals row sums with the widest places.
     void entryGridCells()
     {
-        CountSheet sheet(4);
+        CountSheet sheet(SheetMode::Entry);
         EntryGridModel rows(&sheet, EntryGridModel::Part::Rows);
         EntryGridModel totals(&sheet, EntryGridModel::Part::Totals);
         Tester rowsTester(&rows, Tester::FailureReportingMode::QtTest);

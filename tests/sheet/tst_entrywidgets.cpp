@@ -28,7 +28,7 @@ class TestEntryWidgets : public SheetTestBase
     // 12 with the barcode 690001 (book 24, secondary rate 6, adjustment 1).
     bool openWindow()
     {
-        window = std::make_unique<FrmMain>(4);
+        window = std::make_unique<FrmMain>(SheetMode::Entry);
         window->show();
         window->activateWindow();
         if (!QTest::qWaitForWindowActive(window.get()))

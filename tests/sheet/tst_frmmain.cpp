@@ -63,7 +63,7 @@ private slots:
         QFETCH(QStringList, texts);
         QFETCH(QStringList, shown);
         QFETCH(QStringList, hidden);
-        FrmMain window(mode);
+        FrmMain window(*sheetModeOf(mode));
         window.show();
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -97,7 +97,7 @@ private slots:
     {
         const int col = EntryCol::ItemName - 1;
         {
-            FrmMain window(4);
+            FrmMain window(SheetMode::Entry);
             window.show();
             QVERIFY(QTest::qWaitForWindowExposed(&window));
             QTableView *rows = grid(&window, "vsCheck");
@@ -112,7 +112,7 @@ private slots:
             window.close();
         }
         reopenSettings();
-        FrmMain window(4);
+        FrmMain window(SheetMode::Entry);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QVERIFY(qAbs(grid(&window, "vsCheck")->columnWidth(col) - 333) <= 1);
@@ -121,7 +121,7 @@ private slots:
     void closesItselfInTestMode()
     {
         shared().isTest = true;
-        QPointer<FrmMain> window = new FrmMain(4);
+        QPointer<FrmMain> window = new FrmMain(SheetMode::Entry);
         window->setAttribute(Qt::WA_DeleteOnClose);
         window->show();
         QTRY_VERIFY_WITH_TIMEOUT(window.isNull(), 3000);

@@ -96,16 +96,16 @@ private slots:
     void geometryKeptPerMode()
     {
         {
-            FrmMain window(4);
+            FrmMain window(SheetMode::Entry);
             window.showNormal();
             window.setGeometry(QRect(40, 30, 700, 500));
             QVERIFY(window.close());
         }
         QVERIFY(!settings().value(QStringLiteral("N5StockCheck"), QStringLiteral("frmMain4_Geometry")).isNull());
-        FrmMain input(4);
+        FrmMain input(SheetMode::Entry);
         QCOMPARE(input.size(), QSize(700, 500));
         QVERIFY(!input.isMaximized());
-        FrmMain check(1);
+        FrmMain check(SheetMode::Check);
         QVERIFY(check.windowState() & Qt::WindowMaximized);
     }
 
@@ -122,7 +122,7 @@ private slots:
     {
         QFETCH(QString, stored);
         settings().setValue(QStringLiteral("N5StockCheck"), QStringLiteral("frmMain4_Geometry"), stored);
-        FrmMain window(4);
+        FrmMain window(SheetMode::Entry);
         QVERIFY(window.windowState() & Qt::WindowMaximized);
         QVERIFY(window.width() >= FrmMain::MinimumSize.width());
     }
@@ -134,7 +134,7 @@ private slots:
         settings().setValue(QStringLiteral("N5STOCKPRICE"), QStringLiteral("Col27"), 150);  // twips: too narrow
         settings().setValue(QStringLiteral("N5STOCKPRICE"), QStringLiteral("Col18"), 4000); // wide enough
         {
-            FrmMain window(4);
+            FrmMain window(SheetMode::Entry);
             window.show();
             CountSheet &sheet = window.sheet();
             sheet.enterCell(1, EntryCol::CheckQty);
@@ -163,7 +163,7 @@ private slots:
     // hidden under the frozen columns. A narrow window lets them all scroll.
     void identifyingColumnsStayInSight()
     {
-        FrmMain window(4);
+        FrmMain window(SheetMode::Entry);
         window.showNormal();
         window.resize(1500, 700);
         QTest::qWait(50);

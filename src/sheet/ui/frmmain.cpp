@@ -67,7 +67,7 @@ QString key(const char *name)
 
 } // namespace
 
-FrmMain::FrmMain(int mode, QWidget *parent)
+FrmMain::FrmMain(SheetMode mode, QWidget *parent)
     : QMainWindow(parent)
     , m_sheet(new CountSheet(mode, this))
 {
@@ -106,7 +106,7 @@ QAction *FrmMain::action(const QString &name) const
 
 QAction *FrmMain::makeAction(const SheetCommand &c, bool tool)
 {
-    const int mode = m_sheet->mode();
+    const SheetMode mode = m_sheet->mode();
     auto *a = new QAction(this);
     if (tool) {
         a->setObjectName(QLatin1String(c.tool));
@@ -152,7 +152,7 @@ void FrmMain::buildActions()
 
 void FrmMain::buildMenus()
 {
-    const int mode = m_sheet->mode();
+    const SheetMode mode = m_sheet->mode();
     for (const SheetCommand &c : sheetcommands::all()) {
         if (c.kind == SheetCommand::Title) {
             QMenu *menu = menuBar()->addMenu(c.captionIn(mode));
@@ -237,7 +237,7 @@ void FrmMain::buildCentral()
         if (clean != text)
             m_txtBarCode->setText(clean);
     });
-    const bool input = m_sheet->mode() == 4;
+    const bool input = m_sheet->mode() == SheetMode::Entry;
     m_lblBarCode->setVisible(input);
     m_txtBarCode->setVisible(input);
     line->addWidget(label1);
@@ -260,7 +260,7 @@ void FrmMain::buildCentral()
     } else {
         m_ledgerRows = new LedgerModel(m_sheet, LedgerModel::Part::Rows, this);
         m_ledgerTotal = new LedgerModel(m_sheet, LedgerModel::Part::Total, this);
-        m_ldgCheck->setModels(m_ledgerRows, m_sheet->mode() == 1 ? m_ledgerTotal : nullptr);
+        m_ldgCheck->setModels(m_ledgerRows, m_sheet->mode() == SheetMode::Check ? m_ledgerTotal : nullptr);
     }
     m_ldgCheck->setVisible(!input);
     m_vsCheck->setVisible(input);
@@ -277,7 +277,7 @@ void FrmMain::buildCentral()
 
 void FrmMain::commitEdit()
 {
-    if (m_sheet->mode() == 4)
+    if (m_sheet->mode() == SheetMode::Entry)
         m_vsCheck->commitEditor();
 }
 
@@ -359,13 +359,13 @@ int FrmMain::toTwips(int pixels) const
 
 FrozenTable *FrmMain::grid() const
 {
-    return m_sheet->mode() == 4 ? m_vsCheck : m_ldgCheck;
+    return m_sheet->mode() == SheetMode::Entry ? m_vsCheck : m_ldgCheck;
 }
 
 void FrmMain::applyColumns()
 {
     m_applying = true;
-    if (m_sheet->mode() == 4) {
+    if (m_sheet->mode() == SheetMode::Entry) {
         for (int col = 1; col <= EntryCol::Count; ++col) {
             m_vsCheck->setColumnWidth(col - 1, toPixels(m_sheet->entryColumnWidth(col)));
             m_vsCheck->setColumnHidden(col - 1, m_sheet->isEntryColumnHidden(col));
@@ -386,7 +386,7 @@ void FrmMain::applyColumns()
 // stock, place, item number and name tell the rows apart.
 int FrmMain::identifyingColumns() const
 {
-    if (m_sheet->mode() == 4)
+    if (m_sheet->mode() == SheetMode::Entry)
         return EntryCol::ItemName;
     const QList<SheetColumn> &layout = m_sheet->model().columnLayout();
     for (qsizetype i = 0; i < layout.size(); ++i)
@@ -429,7 +429,7 @@ void FrmMain::storeWidth(int column, int width)
     if (m_applying || width <= 0)
         return;
     const int col = column + 1;
-    if (m_sheet->mode() == 4)
+    if (m_sheet->mode() == SheetMode::Entry)
         m_sheet->setEntryColumnWidth(col, toTwips(width));
     else if (m_sheet->ledgerGrid().hasColumn(col))
         m_sheet->ledgerGrid().column(col).width = toTwips(width);
@@ -439,7 +439,7 @@ void FrmMain::storeWidth(int column, int width)
 // keeps the width it had from the definitions or the person.
 void FrmMain::storeWidths()
 {
-    if (m_sheet->mode() == 4) {
+    if (m_sheet->mode() == SheetMode::Entry) {
         for (int col = 1; col <= EntryCol::Count; ++col)
             if (!m_sheet->isEntryColumnHidden(col) && !m_vsCheck->isFittedToTotals(col - 1))
                 m_sheet->setEntryColumnWidth(col, toTwips(m_vsCheck->columnWidth(col - 1)));
@@ -476,8 +476,8 @@ void FrmMain::closeEvent(QCloseEvent *event)
 
 QVariantMap FrmMain::open(const QVariantMap &args, ComplexQtyFunction complexQty)
 {
-    const int mode = args.value(QLatin1String("ShowType"), 4).toInt();
-    const bool modal = args.value(QLatin1String("Modal"), mode != 4).toBool();
+    const SheetMode mode = sheetModeOf(args.value(QLatin1String("ShowType"), 4).toInt()).value_or(SheetMode::Entry);
+    const bool modal = args.value(QLatin1String("Modal"), mode != SheetMode::Entry).toBool();
     auto *window = new FrmMain(mode);
     window->sheet().setComplexQtyFunction(std::move(complexQty));
     window->setAttribute(Qt::WA_DeleteOnClose);

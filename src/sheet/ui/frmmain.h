@@ -1,5 +1,6 @@
 #pragma once
 
+#include "host/sheetmode.h"
 #include "sheet/entrysession.h"
 
 #include <QHash>
@@ -30,7 +31,7 @@ class FrmMain : public QMainWindow
 {
     Q_OBJECT
 public:
-    explicit FrmMain(int mode, QWidget *parent = nullptr);
+    explicit FrmMain(SheetMode mode, QWidget *parent = nullptr);
     ~FrmMain() override;
 
     CountSheet &sheet() { return *m_sheet; }
