@@ -32,9 +32,9 @@ bool isUsable(const DataAccessSetting &s)
 
 // A rule table that cannot be read must not read as "no rules": that would lift
 // every restriction. The failure is thrown and the caller refuses to go on.
-bool UserDataAccess::IsUsed(const QString &, int userId)
+bool UserDataAccess::IsUsed(AppConnection &connection, const QString &, int userId)
 {
-    Recordset rs = m_connection.ExecuteRaiseErr(userRulesSql, {userId});
+    Recordset rs = connection.ExecuteRaiseErr(userRulesSql, {userId});
     return rs.integer(u"FCount") > 0;
 }
 
@@ -43,18 +43,15 @@ void UserDataAccess::GetRowAccessInfo(const QStringList &)
     // the rules are read per setting when the fragments are built
 }
 
-bool UserDataAccess::hasRules(int userId, const QString &table)
+void UserDataAccess::GetAccessDataSQL(AppConnection &connection, int userId, const QList<DataAccessSetting> &settings,
+                                      SqlFragment *from, SqlFragment *where, bool)
 {
-    Recordset rs = m_connection.ExecuteRaiseErr(tableRulesSql, {userId, table});
-    return rs.integer(u"FCount") > 0;
-}
-
-void UserDataAccess::GetAccessDataSQL(int userId, const QList<DataAccessSetting> &settings, SqlFragment *from,
-                                      SqlFragment *where, bool)
-{
+    const auto hasRules = [&](const QString &table) {
+        return connection.ExecuteRaiseErr(tableRulesSql, {userId, table}).integer(u"FCount") > 0;
+    };
     SqlFragment joined, condition;
     for (const DataAccessSetting &s : settings) {
-        if (!isUsable(s) || !hasRules(userId, s.dataTable))
+        if (!isUsable(s) || !hasRules(s.dataTable))
             continue;
         joined += SqlFragment(allowedIdsSql.arg(s.dataCol, s.dataTableAs), {userId, s.dataTable});
         if (!condition.isEmpty())

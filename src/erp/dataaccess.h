@@ -12,22 +12,13 @@ namespace erp {
 class UserDataAccess : public DataAccess
 {
 public:
-    explicit UserDataAccess(AppConnection &connection)
-        : m_connection(connection)
-    {}
-
-    bool IsUsed(const QString &propsString, int userId) override;
+    bool IsUsed(AppConnection &connection, const QString &propsString, int userId) override;
     void GetRowAccessInfo(const QStringList &tableNames) override;
     // From: ", (SELECT DISTINCT FItemID AS <DataCol> FROM t_UserDataAccess WHERE ...) <DataTableAs>"
     // per restricted setting; Where: "<DataTableAs>.<DataCol> = <BillTableAs>.<BillCol>"
     // joined by AND. Both carry their bound values in text order.
-    void GetAccessDataSQL(int userId, const QList<DataAccessSetting> &settings, SqlFragment *from, SqlFragment *where,
-                          bool firstVariant) override;
-
-private:
-    bool hasRules(int userId, const QString &table);
-
-    AppConnection &m_connection;
+    void GetAccessDataSQL(AppConnection &connection, int userId, const QList<DataAccessSetting> &settings,
+                          SqlFragment *from, SqlFragment *where, bool firstVariant) override;
 };
 
 } // namespace erp

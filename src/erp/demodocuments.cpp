@@ -5,6 +5,7 @@
 #include "demovalues.h"
 
 #include "host/appconnection.h"
+#include "host/stockdocuments.h"
 
 #include <map>
 
@@ -16,6 +17,8 @@
 // the refusal of a snapshot there and allows it everywhere else.
 
 namespace erp::demo {
+
+using namespace TranType;
 
 namespace {
 
@@ -311,10 +314,13 @@ void DocumentBuilder::move(int position, double qty, bool current)
 // Prefixes of document numbers per transaction type.
 QString prefixOf(int tranType)
 {
-    static const std::map<int, const char *> prefixes = {{1, "WIN"},    {2, "CIN"},   {5, "JIN"},   {6, "ZIN"},
-                                                         {10, "QIN"},   {21, "XOUT"}, {24, "SOUT"}, {26, "ZOUT"},
-                                                         {28, "JOUT"},  {29, "QOUT"}, {40, "PYIN"}, {41, "CHG"},
-                                                         {43, "PKOUT"}, {74, "ZCHG"}, {92, "STIN"}, {137, "STOUT"}};
+    static const std::map<int, const char *> prefixes = {
+        {PurchaseReceipt, "WIN"},    {ProductReceipt, "CIN"},     {SubcontractReceipt, "JIN"},
+        {VirtualReceipt, "ZIN"},     {OtherReceipt, "QIN"},       {SalesIssue, "XOUT"},
+        {Requisition, "SOUT"},       {VirtualIssue, "ZOUT"},      {SubcontractIssue, "JOUT"},
+        {OtherIssue, "QOUT"},        {Gain, "PYIN"},              {Transfer, "CHG"},
+        {Loss, "PKOUT"},             {VirtualTransfer, "ZCHG"},   {MaterialsReceived, "STIN"},
+        {MaterialsReturned, "STOUT"}};
     auto it = prefixes.find(tranType);
     return QString::fromLatin1(it == prefixes.end() ? "DOC" : it->second);
 }
@@ -331,7 +337,7 @@ void DocumentBuilder::stockBill(BillTable &table, int tranType, std::vector<Line
     table.header.add({id, billNo(prefixOf(tranType), tranType), tranType, Dialect::dateValue(date), 1,
                       st.checker.isValid() ? 1 : 0, st.checker,
                       st.checker.isValid() ? Dialect::dateValue(date) : QVariant(), user(), st.cancelled ? 1 : 0,
-                      st.upStockWhenSave ? 1 : 0, poMode, tranType == 1 ? first.supplier : 0, QStringLiteral("")});
+                      st.upStockWhenSave ? 1 : 0, poMode, tranType == PurchaseReceipt ? first.supplier : 0, QStringLiteral("")});
     const bool counts = st.posted() && poMode != 36681;
     int entryId = 0;
     for (const Line &l : lines) {
@@ -342,7 +348,7 @@ void DocumentBuilder::stockBill(BillTable &table, int tranType, std::vector<Line
         if (l.source >= 0)
             move(l.source, -l.qty, current);
         // receipts into a virtual stock are sometimes carried on into a real stock
-        if (&table == &m_zp && tranType == 6 && current && m_rng.chance(0.3))
+        if (&table == &m_zp && tranType == VirtualReceipt && current && m_rng.chance(0.3))
             carryOn(id, entryId, l, date);
     }
 }
@@ -363,12 +369,12 @@ void DocumentBuilder::carryOn(int zpId, int zpEntry, const Line &line, const QDa
         return;
     const int id = ++m_ic.lastId;
     const QDate when = std::min(m_w.today, date.addDays(m_rng.below(3)));
-    m_ic.header.add({id, billNo(prefixOf(10), 10), 10, Dialect::dateValue(when), 1, 1, user(), Dialect::dateValue(when),
+    m_ic.header.add({id, billNo(prefixOf(OtherReceipt), OtherReceipt), OtherReceipt, Dialect::dateValue(when), 1, 1, user(), Dialect::dateValue(when),
                      user(), 0, 0, 0, 0, QStringLiteral("")});
     QVariantList row = entryRow(id, 1, Line{target, -1, qty, 1, false}, pos(target), qty);
     row[kEntryColumns.indexOf(QStringLiteral("FSourceInterID"))] = zpId;
     row[kEntryColumns.indexOf(QStringLiteral("FSourceEntryID"))] = zpEntry;
-    row[kEntryColumns.indexOf(QStringLiteral("FSourceTranType"))] = 6;
+    row[kEntryColumns.indexOf(QStringLiteral("FSourceTranType"))] = VirtualReceipt;
     m_ic.entry.add(row);
     move(target, qty, true);
     move(line.position, -qty, true);
@@ -438,23 +444,26 @@ void DocumentBuilder::oneDocument()
 {
     const int kind = m_rng.below(100);
     if (kind < 30) {
-        const int type = m_rng.pick(std::initializer_list<int>{1, 1, 1, 2, 5, 10, 40});
-        const int poMode = type == 1 && m_rng.chance(0.05) ? 36681 : 0;
+        const int type = m_rng.pick(std::initializer_list<int>{PurchaseReceipt, PurchaseReceipt, PurchaseReceipt,
+                                                               ProductReceipt, SubcontractReceipt, OtherReceipt, Gain});
+        const int poMode = type == PurchaseReceipt && m_rng.chance(0.05) ? PurchaseModeNotStocked : 0;
         stockBill(m_ic, type, sameStockLines(m_first, 1), poMode);
     } else if (kind < 50) {
-        stockBill(m_ic, m_rng.pick(std::initializer_list<int>{21, 21, 28, 29, 43}), sameStockLines(m_first, -1));
+        stockBill(m_ic, m_rng.pick(std::initializer_list<int>{SalesIssue, SalesIssue, SubcontractIssue, OtherIssue, Loss}),
+                  sameStockLines(m_first, -1));
     } else if (kind < 58) {
-        stockBill(m_ic, 24, sameStockLines(m_first, -1, true));
+        stockBill(m_ic, Requisition, sameStockLines(m_first, -1, true));
     } else if (kind < 68) {
-        transfer(m_ic, 41, m_firstGoods);
+        transfer(m_ic, Transfer, m_firstGoods);
     } else if (kind < 76) {
-        const int type = m_rng.chance(0.6) ? 6 : 26;
-        stockBill(m_zp, type, sameStockLines(m_second, type == 6 ? 1 : -1));
+        const int type = m_rng.chance(0.6) ? VirtualReceipt : VirtualIssue;
+        stockBill(m_zp, type, sameStockLines(m_second, type == VirtualReceipt ? 1 : -1));
     } else if (kind < 82) {
         const bool receipt = m_rng.chance(0.6);
-        stockBill(m_stjg, receipt ? 92 : 137, sameStockLines(m_second, receipt ? 1 : -1, !receipt));
+        stockBill(m_stjg, receipt ? MaterialsReceived : MaterialsReturned,
+                  sameStockLines(m_second, receipt ? 1 : -1, !receipt));
     } else if (kind < 86) {
-        transfer(m_po, 74, m_secondGoods);
+        transfer(m_po, VirtualTransfer, m_secondGoods);
     } else if (kind < 93) {
         mtoChange();
     } else {

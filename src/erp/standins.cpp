@@ -20,7 +20,7 @@ void installStandIns(HostComponents &components, AppConnection &connection)
     components.listServer = std::make_shared<PeriodListServer>(connection);
     components.logger = std::make_shared<FileLogger>(FileLogger::configuredPath(settings.get()));
     components.shareProps = std::make_shared<LoginShareProps>();
-    components.dataAccess = std::make_shared<UserDataAccess>(connection);
+    components.dataAccess = std::make_shared<UserDataAccess>();
     components.resLoader = std::make_shared<QtResLoader>();
     components.sysInfo = std::make_shared<ProfileSysInfo>(connection);
 }

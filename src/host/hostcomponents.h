@@ -51,16 +51,17 @@ struct DataAccessSetting
     QString dataTable, dataTableAs, dataCol, billTableAs, billCol;
 };
 
-// Row-level data access rules per user.
+// Row-level data access rules per user. The rules are read on the connection of
+// the caller, so a worker with its own connection never touches the window's.
 class DataAccess
 {
 public:
     virtual ~DataAccess() = default;
-    virtual bool IsUsed(const QString &propsString, int userId) = 0;
+    virtual bool IsUsed(AppConnection &connection, const QString &propsString, int userId) = 0;
     virtual void GetRowAccessInfo(const QStringList &tableNames) = 0;
     // Fragments to add to a query: a join (starting with ",") and a condition.
-    virtual void GetAccessDataSQL(int userId, const QList<DataAccessSetting> &settings, SqlFragment *from,
-                                  SqlFragment *where, bool firstVariant) = 0;
+    virtual void GetAccessDataSQL(AppConnection &connection, int userId, const QList<DataAccessSetting> &settings,
+                                  SqlFragment *from, SqlFragment *where, bool firstVariant) = 0;
 };
 
 // Translates the program's Simplified Chinese texts into the user language.

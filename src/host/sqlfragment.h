@@ -12,11 +12,11 @@ struct SqlFragment
     QVariantList binds;
 
     SqlFragment() = default;
-    SqlFragment(const QString &text, const QVariantList &values = {})
+    explicit SqlFragment(const QString &text, const QVariantList &values = {})
         : sql(text)
         , binds(values)
     {}
-    SqlFragment(const char *text)
+    explicit SqlFragment(const char *text)
         : sql(QString::fromUtf8(text))
     {}
 

@@ -268,6 +268,21 @@ bool GetDataAccessSQL(const QString &propsString, int userId, const QStringList 
                       const QList<DataAccessSetting> &settings, SqlFragment *from, SqlFragment *where,
                       bool useFirstVariant)
 {
+    AppConnection *conn = shared().connection;
+    if (!conn) {
+        if (from)
+            *from = {};
+        if (where)
+            *where = {};
+        return false;
+    }
+    return GetDataAccessSQL(*conn, propsString, userId, tableNames, settings, from, where, useFirstVariant);
+}
+
+bool GetDataAccessSQL(AppConnection &connection, const QString &propsString, int userId,
+                      const QStringList &tableNames, const QList<DataAccessSetting> &settings, SqlFragment *from,
+                      SqlFragment *where, bool useFirstVariant)
+{
     SqlFragment joined, condition;
     if (from)
         *from = {};
@@ -277,12 +292,12 @@ bool GetDataAccessSQL(const QString &propsString, int userId, const QStringList 
     if (!access)
         return false;
     try {
-        if (!access->IsUsed(propsString, userId))
+        if (!access->IsUsed(connection, propsString, userId))
             return true;
         if (!tableNames.isEmpty())
             access->GetRowAccessInfo(tableNames);
         if (!settings.isEmpty())
-            access->GetAccessDataSQL(userId, settings, &joined, &condition, useFirstVariant);
+            access->GetAccessDataSQL(connection, userId, settings, &joined, &condition, useFirstVariant);
     } catch (const std::exception &) {
         return false;
     }

@@ -50,7 +50,12 @@ bool GetComplexQtyFlag();
 bool SetBackupType(int processId, int backupType, QHash<QString, QVariant> &cache);
 
 // Row-level access: the join and the condition that restrict a query for the user;
-// both stay empty when no rules apply to the user.
+// both stay empty when no rules apply to the user. False when the rules cannot be
+// read: the caller refuses rather than showing everything. The rules are read on
+// `connection`; the overload without it is the windows', on the shared connection.
+bool GetDataAccessSQL(AppConnection &connection, const QString &propsString, int userId,
+                      const QStringList &tableNames, const QList<DataAccessSetting> &settings, SqlFragment *from,
+                      SqlFragment *where, bool useFirstVariant);
 bool GetDataAccessSQL(const QString &propsString, int userId, const QStringList &tableNames,
                       const QList<DataAccessSetting> &settings, SqlFragment *from, SqlFragment *where,
                       bool useFirstVariant);

@@ -1,9 +1,9 @@
 #include "cutoffsnapshot.h"
 
 #include "host/appconnection.h"
+#include "host/stockdocuments.h"
 #include "host/texts.h"
 
-#include <iterator>
 
 // Where a signed part of stock comes from: a balance table or a document family,
 // its position rows aliased t1 (documents: header t2), the columns that give the
@@ -13,93 +13,127 @@ struct MovementSource
 {
     enum Kind { BalanceStockedIn, Balance, Documents };
 
-    const char *from;
-    const char *stock;
-    const char *place;
-    const char *mto;
-    const char *qty;
-    const char *secQty;
-    const char *unit;
-    const char *where;
+    QString from;
+    QString stock;
+    QString place;
+    QString mto;
+    QString qty;
+    QString secQty;
+    QString unit;
+    QString where;
     Kind kind;
 };
 
 namespace {
 
+using namespace TranType;
+
+QString lit(const char *text)
+{
+    return QString::fromLatin1(text);
+}
+
 const char *const kItemUnit = " LEFT JOIN t_MeasureUnit mu ON mu.FMeasureUnitID = t4.FStoreUnitID";
 const char *const kEntryUnit = " LEFT JOIN t_MeasureUnit mu ON mu.FMeasureUnitID = t1.FUnitID";
-#define POSTED " AND (t2.FCheckerID > 0 OR t2.FCheckerID < 0 OR t2.FUpStockWhenSave = 1)"
-#define NOT_CANCELLED " AND t2.FCancellation = 0"
+const char *const kStockBill = "ICStockBillEntry t1 INNER JOIN ICStockBill t2 ON t2.FInterID = t1.FInterID";
+const char *const kZpBill = "ZPStockBillEntry t1 INNER JOIN ZPStockBill t2 ON t2.FInterID = t1.FInterID";
+const char *const kStjgBill = "ICSTJGBillEntry t1 INNER JOIN ICSTJGBill t2 ON t2.FInterID = t1.FInterID";
+const char *const kPoBill = "POStockBillEntry t1 INNER JOIN POStockBill t2 ON t2.FInterID = t1.FInterID";
+
+// Posted (audited, or stocked when saved) and not cancelled, of the given types.
+QString posted(const QString &typeCondition)
+{
+    return QStringLiteral(" AND (t2.FCheckerID > 0 OR t2.FCheckerID < 0 OR t2.FUpStockWhenSave = 1)"
+                          " AND t2.FCancellation = 0 AND t2.FTranType ") +
+           typeCondition;
+}
+
+QString is(int type)
+{
+    return QStringLiteral("= ") + QString::number(type);
+}
+
+// "SUM(CASE WHEN t2.FTranType IN (inflows) THEN t1.F ELSE/WHEN ... END)"
+QString signedSum(const char *column)
+{
+    const QString c = lit(column);
+    return QStringLiteral("SUM(CASE WHEN t2.FTranType IN %1 THEN %2 WHEN t2.FTranType IN %3 THEN -%2 END)")
+        .arg(sqlList(Inflows), c, sqlList(Outflows));
+}
 
 // The first ledger: balances of both balance tables, stock documents (receipts and
 // issues on their receiving side, requisitions and transfers out on their issuing
 // side), MTO number changes (both numbers) and VMI receipts.
-const MovementSource kFirstLedger[] = {
-    {"ICInvBal t1", "t1.FStockID", "t1.FStockPlaceID", "COALESCE(t1.FMtoNo, '')", "SUM(t1.FBegQty)",
-     "SUM(t1.FSecBegQty)", kItemUnit, "", MovementSource::BalanceStockedIn},
-    {"ICVMIInvBal t1", "t1.FStockID", "t1.FStockPlaceID", "COALESCE(t1.FMtoNo, '')", "SUM(t1.FBegQty)",
-     "SUM(t1.FSecBegQty)", kItemUnit, "", MovementSource::BalanceStockedIn},
-    {"ICStockBillEntry t1 INNER JOIN ICStockBill t2 ON t2.FInterID = t1.FInterID", "t1.FDCStockID", "t1.FDCSPID",
-     "COALESCE(t1.FMtoNo, '')",
-     "SUM(CASE WHEN t2.FTranType IN (1, 2, 5, 10, 40, 41) THEN t1.FQty "
-     "WHEN t2.FTranType IN (21, 28, 29, 43) THEN -t1.FQty END)",
-     "SUM(CASE WHEN t2.FTranType IN (1, 2, 5, 10, 40, 41) THEN t1.FSecQty "
-     "WHEN t2.FTranType IN (21, 28, 29, 43) THEN -t1.FSecQty END)",
-     kEntryUnit,
-     POSTED NOT_CANCELLED " AND t2.FTranType IN (1, 2, 5, 10, 40, 41, 21, 28, 29, 43)"
-                          " AND NOT (t2.FTranType = 1 AND COALESCE(t2.FPOMode, 0) = 36681)",
-     MovementSource::Documents},
-    {"ICStockBillEntry t1 INNER JOIN ICStockBill t2 ON t2.FInterID = t1.FInterID", "t1.FSCStockID", "t1.FDCSPID",
-     "COALESCE(t1.FMtoNo, '')", "SUM(-t1.FQty)", "SUM(-t1.FSecQty)", kEntryUnit,
-     POSTED NOT_CANCELLED " AND t2.FTranType = 24", MovementSource::Documents},
-    {"ICStockBillEntry t1 INNER JOIN ICStockBill t2 ON t2.FInterID = t1.FInterID", "t1.FSCStockID", "t1.FSCSPID",
-     "COALESCE(t1.FMtoNo, '')", "SUM(-t1.FQty)", "SUM(-t1.FSecQty)", kEntryUnit,
-     POSTED NOT_CANCELLED " AND t2.FTranType = 41", MovementSource::Documents},
-    {"t_MTOChangeEntry t1 INNER JOIN t_MTOChange t2 ON t2.FID = t1.FID", "t1.FStockID", "t1.FSPID",
-     "COALESCE(t1.FToMtoNo, '')", "SUM(t1.FChangeBaseQty)", "SUM(t1.FChangeSecQty)", kEntryUnit,
-     POSTED NOT_CANCELLED " AND t2.FClassTypeID = 1107011", MovementSource::Documents},
-    {"t_MTOChangeEntry t1 INNER JOIN t_MTOChange t2 ON t2.FID = t1.FID", "t1.FStockID", "t1.FSPID",
-     "COALESCE(t1.FFromMtoNo, '')", "SUM(-t1.FChangeBaseQty)", "SUM(-t1.FChangeSecQty)", kEntryUnit,
-     POSTED NOT_CANCELLED " AND t2.FClassTypeID = 1107011", MovementSource::Documents},
-    // VMI receipts count whether cancelled or not, as the host's ledger does
-    {"ICVMIInStockEntry t1 INNER JOIN ICVMIInStock t2 ON t2.FID = t1.FID", "t1.FStockID", "t1.FSPID",
-     "COALESCE(t1.FMTONo, '')", "SUM(t1.FQty)", "SUM(t1.FSecQty)", kEntryUnit, POSTED " AND t2.FClassTypeID = 1007601",
-     MovementSource::Documents},
-};
+const std::vector<MovementSource> &firstLedger()
+{
+    static const std::vector<MovementSource> sources = {
+        {lit("ICInvBal t1"), lit("t1.FStockID"), lit("t1.FStockPlaceID"), lit("COALESCE(t1.FMtoNo, '')"), lit("SUM(t1.FBegQty)"),
+         lit("SUM(t1.FSecBegQty)"), lit(kItemUnit), {}, MovementSource::BalanceStockedIn},
+        {lit("ICVMIInvBal t1"), lit("t1.FStockID"), lit("t1.FStockPlaceID"), lit("COALESCE(t1.FMtoNo, '')"),
+         lit("SUM(t1.FBegQty)"), lit("SUM(t1.FSecBegQty)"), lit(kItemUnit), {}, MovementSource::BalanceStockedIn},
+        {lit(kStockBill), lit("t1.FDCStockID"), lit("t1.FDCSPID"), lit("COALESCE(t1.FMtoNo, '')"), signedSum("t1.FQty"),
+         signedSum("t1.FSecQty"), lit(kEntryUnit),
+         posted(QStringLiteral("IN ") + sqlList(Inflows, Outflows)) +
+             QStringLiteral(" AND NOT (t2.FTranType = %1 AND COALESCE(t2.FPOMode, 0) = %2)")
+                 .arg(PurchaseReceipt)
+                 .arg(PurchaseModeNotStocked),
+         MovementSource::Documents},
+        {lit(kStockBill), lit("t1.FSCStockID"), lit("t1.FDCSPID"), lit("COALESCE(t1.FMtoNo, '')"), lit("SUM(-t1.FQty)"),
+         lit("SUM(-t1.FSecQty)"), lit(kEntryUnit), posted(is(Requisition)), MovementSource::Documents},
+        {lit(kStockBill), lit("t1.FSCStockID"), lit("t1.FSCSPID"), lit("COALESCE(t1.FMtoNo, '')"), lit("SUM(-t1.FQty)"),
+         lit("SUM(-t1.FSecQty)"), lit(kEntryUnit), posted(is(Transfer)), MovementSource::Documents},
+        {lit("t_MTOChangeEntry t1 INNER JOIN t_MTOChange t2 ON t2.FID = t1.FID"), lit("t1.FStockID"), lit("t1.FSPID"),
+         lit("COALESCE(t1.FToMtoNo, '')"), lit("SUM(t1.FChangeBaseQty)"), lit("SUM(t1.FChangeSecQty)"), lit(kEntryUnit),
+         lit(" AND (t2.FCheckerID > 0 OR t2.FCheckerID < 0 OR t2.FUpStockWhenSave = 1) AND t2.FCancellation = 0"
+           " AND t2.FClassTypeID = 1107011"),
+         MovementSource::Documents},
+        {lit("t_MTOChangeEntry t1 INNER JOIN t_MTOChange t2 ON t2.FID = t1.FID"), lit("t1.FStockID"), lit("t1.FSPID"),
+         lit("COALESCE(t1.FFromMtoNo, '')"), lit("SUM(-t1.FChangeBaseQty)"), lit("SUM(-t1.FChangeSecQty)"), lit(kEntryUnit),
+         lit(" AND (t2.FCheckerID > 0 OR t2.FCheckerID < 0 OR t2.FUpStockWhenSave = 1) AND t2.FCancellation = 0"
+           " AND t2.FClassTypeID = 1107011"),
+         MovementSource::Documents},
+        // VMI receipts count whether cancelled or not, as the host's ledger does
+        {lit("ICVMIInStockEntry t1 INNER JOIN ICVMIInStock t2 ON t2.FID = t1.FID"), lit("t1.FStockID"), lit("t1.FSPID"),
+         lit("COALESCE(t1.FMTONo, '')"), lit("SUM(t1.FQty)"), lit("SUM(t1.FSecQty)"), lit(kEntryUnit),
+         lit(" AND (t2.FCheckerID > 0 OR t2.FCheckerID < 0 OR t2.FUpStockWhenSave = 1) AND t2.FClassTypeID = 1007601"),
+         MovementSource::Documents},
+    };
+    return sources;
+}
 
 // The second ledger: its balances, virtual stock receipts and issues, processing
 // materials received and issued, virtual transfers (both sides), and the virtual
-// receipts that were carried on into other receipts (type 10), taken out again.
-const MovementSource kSecondLedger[] = {
-    {"POInvBal t1", "t1.FStockID", "t1.FSPID", "COALESCE(t1.FMtoNo, '')", "SUM(t1.FBegQty)", "SUM(t1.FSecBegQty)",
-     kItemUnit, "", MovementSource::Balance},
-    {"ZPStockBillEntry t1 INNER JOIN ZPStockBill t2 ON t2.FInterID = t1.FInterID", "t1.FDCStockID", "t1.FDCSPID",
-     "COALESCE(t1.FMtoNo, '')", "SUM(CASE WHEN t2.FTranType = 6 THEN t1.FQty ELSE -t1.FQty END)",
-     "SUM(CASE WHEN t2.FTranType = 6 THEN t1.FSecQty ELSE -t1.FSecQty END)", kEntryUnit,
-     POSTED NOT_CANCELLED " AND t2.FTranType IN (6, 26)", MovementSource::Documents},
-    {"ICSTJGBillEntry t1 INNER JOIN ICSTJGBill t2 ON t2.FInterID = t1.FInterID", "t1.FDCStockID", "t1.FDCSPID",
-     "COALESCE(t1.FMtoNo, '')", "SUM(t1.FQty)", "SUM(t1.FSecQty)", kEntryUnit,
-     POSTED NOT_CANCELLED " AND t2.FTranType = 92", MovementSource::Documents},
-    {"ICSTJGBillEntry t1 INNER JOIN ICSTJGBill t2 ON t2.FInterID = t1.FInterID", "t1.FSCStockID", "t1.FDCSPID",
-     "COALESCE(t1.FMtoNo, '')", "SUM(-t1.FQty)", "SUM(-t1.FSecQty)", kEntryUnit,
-     POSTED NOT_CANCELLED " AND t2.FTranType = 137", MovementSource::Documents},
-    {"POStockBillEntry t1 INNER JOIN POStockBill t2 ON t2.FInterID = t1.FInterID", "t1.FDCStockID", "t1.FDCSPID", "''",
-     "SUM(t1.FQty)", "SUM(t1.FSecQty)", kEntryUnit, POSTED NOT_CANCELLED " AND t2.FTranType = 74",
-     MovementSource::Documents},
-    {"POStockBillEntry t1 INNER JOIN POStockBill t2 ON t2.FInterID = t1.FInterID", "t1.FSCStockID", "t1.FSCSPID", "''",
-     "SUM(-t1.FQty)", "SUM(-t1.FSecQty)", kEntryUnit, POSTED NOT_CANCELLED " AND t2.FTranType = 74",
-     MovementSource::Documents},
-    {"ZPStockBillEntry t1 INNER JOIN ZPStockBill t2 ON t2.FInterID = t1.FInterID"
-     " INNER JOIN ICStockBillEntry u1 ON u1.FSourceInterID = t1.FInterID AND u1.FSourceEntryID = t1.FEntryID"
-     " AND u1.FSourceTranType = 6"
-     " INNER JOIN ICStockBill v1 ON v1.FInterID = u1.FInterID AND v1.FTranType = 10",
-     "t1.FDCStockID", "t1.FDCSPID", "COALESCE(t1.FMtoNo, '')", "SUM(-u1.FQty)", "SUM(-u1.FSecQty)",
-     " LEFT JOIN t_MeasureUnit mu ON mu.FMeasureUnitID = u1.FUnitID", POSTED NOT_CANCELLED " AND t2.FTranType = 6",
-     MovementSource::Documents},
-};
-
-#undef POSTED
-#undef NOT_CANCELLED
+// receipts that were carried on into other receipts, taken out again.
+const std::vector<MovementSource> &secondLedger()
+{
+    const QString virtualSigned = QStringLiteral("SUM(CASE WHEN t2.FTranType = %1 THEN %2 ELSE -%2 END)");
+    static const std::vector<MovementSource> sources = {
+        {lit("POInvBal t1"), lit("t1.FStockID"), lit("t1.FSPID"), lit("COALESCE(t1.FMtoNo, '')"), lit("SUM(t1.FBegQty)"),
+         lit("SUM(t1.FSecBegQty)"), lit(kItemUnit), {}, MovementSource::Balance},
+        {lit(kZpBill), lit("t1.FDCStockID"), lit("t1.FDCSPID"), lit("COALESCE(t1.FMtoNo, '')"),
+         virtualSigned.arg(VirtualReceipt).arg(QStringLiteral("t1.FQty")),
+         virtualSigned.arg(VirtualReceipt).arg(QStringLiteral("t1.FSecQty")), lit(kEntryUnit),
+         posted(QStringLiteral("IN ") + sqlList({VirtualReceipt, VirtualIssue})), MovementSource::Documents},
+        {lit(kStjgBill), lit("t1.FDCStockID"), lit("t1.FDCSPID"), lit("COALESCE(t1.FMtoNo, '')"), lit("SUM(t1.FQty)"),
+         lit("SUM(t1.FSecQty)"), lit(kEntryUnit), posted(is(MaterialsReceived)), MovementSource::Documents},
+        {lit(kStjgBill), lit("t1.FSCStockID"), lit("t1.FDCSPID"), lit("COALESCE(t1.FMtoNo, '')"), lit("SUM(-t1.FQty)"),
+         lit("SUM(-t1.FSecQty)"), lit(kEntryUnit), posted(is(MaterialsReturned)), MovementSource::Documents},
+        {lit(kPoBill), lit("t1.FDCStockID"), lit("t1.FDCSPID"), lit("''"), lit("SUM(t1.FQty)"), lit("SUM(t1.FSecQty)"),
+         lit(kEntryUnit), posted(is(VirtualTransfer)), MovementSource::Documents},
+        {lit(kPoBill), lit("t1.FSCStockID"), lit("t1.FSCSPID"), lit("''"), lit("SUM(-t1.FQty)"), lit("SUM(-t1.FSecQty)"),
+         lit(kEntryUnit), posted(is(VirtualTransfer)), MovementSource::Documents},
+        {lit(kZpBill) +
+             QStringLiteral(" INNER JOIN ICStockBillEntry u1 ON u1.FSourceInterID = t1.FInterID"
+                            " AND u1.FSourceEntryID = t1.FEntryID AND u1.FSourceTranType = %1"
+                            " INNER JOIN ICStockBill v1 ON v1.FInterID = u1.FInterID AND v1.FTranType = %2")
+                 .arg(VirtualReceipt)
+                 .arg(OtherReceipt),
+         lit("t1.FDCStockID"), lit("t1.FDCSPID"), lit("COALESCE(t1.FMtoNo, '')"), lit("SUM(-u1.FQty)"), lit("SUM(-u1.FSecQty)"),
+         lit(" LEFT JOIN t_MeasureUnit mu ON mu.FMeasureUnitID = u1.FUnitID"), posted(is(VirtualReceipt)),
+         MovementSource::Documents},
+    };
+    return sources;
+}
 
 const QString insertHead = QStringLiteral(
     R"(INSERT INTO ICInvBackupTemp
@@ -141,8 +175,8 @@ CutoffSnapshot::Result CutoffSnapshot::rebuild(QString *message)
 {
     if (!choosePeriod(message))
         return Result::NoData;
-    runGroup(kFirstLedger, int(std::size(kFirstLedger)));
-    runGroup(kSecondLedger, int(std::size(kSecondLedger)));
+    runGroup(firstLedger());
+    runGroup(secondLedger());
     if (m_ctx.conn->ExecuteRaiseErr(anyPartSql).isEmpty()) {
         *message = LoadText("没有可用的数据，不能备份！");
         return Result::NoData;
@@ -192,10 +226,10 @@ bool CutoffSnapshot::choosePeriod(QString *message)
     return true;
 }
 
-void CutoffSnapshot::runGroup(const MovementSource *sources, int count)
+void CutoffSnapshot::runGroup(const std::vector<MovementSource> &sources)
 {
-    for (int i = 0; i < count; ++i) {
-        const SqlFragment sql = statement(sources[i]);
+    for (const MovementSource &source : sources) {
+        const SqlFragment sql = statement(source);
         m_ctx.conn->ExecuteRaiseErr(sql.sql, sql.binds);
     }
 }
@@ -203,10 +237,10 @@ void CutoffSnapshot::runGroup(const MovementSource *sources, int count)
 SqlFragment CutoffSnapshot::statement(const MovementSource &s) const
 {
     const Dialect &d = m_ctx.conn->dialect();
-    const QString stock = QString::fromLatin1(s.stock);
-    const QString place = QString::fromLatin1(s.place);
-    const QString mto = QString::fromLatin1(s.mto);
-    const QString qty = QString::fromLatin1(s.qty);
+    const QString &stock = s.stock;
+    const QString &place = s.place;
+    const QString &mto = s.mto;
+    const QString &qty = s.qty;
     // the quantity in the unit only fills the work table's own columns: a unit
     // without a coefficient must not stop the snapshot
     const QString coefficient = QStringLiteral("NULLIF(mu.FCoefficient, 0)");
@@ -217,13 +251,13 @@ SqlFragment CutoffSnapshot::statement(const MovementSource &s) const
         .replace(QLatin1String("%4"), qty)
         .replace(QLatin1String("%5"), d.dateTimeParam())
         .replace(QLatin1String("%6"), coefficient)
-        .replace(QLatin1String("%7"), QString::fromLatin1(s.secQty))
-        .replace(QLatin1String("%8"), QString::fromLatin1(s.from));
+        .replace(QLatin1String("%7"), s.secQty)
+        .replace(QLatin1String("%8"), s.from);
 
     const QVariant nextDay = Dialect::dateValue(m_ctx.cutDate.addDays(1));
-    SqlFragment sql(insertHead + select + QString::fromLatin1(s.unit),
+    SqlFragment sql(insertHead + select + s.unit,
                     {Dialect::dateValue(m_ctx.cutDate), m_ctx.max.bill, m_ctx.processId});
-    sql += SqlFragment(QStringLiteral(" WHERE 1 = 1") + QString::fromLatin1(s.where));
+    sql += SqlFragment(QStringLiteral(" WHERE 1 = 1") + s.where);
     switch (s.kind) {
     case MovementSource::BalanceStockedIn:
         sql += SqlFragment(QStringLiteral(" AND t1.FYear = ? AND t1.FPeriod = ? AND t1.FStockInDate < ?"),

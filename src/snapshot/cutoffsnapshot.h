@@ -5,6 +5,8 @@
 #include <QDate>
 #include <QString>
 
+#include <vector>
+
 struct MovementSource;
 
 // Stock as at a cut-off date, rebuilt in the work table ICInvBackupTemp: the
@@ -34,7 +36,7 @@ public:
 
 private:
     bool choosePeriod(QString *message);
-    void runGroup(const MovementSource *sources, int count);
+    void runGroup(const std::vector<MovementSource> &sources);
     SqlFragment statement(const MovementSource &source) const;
 
     const SnapshotContext &m_ctx;

@@ -58,7 +58,7 @@ bool readInputStockDate(AppConnection &conn)
 
 // The operator's row-level restriction on the stocks and items of t1. A host
 // without the access component restricts nothing.
-bool accessFragments(int operatorId, SqlFragment *from, SqlFragment *where)
+bool accessFragments(AppConnection &conn, int operatorId, SqlFragment *from, SqlFragment *where)
 {
     if (!shared().components.dataAccess)
         return true;
@@ -67,7 +67,7 @@ bool accessFragments(int operatorId, SqlFragment *from, SqlFragment *where)
                                             {QStringLiteral("t_ICItem"), QStringLiteral("te2"),
                                              QStringLiteral("FItemID"), QStringLiteral("t1"),
                                              QStringLiteral("FItemID")}};
-    return GetDataAccessSQL(GetPropsString(), operatorId, {QStringLiteral("t_Stock"), QStringLiteral("t_ICItem")},
+    return GetDataAccessSQL(conn, GetPropsString(), operatorId, {QStringLiteral("t_Stock"), QStringLiteral("t_ICItem")},
                             settings, from, where, false);
 }
 
@@ -137,10 +137,8 @@ ICBackupInv::Outcome ICBackupInv::runSnapshot(SnapshotParams &params, bool isCut
         tell(LoadText("截止日期无效，不能备份！"));
         return Outcome::Failed;
     }
-    if (!accessFragments(ctx.operatorId, &ctx.accessFrom, &ctx.accessWhere)) {
-        const AppConnection *access = shared().connection;
-        tell(failed, LoadText("不能读取用户的数据权限。") + QLatin1Char('\n') +
-                         (access ? access->lastError().detailed() : QString()));
+    if (!accessFragments(*conn, ctx.operatorId, &ctx.accessFrom, &ctx.accessWhere)) {
+        tell(failed, LoadText("不能读取用户的数据权限。") + QLatin1Char('\n') + conn->lastError().detailed());
         return Outcome::Failed;
     }
 
@@ -287,7 +285,7 @@ bool ICBackupInv::FetchItem(int itemClass, Recordset &result)
             userId = shared().operatorId;
         const QList<DataAccessSetting> settings{
             {table, QStringLiteral("te"), QStringLiteral("FItemID"), QStringLiteral("ti"), QStringLiteral("FItemID")}};
-        if (!GetDataAccessSQL(GetPropsString(), userId, {table}, settings, &from, &where, false))
+        if (!GetDataAccessSQL(*conn, GetPropsString(), userId, {table}, settings, &from, &where, false))
             return false;
     }
     SqlFragment inner(QStringLiteral("SELECT ti.FNumber FROM t_Item ti"));

@@ -4,6 +4,7 @@
 
 #include "icbackupinv.h"
 
+#include "host/stockdocuments.h"
 #include "host/appconnection.h"
 #include "host/logging.h"
 #include "host/sharedstate.h"
@@ -77,6 +78,11 @@ SqlFragment branch(const char *from, const char *stock, const char *place, const
 SqlFragment unaudited(const char *condition, int maxId)
 {
     return SqlFragment(QString::fromLatin1(condition), {maxId});
+}
+
+SqlFragment ofType(int tranType)
+{
+    return SqlFragment(QStringLiteral(" AND b.FTranType = ?"), {tranType});
 }
 
 // Stocks that keep the second ledger's documents.
@@ -261,20 +267,21 @@ bool ICBackupInv::CheckBillInterID(const SnapshotParams &params, QString &messag
         const char *billOpen = "b.FCheckerID IS NULL AND b.FInterID <= ?";
         branches
             << branch(kStockBill, "a.FDCStockID", "a.FDCSPID",
-                      unaudited("b.FCheckerID IS NULL AND b.FInterID <= ? AND b.FTranType <= 43"
-                                " AND b.FTranType NOT IN (24, 41)",
-                                max.bill),
+                      unaudited("b.FCheckerID IS NULL AND b.FInterID <= ?", max.bill) +
+                          SqlFragment(QStringLiteral(" AND b.FTranType <= %1 AND b.FTranType NOT IN %2")
+                                          .arg(TranType::Loss)
+                                          .arg(TranType::sqlList({TranType::Requisition, TranType::Transfer}))),
                       in("a.FDCStockID", first), scope)
             << branch(kStockBill, "a.FSCStockID", "a.FSCSPID",
-                      unaudited("b.FCheckerID IS NULL AND b.FInterID <= ? AND b.FTranType = 24", max.bill),
+                      unaudited(billOpen, max.bill) + ofType(TranType::Requisition),
                       in("a.FSCStockID", first), scope)
             // a transfer is reported on its receiving side when that is a chosen stock
             << branch(kStockBill, "a.FDCStockID", "a.FDCSPID",
-                      unaudited(billOpen, max.bill) + SqlFragment(QStringLiteral(" AND b.FTranType = 41")),
+                      unaudited(billOpen, max.bill) + ofType(TranType::Transfer),
                       both(in("a.FDCStockID", stocks), either(in("a.FDCStockID", first), in("a.FSCStockID", first))),
                       scope)
             << branch(kStockBill, "a.FSCStockID", "a.FSCSPID",
-                      unaudited(billOpen, max.bill) + SqlFragment(QStringLiteral(" AND b.FTranType = 41")),
+                      unaudited(billOpen, max.bill) + ofType(TranType::Transfer),
                       both(notIn("a.FDCStockID"), in("a.FSCStockID", first)), scope)
             << branch(kMtoChange, "a.FStockID", "a.FSPID",
                       unaudited("COALESCE(b.FCheckerID, 0) = 0 AND b.FID <= ? AND b.FClassTypeID = 1107011",
@@ -288,21 +295,21 @@ bool ICBackupInv::CheckBillInterID(const SnapshotParams &params, QString &messag
         // each family against its own maximum: documents made after the capture
         // are left out whether or not the families share one id sequence
         const char *open = "COALESCE(b.FCheckerID, 0) = 0 AND b.FInterID <= ?";
-        const auto typed = [&](const char *types, int maxId) {
+        const auto typed = [&](std::initializer_list<int> types, int maxId) {
             return unaudited(open, maxId) +
-                   SqlFragment(QStringLiteral(" AND b.FTranType ") + QString::fromLatin1(types));
+                   SqlFragment(QStringLiteral(" AND b.FTranType IN ") + TranType::sqlList(types));
         };
-        branches << branch(kZpBill, "a.FDCStockID", "a.FDCSPID", typed("IN (6, 26)", max.zp),
+        branches << branch(kZpBill, "a.FDCStockID", "a.FDCSPID", typed({TranType::VirtualReceipt, TranType::VirtualIssue}, max.zp),
                            in("a.FDCStockID", second), scope)
-                 << branch(kStjgBill, "a.FDCStockID", "a.FDCSPID", typed("= 92", max.stjg), in("a.FDCStockID", second),
+                 << branch(kStjgBill, "a.FDCStockID", "a.FDCSPID", typed({TranType::MaterialsReceived}, max.stjg), in("a.FDCStockID", second),
                            scope)
-                 << branch(kStjgBill, "a.FSCStockID", "a.FSCSPID", typed("= 137", max.stjg), in("a.FSCStockID", second),
+                 << branch(kStjgBill, "a.FSCStockID", "a.FSCSPID", typed({TranType::MaterialsReturned}, max.stjg), in("a.FSCStockID", second),
                            scope)
-                 << branch(kPoBill, "a.FDCStockID", "a.FDCSPID", typed("= 74", max.po),
+                 << branch(kPoBill, "a.FDCStockID", "a.FDCSPID", typed({TranType::VirtualTransfer}, max.po),
                            both(in("a.FDCStockID", stocks),
                                 either(in("a.FDCStockID", second), in("a.FSCStockID", second))),
                            scope)
-                 << branch(kPoBill, "a.FSCStockID", "a.FSCSPID", typed("= 74", max.po),
+                 << branch(kPoBill, "a.FSCStockID", "a.FSCSPID", typed({TranType::VirtualTransfer}, max.po),
                            both(notIn("a.FDCStockID"), in("a.FSCStockID", second)), scope);
     }
     if (branches.isEmpty())
