@@ -35,7 +35,7 @@ const QString notDueSql = QStringLiteral(R"(DELETE FROM temp1 WHERE %1 < CurCycD
 
 namespace CycleSelection {
 
-QString dueDate(const Dialect &d)
+QString dueDate(const Dialect &d, const QString &today)
 {
     const QString last = QStringLiteral("b.FLastCheckDate");
     const QString week = d.addDays(last, QStringLiteral("7 * b.FCheckCycle"));
@@ -46,7 +46,7 @@ QString dueDate(const Dialect &d)
            d.addDays(week, QStringLiteral("b.FDaysPer - ") + d.isoWeekday(week)) + QStringLiteral(" WHEN ") +
            d.monthOf(last) + QStringLiteral(" IN (1, 3, 5, 8, 10) AND b.FDaysPer = 31 THEN ") + monthEnd +
            QStringLiteral(" WHEN ") + d.monthOf(last) + QStringLiteral(" = 2 AND b.FDaysPer > 28 AND ") +
-           d.yearOf(d.now()) + QStringLiteral(" % 4 <> 0 THEN ") + monthEnd + QStringLiteral(" ELSE ") +
+           d.yearOf(today) + QStringLiteral(" % 4 <> 0 THEN ") + monthEnd + QStringLiteral(" ELSE ") +
            d.addDays(monthEnd, QStringLiteral("b.FDaysPer")) + QStringLiteral(" END");
 }
 
@@ -69,7 +69,7 @@ void create(AppConnection &connection, const QList<int> &stocks)
             .replace(QLatin1String("%2"), number)
             .replace(QLatin1String("%3"), QString::fromLatin1(ledger.stockCondition))
             .replace(QLatin1String("%5"), QString::fromLatin1(ledger.marker))
-            .replace(QLatin1String("%4"), dueDate(d));
+            .replace(QLatin1String("%4"), dueDate(d, d.now()));
         SqlFragment sql(text, unitNames);
         if (!stocks.isEmpty())
             sql += SqlFragment(QStringLiteral(" AND ")) + inList(QStringLiteral("a.FStockID"), stocks);

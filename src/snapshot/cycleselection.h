@@ -19,7 +19,9 @@ void create(AppConnection &connection, const QList<int> &stocks);
 // Drops temp1 when it exists; never fails.
 void drop(AppConnection &connection);
 // The next due date of the item aliased b: the last count date moved on by the
-// cycle, for weeks to the weekday FDaysPer, for months to the day FDaysPer.
-QString dueDate(const Dialect &dialect);
+// cycle, for weeks to the weekday FDaysPer, for months to the day FDaysPer. A
+// February day above 28 depends on whether the year of `today` (an expression:
+// the database's now() for a run) is divisible by 4.
+QString dueDate(const Dialect &dialect, const QString &today);
 
 } // namespace CycleSelection

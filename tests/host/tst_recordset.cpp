@@ -1,6 +1,8 @@
 #include "hostrows.h"
 #include "testmain.h"
 
+#include <QSqlError>
+#include <QSqlQuery>
 #include <QTest>
 
 using hostrows::column;
@@ -73,6 +75,57 @@ private slots:
         rs.Move(-10);
         QVERIFY(rs.Bof());
         QVERIFY(Recordset().Eof());
+    }
+
+    // On SQLite the rows after the first are read straight from the driver's
+    // statement: they must come out as the plain QSqlQuery path gives them.
+    void directReadingMatchesQuery_data()
+    {
+        QTest::addColumn<QVariant>("stored");
+        QTest::addRow("null") << QVariant();
+        QTest::addRow("integer") << QVariant(42);
+        QTest::addRow("negative integer") << QVariant(-7);
+        QTest::addRow("64-bit integer") << QVariant(qint64(1) << 40);
+        QTest::addRow("real") << QVariant(0.1);
+        QTest::addRow("real of a whole value") << QVariant(3.0);
+        QTest::addRow("chinese text") << QVariant(QStringLiteral("螺丝 M6×20"));
+        QTest::addRow("empty text") << QVariant(QStringLiteral(""));
+        QTest::addRow("text of digits") << QVariant(QStringLiteral("0012"));
+        QTest::addRow("date") << QVariant(QStringLiteral("2026-12-06"));
+        QTest::addRow("date and time") << QVariant(QStringLiteral("2026-12-06 08:30:15"));
+        QTest::addRow("almost a date") << QVariant(QStringLiteral("2026-13-45"));
+    }
+    void directReadingMatchesQuery()
+    {
+        STOCKCHECK_REQUIRE_ENGINE();
+        TestDb db;
+        OPEN_TEST_DB(db);
+        if (db.isPostgres())
+            QSKIP("rows are read straight from the statement on SQLite only");
+        if (!Recordset::directSqliteReading())
+            QSKIP("this build reads SQLite rows through QSqlQuery only");
+        QFETCH(QVariant, stored);
+        AppConnection &c = db.conn();
+        QVERIFY_SQL(c, c.Exec(QStringLiteral("CREATE TABLE t_Probe (FID INTEGER, FValue)")));
+        // the first row is read through the query either way; the value fills the
+        // second and third (the third from the text cache of the direct reader)
+        for (const auto &[id, value] : {std::pair{1, QVariant(0)}, std::pair{2, stored}, std::pair{3, stored}})
+            QVERIFY_SQL(c, c.Exec(QStringLiteral("INSERT INTO t_Probe (FID, FValue) VALUES (?, ?)"), {id, value}));
+        const auto read = [&](bool direct) {
+            QSqlQuery q(c.database());
+            q.setForwardOnly(true);
+            if (!q.exec(QStringLiteral("SELECT FID, FValue FROM t_Probe ORDER BY FID")))
+                qWarning() << q.lastError().text();
+            return Recordset::fromQuery(q, true, direct);
+        };
+        const Recordset direct = read(true), plain = read(false);
+        QCOMPARE(direct.RecordCount(), 3);
+        QCOMPARE(plain.RecordCount(), 3);
+        for (int r = 1; r < 3; ++r) {
+            const QVariant a = direct.value(r, u"FValue"), b = plain.value(r, u"FValue");
+            QCOMPARE(a.metaType().id(), b.metaType().id());
+            QCOMPARE(a, b);
+        }
     }
 };
 
