@@ -50,12 +50,12 @@ QString dueDate(const Dialect &d, const QString &today)
            d.addDays(monthEnd, QStringLiteral("b.FDaysPer")) + QStringLiteral(" END");
 }
 
-void create(AppConnection &connection, const QList<int> &stocks)
+void create(AppConnection &connection, const QList<int> &stocks, bool useFullNumber)
 {
     const Dialect &d = connection.dialect();
     connection.ExecuteRaiseErr(QStringLiteral("DROP TABLE IF EXISTS ") + d.tempSchema() + QStringLiteral(".temp1"));
     connection.ExecuteRaiseErr(createSql.arg(d.textType(300), d.dateTimeType()));
-    const QString number = shared().useFullNumber ? QStringLiteral("FNumber") : QStringLiteral("FShortNumber");
+    const QString number = useFullNumber ? QStringLiteral("FNumber") : QStringLiteral("FShortNumber");
     const QVariantList unitNames{LoadText("日"), LoadText("周"), LoadText("月")};
     const struct
     {

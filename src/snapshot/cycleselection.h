@@ -15,7 +15,7 @@ class Dialect;
 namespace CycleSelection {
 
 // (Re)creates temp1 for `stocks` (every stock when empty). Throws DbException.
-void create(AppConnection &connection, const QList<int> &stocks);
+void create(AppConnection &connection, const QList<int> &stocks, bool useFullNumber);
 // Drops temp1 when it exists; never fails.
 void drop(AppConnection &connection);
 // The next due date of the item aliased b: the last count date moved on by the

@@ -78,16 +78,22 @@ void run(AppConnection &conn, const SqlFragment &sql)
 
 } // namespace
 
+ICBackupInv::ICBackupInv()
+    : m_connection(shared().connection)
+    , m_ui(shared().ui)
+    , m_useFullNumber(shared().useFullNumber)
+{}
+
 AppConnection *ICBackupInv::connection() const
 {
-    return m_connection ? m_connection : shared().connection;
+    return m_connection;
 }
 
 void ICBackupInv::tell(const QString &text, const QString &details)
 {
     m_message = text;
-    if (shared().ui)
-        shared().ui->message(text, HostUi::Icon::Information, details);
+    if (m_ui)
+        m_ui->message(text, HostUi::Icon::Information, details);
 }
 
 bool ICBackupInv::BackUpData(SnapshotParams &params, bool isCutDate, const QDate &cutDate, bool isCycle,
@@ -129,7 +135,7 @@ ICBackupInv::Outcome ICBackupInv::runSnapshot(SnapshotParams &params, bool isCut
     ctx.countDate = params.cutDate().isValid() ? params.cutDate() : ctx.cutDate;
     QString problem;
     if (!params.stockIds(&ctx.stocks, &problem) ||
-        !params.goodsFilter(conn->dialect(), shared().useFullNumber, &ctx.goods, &problem)) {
+        !params.goodsFilter(conn->dialect(), m_useFullNumber, &ctx.goods, &problem)) {
         tell(problem);
         return Outcome::Failed;
     }
@@ -190,7 +196,7 @@ bool ICBackupInv::writeSnapshot(SnapshotContext &ctx, SnapshotParams &params, QS
         run(conn, SnapshotSql::workTableInsert(ctx));
     } else {
         if (ctx.cycle)
-            CycleSelection::create(conn, ctx.stocks);
+            CycleSelection::create(conn, ctx.stocks, m_useFullNumber);
         run(conn, SnapshotSql::currentStockInsert(ctx, QStringLiteral("ICInventory")));
         run(conn, SnapshotSql::currentStockInsert(ctx, QStringLiteral("POInventory")));
     }

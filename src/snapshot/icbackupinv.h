@@ -17,6 +17,7 @@
 // splits into); the process queries are CountProcesses' (model layer), which the
 // count sheet uses too.
 class AppConnection;
+class HostUi;
 struct SnapshotContext;
 
 class ICBackupInv
@@ -34,10 +35,14 @@ public:
         int vmi = 0;       // ICVMIInStock.FID
     };
 
-    ICBackupInv() = default;
-    // Works on `connection` instead of the shared one (a second session, a worker).
-    explicit ICBackupInv(AppConnection *connection)
+    // The windows' engine: the shared connection, its numbering option and the
+    // host UI for messages, as they are when the engine is made.
+    ICBackupInv();
+    // Works on `connection` and nothing else of the shared state (a second
+    // session, a worker thread with its own connection); tells no person.
+    explicit ICBackupInv(AppConnection *connection, bool useFullNumber = false)
         : m_connection(connection)
+        , m_useFullNumber(useFullNumber)
     {}
 
     // --- Snapshot ------------------------------------------------------------
@@ -94,6 +99,8 @@ private:
     void captureMaxIds(AppConnection &conn, bool limitToDate, const QDate &date);
 
     AppConnection *m_connection = nullptr;
+    HostUi *m_ui = nullptr;
+    bool m_useFullNumber = false;
     MaxIds m_max;
     bool m_maxCaptured = false;
     int m_processId = 0;

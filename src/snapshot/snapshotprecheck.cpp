@@ -101,11 +101,11 @@ QString stockLines(Recordset rs)
 
 // The chosen stocks and the goods restriction of the parameters, as every check
 // of the chosen stocks reads them; false with the message when they cannot be read.
-bool readScope(const SnapshotParams &params, const AppConnection &conn, QList<int> *stocks, SqlFragment *goods,
-               QString &message)
+bool readScope(const SnapshotParams &params, const AppConnection &conn, bool useFullNumber, QList<int> *stocks,
+               SqlFragment *goods, QString &message)
 {
     return params.stockIds(stocks, &message) &&
-           params.goodsFilter(conn.dialect(), shared().useFullNumber, goods, &message);
+           params.goodsFilter(conn.dialect(), useFullNumber, goods, &message);
 }
 
 // Stand-in of the host's point-of-sale synchronisation procedure: this system
@@ -173,7 +173,7 @@ bool ICBackupInv::CheckStockRecCount(const SnapshotParams &params, bool isCutDat
         return false;
     QList<int> stocks;
     SqlFragment goods;
-    if (!readScope(params, *conn, &stocks, &goods, message))
+    if (!readScope(params, *conn, m_useFullNumber, &stocks, &goods, message))
         return false;
     const SqlFragment where = inList(QStringLiteral("b.FItemID"), stocks) + goods;
     SqlFragment sql(QStringLiteral("SELECT 1 AS FFound WHERE EXISTS ("));
@@ -198,7 +198,7 @@ bool ICBackupInv::CheckRetailBillNotSettle(const SnapshotParams &params, QString
         return false;
     QList<int> stocks;
     SqlFragment goods;
-    if (!readScope(params, *conn, &stocks, &goods, message))
+    if (!readScope(params, *conn, m_useFullNumber, &stocks, &goods, message))
         return false;
     SqlFragment scope = inList(QStringLiteral("t1.FStock"), stocks);
     if (params.isCutDate() && params.cutDate().isValid())
@@ -234,7 +234,7 @@ bool ICBackupInv::CheckBillInterID(const SnapshotParams &params, QString &messag
         return false;
     QList<int> stocks;
     BranchScope scope;
-    if (!readScope(params, *conn, &stocks, &scope.goods, message))
+    if (!readScope(params, *conn, m_useFullNumber, &stocks, &scope.goods, message))
         return false;
     if (params.isCutDate() && params.cutDate().isValid())
         scope.nextDay = Dialect::dateValue(params.cutDate().addDays(1));
