@@ -2,10 +2,13 @@
 // the totals row), the same edit the way the window makes it (the grid model's
 // setData, CountSheet::editCell, the composite text from the database, the row's
 // repaint signals), and saving 10,000 changed rows, each against a bare equivalent
-// measured in the same run. SQLite always; PostgreSQL when a server is named by
-// --pg URL or STOCKCHECK_BENCH_PG.
+// measured in the same run; then a scanner session: rows of a 100,000-row sheet
+// counted one after another, each followed by the save the window makes when the
+// grid loses the focus, the first and the last 1,000 saves compared. SQLite always;
+// PostgreSQL when a server is named by --pg URL or STOCKCHECK_BENCH_PG.
 //
 //   bench_entry [--pg postgresql://user@host:port/db] [--edit-rows N] [--save-rows N]
+//               [--scan-rows N] [--scans N]
 
 #include "erp/bulkinsert.h"
 #include "erp/complexqty.h"
@@ -27,6 +30,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
+#include <numeric>
 #include <vector>
 
 using namespace EntryCol;
@@ -34,8 +38,11 @@ using namespace EntryCol;
 namespace {
 
 const int process = 1;
+const int scannerProcess = 2;
 const int itemCount = 50; // items of the window-path grid (their units are read per edit)
 const int edits = 2000;
+int scanRows = 100000; // the scanner session's sheet
+int scans = 20000;
 
 double msSince(const QElapsedTimer &t)
 {
@@ -236,8 +243,10 @@ double bareSave(AppConnection &c, const EntryGrid &g)
 
 double timedSave(AppConnection &c, EntryGrid &g, EntrySession &session, bool setBased, int *written)
 {
-    CountSaver saver(g, session, c, nullptr, process);
+    CountSaver saver(g, session, c, nullptr, {.processId = process, .operatorId = 1});
     saver.setSetBased(setBased);
+    for (int r = 1; r <= g.dataRows(); ++r) // a save clears the marks of the rows it wrote
+        g.markChanged(r);
     session.dataChanged = true;
     QElapsedTimer t;
     t.start();
@@ -253,6 +262,8 @@ double timedSave(AppConnection &c, EntryGrid &g, EntrySession &session, bool set
     c.Exec(QStringLiteral("UPDATE ICInvBackup SET FCheckQty = NULL"));
     return ms;
 }
+
+void benchScanner(const QString &label, AppConnection &c, int rows, int count);
 
 void benchSave(const QString &label, AppConnection &c, int rows, int editRows, double bareEditMs)
 {
@@ -284,6 +295,98 @@ void benchSave(const QString &label, AppConnection &c, int rows, int editRows, d
                 rowWritten);
     report("SaveStockData, statement per batch", setBased, "bare UPDATE per row, one transaction", bare, 2000);
     report("SaveStockData, statement per row", perRow, "bare UPDATE per row, one transaction", bare, 2000);
+    benchScanner(label, c, scanRows, scans);
+}
+
+// A process of `rows` rows over the items of the window-path grid (one batch
+// each), every one with its book stock and no secondary quantity, in boxes.
+bool createScannerProcess(AppConnection &c, int rows, QString *error)
+{
+    try {
+        Transaction tx(c);
+        c.ExecuteRaiseErr(QStringLiteral("INSERT INTO t_user (FUserID, FName) VALUES (1, 'bench')"));
+        c.ExecuteRaiseErr(QStringLiteral("INSERT INTO ICStockCheckProcess (FID, FProcessID, FOperatorID, FBackupType)"
+                                         " VALUES (?, 'SCAN', 1, 1)"),
+                          {scannerProcess});
+        erp::BulkInsert insert(c, QStringLiteral("ICInvBackup"),
+                               {QStringLiteral("FInterID"), QStringLiteral("FItemID"), QStringLiteral("FUnitID"),
+                                QStringLiteral("FStockID"), QStringLiteral("FBatchNo"), QStringLiteral("FQty"),
+                                QStringLiteral("FAuxQty")});
+        for (int r = 1; r <= rows; ++r)
+            insert.add(
+                {scannerProcess, 1 + r % itemCount, 2, 1 + r % 5, QStringLiteral("B%1").arg(r), 12 * (r % 50), r % 50});
+        insert.flush();
+        tx.commit();
+        return true;
+    } catch (const DbException &e) {
+        *error = e.error().detailed();
+        return false;
+    }
+}
+
+struct Window
+{
+    double mean = 0, p99 = 0, worst = 0;
+};
+
+Window windowOf(std::vector<double> each)
+{
+    const double sum = std::accumulate(each.begin(), each.end(), 0.0);
+    const Timing t = timingOf(std::move(each), sum);
+    return {t.mean, t.p99, t.worst};
+}
+
+// Someone counting with a scanner: the count window opened on a sheet of `rows`
+// rows; each scan's row gets its count typed (rows spread over the sheet), and the
+// grid's loss of the focus saves. A save writes what changed since the last one,
+// so the last scans cost what the first did.
+void benchScanner(const QString &label, AppConnection &c, int rows, int count)
+{
+    QString error;
+    if (!createScannerProcess(c, rows, &error)) {
+        std::fprintf(stderr, "%s: cannot prepare the scanner process: %s\n", qPrintable(label), qPrintable(error));
+        return;
+    }
+    c.Exec(QStringLiteral("ANALYZE"));
+    QElapsedTimer t;
+    t.start();
+    CountSheet sheet(SheetMode::Entry);
+    sheet.open();
+    const double openMs = msSince(t);
+    EntryGrid &g = sheet.entryGrid();
+    if (sheet.currentProcess() != scannerProcess || g.dataRows() != rows) {
+        std::fprintf(stderr, "%s: the scanner sheet has %d rows of process %d\n", qPrintable(label), g.dataRows(),
+                     sheet.currentProcess());
+        return;
+    }
+    std::vector<double> each;
+    each.reserve(size_t(count));
+    const qint64 statements = c.statementCount();
+    for (int i = 0; i < count; ++i) {
+        const int row = 1 + int((qint64(i) * 7919) % rows);
+        sheet.enterCell(row, CheckQty);
+        sheet.editCell(row, CheckQty, QString::number(g.number(row, BookQty) + 1));
+        QElapsedTimer one;
+        one.start();
+        sheet.gridFocusOut(true);
+        each.push_back(msSince(one));
+        sheet.gridFocusIn();
+    }
+    const double perScan = double(c.statementCount() - statements) / count;
+    const int window = std::min(1000, count);
+    const Window first = windowOf({each.begin(), each.begin() + window});
+    const Window last = windowOf({each.end() - window, each.end()});
+    Recordset rs = c.Execute(QStringLiteral("SELECT COUNT(*) AS n FROM ICInvBackup WHERE FInterID = ? AND"
+                                            " FCheckQty IS NOT NULL"),
+                             {scannerProcess});
+    std::printf("scanner session on %s: %d scans in a %d-row sheet (opened in %.0f ms; %d rows counted in the"
+                " database; %.1f statements per scan)\n",
+                qPrintable(label), count, rows, openMs, rs.integer(u"n"), perScan);
+    std::printf("  first %d saves: mean %.3f ms, 99th percentile %.3f ms, worst %.3f ms\n", window, first.mean,
+                first.p99, first.worst);
+    std::printf("  last %d saves:  mean %.3f ms, 99th percentile %.3f ms, worst %.3f ms\n", window, last.mean, last.p99,
+                last.worst);
+    report("save after a scan, last 1,000", last.mean, "first 1,000", first.mean, 50);
 }
 
 void benchSqlite(int rows, int editRows, double bareEditMs)
@@ -337,6 +440,10 @@ int main(int argc, char **argv)
             editRows = args.at(i + 1).toInt();
         else if (args.at(i) == QLatin1String("--save-rows"))
             saveRows = args.at(i + 1).toInt();
+        else if (args.at(i) == QLatin1String("--scan-rows"))
+            scanRows = args.at(i + 1).toInt();
+        else if (args.at(i) == QLatin1String("--scans"))
+            scans = args.at(i + 1).toInt();
     }
     const double bareEditMs = benchEdit(editRows);
     benchSqlite(saveRows, editRows, bareEditMs);

@@ -5,11 +5,6 @@
     <name>StockCheck</name>
     <message>
         <location filename="../src/app/cli_count.cpp"/>
-        <source>%1：“%2”不是数字</source>
-        <translation>%1: "%2" is not a number</translation>
-    </message>
-    <message>
-        <location filename="../src/app/cli_count.cpp"/>
         <source>缺少物料代码（--item）或仓库代码（--stock）</source>
         <translation>The item code (--item) or the warehouse code (--stock) is missing</translation>
     </message>
@@ -20,21 +15,12 @@
     </message>
     <message>
         <location filename="../src/app/cli_count.cpp"/>
-        <source>--kfperiod：“%1”不是天数</source>
-        <translation>--kfperiod: "%1" is not a number of days</translation>
-    </message>
-    <message>
-        <location filename="../src/app/cli_count.cpp"/>
         <source>请给出 --qty 数量（可加 --base）或 --composite 综合单位数量，两者只能用一个</source>
         <translation>Give either a quantity with --qty (optionally with --base) or a composite quantity with --composite, not both</translation>
     </message>
     <message>
         <location filename="../src/app/cli_count.cpp"/>
-        <source>--process：“%1”不是盘点方案的内码</source>
-        <translation>--process: "%1" is not the internal ID of a count process</translation>
-    </message>
-    <message>
-        <location filename="../src/app/cli_count.cpp"/>
+        <location filename="../src/app/cli_export.cpp"/>
         <location filename="../src/app/cli_sheet.cpp"/>
         <location filename="../src/sheet/countsheet.cpp"/>
         <source>读取盘点数据失败。</source>
@@ -62,24 +48,28 @@
     </message>
     <message>
         <location filename="../src/app/cli_count.cpp"/>
-        <location filename="../src/app/cli_snapshot.cpp"/>
-        <source>用法：</source>
-        <translation>Usage: </translation>
-    </message>
-    <message>
-        <location filename="../src/app/cli_count.cpp"/>
-        <source>盘点方案 %1 不存在</source>
-        <translation>The count process %1 does not exist</translation>
-    </message>
-    <message>
-        <location filename="../src/app/cli_count.cpp"/>
         <source>保存盘点数据失败：</source>
         <translation>Saving the count data failed: </translation>
     </message>
     <message>
-        <location filename="../src/app/cli_init.cpp"/>
-        <source>%1 应为正整数：%2</source>
-        <translation>%1 must be a positive whole number: %2</translation>
+        <location filename="../src/app/cli_documents.cpp"/>
+        <source>没有需要输出的单据。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_export.cpp"/>
+        <source>没有引出组件。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_export.cpp"/>
+        <source>已引出%1条记录到%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_export.cpp"/>
+        <source>没有可引出的数据。</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/app/cli_init.cpp"/>
@@ -95,11 +85,6 @@
         <location filename="../src/app/cli_init.cpp"/>
         <source>可登录的用户：demo（无密码）、%1（密码 123456）、%2（密码 654321，只能查看原料仓库）、administrator（密码 admin）。</source>
         <translation>Users who can log in: demo (no password), %1 (password 123456), %2 (password 654321, sees the raw material warehouse only), administrator (password admin).</translation>
-    </message>
-    <message>
-        <location filename="../src/app/cli_snapshot.cpp"/>
-        <source>%1：“%2”应为以逗号分隔的内码</source>
-        <translation>%1: "%2" should be internal IDs separated by commas</translation>
     </message>
     <message>
         <location filename="../src/app/cli_snapshot.cpp"/>
@@ -130,6 +115,28 @@
         <translation>There is no data to back up!</translation>
     </message>
     <message>
+        <location filename="../src/app/cli_stocks.cpp"/>
+        <location filename="../src/snapshot/backupinvlogic.cpp"/>
+        <source>不能读取%1列表。</source>
+        <translation>Cannot read the %1 list.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_stocks.cpp"/>
+        <location filename="../src/erp/lookupquery.cpp"/>
+        <location filename="../src/erp/ui/billviewer.cpp"/>
+        <location filename="../src/model/entrygrid.cpp"/>
+        <location filename="../src/sheet/countsaver.cpp"/>
+        <location filename="../src/snapshot/backupinvlogic.cpp"/>
+        <source>仓库</source>
+        <translation>Warehouse</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_users.cpp"/>
+        <location filename="../src/erp/users.cpp"/>
+        <source>读取用户资料失败：</source>
+        <translation>Reading the users failed: </translation>
+    </message>
+    <message>
         <location filename="../src/app/iccheckinterface.cpp"/>
         <location filename="../src/host/openwindow.cpp"/>
         <source>此功能尚未提供</source>
@@ -137,8 +144,23 @@
     </message>
     <message>
         <location filename="../src/app/main_cli.cpp"/>
-        <source>缺少数据库地址（--db sqlite:文件 或 --db postgresql://...）</source>
-        <translation>The database is missing (--db sqlite:FILE or --db postgresql://...)</translation>
+        <source>%1 应为正整数：%2</source>
+        <translation>%1 must be a positive whole number: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_cli.cpp"/>
+        <source>%1 应为 0 或正整数：%2</source>
+        <translation>%1 must be 0 or a positive whole number: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_cli.cpp"/>
+        <source>%1：“%2”应为以逗号分隔的内码</source>
+        <translation>%1: "%2" should be internal IDs separated by commas</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_cli.cpp"/>
+        <source>%1：“%2”不是数字</source>
+        <translation>%1: "%2" is not a number</translation>
     </message>
     <message>
         <location filename="../src/app/main_cli.cpp"/>
@@ -158,13 +180,33 @@
     </message>
     <message>
         <location filename="../src/app/main_cli.cpp"/>
+        <source>缺少数据库地址（--db sqlite:文件 或 --db postgresql://...）</source>
+        <translation>The database is missing (--db sqlite:FILE or --db postgresql://...)</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_cli.cpp"/>
         <source>缺少操作员（--user 用户内码）</source>
         <translation>The operator is missing (--user USER_ID)</translation>
     </message>
     <message>
         <location filename="../src/app/main_cli.cpp"/>
+        <source>缺少盘点方案（--process 盘点方案内码）</source>
+        <translation>The count process is missing (--process PROCESS_ID)</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_cli.cpp"/>
         <source>用户 %1 不存在</source>
         <translation>The user %1 does not exist</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_cli.cpp"/>
+        <source>盘点方案 %1 不存在</source>
+        <translation>The count process %1 does not exist</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main_cli.cpp"/>
+        <source>用法：</source>
+        <translation>Usage: </translation>
     </message>
     <message>
         <location filename="../src/app/shell/logindialog.cpp"/>
@@ -433,6 +475,11 @@
     </message>
     <message>
         <location filename="../src/erp/complexqty.cpp"/>
+        <source>综合单位数量不能为负数：%1</source>
+        <translation>The composite quantity cannot be negative: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/erp/complexqty.cpp"/>
         <source>综合单位数量格式不正确：%1</source>
         <translation>The composite quantity is not written correctly: %1</translation>
     </message>
@@ -440,6 +487,16 @@
         <location filename="../src/erp/complexqty.cpp"/>
         <source>单位“%1”不属于该物料的计量单位组</source>
         <translation>The unit "%1" does not belong to the item's unit group</translation>
+    </message>
+    <message>
+        <location filename="../src/erp/complexqty.cpp"/>
+        <source>“%1”的数量只能是整数：%2</source>
+        <translation>The quantity in "%1" must be a whole number: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/erp/complexqty.cpp"/>
+        <source>“%1”的数量最多只能有%2位小数：%3</source>
+        <translation>The quantity in "%1" can have at most %2 decimal places: %3</translation>
     </message>
     <message>
         <location filename="../src/erp/demodata.cpp"/>
@@ -455,6 +512,28 @@
         <location filename="../src/erp/demodata.cpp"/>
         <source>生成演示数据失败：</source>
         <translation>Generating the demo data failed: </translation>
+    </message>
+    <message>
+        <location filename="../src/erp/documentmaker.cpp"/>
+        <location filename="../src/sheet/sheetcommands.cpp"/>
+        <source>盘盈单</source>
+        <translation>Gain Doc</translation>
+    </message>
+    <message>
+        <location filename="../src/erp/documentmaker.cpp"/>
+        <location filename="../src/sheet/sheetcommands.cpp"/>
+        <source>盘亏单</source>
+        <translation>Loss Doc</translation>
+    </message>
+    <message>
+        <location filename="../src/erp/documentmaker.cpp"/>
+        <source>单据类型%1不正确。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/erp/documentmaker.cpp"/>
+        <source>%1已生成%2张：%3</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
@@ -517,17 +596,10 @@
     </message>
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
+        <location filename="../src/erp/ui/billviewer.cpp"/>
         <location filename="../src/model/entrygrid.cpp"/>
         <source>规格型号</source>
         <translation>Model</translation>
-    </message>
-    <message>
-        <location filename="../src/erp/lookupquery.cpp"/>
-        <location filename="../src/model/entrygrid.cpp"/>
-        <location filename="../src/sheet/countsaver.cpp"/>
-        <location filename="../src/snapshot/backupinvlogic.cpp"/>
-        <source>仓库</source>
-        <translation>Warehouse</translation>
     </message>
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
@@ -542,6 +614,7 @@
     </message>
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
+        <location filename="../src/erp/ui/billviewer.cpp"/>
         <location filename="../src/model/entrygrid.cpp"/>
         <location filename="../src/sheet/countsaver.cpp"/>
         <source>仓位</source>
@@ -554,6 +627,7 @@
     </message>
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
+        <location filename="../src/erp/ui/billviewer.cpp"/>
         <location filename="../src/model/entrygrid.cpp"/>
         <location filename="../src/sheet/countsaver.cpp"/>
         <source>批次</source>
@@ -577,9 +651,44 @@
         <translation>Creating the database tables failed: </translation>
     </message>
     <message>
-        <location filename="../src/erp/users.cpp"/>
-        <source>读取用户资料失败：</source>
-        <translation>Reading the users failed: </translation>
+        <location filename="../src/erp/sheetwriter.cpp"/>
+        <source>不能写入文件%1：%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/erp/sheetwriter.cpp"/>
+        <source>引出文件须为 .xlsx 或 .csv 格式。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/erp/sheetwriter.cpp"/>
+        <source>不能创建工作表。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/erp/stockbills.cpp"/>
+        <source>单据%1审核完成。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/erp/stockbills.cpp"/>
+        <source>找不到单据%1。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/erp/stockbills.cpp"/>
+        <source>单据%1已审核。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/erp/stockbills.cpp"/>
+        <source>单据%1已作废，不能审核。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/erp/stockbills.cpp"/>
+        <source>审核单据%1失败。</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/erp/users.cpp"/>
@@ -607,6 +716,108 @@
         <translation>The user (ID %1) does not exist.</translation>
     </message>
     <message>
+        <location filename="../src/erp/ui/billviewer.cpp"/>
+        <source>单据编号</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/erp/ui/billviewer.cpp"/>
+        <source>单据日期</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/erp/ui/billviewer.cpp"/>
+        <source>单据类型</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/erp/ui/billviewer.cpp"/>
+        <source>分录数</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/erp/ui/billviewer.cpp"/>
+        <source>基本单位数量</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/erp/ui/billviewer.cpp"/>
+        <source>审核</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/erp/ui/billviewer.cpp"/>
+        <location filename="../src/model/entrygrid.cpp"/>
+        <location filename="../src/sheet/countsaver.cpp"/>
+        <location filename="../src/snapshot/goodsfilter.cpp"/>
+        <source>物料代码</source>
+        <translation>Item Code</translation>
+    </message>
+    <message>
+        <location filename="../src/erp/ui/billviewer.cpp"/>
+        <location filename="../src/model/entrygrid.cpp"/>
+        <location filename="../src/snapshot/goodsfilter.cpp"/>
+        <source>物料名称</source>
+        <translation>Item Name</translation>
+    </message>
+    <message>
+        <location filename="../src/erp/ui/billviewer.cpp"/>
+        <location filename="../src/model/entrygrid.cpp"/>
+        <location filename="../src/sheet/countsaver.cpp"/>
+        <source>计划跟踪号</source>
+        <translation>MTO Number</translation>
+    </message>
+    <message>
+        <location filename="../src/erp/ui/billviewer.cpp"/>
+        <location filename="../src/model/entrygrid.cpp"/>
+        <location filename="../src/sheet/countsaver.cpp"/>
+        <source>生产/采购日期</source>
+        <translation>Production/Purchase Date</translation>
+    </message>
+    <message>
+        <location filename="../src/erp/ui/billviewer.cpp"/>
+        <location filename="../src/model/entrygrid.cpp"/>
+        <source>单位</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <location filename="../src/erp/ui/billviewer.cpp"/>
+        <source>数量</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/erp/ui/billviewer.cpp"/>
+        <source>辅助数量</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/erp/ui/billviewer.cpp"/>
+        <source>单价</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/erp/ui/billviewer.cpp"/>
+        <source>金额</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/erp/ui/billviewer.cpp"/>
+        <source>盘点单据</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/erp/ui/billviewer.cpp"/>
+        <source>审核(&amp;A)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/erp/ui/billviewer.cpp"/>
+        <location filename="../src/erp/ui/helpdialog.cpp"/>
+        <location filename="../src/erp/ui/listdialog.cpp"/>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+    <message>
         <location filename="../src/erp/ui/complexqtyeditor.cpp"/>
         <location filename="../src/model/entrygrid.cpp"/>
         <source>盘点综合单位数量</source>
@@ -623,6 +834,26 @@
         <location filename="../src/erp/ui/widgetui.cpp"/>
         <source>取消</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <location filename="../src/erp/ui/complexqtyeditor.cpp"/>
+        <source>“%1”的数量不能为负数。</source>
+        <translation>The quantity in "%1" cannot be negative.</translation>
+    </message>
+    <message>
+        <location filename="../src/erp/ui/complexqtyeditor.cpp"/>
+        <source>“%1”的数量只能是整数。</source>
+        <translation>The quantity in "%1" must be a whole number.</translation>
+    </message>
+    <message>
+        <location filename="../src/erp/ui/complexqtyeditor.cpp"/>
+        <source>“%1”的数量最多只能有%2位小数。</source>
+        <translation>The quantity in "%1" can have at most %2 decimal places.</translation>
+    </message>
+    <message>
+        <location filename="../src/erp/ui/complexqtyeditor.cpp"/>
+        <source>综合单位数量超出允许的范围：%1</source>
+        <translation>The composite quantity is out of range: %1</translation>
     </message>
     <message>
         <location filename="../src/erp/ui/complexqtyeditor.cpp"/>
@@ -643,12 +874,6 @@
         <location filename="../src/erp/ui/helpdialog.cpp"/>
         <source>这个主题还没有帮助页。</source>
         <translation>There is no help page for this topic yet.</translation>
-    </message>
-    <message>
-        <location filename="../src/erp/ui/helpdialog.cpp"/>
-        <location filename="../src/erp/ui/listdialog.cpp"/>
-        <source>关闭</source>
-        <translation>Close</translation>
     </message>
     <message>
         <location filename="../src/erp/ui/listdialog.cpp"/>
@@ -787,33 +1012,8 @@
     </message>
     <message>
         <location filename="../src/model/entrygrid.cpp"/>
-        <location filename="../src/sheet/countsaver.cpp"/>
-        <location filename="../src/snapshot/goodsfilter.cpp"/>
-        <source>物料代码</source>
-        <translation>Item Code</translation>
-    </message>
-    <message>
-        <location filename="../src/model/entrygrid.cpp"/>
-        <location filename="../src/snapshot/goodsfilter.cpp"/>
-        <source>物料名称</source>
-        <translation>Item Name</translation>
-    </message>
-    <message>
-        <location filename="../src/model/entrygrid.cpp"/>
         <source>辅助属性代码</source>
         <translation>Aux. Property Code</translation>
-    </message>
-    <message>
-        <location filename="../src/model/entrygrid.cpp"/>
-        <location filename="../src/sheet/countsaver.cpp"/>
-        <source>计划跟踪号</source>
-        <translation>MTO Number</translation>
-    </message>
-    <message>
-        <location filename="../src/model/entrygrid.cpp"/>
-        <location filename="../src/sheet/countsaver.cpp"/>
-        <source>生产/采购日期</source>
-        <translation>Production/Purchase Date</translation>
     </message>
     <message>
         <location filename="../src/model/entrygrid.cpp"/>
@@ -850,11 +1050,6 @@
         <location filename="../src/model/entrygrid.cpp"/>
         <source>单位代码</source>
         <translation>Unit Code</translation>
-    </message>
-    <message>
-        <location filename="../src/model/entrygrid.cpp"/>
-        <source>单位</source>
-        <translation>Unit</translation>
     </message>
     <message>
         <location filename="../src/model/entrygrid.cpp"/>
@@ -938,9 +1133,39 @@
         <translation>The warehouse data has not been backed up yet. Please back up the warehouse data!</translation>
     </message>
     <message>
+        <location filename="../src/model/maindo_bills.cpp"/>
+        <source>组件%1未注册。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/model/maindo_bills.cpp"/>
+        <source>盘点单据输出不成功:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location filename="../src/model/maindo_rows.cpp"/>
         <source>合计</source>
         <translation>Total</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/countsaver.cpp"/>
+        <source>数量超出数据库允许的范围</source>
+        <translation>The quantity is beyond what the database can hold</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/countsaver.cpp"/>
+        <source>数据不符合数据库的约束条件</source>
+        <translation>The data breaks a constraint of the database</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/countsaver.cpp"/>
+        <source>这条盘点记录正被其他用户修改，请稍后再保存</source>
+        <translation>Another user is changing this count row; save again later</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/countsaver.cpp"/>
+        <source>文字超过数据库允许的长度</source>
+        <translation>A text is longer than the database allows</translation>
     </message>
     <message>
         <location filename="../src/sheet/countsaver.cpp"/>
@@ -954,8 +1179,18 @@
     </message>
     <message>
         <location filename="../src/sheet/countsaver.cpp"/>
+        <source>行号</source>
+        <translation>Row</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/countsaver.cpp"/>
         <source>错误类型</source>
         <translation>Error</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/countsaver.cpp"/>
+        <source>这条盘点记录在数据库中已不存在（可能已被其他用户删除），没有保存。</source>
+        <translation>This count row no longer exists in the database (someone else may have deleted it) and was not saved.</translation>
     </message>
     <message>
         <location filename="../src/sheet/countsaver.cpp"/>
@@ -970,23 +1205,14 @@
     <message>
         <location filename="../src/sheet/countsaver.cpp"/>
         <location filename="../src/sheet/countsheet.cpp"/>
+        <location filename="../src/sheet/documentoutput.cpp"/>
         <source>就绪</source>
         <translation>Ready</translation>
     </message>
     <message>
         <location filename="../src/sheet/countsaver.cpp"/>
-        <source>有%1条盘点记录在数据库中已不存在（可能已被其他用户删除），没有保存。</source>
-        <translation>%1 count rows no longer exist in the database (someone else may have deleted them) and were not saved.</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/countsaver.cpp"/>
         <source>盘点错误数据提示</source>
         <translation>Count Data Errors</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/countsaver.cpp"/>
-        <source>这条盘点记录在数据库中已不存在（可能已被其他用户删除），没有保存。</source>
-        <translation>This count row no longer exists in the database (someone else may have deleted it) and was not saved.</translation>
     </message>
     <message>
         <location filename="../src/sheet/countsaver.cpp"/>
@@ -1015,8 +1241,15 @@
     </message>
     <message>
         <location filename="../src/sheet/countsheet.cpp"/>
+        <location filename="../src/sheet/sheetexport.cpp"/>
         <source>物料盘点表</source>
         <translation>Item Count Sheet</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/countsheet.cpp"/>
+        <location filename="../src/snapshot/icbackupinv.cpp"/>
+        <source>不能读取用户的数据权限。</source>
+        <translation>Cannot read the user's data permissions.</translation>
     </message>
     <message>
         <location filename="../src/sheet/countsheet.cpp"/>
@@ -1040,8 +1273,13 @@
     </message>
     <message>
         <location filename="../src/sheet/countsheet_entry.cpp"/>
-        <source>保存盘点数据失败，修改的数据仍保留在表格中，请稍后再保存。</source>
-        <translation>Saving the count data failed. The changes are still in the grid; please save again later.</translation>
+        <source>已保存%1行盘点数据</source>
+        <translation>Saved %1 rows of count data</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/countsheet_entry.cpp"/>
+        <source>已保存：%1 %2，盘点数量 %3 %4</source>
+        <translation>Saved: %1 %2, counted qty %3 %4</translation>
     </message>
     <message>
         <location filename="../src/sheet/countsheet_entry.cpp"/>
@@ -1055,6 +1293,11 @@
     </message>
     <message>
         <location filename="../src/sheet/countsheet_entry.cpp"/>
+        <source>条形码%1对应%2行，当前为其中第%3行：%4 %5；再次扫描转到下一行</source>
+        <translation>Barcode %1 matches %2 rows; this is row %3 of them: %4 %5. Scan it again for the next row</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/countsheet_entry.cpp"/>
         <source>盘点记录的单位不能更改。</source>
         <translation>The unit of a count row cannot be changed.</translation>
     </message>
@@ -1062,6 +1305,41 @@
         <location filename="../src/sheet/countsheet_entry.cpp"/>
         <source>盘点记录的单位不能更改；按其他单位的数量请在“盘点综合单位数量”中按F8录入。</source>
         <translation>The unit of a count row cannot be changed; to enter a quantity in other units, press F8 in "Counted Composite Quantity".</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/documentoutput.cpp"/>
+        <source>当前期间已经关账，不能新增当前及以前期间单据。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/documentoutput.cpp"/>
+        <source>正在输出盘点单据,请稍候...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/documentoutput.cpp"/>
+        <source>输出盘点单必须在本期间起始日期之后!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/entryrules.cpp"/>
+        <source>数量超出允许的范围：“%1”的绝对值不能超过9,999,999,999.9999。</source>
+        <translation>Quantity out of range: "%1" cannot exceed 9,999,999,999.9999 either way.</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/entryrules.cpp"/>
+        <source>“%1”不能为负数。</source>
+        <translation>"%1" cannot be negative.</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/entryrules.cpp"/>
+        <source>数量超出允许的范围：数量的绝对值不能超过9,999,999,999.9999。</source>
+        <translation>Quantity out of range: a quantity cannot exceed 9,999,999,999.9999 either way.</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/entryrules.cpp"/>
+        <source>“%1”最多只能有%2位小数。</source>
+        <translation>"%1" can have at most %2 decimal places.</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
@@ -1080,11 +1358,6 @@
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
-        <source>盘盈单</source>
-        <translation>Gain Doc</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>输出盘盈单单据</source>
         <translation>Output the gain document</translation>
     </message>
@@ -1092,11 +1365,6 @@
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>输出盘亏单据(&amp;L)</source>
         <translation>Output &amp;Loss Document</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/sheetcommands.cpp"/>
-        <source>盘亏单</source>
-        <translation>Loss Doc</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
@@ -1359,6 +1627,11 @@
         <translation>Book Data</translation>
     </message>
     <message>
+        <location filename="../src/sheet/sheetexport.cpp"/>
+        <source>盘点表</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location filename="../src/sheet/ui/frmmain.cpp"/>
         <source>盘点方案:</source>
         <translation>Count process:</translation>
@@ -1385,18 +1658,13 @@
     </message>
     <message>
         <location filename="../src/snapshot/backupinvlogic.cpp"/>
-        <source>不能读取%1列表。</source>
-        <translation>Cannot read the %1 list.</translation>
-    </message>
-    <message>
-        <location filename="../src/snapshot/backupinvlogic.cpp"/>
         <source>请选择要盘点的仓库!</source>
         <translation>Please choose the warehouses to count!</translation>
     </message>
     <message>
         <location filename="../src/snapshot/backupinvlogic.cpp"/>
-        <source>仓库备份已经完成!请按“确定”返回!</source>
-        <translation>The warehouse backup is complete! Press "OK" to return!</translation>
+        <source>仓库备份已经完成!盘点方案编号：%1，请按“确定”返回!</source>
+        <translation>The warehouse backup is complete! Count process number: %1. Press "OK" to return!</translation>
     </message>
     <message>
         <location filename="../src/snapshot/conditiongridmodel.cpp"/>
@@ -1501,11 +1769,6 @@
     </message>
     <message>
         <location filename="../src/snapshot/icbackupinv.cpp"/>
-        <source>不能读取用户的数据权限。</source>
-        <translation>Cannot read the user's data permissions.</translation>
-    </message>
-    <message>
-        <location filename="../src/snapshot/icbackupinv.cpp"/>
         <source>周期盘点物料表名称无效。</source>
         <translation>The name of the cycle-count item table is not valid.</translation>
     </message>
@@ -1595,6 +1858,26 @@
         <location filename="../src/snapshot/ui/backuptypedialog.cpp"/>
         <source>请选择该盘点方案的备份类型</source>
         <translation>Choose the backup type of this count process</translation>
+    </message>
+    <message>
+        <source>--kfperiod：“%1”不是天数</source>
+        <translation type="vanished">--kfperiod: "%1" is not a number of days</translation>
+    </message>
+    <message>
+        <source>--process：“%1”不是盘点方案的内码</source>
+        <translation type="vanished">--process: "%1" is not the internal ID of a count process</translation>
+    </message>
+    <message>
+        <source>有%1条盘点记录在数据库中已不存在（可能已被其他用户删除），没有保存。</source>
+        <translation type="vanished">%1 count rows no longer exist in the database (someone else may have deleted them) and were not saved.</translation>
+    </message>
+    <message>
+        <source>保存盘点数据失败，修改的数据仍保留在表格中，请稍后再保存。</source>
+        <translation type="vanished">Saving the count data failed. The changes are still in the grid; please save again later.</translation>
+    </message>
+    <message>
+        <source>仓库备份已经完成!请按“确定”返回!</source>
+        <translation type="vanished">The warehouse backup is complete! Press "OK" to return!</translation>
     </message>
     <message>
         <source>不能读取仓库列表。</source>

@@ -15,7 +15,6 @@
 #include "sheet/entryrules.h"
 
 #include <QDate>
-#include <QLocale>
 
 namespace {
 
@@ -33,7 +32,6 @@ const QStringList kValueOptions{
     QStringLiteral("--composite"), QStringLiteral("--adj"),      QStringLiteral("--secqty"),  QStringLiteral("--note")};
 const QString kBaseFlag = QStringLiteral("--base");
 
-const QString processSql = QStringLiteral(R"(SELECT FID FROM ICStockCheckProcess WHERE FID = ?)");
 // Only the rows of the item are loaded: one count does not need the whole sheet.
 const QString fullNumberCondition = QStringLiteral(" AND t2.FNumber = ?");
 const QString shortNumberCondition = QStringLiteral(" AND t2.FShortNumber = ?");
@@ -62,19 +60,6 @@ struct Request
     Entry entry;
 };
 
-// A number as a person writes it on the command line: all of the text, no letters.
-bool numberOption(const CliContext &ctx, const QString &name, QString *value, bool *given, QString *error)
-{
-    *value = ctx.option(name, {}, given);
-    if (!*given)
-        return true;
-    bool ok = false;
-    QLocale::c().toDouble(value->trimmed(), &ok);
-    if (!ok)
-        *error = FormatText("%1：“%2”不是数字", {name, *value});
-    return ok;
-}
-
 bool parseKey(const CliContext &ctx, RowKey *k, QString *error)
 {
     bool given = false;
@@ -97,21 +82,13 @@ bool parseKey(const CliContext &ctx, RowKey *k, QString *error)
         }
         k->kfDate = d.toString(QStringLiteral("yyyy-MM-dd"));
     }
-    const QString period = ctx.option(QStringLiteral("--kfperiod"), {}, &given);
-    bool ok = !given;
-    if (given)
-        k->kfPeriod = period.toInt(&ok);
-    if (!ok || k->kfPeriod < 0) {
-        *error = FormatText("--kfperiod：“%1”不是天数", {period});
-        return false;
-    }
-    return true;
+    return ctx.wholeOption(QStringLiteral("--kfperiod"), &k->kfPeriod, &given, error);
 }
 
 bool parseEntry(const CliContext &ctx, Entry *e, QString *error)
 {
     bool qty = false, composite = false;
-    if (!numberOption(ctx, QStringLiteral("--qty"), &e->qty, &qty, error))
+    if (!ctx.quantityOption(QStringLiteral("--qty"), &e->qty, &qty, error))
         return false;
     e->composite = ctx.option(QStringLiteral("--composite"), {}, &composite).trimmed();
     e->base = ctx.flag(kBaseFlag);
@@ -119,8 +96,8 @@ bool parseEntry(const CliContext &ctx, Entry *e, QString *error)
         *error = LoadText("请给出 --qty 数量（可加 --base）或 --composite 综合单位数量，两者只能用一个");
         return false;
     }
-    if (!numberOption(ctx, QStringLiteral("--adj"), &e->adj, &e->hasAdj, error) ||
-        !numberOption(ctx, QStringLiteral("--secqty"), &e->secQty, &e->hasSecQty, error))
+    if (!ctx.quantityOption(QStringLiteral("--adj"), &e->adj, &e->hasAdj, error) ||
+        !ctx.quantityOption(QStringLiteral("--secqty"), &e->secQty, &e->hasSecQty, error))
         return false;
     e->note = ctx.option(QStringLiteral("--note"), {}, &e->hasNote);
     return true;
@@ -128,16 +105,10 @@ bool parseEntry(const CliContext &ctx, Entry *e, QString *error)
 
 bool parseRequest(const CliContext &ctx, Request *r, QString *error)
 {
-    if (!cli::checkArguments(ctx, kValueOptions, {kBaseFlag}, error))
+    if (!cli::checkArgumentsWithUser(ctx, kValueOptions, {kBaseFlag}, error))
         return false;
-    bool ok = false;
-    const QString process = ctx.option(QStringLiteral("--process"));
-    r->process = process.toInt(&ok);
-    if (!ok || r->process <= 0) {
-        *error = FormatText("--process：“%1”不是盘点方案的内码", {process});
-        return false;
-    }
-    return parseKey(ctx, &r->key, error) && parseEntry(ctx, &r->entry, error);
+    return cli::processOption(ctx, &r->process, error) && parseKey(ctx, &r->key, error) &&
+           parseEntry(ctx, &r->entry, error);
 }
 
 bool matches(const EntryGrid &grid, int row, const RowKey &k)
@@ -210,30 +181,33 @@ bool compositeBase(CliContext &ctx, AppConnection &conn, const EntryGrid &grid, 
 }
 
 // Types the entry into the row's cells, each as the grid's cursor would visit it.
-bool typeEntry(CliContext &ctx, AppConnection &conn, EntryGrid &grid, int row, const Entry &e, EntrySession &session)
+// A figure the entry rules refuse ends the command with their message, as the
+// window would show it.
+int typeEntry(CliContext &ctx, AppConnection &conn, EntryGrid &grid, int row, const Entry &e, EntrySession &session)
 {
+    QString refusal;
     auto type = [&](int col, const QString &text) {
         EntryRules::enterCell(grid, row, col, session);
-        EntryRules::setCell(grid, row, col, CountSheet::withoutQuotes(text), session);
+        EntryRules::setCell(grid, row, col, CountSheet::withoutQuotes(text), session, &refusal);
         EntryRules::leaveCell(grid, session);
+        return refusal.isEmpty();
     };
     if (!e.composite.isEmpty()) {
         double base = 0;
         if (!compositeBase(ctx, conn, grid, row, e.composite, &base))
-            return false;
+            return cli::BadArguments;
         EntryRules::enterCell(grid, row, ComplexQty, session);
-        EntryRules::applyComplexQty(grid, row, CountSheet::withoutQuotes(e.composite), base, session);
+        EntryRules::applyComplexQty(grid, row, CountSheet::withoutQuotes(e.composite), base, session, &refusal);
         EntryRules::leaveCell(grid, session);
     } else {
-        type(e.base ? BaseCheckQty : CheckQty, e.qty.trimmed());
+        type(e.base ? BaseCheckQty : CheckQty, e.qty);
     }
-    if (e.hasAdj)
-        type(AdjQty, e.adj.trimmed());
-    if (e.hasSecQty)
-        type(SecCheckQty, e.secQty.trimmed());
-    if (e.hasNote)
-        type(Note, e.note);
-    return true;
+    const bool typed = refusal.isEmpty() && (!e.hasAdj || type(AdjQty, e.adj)) &&
+                       (!e.hasSecQty || type(SecCheckQty, e.secQty)) && (!e.hasNote || type(Note, e.note));
+    if (typed)
+        return cli::Done;
+    ctx.err << refusal << "\n";
+    return cli::Refused;
 }
 
 void printRow(CliContext &ctx, const EntryGrid &grid, int row)
@@ -247,47 +221,44 @@ int run(CliContext &ctx)
 {
     Request request;
     QString error;
-    if (!parseRequest(ctx, &request, &error)) {
-        ctx.err << error << "\n" << LoadText("用法：") << "stockcheck-cli " << kUsage << "\n";
-        return 2;
-    }
+    if (!parseRequest(ctx, &request, &error))
+        return cli::badArguments(ctx, error, kUsage);
     AppConnection conn;
     if (!cli::openDatabase(ctx, conn))
-        return 2;
+        return cli::Refused;
     const ScopedStreamUi ui(ctx.err);
-    if (!cli::readNumbering(ctx))
-        return 1;
-    if (!cli::userExists(ctx, conn))
-        return 2;
-    if (conn.Execute(processSql, {request.process}).isEmpty()) {
-        ctx.err << FormatText("盘点方案 %1 不存在", {request.process}) << "\n";
-        return 1;
-    }
+    if (!cli::readNumbering(ctx) || !cli::userExists(ctx, conn) || !cli::processExists(ctx, conn, request.process))
+        return cli::Refused;
     EntryGrid grid;
     if (!loadRows(ctx, conn, request, &grid))
-        return 1;
+        return cli::Refused;
     const int row = findRow(ctx, grid, request);
     if (row == 0)
-        return 1;
+        return cli::Refused;
     EntrySession session;
     session.complexQty = [&conn](int item, const QString &units, double qty, const QString &unit) {
         return erp::CalComplexQty(conn, item, units, qty, unit);
     };
-    if (!typeEntry(ctx, conn, grid, row, request.entry, session))
-        return 2;
+    if (const int typed = typeEntry(ctx, conn, grid, row, request.entry, session); typed != cli::Done)
+        return typed;
     shared().currentProcess = request.process;
-    CountSaver saver(grid, session, conn, shared().ui, request.process);
+    const CountSaver::Options options{
+        .processId = request.process, .operatorId = ctx.userId, .mtoPlanMode = shared().enableMtoPlanMode != 0};
+    CountSaver saver(grid, session, conn, shared().ui, options);
     const CountSaver::RowWrite write = saver.saveRow(row);
-    if (write.check != RowCheck::Accepted) {
-        ctx.err << CountSaver::checkMessage(write.check) << "\n";
-        return 1;
+    if (write.check != RowCheck::Accepted || !write.refused.isEmpty()) {
+        ctx.err << (write.refused.isEmpty() ? CountSaver::checkMessage(write.check) : write.refused) << "\n";
+        return cli::Refused;
     }
     if (!write.written) {
-        ctx.err << LoadText("保存盘点数据失败：") << saver.lastError().detailed() << "\n";
-        return 1;
+        const DbError &e = saver.lastError();
+        ctx.err << LoadText("保存盘点数据失败：") << CountSaver::failureReason(e) << "\n";
+        if (!e.statement.isEmpty())
+            ctx.err << e.detailed() << "\n";
+        return cli::Refused;
     }
     printRow(ctx, grid, row);
-    return 0;
+    return cli::Done;
 }
 
 const CliCommand command("count", kUsage, run);

@@ -17,49 +17,38 @@ int countRows(AppConnection &connection, const QString &table)
     return connection.Execute(QStringLiteral("SELECT COUNT(*) AS n FROM ") + table).integer(u"n");
 }
 
-bool readPositiveOption(CliContext &ctx, const QString &name, int fallback, int *value)
-{
-    bool given = false;
-    const QString text = ctx.option(name, {}, &given);
-    if (!given) {
-        *value = fallback;
-        return true;
-    }
-    bool ok = false;
-    *value = text.toInt(&ok);
-    if (!ok || *value < 1) {
-        ctx.err << FormatText("%1 应为正整数：%2", {name, text}) << "\n";
-        return false;
-    }
-    return true;
-}
+const char *const kUsage = "init --db URL [--size N] [--seed N]  create the tables and fill demo data";
+
+const QStringList kValueOptions{QStringLiteral("--db"), QStringLiteral("--size"), QStringLiteral("--seed")};
 
 int runInit(CliContext &ctx)
 {
     erp::DemoOptions options;
     int seed = int(options.seed);
-    if (!readPositiveOption(ctx, QStringLiteral("--size"), options.size, &options.size) ||
-        !readPositiveOption(ctx, QStringLiteral("--seed"), seed, &seed))
-        return 2;
+    bool given = false;
+    QString error;
+    if (!cli::checkArguments(ctx, kValueOptions, {}, &error) ||
+        !ctx.idOption(QStringLiteral("--size"), &options.size, &given, &error) ||
+        !ctx.idOption(QStringLiteral("--seed"), &seed, &given, &error))
+        return cli::badArguments(ctx, error, kUsage);
     options.seed = quint32(seed);
 
     AppConnection connection;
     if (!cli::openDatabase(ctx, connection, false))
-        return 1;
-    QString error;
+        return cli::Refused;
     if (!erp::schemaExists(connection) && !erp::createSchema(connection, &error)) {
         ctx.err << error << "\n";
-        return 1;
+        return cli::Refused;
     }
     if (erp::hasData(connection)) {
         ctx.out << LoadText("数据库已经初始化，没有做任何修改。") << "\n";
-        return 0;
+        return cli::Done;
     }
     QElapsedTimer timer;
     timer.start();
     if (!erp::fillDemoData(connection, options, &error)) {
         ctx.err << error << "\n";
-        return 1;
+        return cli::Refused;
     }
     const int positions =
         countRows(connection, QStringLiteral("ICInventory")) + countRows(connection, QStringLiteral("POInventory"));
@@ -73,10 +62,9 @@ int runInit(CliContext &ctx)
                           "administrator（密码 admin）。",
                           {QStringLiteral("张三"), QStringLiteral("李四")})
             << "\n";
-    return 0;
+    return cli::Done;
 }
 
-const CliCommand initCommand("init", "init --db URL [--size N] [--seed N]  create the tables and fill demo data",
-                             runInit);
+const CliCommand initCommand("init", kUsage, runInit);
 
 } // namespace

@@ -1,3 +1,8 @@
+// stockcheck-cli sheet: the count sheet of a process as its grid shows it: the
+// heading line, then one line per row, the visible columns only, separated by
+// tabs. Modes 1 and 3 print the ledger grid (mode 1 with its total line); mode 4
+// the entry grid, its totals last.
+
 #include "cli_streamui.h"
 #include "clicommand.h"
 
@@ -5,38 +10,64 @@
 #include "host/sharedstate.h"
 #include "host/sysparams.h"
 #include "host/texts.h"
+#include "model/entrygrid.h"
 #include "model/maindo.h"
 #include "sheet/countsheet.h"
-#include "model/entrygrid.h"
-
-// stockcheck-cli sheet: the count sheet of a process as its grid would show it.
-// Modes 1 and 3: the heading line and one line per row of the ledger grid (and
-// the total line in mode 1); mode 4: the cells of the entry grid, its totals last.
 
 namespace {
 
-bool readArguments(CliContext &ctx, int *process, SheetMode *mode, CountSheet::DataView *view)
+const char *const kUsage = "sheet --db URL --user ID --process FID --mode 1|3|4 [--view all|counted]"
+                           "  print the count sheet of a process as its grid shows it";
+
+const QStringList kValueOptions{QStringLiteral("--db"), QStringLiteral("--user"), QStringLiteral("--process"),
+                                QStringLiteral("--mode"), QStringLiteral("--view")};
+
+struct Request
 {
-    bool ok = false;
-    *process = ctx.option(QStringLiteral("--process")).toInt(&ok);
-    if (!ok || *process <= 0) {
-        ctx.err << "--process: the id (FID) of a count process is needed\n";
+    int process = 0;
+    SheetMode mode = SheetMode::Entry;
+    CountSheet::DataView view = CountSheet::DataView::All;
+};
+
+bool parseRequest(const CliContext &ctx, Request *r, QString *error)
+{
+    if (!cli::checkArgumentsWithUser(ctx, kValueOptions, {}, error) || !cli::processOption(ctx, &r->process, error))
+        return false;
+    const QString modeText = ctx.option(QStringLiteral("--mode"));
+    const std::optional<int> number = cli::parseWhole(modeText);
+    const std::optional<SheetMode> mode = number ? sheetModeOf(*number) : std::nullopt;
+    if (!mode) {
+        *error = QStringLiteral("--mode: \"%1\" is not 1 (check), 3 (count book) or 4 (input)").arg(modeText);
         return false;
     }
-    const std::optional<SheetMode> chosen = sheetModeOf(ctx.option(QStringLiteral("--mode")).toInt(&ok));
-    if (chosen)
-        *mode = *chosen;
-    if (!ok || !chosen) {
-        ctx.err << "--mode: 1 (check), 3 (count book) or 4 (input)\n";
+    r->mode = *mode;
+    const QString view = ctx.option(QStringLiteral("--view"), QStringLiteral("all"));
+    if (view != QLatin1String("all") && view != QLatin1String("counted")) {
+        *error = QStringLiteral("--view: \"%1\" is not all or counted").arg(view);
         return false;
     }
-    const QString v = ctx.option(QStringLiteral("--view"), QStringLiteral("all"));
-    if (v != QLatin1String("all") && v != QLatin1String("counted")) {
-        ctx.err << "--view: all or counted\n";
-        return false;
-    }
-    *view = v == QLatin1String("all") ? CountSheet::DataView::All : CountSheet::DataView::Checked;
+    r->view = view == QLatin1String("all") ? CountSheet::DataView::All : CountSheet::DataView::Checked;
     return true;
+}
+
+// A cell on one line of its own: a note may hold a tab or a line break.
+QString cellText(QString text)
+{
+    for (QChar &c : text)
+        if (c == QLatin1Char('\t') || c == QLatin1Char('\n') || c == QLatin1Char('\r'))
+            c = QLatin1Char(' ');
+    return text;
+}
+
+// The ledger's line of a grid row (cells joined by "|") with the visible cells only.
+QString visibleCells(const LedgerGrid &grid, const QString &line)
+{
+    const QStringList cells = line.split(QLatin1Char('|'));
+    QStringList shown;
+    for (int col = 1; col <= grid.columnCount(); ++col)
+        if (!grid.column(col).hidden)
+            shown << cellText(cells.value(col - 1));
+    return shown.join(QLatin1Char('\t'));
 }
 
 void printLedger(CliContext &ctx, MainDo &model, LedgerGrid &grid, SheetMode mode)
@@ -44,66 +75,72 @@ void printLedger(CliContext &ctx, MainDo &model, LedgerGrid &grid, SheetMode mod
     const int records = model.rows().RecordCount();
     grid.setMaxRows(records + (mode == SheetMode::Check ? 3 : 2));
     model.GetSumData();
-    ctx.out << model.TRowData() << "\n";
+    QStringList headings;
+    for (int col = 1; col <= grid.columnCount(); ++col)
+        if (!grid.column(col).hidden)
+            headings << cellText(model.columnLayout().at(col - 1).displayCaption());
+    ctx.out << headings.join(QLatin1Char('\t')) << "\n";
     for (int row = 3; row < records + 3; ++row)
-        ctx.out << model.DRowData(row) << "\n";
+        ctx.out << visibleCells(grid, model.DRowData(row)) << "\n";
     if (mode == SheetMode::Check)
-        ctx.out << model.DRowData(grid.maxRows()) << "\n";
+        ctx.out << visibleCells(grid, model.DRowData(grid.maxRows())) << "\n";
 }
 
 void printEntryGrid(CliContext &ctx, const MainDo &model)
 {
     EntryGrid grid;
     model.InputFillRow(grid);
-    QString line;
+    const bool complexQty = GetComplexQtyFlag();
+    QList<int> shown;
     for (int col = 1; col <= EntryCol::Count; ++col)
-        line += EntryGrid::heading(col) + QLatin1Char('|');
-    ctx.out << line << "\n";
+        if (!CountSheet::isEntryColumnHidden(col, complexQty))
+            shown << col;
+    QStringList cells;
+    for (int col : shown)
+        cells << cellText(EntryGrid::heading(col));
+    ctx.out << cells.join(QLatin1Char('\t')) << "\n";
     for (int row = 1; row <= grid.totalsRow(); ++row) {
-        line.clear();
-        for (int col = 1; col <= EntryCol::Count; ++col)
-            line += grid.text(row, col) + QLatin1Char('|');
-        ctx.out << line << "\n";
+        cells.clear();
+        for (int col : shown)
+            cells << cellText(grid.text(row, col));
+        ctx.out << cells.join(QLatin1Char('\t')) << "\n";
     }
 }
 
 int runSheet(CliContext &ctx)
 {
-    int process = 0;
-    SheetMode mode = SheetMode::Entry;
-    CountSheet::DataView view = CountSheet::DataView::All;
-    if (!readArguments(ctx, &process, &mode, &view))
-        return 2;
+    Request request;
+    QString error;
+    if (!parseRequest(ctx, &request, &error))
+        return cli::badArguments(ctx, error, kUsage);
     AppConnection connection;
     if (!cli::openDatabase(ctx, connection))
-        return 1;
+        return cli::Refused;
     const ScopedStreamUi ui(ctx.err);
-    if (!cli::readNumbering(ctx))
-        return 1;
-    shared().showType = mode;
+    if (!cli::readNumbering(ctx) || !cli::userExists(ctx, connection) ||
+        !cli::processExists(ctx, connection, request.process))
+        return cli::Refused;
+    shared().showType = request.mode;
     MainDo model;
     LedgerGrid grid;
     model.Ldg(&grid);
-    model.ResizeColWidth();
+    model.ResizeColWidth(); // a missing column definition is told through the stream
     if (model.columnLayout().isEmpty())
-        return 1;
-    const bool itemsWithoutStock = mode == SheetMode::PrintBook && view == CountSheet::DataView::All;
-    const Recordset rows =
-        model.GetRsMain(process, CountSheet::viewCondition(mode, view), itemsWithoutStock, shared().filterSettings);
+        return cli::Refused;
+    const bool itemsWithoutStock = request.mode == SheetMode::PrintBook && request.view == CountSheet::DataView::All;
+    const Recordset rows = model.GetRsMain(request.process, CountSheet::viewCondition(request.mode, request.view),
+                                           itemsWithoutStock, shared().filterSettings);
     if (!rows.isOpen()) {
         ctx.err << LoadText("读取盘点数据失败。") << "\n" << connection.lastError().detailed() << "\n";
-        return 1;
+        return cli::Refused;
     }
-    if (mode == SheetMode::Entry)
+    if (request.mode == SheetMode::Entry)
         printEntryGrid(ctx, model);
     else
-        printLedger(ctx, model, grid, mode);
-    return 0;
+        printLedger(ctx, model, grid, request.mode);
+    return cli::Done;
 }
 
-const CliCommand sheetCommand("sheet",
-                              "sheet --db URL --user ID --process FID --mode 1|3|4 [--view all|counted]"
-                              "  print the count sheet of a process as its grid shows it",
-                              runSheet);
+const CliCommand sheetCommand("sheet", kUsage, runSheet);
 
 } // namespace

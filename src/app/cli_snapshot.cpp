@@ -26,30 +26,21 @@ struct Request
 {
     QList<int> stocks;
     QDate cutoff; // invalid: current stock
-    QString brands, categories;
+    QList<int> brands, categories;
     QList<GoodsCondition> conditions;
 };
 
-bool idList(const QString &option, const QString &text, QList<int> *ids, QString *error)
-{
-    if (SnapshotParams::parseIds(text, ids) && !ids->isEmpty())
-        return true;
-    *error = FormatText("%1：“%2”应为以逗号分隔的内码", {option, text});
-    return false;
-}
-
 bool parseRequest(const CliContext &ctx, Request *r, QString *error)
 {
-    if (!cli::checkArguments(ctx, kValueOptions, {}, error))
+    if (!cli::checkArgumentsWithUser(ctx, kValueOptions, {}, error))
         return false;
     bool given = false;
-    const QString stocks = ctx.option(QStringLiteral("--stocks"), {}, &given);
+    if (!ctx.idListOption(QStringLiteral("--stocks"), &r->stocks, &given, error))
+        return false;
     if (!given) {
         *error = LoadText("缺少要盘点的仓库（--stocks 仓库内码,...）");
         return false;
     }
-    if (!idList(QStringLiteral("--stocks"), stocks, &r->stocks, error))
-        return false;
     const QString cutoff = ctx.option(QStringLiteral("--cutoff"), {}, &given);
     if (given) {
         r->cutoff = QDate::fromString(cutoff, QStringLiteral("yyyy-MM-dd"));
@@ -58,17 +49,14 @@ bool parseRequest(const CliContext &ctx, Request *r, QString *error)
             return false;
         }
     }
-    QList<int> ids;
     bool brands = false, categories = false;
-    r->brands = ctx.option(QStringLiteral("--brands"), {}, &brands);
-    r->categories = ctx.option(QStringLiteral("--categories"), {}, &categories);
+    if (!ctx.idListOption(QStringLiteral("--brands"), &r->brands, &brands, error) ||
+        !ctx.idListOption(QStringLiteral("--categories"), &r->categories, &categories, error))
+        return false;
     if (brands && categories) {
         *error = LoadText("--brands 和 --categories 只能用一个");
         return false;
     }
-    if ((brands && !idList(QStringLiteral("--brands"), r->brands, &ids, error)) ||
-        (categories && !idList(QStringLiteral("--categories"), r->categories, &ids, error)))
-        return false;
     const QStringList wheres = ctx.options(QStringLiteral("--where"));
     for (qsizetype i = 0; i < wheres.size(); ++i) {
         GoodsCondition row;
@@ -90,9 +78,9 @@ SnapshotParams paramsOf(const Request &r, int userId, const QDate &date)
     p.setValue(SnapshotParams::Stock, SnapshotParams::joinIds(r.stocks));
     p.setConditions(r.conditions);
     if (!r.brands.isEmpty())
-        p.setValue(SnapshotParams::CommBrand, r.brands);
+        p.setValue(SnapshotParams::CommBrand, SnapshotParams::joinIds(r.brands));
     if (!r.categories.isEmpty())
-        p.setValue(SnapshotParams::CommCategory, r.categories);
+        p.setValue(SnapshotParams::CommCategory, SnapshotParams::joinIds(r.categories));
     p.setValue(SnapshotParams::IsCutDate, r.cutoff.isValid());
     p.setValue(SnapshotParams::CutDate, date.toString(QStringLiteral("yyyy-MM-dd")));
     p.setValue(SnapshotParams::Operater, userId);
@@ -103,17 +91,11 @@ int run(CliContext &ctx)
 {
     Request request;
     QString error;
-    if (!parseRequest(ctx, &request, &error)) {
-        ctx.err << error << "\n" << LoadText("用法：") << "stockcheck-cli " << kUsage << "\n";
-        return 2;
-    }
+    if (!parseRequest(ctx, &request, &error))
+        return cli::badArguments(ctx, error, kUsage);
     AppConnection conn;
-    if (!cli::openDatabase(ctx, conn))
-        return 2;
-    if (!cli::readNumbering(ctx))
-        return 1;
-    if (!cli::userExists(ctx, conn))
-        return 2;
+    if (!cli::openDatabase(ctx, conn) || !cli::readNumbering(ctx) || !cli::userExists(ctx, conn))
+        return cli::Refused;
     const bool cutOff = request.cutoff.isValid();
     const QDate date = cutOff ? request.cutoff : GetServerDate();
     SnapshotParams params = paramsOf(request, ctx.userId, date);
@@ -122,7 +104,7 @@ int run(CliContext &ctx)
     QString refusal;
     if (!engine.PreCheck(params, cutOff, date, refusal)) {
         ctx.err << (refusal.isEmpty() ? LoadText("读不到系统启用日期，不能备份！") : refusal) << "\n";
-        return 1;
+        return cli::Refused;
     }
     QString cycleTable;
     bool success = false;
@@ -131,14 +113,14 @@ int run(CliContext &ctx)
         ctx.err << engine.lastMessage() << "\n";
         if (engine.lastError().isError())
             ctx.err << engine.lastError().detailed() << "\n";
-        return 1;
+        return cli::Refused;
     }
     if (!engine.processCreated()) {
         ctx.err << LoadText("没有可用的数据，不能备份！") << "\n";
-        return 1;
+        return cli::Refused;
     }
     ctx.out << engine.processId() << '\t' << engine.processNumber() << "\n";
-    return 0;
+    return cli::Done;
 }
 
 const CliCommand command("snapshot", kUsage, run);

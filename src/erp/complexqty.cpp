@@ -117,7 +117,7 @@ QString ComplexQty::format(const QList<MeasureUnit> &units, double baseQty, int 
 }
 
 std::optional<QList<double>> ComplexQty::parseParts(const QList<MeasureUnit> &units, const QString &text,
-                                                    QString *error)
+                                                    QString *error, int decimals)
 {
     auto fail = [&](const QString &message) {
         if (error)
@@ -127,11 +127,10 @@ std::optional<QList<double>> ComplexQty::parseParts(const QList<MeasureUnit> &un
     if (units.isEmpty())
         return fail(LoadText("该物料没有可用的计量单位"));
     QString body = text.trimmed();
-    double sign = 1;
-    if (body.startsWith(QLatin1Char('-')) || body.startsWith(QLatin1Char('+'))) {
-        sign = body.startsWith(QLatin1Char('-')) ? -1 : 1;
+    if (body.startsWith(QLatin1Char('-')))
+        return fail(FormatText("综合单位数量不能为负数：%1", {text}));
+    if (body.startsWith(QLatin1Char('+')))
         body = body.mid(1).trimmed();
-    }
     if (body.isEmpty())
         return fail(FormatText("综合单位数量格式不正确：%1", {text}));
     static const QRegularExpression term(QStringLiteral(R"(\s*(\d+(?:\.\d*)?|\.\d+)\s*([^\d\s.+-]*)\s*)"));
@@ -152,15 +151,22 @@ std::optional<QList<double>> ComplexQty::parseParts(const QList<MeasureUnit> &un
             if (index < 0)
                 return fail(FormatText("单位“%1”不属于该物料的计量单位组", {name}));
         }
-        parts[index] += sign * m.captured(1).toDouble();
+        const double amount = m.captured(1).toDouble();
+        const int places = index + 1 == units.size() ? qBound(0, decimals, 10) : 0;
+        if (roundQuantity(amount, places) != roundQuantity(amount, 10))
+            return fail(places == 0
+                            ? FormatText("“%1”的数量只能是整数：%2", {units.at(index).name, text})
+                            : FormatText("“%1”的数量最多只能有%2位小数：%3", {units.at(index).name, places, text}));
+        parts[index] += amount;
         pos = m.capturedEnd();
     }
     return parts;
 }
 
-std::optional<double> ComplexQty::parse(const QList<MeasureUnit> &units, const QString &text, QString *error)
+std::optional<double> ComplexQty::parse(const QList<MeasureUnit> &units, const QString &text, QString *error,
+                                        int decimals)
 {
-    const std::optional<QList<double>> parts = parseParts(units, text, error);
+    const std::optional<QList<double>> parts = parseParts(units, text, error, decimals);
     if (!parts)
         return std::nullopt;
     double base = 0;

@@ -49,14 +49,17 @@ public:
     // rest in the smallest one with `decimals` places; units with 0 are left out, a
     // quantity of 0 is "0" and the smallest unit, a negative quantity gets one "-".
     static QString format(const QList<MeasureUnit> &units, double baseQty, int decimals);
-    // Reads a composite text back into the base quantity: number and unit name
-    // pairs, one leading "-" for the whole; a number without a name is in the
-    // smallest unit. nullopt with a message for a person when the text is wrong.
-    static std::optional<double> parse(const QList<MeasureUnit> &units, const QString &text, QString *error = nullptr);
+    // Reads a composite text (a count) back into the base quantity: number and unit
+    // name pairs; a number without a name is in the smallest unit. Larger units take
+    // whole numbers and the smallest at most `decimals` places, as the editor does; a
+    // negative or fractional amount is refused, never rounded or turned positive.
+    // nullopt with a message for a person when the text is wrong.
+    static std::optional<double> parse(const QList<MeasureUnit> &units, const QString &text, QString *error = nullptr,
+                                       int decimals = 10);
     // The same per unit, for an editor that shows each unit's figure ("3箱5个" gives
     // 3 for 箱 and 5 for 个); the list runs parallel to `units`.
     static std::optional<QList<double>> parseParts(const QList<MeasureUnit> &units, const QString &text,
-                                                   QString *error = nullptr);
+                                                   QString *error = nullptr, int decimals = 10);
 };
 
 // The stand-in of the host's stored procedure sp_CalComplexQty: `quantity` in the

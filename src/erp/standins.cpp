@@ -1,11 +1,13 @@
 #include "standins.h"
 
 #include "dataaccess.h"
+#include "documentmaker.h"
 #include "filelogger.h"
 #include "inisettings.h"
 #include "listserver.h"
 #include "resloader.h"
 #include "shareprops.h"
+#include "sheetwriter.h"
 #include "sysinfo.h"
 
 #include "host/appconnection.h"
@@ -23,6 +25,8 @@ void installStandIns(HostComponents &components, AppConnection &connection)
     components.dataAccess = std::make_shared<UserDataAccess>();
     components.resLoader = std::make_shared<QtResLoader>();
     components.sysInfo = std::make_shared<ProfileSysInfo>(connection);
+    components.listUpdate = std::make_shared<DocumentMaker>(connection);
+    components.sheetWriter = std::make_shared<SpreadsheetWriter>();
 }
 
 } // namespace erp

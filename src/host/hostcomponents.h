@@ -92,6 +92,18 @@ public:
     virtual QString GetSysValue(const QString &category, const QString &key) = 0;
 };
 
+// The host's list update: makes the gain (kind 1) and loss (kind 2) documents of a
+// count process from its rows. Sets `count` and a `message` naming the documents,
+// and `documents` (when given) to their FInterIDs. A failure throws (DbException)
+// and leaves nothing made.
+class ListUpdate
+{
+public:
+    virtual ~ListUpdate() = default;
+    virtual void MakeStockCheckBillNew(const QString &propsString, int &processId, QString &message, int &kind,
+                                       int &count, QList<int> *documents) = 0;
+};
+
 // A record chosen in a base-data lookup: its fields ("FItemID", "FNumber",
 // "FShortNumber", "FName", ...).
 struct LookupRecord
@@ -112,6 +124,39 @@ public:
     virtual LookupRecord lookup(int itemClass, const QVariantMap &options) = 0;
     // A list of a host table's rows (stock places, batches, ...), "Filter" in options.
     virtual LookupRecord listLookup(const QString &table, const QVariantMap &options) = 0;
+};
+
+// The host's spreadsheet export: a table written to .xlsx or .csv, chosen by the
+// file's extension. The writer asks for the rows one at a time (the window's
+// Export_LoadData), so a large sheet is never held a second time.
+struct ExportColumn
+{
+    enum class Kind {
+        Text,
+        Quantity, // a number shown with its row's decimals
+        Number,   // a number shown as it is (ids, rates)
+        Date
+    };
+    QString caption;
+    Kind kind = Kind::Text;
+    int width = 0; // twips
+};
+
+struct ExportRow
+{
+    QVariantList values; // per column: QString, double or QDate by its kind; null is an empty cell
+    int decimals = 0;    // places of the row's quantities
+};
+
+class SheetWriter
+{
+public:
+    // Fills `values` with the cells of data row `row` (from 1).
+    using RowLoader = std::function<void(int row, ExportRow &values)>;
+    virtual ~SheetWriter() = default;
+    // False with the reason in `error` when the file cannot be written.
+    virtual bool Export(const QString &fileName, const QString &title, const QList<ExportColumn> &columns,
+                        int rowCount, const RowLoader &loadRow, QString *error) = 0;
 };
 
 // Windows that core logic opens. The widget layer registers an opener per window
@@ -147,5 +192,7 @@ struct HostComponents
     std::shared_ptr<SettingsStore> settings;
     std::shared_ptr<SysInfo> sysInfo;
     std::shared_ptr<BaseDataLookup> lookup;
+    std::shared_ptr<ListUpdate> listUpdate;
+    std::shared_ptr<SheetWriter> sheetWriter;
     WindowRegistry windows;
 };

@@ -3,6 +3,7 @@
 #include "host/numbers.h"
 #include "host/texts.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -135,6 +136,7 @@ void EntryGrid::resize(int dataRows)
     m_rows.clear();
     m_rows.shrink_to_fit();
     m_rows.resize(size_t(std::max(0, dataRows)) + 2);
+    m_changed.assign(m_rows.size(), 0);
     m_sums.fill(0);
     m_widestDecimals = 0;
 }
@@ -279,18 +281,23 @@ EntryGrid::Highlight EntryGrid::highlight(int r) const
 void EntryGrid::markChanged(int r)
 {
     if (isDataRow(r))
-        m_rows[size_t(r)].changed = true;
+        m_changed[size_t(r)] = 1;
 }
 
 bool EntryGrid::isChanged(int r) const
 {
-    return isDataRow(r) && m_rows[size_t(r)].changed;
+    return isDataRow(r) && m_changed[size_t(r)];
+}
+
+void EntryGrid::clearChanged(int r)
+{
+    if (isDataRow(r))
+        m_changed[size_t(r)] = 0;
 }
 
 void EntryGrid::clearChangedMarks()
 {
-    for (Row &p : m_rows)
-        p.changed = false;
+    std::fill(m_changed.begin(), m_changed.end(), 0);
 }
 
 void EntryGrid::recomputeTotals()

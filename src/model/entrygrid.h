@@ -107,6 +107,7 @@ public:
 
     void markChanged(int row);
     bool isChanged(int row) const;
+    void clearChanged(int row); // the row's figures reached the database
     void clearChangedMarks();
 
     // Sums the total columns over all data rows into the totals row.
@@ -126,7 +127,6 @@ private:
         quint32 blank = 0xFFFFFFFF;       // one bit per number column
         qint8 decimals = 0;
         Highlight highlight = Highlight::None;
-        bool changed = false;
     };
     static int slotOf(int col); // index into numbers or texts
     const Row *row(int r) const;
@@ -134,7 +134,10 @@ private:
     // Keeps the running sums when a cell of a data row goes from `before` to `after`.
     void trackTotal(int r, int col, double before, double after);
 
-    std::vector<Row> m_rows;        // index 0 unused (the heading row), then data rows, then totals
+    std::vector<Row> m_rows; // index 0 unused (the heading row), then data rows, then totals
+    // Row-changed marks apart from the rows: a save after each scan looks at every
+    // mark, and a byte per row reads in a blink where a row's worth of cells would not.
+    std::vector<char> m_changed;
     std::array<double, 9> m_sums{}; // running sums of totalColumns(), in that order
     int m_widestDecimals = 0;
 };

@@ -30,11 +30,15 @@ QString captionColumn()
     return LocalizedColumn(QStringLiteral("FColCaption"));
 }
 
-// The access fragments of the row query: stocks and items the user may see.
-void rowAccess(const QList<DataAccessSetting> &settings, SqlFragment *from, SqlFragment *where)
+// The access fragments of the row query: stocks and items the user may see. A
+// host without the access component restricts nothing (as the snapshot); rules
+// that cannot be read give false.
+bool rowAccess(const QList<DataAccessSetting> &settings, SqlFragment *from, SqlFragment *where)
 {
-    GetDataAccessSQL(GetPropsString(), GetUserId(), {QStringLiteral("t_Stock"), QStringLiteral("t_ICItem")}, settings,
-                     from, where, true);
+    if (!shared().components.dataAccess)
+        return true;
+    return GetDataAccessSQL(GetPropsString(), GetUserId(), {QStringLiteral("t_Stock"), QStringLiteral("t_ICItem")},
+                            settings, from, where, true);
 }
 
 } // namespace
@@ -208,6 +212,7 @@ Recordset MainDo::GetRsMain(int processId, const SqlFragment &extraCondition, bo
                             const FilterSettings &filterSettings)
 {
     setRows(Recordset());
+    m_accessFailed = false;
     AppConnection *conn = shared().connection;
     if (!conn)
         return m_rows;
@@ -223,10 +228,13 @@ Recordset MainDo::GetRsMain(int processId, const SqlFragment &extraCondition, bo
         return DataAccessSetting{QString::fromLatin1(table), QString::fromLatin1(as), QStringLiteral("FItemID"),
                                  QString::fromLatin1(billAs), QString::fromLatin1(billCol)};
     };
-    rowAccess({setting("t_Stock", "te", "t1", "FStockID"), setting("t_ICItem", "te2", "t1", "FItemID")}, &q.accessFrom,
-              &q.accessWhere);
-    if (includeItemsWithoutStock)
-        rowAccess({setting("t_ICItem", "te2", "t2", "FItemID")}, &q.itemAccessFrom, &q.itemAccessWhere);
+    m_accessFailed =
+        !rowAccess({setting("t_Stock", "te", "t1", "FStockID"), setting("t_ICItem", "te2", "t1", "FItemID")},
+                   &q.accessFrom, &q.accessWhere) ||
+        (includeItemsWithoutStock &&
+         !rowAccess({setting("t_ICItem", "te2", "t2", "FItemID")}, &q.itemAccessFrom, &q.itemAccessWhere));
+    if (m_accessFailed)
+        return m_rows; // fail closed: no row rather than every row
     m_lastRowQuery = sheetquery::rows(conn->dialect(), q);
     setRows(conn->Execute(m_lastRowQuery.sql, m_lastRowQuery.binds));
     return m_rows;

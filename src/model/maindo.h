@@ -81,11 +81,19 @@ public:
     // Writes the ledger grid's widths back to the definitions, in order; stops at the
     // first column the grid does not have or the first failing statement.
     void SaveColWidth();
-    // (The gain and loss document request sits here.)
+    // Asks the host for the documents of `kind` (1 gain, 2 loss) of the current
+    // process: `result` -1 when `count` documents were made (their message shown),
+    // -2 when nothing was made, -99 when the request failed (told to the person).
+    void OutCheckBill(int kind, int &count, int &result);
+    // The FInterIDs of the documents the last OutCheckBill made.
+    const QList<int> &lastDocuments() const { return m_lastDocuments; }
     // The rows of a process; they also become the model's rows. `extraCondition`
-    // restricts the snapshot rows (t1) and starts with " AND ".
+    // restricts the snapshot rows (t1) and starts with " AND ". When the user's
+    // row-level access rules cannot be read no row is read (accessFailed()): the
+    // rows are not shown unrestricted.
     Recordset GetRsMain(int processId, const SqlFragment &extraCondition, bool includeItemsWithoutStock,
                         const FilterSettings &filterSettings);
+    bool accessFailed() const { return m_accessFailed; }
     // The line of ledger grid row `gridRow` (3 is the first record); in the check
     // mode the grid's last row is the total line.
     QString DRowData(int gridRow) const;
@@ -122,12 +130,14 @@ private:
     QString totalLine() const;
 
     bool m_showDelete = false;
+    bool m_accessFailed = false;     // the last GetRsMain could not read the access rules
     std::optional<SheetMode> m_mode; // none: the shared state's
     LedgerGrid *m_ldg = nullptr;
     Recordset m_rows; // the rows loaded for the sheet
     QList<SheetColumn> m_layout;
     std::array<double, 12> m_sums{};
     SqlFragment m_lastRowQuery;
+    QList<int> m_lastDocuments;
     // Columns of the rows behind the layout, found once per load.
     mutable std::vector<int> m_layoutFields;
     mutable int m_decimalsField = -1;

@@ -41,12 +41,11 @@ const QString rowsFrom = QStringLiteral(R"(
 
 const QString notDeleted = QStringLiteral(" AND t2.FDeleted <> 1");
 
-// Items without a snapshot row, in the columns of the count book; %1 a NULL
-// quantity, %2 the current time.
+// Items without a snapshot row, in the columns of the count book, once under each
+// stock of the process (s, named by t12); %1 a NULL quantity, %2 the current time.
 const QString itemBlockSelect = QStringLiteral(R"(
-SELECT '' AS FStockName, 0 AS FStockID, b.* FROM
-(SELECT t2.FItemID, '' AS FSPName, t2.FShortNumber, t2.FNumber, t2.FName, t2.FModel,
-        COALESCE(t7.FName, '') AS FComBrand, COALESCE(t6.FBarCode, '') AS FBarCode,
+SELECT RTRIM(t12.FName) AS FStockName, s.FStockID, t2.FItemID, '' AS FSPName, t2.FShortNumber, t2.FNumber,
+        t2.FName, t2.FModel, COALESCE(t7.FName, '') AS FComBrand, COALESCE(t6.FBarCode, '') AS FBarCode,
         COALESCE(t8.FName, '') AS FComCategory,
         '' AS FBatchNo, '' AS FMtoNo, '' AS FKFDate, 0 AS FKFPeriod, t4.FCoefficient, 0 AS FSPID,
         t2.FQtyDecimal, t2.FPriceDecimal, %1 AS FBal, '' AS FNote, %1 AS FMinus, %2 AS FDateBackup,
@@ -57,7 +56,7 @@ SELECT '' AS FStockName, 0 AS FStockID, b.* FROM
         t2.FDeleted, t5.FName AS FSecUnitName, '' AS FAuxPropName,
         %1 AS FAdjQty, %1 AS FSecQty, %1 AS FSecQtyAct, %1 AS FSecCheckQty, %1 AS FSecAdjQty,
         0 AS FSecCoefficient, %1 AS FSecOverQty, %1 AS FSecDownQty,
-        '' AS FStockNumber, '' AS FStockShortNumber, '' AS FSPNumber, '' AS FSPShortNumber,
+        t12.FNumber AS FStockNumber, t12.FShortNumber AS FStockShortNumber, '' AS FSPNumber, '' AS FSPShortNumber,
         t2.FNumber AS FItemNumber, t2.FShortNumber AS FItemShortNumber
    FROM t_ICItem t2 INNER JOIN t_MeasureUnit t3 ON t2.FUnitID = t3.FItemID
   INNER JOIN t_MeasureUnit t4 ON t2.FCUUnitID = t4.FItemID
@@ -65,6 +64,8 @@ SELECT '' AS FStockName, 0 AS FStockID, b.* FROM
   LEFT JOIN t_barcode t6 ON t2.FItemID = t6.FItemID AND t6.FCodeType = 0
   LEFT JOIN t_Item t7 ON t2.FComBrandID = t7.FItemID AND t2.FComBrandID <> 0
   LEFT JOIN t_Item t8 ON t2.FComCategoryID = t8.FItemID AND t2.FComCategoryID <> 0
+  INNER JOIN (SELECT DISTINCT FStockID FROM ICInvBackup WHERE FInterID = ?) s ON 1=1
+  LEFT JOIN t_Stock t12 ON s.FStockID = t12.FItemID
 )");
 
 const QString defaultOrder = QStringLiteral("FStockName Desc,FSPName,FName");
@@ -159,10 +160,14 @@ QStringList storedQuantities(SheetMode mode, const Dialect &dialect)
       << QStringLiteral("t13.FName AS FAuxPropName") << QStringLiteral("t1.FAdjQty");
     c << (check ? QStringLiteral("t1.FSecQty + t1.FSecAdjQty AS FSecQty") : QStringLiteral("t1.FSecQty"));
     c << QStringLiteral("t1.FSecQtyAct") << QStringLiteral("t1.FSecCheckQty") << QStringLiteral("t1.FSecAdjQty");
-    c << (check ? QStringLiteral("CASE WHEN t1.FSecCheckQty = 0 THEN 0 ELSE t1.FCheckQty / t1.FSecCheckQty END"
-                                 " AS FSecCoefficient")
-                : QStringLiteral("CASE WHEN t1.FSecCheckQty = 0 THEN COALESCE(t5.FCoefficient, 0)"
-                                 " ELSE t1.FCheckQty / t1.FSecCheckQty END AS FSecCoefficient"));
+    // Entry: the item's own rate, base units per secondary unit, whatever the counts
+    // or the books of the row give; the secondary unit's coefficient only for an
+    // item without one (a secondary unit of the item's own unit group).
+    c << (check
+              ? QStringLiteral("CASE WHEN t1.FSecCheckQty = 0 THEN 0 ELSE t1.FCheckQty / t1.FSecCheckQty END"
+                               " AS FSecCoefficient")
+              : QStringLiteral("CASE WHEN t2.FSecUnitID = 0 THEN 0 WHEN t2.FSecCoefficient > 0 THEN t2.FSecCoefficient"
+                               " ELSE COALESCE(t5.FCoefficient, 0) END AS FSecCoefficient"));
     c << overAndShort(QStringLiteral("t1.FSecMinus"), QStringLiteral("FSecOverQty"), QStringLiteral("FSecDownQty"));
     return c;
 }
@@ -226,20 +231,19 @@ SqlFragment snapshotRows(const Dialect &dialect, const RowQuery &q)
 }
 
 // Every item of the master that has no snapshot row in the process, once for each
-// stock of the process, so that goods found on the shelf can be written in. The
-// access condition is applied with its join (a join alone would repeat the rows).
+// stock of the process, so that goods found on the shelf can be written in. Each
+// copy names its stock: the rows would look like duplicates otherwise, and the
+// count book sorts them into their stock's pages. The access condition is applied
+// with its join (a join alone would repeat the rows).
 SqlFragment itemsWithoutStock(const Dialect &dialect, const RowQuery &q)
 {
-    SqlFragment sql(itemBlockSelect.arg(dialect.castQuantity(QStringLiteral("NULL")), dialect.now()));
+    SqlFragment sql(itemBlockSelect.arg(dialect.castQuantity(QStringLiteral("NULL")), dialect.now()), {q.processId});
     sql += joinedAccess(q.itemAccessFrom);
     sql += SqlFragment(QStringLiteral(" WHERE t2.FItemID NOT IN (SELECT FItemID FROM ICInvBackup WHERE FInterID = ?)"),
                        {q.processId});
     if (!q.showDeleted)
         sql += SqlFragment(notDeleted);
     sql += andCondition(q.itemAccessWhere);
-    sql += SqlFragment(QStringLiteral(") b INNER JOIN\n(SELECT DISTINCT FStockID, FInterID FROM ICInvBackup"
-                                      " WHERE FInterID = ?) a ON 1=1"),
-                       {q.processId});
     return sql;
 }
 

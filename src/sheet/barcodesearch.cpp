@@ -25,10 +25,21 @@ BarcodeSearch::Result BarcodeSearch::search(EntryGrid &grid, const QString &text
         if (match)
             result.rows << r;
     }
-    if (result.rows.isEmpty())
+    if (result.rows.isEmpty()) {
+        session.matchedBarcode.clear();
+        session.matchedRow = 0;
         return result;
-    const int row = result.rows.last();
+    }
+    result.matchIndex = 0;
+    if (text == session.matchedBarcode) {
+        const qsizetype previous = result.rows.indexOf(session.matchedRow);
+        if (previous >= 0)
+            result.matchIndex = int((previous + 1) % result.rows.size());
+    }
+    const int row = result.rows.at(result.matchIndex);
     result.currentRow = row;
+    session.matchedBarcode = text;
+    session.matchedRow = row;
     if (session.currentRow != row || session.currentCol != EntryCol::CheckQty)
         EntryRules::leaveCell(grid, session); // the cursor moves: a blank cell left behind gets its text back
     session.currentRow = row;

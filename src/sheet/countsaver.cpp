@@ -4,14 +4,14 @@
 
 #include "host/hostui.h"
 #include "host/logging.h"
-#include "host/lookups.h"
 #include "host/numbers.h"
-#include "host/sharedstate.h"
 #include "host/texts.h"
 
 #include <QDate>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QRegularExpression>
+
 #include <algorithm>
 
 namespace {
@@ -22,12 +22,14 @@ const char *const logName = "N5StockCheck.frmMain.SaveStockData";
 
 // The figures of a row, then (second statement) its differences from the figures
 // just written: both as the database computes them, in the same transaction. The
-// differences are rounded to the ten decimals of the quantity columns, so that
-// SQLite's REAL arithmetic stores -9.6 and not -9.60000000000002, as PostgreSQL's
-// NUMERIC does.
+// book quantities (FQty, FAuxQty, FSecQty) are the snapshot's and never written:
+// the grid shows them rounded to the row's places, and writing them back would
+// change the books. The differences are rounded to the ten decimals of the
+// quantity columns, so that SQLite's REAL arithmetic stores -9.6 and not
+// -9.60000000000002, as PostgreSQL's NUMERIC does.
 const QString updateFiguresSql = QStringLiteral(
-    R"(UPDATE ICInvBackup SET FCheckQty = ?, FQtyAct = ?, FAuxQty = ?, FQty = ?, FAuxCheckQty = ?, FAuxQtyAct = ?,
- FChecker = ?, FNote = ?, FAdjQty = ?, FSecQty = ?, FSecQtyAct = ?, FSecCheckQty = ?, FSecAdjQty = ?, FComplexQty = ?
+    R"(UPDATE ICInvBackup SET FCheckQty = ?, FQtyAct = ?, FAuxCheckQty = ?, FAuxQtyAct = ?, FChecker = ?, FNote = ?,
+ FAdjQty = ?, FSecQtyAct = ?, FSecCheckQty = ?, FSecAdjQty = ?, FComplexQty = ?
  WHERE)");
 const QString updateMinusSql = QStringLiteral(
     R"(UPDATE ICInvBackup SET FMinus = ROUND(FQtyAct - FQty - (FAdjQty * ?), 10),
@@ -40,10 +42,9 @@ const QString updateMinusSql = QStringLiteral(
 // empty-date rule as CountRowKey::whereClause.
 const QString batchFiguresSql = QStringLiteral(
     R"(WITH v AS (%1)
-UPDATE ICInvBackup SET FCheckQty = v.FCheckQty, FQtyAct = v.FQtyAct, FAuxQty = v.FAuxQty, FQty = v.FQty,
- FAuxCheckQty = v.FAuxCheckQty, FAuxQtyAct = v.FAuxQtyAct, FChecker = ?, FNote = v.FNote, FAdjQty = v.FAdjQty,
- FSecQty = v.FSecQty, FSecQtyAct = v.FSecQtyAct, FSecCheckQty = v.FSecCheckQty, FSecAdjQty = v.FSecAdjQty,
- FComplexQty = v.FComplexQty
+UPDATE ICInvBackup SET FCheckQty = v.FCheckQty, FQtyAct = v.FQtyAct, FAuxCheckQty = v.FAuxCheckQty,
+ FAuxQtyAct = v.FAuxQtyAct, FChecker = ?, FNote = v.FNote, FAdjQty = v.FAdjQty, FSecQtyAct = v.FSecQtyAct,
+ FSecCheckQty = v.FSecCheckQty, FSecAdjQty = v.FSecAdjQty, FComplexQty = v.FComplexQty
   FROM v
  WHERE %2)");
 const QString batchMinusSql = QStringLiteral(
@@ -67,12 +68,11 @@ const struct
     const char *name;
     Type type;
 } batchColumns[] = {
-    {"FItemID", Type::Int},       {"FAuxPropID", Type::Int},   {"FUnitID", Type::Int},     {"FBatchNo", Type::Text},
-    {"FMtoNo", Type::Text},       {"FKFDate", Type::Text},     {"FKFPeriod", Type::Int},   {"FStockID", Type::Int},
-    {"FStockPlaceID", Type::Int}, {"FCheckQty", Type::Qty},    {"FQtyAct", Type::Qty},     {"FAuxQty", Type::Qty},
-    {"FQty", Type::Qty},          {"FAuxCheckQty", Type::Qty}, {"FAuxQtyAct", Type::Qty},  {"FNote", Type::Text},
-    {"FAdjQty", Type::Qty},       {"FSecQty", Type::Qty},      {"FSecQtyAct", Type::Qty},  {"FSecCheckQty", Type::Qty},
-    {"FSecAdjQty", Type::Qty},    {"FComplexQty", Type::Text}, {"FCoefficient", Type::Qty}};
+    {"FItemID", Type::Int},       {"FAuxPropID", Type::Int}, {"FUnitID", Type::Int},      {"FBatchNo", Type::Text},
+    {"FMtoNo", Type::Text},       {"FKFDate", Type::Text},   {"FKFPeriod", Type::Int},    {"FStockID", Type::Int},
+    {"FStockPlaceID", Type::Int}, {"FCheckQty", Type::Qty},  {"FQtyAct", Type::Qty},      {"FAuxCheckQty", Type::Qty},
+    {"FAuxQtyAct", Type::Qty},    {"FNote", Type::Text},     {"FAdjQty", Type::Qty},      {"FSecQtyAct", Type::Qty},
+    {"FSecCheckQty", Type::Qty},  {"FSecAdjQty", Type::Qty}, {"FComplexQty", Type::Text}, {"FCoefficient", Type::Qty}};
 
 // SELECT CAST(j.value ->> 0 AS INTEGER) AS FItemID, ... FROM <the bound array> j
 QString batchRowsSelect(const Dialect &dialect)
@@ -116,10 +116,10 @@ QString batchJson(const QList<CountRowValues> &rows)
     for (const CountRowValues &v : rows) {
         QJsonArray row{v.itemId,          v.auxPropId, v.unitId,  nonNull(v.batchNo), nonNull(v.mtoNo),
                        nonNull(v.kfDate), v.kfPeriod,  v.stockId, v.stockPlaceId};
-        for (double q : {v.checkQty, qtyAct(v), v.unitAccountQty, v.accountQty, v.unitCheckQty, unitQtyAct(v)})
+        for (double q : {v.checkQty, qtyAct(v), v.unitCheckQty, unitQtyAct(v)})
             row.append(q);
         row.append(nonNull(v.note));
-        for (double q : {v.adjQty, v.secUnitQty, secQtyAct(v), v.secCheckQty, v.secAdjQty})
+        for (double q : {v.adjQty, secQtyAct(v), v.secCheckQty, v.secAdjQty})
             row.append(q);
         row.append(nonNull(v.complexQty));
         row.append(v.coefficient);
@@ -146,6 +146,20 @@ int sign(double v)
 {
     return v > 0 ? 1 : (v < 0 ? -1 : 0);
 }
+
+const QString deleteRowSql = QStringLiteral("DELETE FROM ICInvBackup WHERE");
+
+// Kinds of refusal the person can act on, by the words both engines use for them.
+const struct
+{
+    const char *pattern;
+    const char *reason;
+} knownFailures[] = {
+    {"overflow|out of range|too big", N_("数量超出数据库允许的范围")},
+    {"constraint|duplicate key", N_("数据不符合数据库的约束条件")},
+    {"deadlock|lock|could not serialize", N_("这条盘点记录正被其他用户修改，请稍后再保存")},
+    {"too long", N_("文字超过数据库允许的长度")},
+};
 
 } // namespace
 
@@ -199,12 +213,13 @@ CountRowKey CountRowValues::key(int processId) const
     return k;
 }
 
-CountSaver::CountSaver(EntryGrid &grid, EntrySession &session, AppConnection &connection, HostUi *ui, int processId)
+CountSaver::CountSaver(EntryGrid &grid, EntrySession &session, AppConnection &connection, HostUi *ui,
+                       const Options &options)
     : m_grid(grid)
     , m_session(session)
     , m_connection(connection)
     , m_ui(ui)
-    , m_process(processId)
+    , m_options(options)
 {}
 
 RowCheck CountSaver::checkRow(const CountRowValues &v)
@@ -234,12 +249,22 @@ QString CountSaver::checkMessage(RowCheck check)
     return {};
 }
 
+QString CountSaver::failureReason(const DbError &error)
+{
+    for (const auto &known : knownFailures) {
+        const QRegularExpression re(QLatin1String(known.pattern), QRegularExpression::CaseInsensitiveOption);
+        if (re.match(error.message).hasMatch())
+            return LoadText(known.reason);
+    }
+    return error.message;
+}
+
 QList<SqlStatement> CountSaver::rowStatements(const CountRowValues &v, int processId, int checker)
 {
     const SqlFragment where = v.key(processId).whereClause();
-    SqlFragment figures(updateFiguresSql, {v.checkQty, qtyAct(v), v.unitAccountQty, v.accountQty, v.unitCheckQty,
-                                           unitQtyAct(v), checker, nonNull(v.note), v.adjQty, v.secUnitQty,
-                                           secQtyAct(v), v.secCheckQty, v.secAdjQty, nonNull(v.complexQty)});
+    SqlFragment figures(updateFiguresSql,
+                        {v.checkQty, qtyAct(v), v.unitCheckQty, unitQtyAct(v), checker, nonNull(v.note), v.adjQty,
+                         secQtyAct(v), v.secCheckQty, v.secAdjQty, nonNull(v.complexQty)});
     figures += where;
     SqlFragment minus(updateMinusSql, {v.coefficient});
     minus += where;
@@ -260,7 +285,8 @@ QList<SqlStatement> CountSaver::batchStatements(const QList<CountRowValues> &row
 QStringList CountSaver::errorTitles(bool mtoPlanMode)
 {
     QStringList titles;
-    for (const char *t : {N_("仓库"), N_("仓位"), N_("物料代码"), N_("错误类型"), N_("辅助属性"), N_("批次")})
+    for (const char *t :
+         {N_("行号"), N_("仓库"), N_("仓位"), N_("物料代码"), N_("错误类型"), N_("辅助属性"), N_("批次")})
         titles << LoadText(t);
     if (mtoPlanMode)
         titles << LoadText("计划跟踪号");
@@ -270,18 +296,23 @@ QStringList CountSaver::errorTitles(bool mtoPlanMode)
 
 QList<int> CountSaver::errorWidths(bool mtoPlanMode)
 {
-    QList<int> widths{800, 600, 1100, 1600, 800, 600};
+    QList<int> widths{500, 800, 600, 1100, 1600, 800, 600};
     if (mtoPlanMode)
         widths << 800;
     widths << 900 << 800;
     return widths;
 }
 
-QStringList CountSaver::errorLine(int row, RowCheck check, bool mtoPlanMode) const
+QStringList CountSaver::errorLine(int row, const QString &reason) const
 {
-    QStringList line{m_grid.text(row, StockName), m_grid.text(row, SPName),      m_grid.text(row, ItemNumber),
-                     checkMessage(check),         m_grid.text(row, AuxPropName), m_grid.text(row, BatchNo)};
-    if (mtoPlanMode)
+    QStringList line{QString::number(row),
+                     m_grid.text(row, StockName),
+                     m_grid.text(row, SPName),
+                     m_grid.text(row, ItemNumber),
+                     reason,
+                     m_grid.text(row, AuxPropName),
+                     m_grid.text(row, BatchNo)};
+    if (m_options.mtoPlanMode)
         line << m_grid.text(row, MtoNo);
     line << m_grid.text(row, KFDate) << m_grid.text(row, KFPeriod);
     return line;
@@ -293,29 +324,65 @@ void CountSaver::status(const char *text)
         m_status(LoadText(text));
 }
 
-bool CountSaver::writeBatch(const QList<CountRowValues> &rows)
+CountSaver::RowOutcome CountSaver::writeRow(const CountRowValues &values)
 {
-    const int checker = shared().operatorId;
-    QList<SqlStatement> statements;
-    if (m_setBased) {
-        statements = batchStatements(rows, m_process, checker, m_connection.dialect());
-    } else {
-        for (const CountRowValues &v : rows)
-            statements += rowStatements(v, m_process, checker);
+    QList<int> affected;
+    if (!m_connection.ExecuteBatch(rowStatements(values, m_options.processId, m_options.operatorId), &affected))
+        return RowOutcome::Refused;
+    return affected.value(0) > 0 ? RowOutcome::Written : RowOutcome::Gone;
+}
+
+// Each row in a transaction of its own: the database names the rows it refuses
+// (and the rows that are gone), and every other row is written.
+void CountSaver::writeOneByOne(const QList<Pending> &rows, QList<QStringList> *errors)
+{
+    for (const Pending &p : rows) {
+        switch (writeRow(p.values)) {
+        case RowOutcome::Written:
+            m_grid.clearChanged(p.row);
+            break;
+        case RowOutcome::Gone:
+            ++m_gone;
+            *errors << errorLine(p.row, LoadText("这条盘点记录在数据库中已不存在（可能已被其他用户删除），没有保存。"));
+            break;
+        case RowOutcome::Refused:
+            if (m_refused++ == 0)
+                m_error = m_connection.lastError();
+            *errors << errorLine(p.row, failureReason(m_connection.lastError()));
+            break;
+        }
     }
+}
+
+void CountSaver::writeBatch(const QList<Pending> &rows, QList<QStringList> *errors)
+{
+    QList<CountRowValues> values;
+    QList<SqlStatement> statements;
+    for (const Pending &p : rows) {
+        values << p.values;
+        if (!m_setBased)
+            statements += rowStatements(p.values, m_options.processId, m_options.operatorId);
+    }
+    if (m_setBased)
+        statements = batchStatements(values, m_options.processId, m_options.operatorId, m_connection.dialect());
     QList<int> affected;
     if (!m_connection.ExecuteBatch(statements, &affected)) {
-        m_error = m_connection.lastError();
-        return false;
+        writeOneByOne(rows, errors);
+        return;
     }
     // Each row's figures statement reaches its count rows (the two ledgers of a
     // position may give two): fewer than the rows sent means some are gone, deleted
-    // by someone else since the window read them.
+    // by someone else since the window read them. Writing the same figures again
+    // row by row tells which.
     int reached = 0;
     for (qsizetype i = 0; i < affected.size(); i += 2)
         reached += affected.at(i);
-    m_missing += std::max(0, int(rows.size()) - reached);
-    return true;
+    if (reached < rows.size()) {
+        writeOneByOne(rows, errors);
+        return;
+    }
+    for (const Pending &p : rows)
+        m_grid.clearChanged(p.row);
 }
 
 CountSaver::SaveResult CountSaver::SaveStockData(bool ask)
@@ -329,47 +396,50 @@ CountSaver::SaveResult CountSaver::SaveStockData(bool ask)
 
     LogBracket log(QString::fromLatin1(logName));
     m_error = {};
-    m_missing = 0;
+    m_refused = m_gone = 0;
     if (m_ui)
         m_ui->setBusy(true);
     status(N_("正在保存数据,请稍候..."));
-    const bool mto = shared().enableMtoPlanMode != 0;
     QList<QStringList> errors;
-    QList<CountRowValues> pending;
-    bool failed = false;
-    for (int r = 1; r <= m_grid.dataRows() && !failed; ++r) {
+    QList<Pending> pending;
+    int rejected = 0;
+    for (int r = 1; r <= m_grid.dataRows(); ++r) {
         if (m_grid.isChanged(r)) {
             const CountRowValues values = CountRowValues::fromGrid(m_grid, r);
             const RowCheck check = checkRow(values);
-            if (check == RowCheck::Accepted)
-                pending << values;
-            else
-                errors << errorLine(r, check, mto);
+            if (check == RowCheck::Accepted) {
+                pending << Pending{r, values};
+            } else {
+                errors << errorLine(r, checkMessage(check));
+                ++rejected;
+            }
         }
         // batches are cut by grid row number, not by the number of changed rows
         if (r % batchRows == 0 && !pending.isEmpty()) {
-            failed = !writeBatch(pending);
+            writeBatch(pending, &errors);
             pending.clear();
         }
     }
-    if (!failed && !pending.isEmpty())
-        failed = !writeBatch(pending);
+    if (!pending.isEmpty())
+        writeBatch(pending, &errors);
     if (m_ui)
         m_ui->setBusy(false);
     status(N_("就绪"));
-    if (failed)
-        return SaveResult::Failed; // no message: the next save writes the changed rows again
-    if (m_missing > 0 && m_ui)
-        m_ui->message(FormatText("有%1条盘点记录在数据库中已不存在（可能已被其他用户删除），没有保存。", {m_missing}),
-                      HostUi::Icon::Warning);
-    if (!errors.isEmpty() && m_ui)
-        m_ui->showList(LoadText("盘点错误数据提示"), errorTitles(mto), errorWidths(mto), errors);
-    if (!errors.isEmpty() || m_missing > 0) {
-        log.end();
-        return SaveResult::Rejected;
+    if (!errors.isEmpty() && m_ui) {
+        // by row, whether the check or the database refused them
+        std::stable_sort(errors.begin(), errors.end(),
+                         [](const QStringList &a, const QStringList &b) { return a.at(0).toInt() < b.at(0).toInt(); });
+        m_ui->showList(LoadText("盘点错误数据提示"), errorTitles(m_options.mtoPlanMode),
+                       errorWidths(m_options.mtoPlanMode), errors);
+        if (m_listClosed)
+            m_listClosed();
     }
-    m_session.dataChanged = false;
+    if (m_refused > 0)
+        return SaveResult::Failed;
     log.end();
+    if (rejected > 0 || m_gone > 0)
+        return SaveResult::Rejected;
+    m_session.dataChanged = false;
     return SaveResult::Saved;
 }
 
@@ -383,13 +453,17 @@ CountSaver::RowWrite CountSaver::saveRow(int row)
     result.check = checkRow(values);
     if (result.check != RowCheck::Accepted)
         return result;
-    QList<int> affected;
-    result.written = m_connection.ExecuteBatch(rowStatements(values, m_process, shared().operatorId), &affected);
-    if (!result.written) {
-        m_error = m_connection.lastError();
-    } else if (affected.value(0) == 0) {
-        result.written = false;
+    switch (writeRow(values)) {
+    case RowOutcome::Written:
+        result.written = true;
+        m_grid.clearChanged(row);
+        break;
+    case RowOutcome::Gone:
         m_error = {LoadText("这条盘点记录在数据库中已不存在（可能已被其他用户删除），没有保存。"), {}, {}};
+        break;
+    case RowOutcome::Refused:
+        m_error = m_connection.lastError();
+        break;
     }
     return result;
 }
@@ -398,12 +472,23 @@ CountSaver::RowWrite CountSaver::FillDiffQty(int row, bool calculated, double ba
 {
     if (!m_grid.isDataRow(row))
         return {};
-    if (calculated) {
-        m_grid.setNumber(row, DiffQty, baseDiff);
-        m_grid.setNumber(row, SecDiffQty, secDiff);
+    QString refusal;
+    if (calculated)
+        EntryRules::setDifferences(m_grid, row, baseDiff, secDiff, m_session, &refusal);
+    else
+        EntryRules::cellChanged(m_grid, row, BaseCheckQty, m_session, &refusal);
+    if (!refusal.isEmpty()) {
+        RowWrite refused;
+        refused.refused = refusal;
+        return refused;
     }
-    EntryRules::cellChanged(m_grid, row, BaseCheckQty, m_session);
     return saveRow(row);
+}
+
+bool CountSaver::deleteRow(const CountRowKey &key)
+{
+    const SqlFragment sql = SqlFragment(deleteRowSql) + key.whereClause();
+    return m_connection.Exec(sql.sql, sql.binds);
 }
 
 CountSaver::DeleteResult CountSaver::deleteAddedItem(int row)
@@ -417,11 +502,10 @@ CountSaver::DeleteResult CountSaver::deleteAddedItem(int row)
             m_ui->message(LoadText("不能删除有账存余额的物料"), HostUi::Icon::Information);
         return DeleteResult::Refused;
     }
-    const CountRowKey key = CountRowValues::fromGrid(m_grid, row).key(m_process);
-    if (DeleteSnapshotRow(key))
+    const CountRowKey key = CountRowValues::fromGrid(m_grid, row).key(m_options.processId);
+    if (deleteRow(key))
         return DeleteResult::Deleted;
-    AppConnection *conn = shared().connection;
-    m_error = conn ? conn->lastError() : DbError{};
+    m_error = m_connection.lastError();
     if (m_ui)
         m_ui->message(FormatText("删除物料失败：%1", {m_error.message}), HostUi::Icon::Critical, m_error.detailed());
     return DeleteResult::Failed;

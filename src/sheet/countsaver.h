@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/entrygrid.h"
 #include "entrysession.h"
+#include "model/entrygrid.h"
 
 #include "host/appconnection.h"
 #include "host/countrowkey.h"
@@ -40,10 +40,15 @@ enum class RowCheck {
 
 // Writes the counted figures of the entry grid into the count rows: every changed
 // row is checked, rejected rows are listed, accepted ones are written in batches of
-// 100 grid rows, each batch one transaction. The window forwards its "保存" command,
-// the loss of the grid's focus and the saves with asking to SaveStockData(). The
-// process is the window's own: another count window may show another process at the
-// same time. Operator and plan-mode flag are read from the shared state.
+// 100 grid rows, each batch one transaction. A batch the database refuses is
+// written again row by row, so one bad row never keeps the others from being
+// saved; the rows it could not write are listed with the database's reason. A
+// written row is no longer marked changed: the next save writes what changed
+// since. Book quantities are never written: they are the snapshot's. The window
+// forwards its "保存" command, the loss of the grid's focus and the saves with
+// asking to SaveStockData(). The process, the operator and the plan-mode flag are
+// the ones handed in: another count window may show another process at the same
+// time, and a worker thread has its own connection.
 class CountSaver
 {
 public:
@@ -51,23 +56,32 @@ public:
         NotChanged, // nothing to save
         Declined,   // the person answered No
         Saved,      // everything written, data changed cleared
-        Rejected,   // rows rejected (listed) or gone; the others written, data changed stays
-        Failed,     // a batch failed: earlier batches stay written, data changed stays
+        Rejected,   // rows rejected by the check or gone (listed); the others written, data changed stays
+        Failed,     // rows the database refused (listed): the others written, data changed stays
     };
     enum class DeleteResult { Nothing, Declined, Refused, Deleted, Failed };
     struct RowWrite
     {
         RowCheck check = RowCheck::Accepted;
         bool written = false;
+        QString refused; // an entry rule refused the figures (FillDiffQty)
+    };
+    struct Options
+    {
+        int processId = 0;
+        int operatorId = 0;       // written as FChecker
+        bool mtoPlanMode = false; // the error list shows the plan tracking number
     };
     // Rows written per transaction.
     static constexpr int batchRows = 100;
 
-    CountSaver(EntryGrid &grid, EntrySession &session, AppConnection &connection, HostUi *ui, int processId);
+    CountSaver(EntryGrid &grid, EntrySession &session, AppConnection &connection, HostUi *ui, const Options &options);
 
     // Status panel 1 and the barcode box belong to the window.
     void setStatusSink(std::function<void(const QString &)> sink) { m_status = std::move(sink); }
     void setFocusBarcode(std::function<void()> focus) { m_focusBarcode = std::move(focus); }
+    // The error list has closed: the window puts the cursor where the next scan goes.
+    void setListClosed(std::function<void()> closed) { m_listClosed = std::move(closed); }
     // One set-based statement pair per batch (default) or one statement pair per row.
     void setSetBased(bool on) { m_setBased = on; }
 
@@ -82,11 +96,14 @@ public:
     // stock). Deleted means the rows must be reloaded.
     DeleteResult deleteAddedItem(int row);
 
-    // The database's complaint after Failed or a row not written.
+    // The database's complaint after a row was not written (the first one of a save).
     const DbError &lastError() const { return m_error; }
 
     static RowCheck checkRow(const CountRowValues &values);
     static QString checkMessage(RowCheck check);
+    // Why the database refused a row, in the user's language where the kind of
+    // refusal is known (a figure too large, a constraint, a lock), else its own text.
+    static QString failureReason(const DbError &error);
     // The two statements of one row: its figures, then its differences computed by
     // the database from the figures just written.
     static QList<SqlStatement> rowStatements(const CountRowValues &values, int processId, int checker);
@@ -97,20 +114,31 @@ public:
     // Titles and widths of the error list.
     static QStringList errorTitles(bool mtoPlanMode);
     static QList<int> errorWidths(bool mtoPlanMode);
-    QStringList errorLine(int row, RowCheck check, bool mtoPlanMode) const;
+    QStringList errorLine(int row, const QString &reason) const;
 
 private:
-    bool writeBatch(const QList<CountRowValues> &rows);
+    struct Pending
+    {
+        int row;
+        CountRowValues values;
+    };
+    enum class RowOutcome { Written, Gone, Refused };
+    void writeBatch(const QList<Pending> &rows, QList<QStringList> *errors);
+    void writeOneByOne(const QList<Pending> &rows, QList<QStringList> *errors);
+    RowOutcome writeRow(const CountRowValues &values);
+    bool deleteRow(const CountRowKey &key);
     void status(const char *text);
 
     EntryGrid &m_grid;
     EntrySession &m_session;
     AppConnection &m_connection;
     HostUi *m_ui;
-    int m_process;
+    Options m_options;
     std::function<void(const QString &)> m_status;
     std::function<void()> m_focusBarcode;
+    std::function<void()> m_listClosed;
     bool m_setBased = true;
     DbError m_error;
-    int m_missing = 0; // changed rows whose count row is gone from the database
+    int m_refused = 0; // rows the database refused in this save
+    int m_gone = 0;    // changed rows whose count row is gone from the database
 };

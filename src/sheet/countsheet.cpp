@@ -35,10 +35,13 @@ const QHash<QString, Handler> &handlers()
         {QStringLiteral("mnualertsame"), &CountSheet::mnuAlertSame},
         {QStringLiteral("mnuformatresetcolwidth"), &CountSheet::mnuFormatResetColWidth},
         {QStringLiteral("mnuhcontents"), &CountSheet::mnuHContents},
+        {QStringLiteral("mnufoutbill"), &CountSheet::mnuFOutBill},
+        {QStringLiteral("mnufoutlossbill"), &CountSheet::mnuFOutLossBill},
         {QStringLiteral("mnufsave"), &CountSheet::mnuFSave},
         {QStringLiteral("mnusubitem"), &CountSheet::mnuSubItem},
         {QStringLiteral("mnuvselectbill"), &CountSheet::mnuVSelectBill},
-        {QStringLiteral("mnuadditem"), &CountSheet::mnuAddItem}};
+        {QStringLiteral("mnuadditem"), &CountSheet::mnuAddItem},
+        {QStringLiteral("mnufileout"), &CountSheet::mnuFileOut}};
     return h;
 }
 
@@ -275,7 +278,10 @@ void CountSheet::loadRows()
         ui->setBusy(true);
     const bool itemsWithoutStock = m_mode == SheetMode::PrintBook && m_view == DataView::All;
     const Recordset rows = m_model.GetRsMain(id, viewCondition(), itemsWithoutStock, shared().filterSettings);
-    if (!rows.isOpen() && shared().connection)
+    if (m_model.accessFailed())
+        showMessage(LoadText("不能读取用户的数据权限。"),
+                    shared().connection ? shared().connection->lastError().detailed() : QString());
+    else if (!rows.isOpen() && shared().connection)
         showMessage(LoadText("读取盘点数据失败。"), shared().connection->lastError().detailed());
     const int count = rows.RecordCount();
     if (count > SlowRowCount && m_warnedProcess != id) {
@@ -332,12 +338,17 @@ void CountSheet::updateCheckDate(int processId)
 
 bool CountSheet::isEntryColumnHidden(int col) const
 {
+    return isEntryColumnHidden(col, m_complexQty);
+}
+
+bool CountSheet::isEntryColumnHidden(int col, bool complexQty)
+{
     if (EntryGrid::isAlwaysHidden(col))
         return true;
     if (col == EntryCol::MtoNo)
         return shared().enableMtoPlanMode == 0;
     if (col == EntryCol::ComplexQty)
-        return !m_complexQty;
+        return !complexQty;
     return false;
 }
 
@@ -357,9 +368,11 @@ QString CountSheet::statusText(int panel) const
     return panel >= 1 && panel <= 3 ? m_status[size_t(panel)] : QString();
 }
 
-void CountSheet::setStatus(int panel, const QString &text)
+void CountSheet::setStatus(int panel, const QString &text, bool alert)
 {
     m_status[size_t(panel)] = text;
+    if (panel == MessagePanel)
+        m_statusAlert = alert;
     emit statusChanged();
 }
 

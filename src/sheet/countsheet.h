@@ -88,10 +88,15 @@ public:
     LedgerGrid &ledgerGrid() { return m_ledger; }
     const LedgerGrid &ledgerGrid() const { return m_ledger; }
     bool isEntryColumnHidden(int col) const;
+    // The same rule without a window: the command line prints the columns the grid shows.
+    static bool isEntryColumnHidden(int col, bool complexQty);
     int entryColumnWidth(int col) const; // twips
     void setEntryColumnWidth(int col, int twips);
     QString checkDateText() const { return m_checkDate; }
     QString statusText(int panel) const;
+    // A message panel text that asks to be noticed (a scan that found nothing); the
+    // next message in the panel is an ordinary one again.
+    bool statusAlert() const { return m_statusAlert; }
     bool dataChanged() const { return m_session.dataChanged; }
     const SheetSettings &settings() const { return m_settings; }
 
@@ -108,12 +113,18 @@ public:
     void mnuAlertSame();
     void mnuFormatResetColWidth();
     void mnuHContents();
+    // Mode 1: the gain and loss documents of the process shown.
+    void mnuFOutBill();
+    void mnuFOutLossBill();
     // Mode 4: save without asking; delete a row added by hand; the documents after
     // the snapshot for the active row; add items.
     void mnuFSave();
     void mnuSubItem();
     void mnuVSelectBill();
     void mnuAddItem();
+    // The rows shown into a spreadsheet file (.xlsx or .csv) the person chooses;
+    // an entry sheet without rows exports nothing.
+    void mnuFileOut();
 
     // --- editing (mode 4) ---
     // The one way a cell of the entry grid changes from outside: quotes are dropped,
@@ -182,6 +193,12 @@ signals:
     void currentCellRequested(int row, int col, bool edit);
     // Saving puts the cursor into the barcode box, ready for the next scan.
     void barcodeFocusRequested();
+    // The error list of a save has closed: the barcode box takes the focus whatever
+    // had it, so digits typed next go to the next scan and not to a tool.
+    void errorListClosed();
+    // A scanned code matched no row: the window beeps and keeps the code selected,
+    // so the next scan replaces it.
+    void barcodeNotFound();
     void closeRequested();
 
 private:
@@ -191,9 +208,11 @@ private:
     void ensureBackupType(int processId);
     void clearRows();
     void setView(DataView view);
-    void setStatus(int panel, const QString &text);
+    void setStatus(int panel, const QString &text, bool alert = false);
+    void confirmSaved(const QList<int> &rows);
     void showMessage(const QString &text, const QString &details = {});
     void updateCheckDate(int processId);
+    void outputDocuments(int kind);
     void setSelectBillEnabled(bool enabled);
     void leaveCurrentCell();
     bool saveBeforeReload();
@@ -221,5 +240,6 @@ private:
     QSet<QString> m_disabled; // commands switched off by the state of the sheet
     std::array<int, EntryCol::Count + 1> m_entryWidths{};
     std::array<QString, 4> m_status;
+    bool m_statusAlert = false;
     QString m_checkDate;
 };

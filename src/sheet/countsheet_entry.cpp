@@ -25,9 +25,13 @@ QString arg(const char *name)
 
 CountSaver CountSheet::makeSaver()
 {
-    CountSaver saver(m_entry, m_session, *shared().connection, shared().ui, currentProcess());
+    CountSaver saver(m_entry, m_session, *shared().connection, shared().ui,
+                     {.processId = currentProcess(),
+                      .operatorId = shared().operatorId,
+                      .mtoPlanMode = shared().enableMtoPlanMode != 0});
     saver.setStatusSink([this](const QString &text) { setStatus(MessagePanel, text); });
     saver.setFocusBarcode([this] { emit barcodeFocusRequested(); });
+    saver.setListClosed([this] { emit errorListClosed(); });
     return saver;
 }
 
@@ -38,8 +42,12 @@ bool CountSheet::editCell(int row, int col, const QString &text)
     const QString clean = withoutQuotes(text);
     if (clean == m_entry.text(row, col))
         return false;
-    m_entry.setText(row, col, clean);
-    EntryRules::cellChanged(m_entry, row, col, m_session);
+    QString refusal;
+    EntryRules::setCell(m_entry, row, col, clean, m_session, &refusal);
+    if (!refusal.isEmpty()) { // the cell keeps its figure
+        showMessage(refusal);
+        return false;
+    }
     emit cellChanged(row, col); // the row and the totals row, nothing else
     return true;
 }
@@ -53,23 +61,44 @@ bool CountSheet::SaveStockData(bool ask)
         return !m_session.dataChanged;
     restoreBlankCurrentCell();
     m_saving = true;
+    QList<int> changed;
+    for (int r = 1; r <= m_entry.dataRows(); ++r)
+        if (m_entry.isChanged(r))
+            changed << r;
     CountSaver saver = makeSaver();
     m_lastSave = saver.SaveStockData(ask);
     m_saving = false;
     switch (m_lastSave) {
     case CountSaver::SaveResult::NotChanged:
+        return true;
     case CountSaver::SaveResult::Saved:
+        confirmSaved(changed);
         return true;
     case CountSaver::SaveResult::Failed:
-        // the edits stay in the grid and marked: the next save writes them again
-        showMessage(LoadText("保存盘点数据失败，修改的数据仍保留在表格中，请稍后再保存。"),
-                    saver.lastError().detailed());
+        // the rows the database refused are listed and stay marked: the next save
+        // writes them again
         return false;
     case CountSaver::SaveResult::Declined:
     case CountSaver::SaveResult::Rejected:
         break;
     }
     return false;
+}
+
+// Someone counting with a scanner looks at the shelf, not at the grid: the status
+// line tells that the count just typed has reached the database, and which it was.
+void CountSheet::confirmSaved(const QList<int> &rows)
+{
+    if (rows.size() > 1) {
+        setStatus(MessagePanel, FormatText("已保存%1行盘点数据", {rows.size()}));
+        return;
+    }
+    if (rows.isEmpty())
+        return;
+    const int r = rows.first();
+    setStatus(MessagePanel, FormatText("已保存：%1 %2，盘点数量 %3 %4",
+                                       {m_entry.text(r, ItemNumber).trimmed(), m_entry.text(r, ItemName).trimmed(),
+                                        m_entry.text(r, CheckQty).trimmed(), m_entry.text(r, UnitName).trimmed()}));
 }
 
 // Saves with asking before the rows are read again. False when the save failed:
@@ -162,12 +191,25 @@ BarcodeSearch::Result CountSheet::searchBarcode(const QString &text)
     emit highlightsChanged();
     if (leftRow > 0)
         emit cellChanged(leftRow, leftCol); // a blank cell left behind got its text back
+    const QString code = text.trimmed();
     if (result.currentRow <= 0) {
         // nothing lights up; the status line says why the cursor stays in the box
-        setStatus(MessagePanel, FormatText("找不到条形码为%1的物料", {text.trimmed()}));
+        setStatus(MessagePanel, FormatText("找不到条形码为%1的物料", {code}), true);
+        emit barcodeNotFound();
         return result;
     }
-    setStatus(MessagePanel, FormatText("条形码%1：%2", {text.trimmed(), m_session.currentItemNumber}));
+    if (result.rows.size() == 1) {
+        setStatus(MessagePanel, FormatText("条形码%1：%2", {code, m_session.currentItemNumber}));
+    } else {
+        // the item lies in several places: say which one this is and how to reach the others
+        QStringList where;
+        for (int col : {StockName, SPName, BatchNo})
+            if (const QString part = m_entry.text(result.currentRow, col).trimmed(); !part.isEmpty())
+                where << part;
+        setStatus(MessagePanel, FormatText("条形码%1对应%2行，当前为其中第%3行：%4 %5；再次扫描转到下一行",
+                                           {code, result.rows.size(), result.matchIndex + 1,
+                                            m_session.currentItemNumber, where.join(QLatin1Char(' '))}));
+    }
     m_activeRow = result.currentRow;
     m_activeCol = result.currentCol();
     emit cellChanged(result.currentRow, CheckQty); // emptied for typing
@@ -176,9 +218,8 @@ BarcodeSearch::Result CountSheet::searchBarcode(const QString &text)
     return result;
 }
 
-// The editor starts from the cell's figures rather than empty: accepting it
-// untouched (Enter after Tab into the cell) then keeps the count instead of
-// turning it into 0.
+// The editor starts from the cell's figures rather than empty; closed untouched
+// (Enter after Tab into the cell) it gives nothing, so the count stays as it was.
 bool CountSheet::openComplexEditor(int row, const QVariantMap &placement)
 {
     if (m_mode != SheetMode::Entry || !m_entry.isDataRow(row) || isEntryColumnHidden(ComplexQty))
@@ -200,7 +241,12 @@ bool CountSheet::applyComplexQty(int row, const QString &text, double baseQty)
 {
     if (m_session.loading || !m_entry.isDataRow(row))
         return false;
-    EntryRules::applyComplexQty(m_entry, row, withoutQuotes(text), baseQty, m_session);
+    QString refusal;
+    if (!EntryRules::applyComplexQty(m_entry, row, withoutQuotes(text), baseQty, m_session, &refusal)) {
+        if (!refusal.isEmpty())
+            showMessage(refusal);
+        return false;
+    }
     emit cellChanged(row, ComplexQty);
     return true;
 }
@@ -235,6 +281,8 @@ CountSaver::RowWrite CountSheet::FillDiffQty(bool calculated, double baseDiff, d
     emit currentCellRequested(row, BaseCheckQty, false);
     CountSaver saver = makeSaver();
     const CountSaver::RowWrite write = saver.FillDiffQty(row, calculated, baseDiff, secDiff);
+    if (!write.refused.isEmpty())
+        showMessage(write.refused);
     emit cellChanged(row, BaseCheckQty);
     return write;
 }

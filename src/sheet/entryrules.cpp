@@ -1,9 +1,16 @@
 #include "entryrules.h"
 
 #include "host/numbers.h"
+#include "host/texts.h"
 
+#include <QRegularExpression>
 #include <QStringList>
 #include <qnamespace.h>
+
+#include <cmath>
+#include <limits>
+#include <optional>
+#include <vector>
 
 namespace {
 
@@ -20,6 +27,21 @@ double divide(double a, double b)
 bool isZeroRate(double r)
 {
     return roundQuantity(r, 10) == 0;
+}
+
+// The number a typed text starts with, as the grid reads it; none when its digits
+// are more than a double holds (the grid would read them as 0).
+std::optional<double> typedNumber(const QString &text)
+{
+    static const QRegularExpression prefix(QStringLiteral(R"(^[-+]?(\d+\.?\d*|\.\d+))"));
+    const QRegularExpressionMatch m = prefix.match(text.trimmed());
+    if (!m.hasMatch())
+        return leadingNumber(text);
+    bool ok = false;
+    const double value = m.captured(0).toDouble(&ok);
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
+    return leadingNumber(text);
 }
 
 bool isNavigationKey(int key)
@@ -65,32 +87,111 @@ bool EntryRules::hasRule(int col)
     }
 }
 
-bool EntryRules::cellChanged(EntryGrid &grid, int row, int col, EntrySession &session)
+// The figures of one row as a rule leaves them: the cells it wrote (rounded as the
+// grid would keep them), else the grid's. Nothing reaches the grid before every
+// figure has been checked.
+class EntryRules::RowPlan
+{
+public:
+    RowPlan(const EntryGrid &grid, int row)
+        : m_grid(grid)
+        , m_row(row)
+    {}
+
+    double operator()(int col) const
+    {
+        for (const Cell &c : m_cells)
+            if (c.col == col)
+                return c.blank ? 0.0 : c.value;
+        return m_grid.number(m_row, col);
+    }
+    void set(int col, double value)
+    {
+        if (EntryGrid::kind(col) == EntryGrid::Kind::Quantity && std::isfinite(value))
+            value = roundQuantity(value, m_grid.decimals(m_row));
+        put({col, value, false});
+    }
+    void setBlank(int col) { put({col, 0.0, true}); }
+
+    // The first figure out of bounds, as a sentence for the person; a cell the
+    // person can see is named rather than a hidden one.
+    std::optional<QString> refusal() const
+    {
+        bool hiddenTooLarge = false;
+        for (const Cell &c : m_cells) {
+            if (c.blank || EntryGrid::kind(c.col) != EntryGrid::Kind::Quantity)
+                continue;
+            const QString heading = EntryGrid::heading(c.col);
+            if (!std::isfinite(c.value) || std::fabs(c.value) > quantityLimit) {
+                if (!heading.isEmpty())
+                    return FormatText("数量超出允许的范围：“%1”的绝对值不能超过9,999,999,999.9999。", {heading});
+                hiddenTooLarge = true;
+            } else if (c.value < 0 && isCounted(c.col)) {
+                return FormatText("“%1”不能为负数。", {heading});
+            }
+        }
+        if (hiddenTooLarge)
+            return LoadText("数量超出允许的范围：数量的绝对值不能超过9,999,999,999.9999。");
+        return std::nullopt;
+    }
+
+    void applyTo(EntryGrid &grid) const
+    {
+        for (const Cell &c : m_cells) {
+            if (c.blank)
+                grid.setBlank(m_row, c.col);
+            else
+                grid.setNumber(m_row, c.col, c.value);
+        }
+    }
+
+private:
+    struct Cell
+    {
+        int col;
+        double value;
+        bool blank;
+    };
+    static bool isCounted(int col) { return col == BaseCheckQty || col == CheckQty || col == SecCheckQty; }
+    void put(const Cell &cell)
+    {
+        for (Cell &c : m_cells)
+            if (c.col == cell.col) {
+                c = cell;
+                return;
+            }
+        m_cells.push_back(cell);
+    }
+
+    const EntryGrid &m_grid;
+    int m_row;
+    std::vector<Cell> m_cells; // in the order written: the typed cell first
+};
+
+bool EntryRules::cellChanged(EntryGrid &grid, int row, int col, EntrySession &session, QString *refusal)
+{
+    RowPlan plan(grid, row);
+    return apply(grid, row, col, plan, session, refusal);
+}
+
+// Runs the rule of `col` on the plan, checks every figure, and only then writes
+// the row, marks it and keeps the totals.
+bool EntryRules::apply(EntryGrid &grid, int row, int col, RowPlan &plan, EntrySession &session, QString *refusal)
 {
     if (session.loading || !grid.isDataRow(row))
         return false;
+    runRule(col, plan);
+    if (const std::optional<QString> why = plan.refusal()) {
+        if (refusal)
+            *refusal = *why;
+        return false;
+    }
+    plan.applyTo(grid);
     session.dataChanged = true;
     if (!hasRule(col))
         return false;
-    switch (col) {
-    case BaseCheckQty:
-        baseCheckChanged(grid, row);
-        break;
-    case CheckQty:
-        checkChanged(grid, row, session);
-        break;
-    case SecRate:
-        rateChanged(grid, row);
-        break;
-    case SecCheckQty:
-        secCheckChanged(grid, row);
-        break;
-    case AdjQty:
-        adjustmentChanged(grid, row);
-        break;
-    default: // composite quantity and note: kept as typed
-        break;
-    }
+    if (col == CheckQty)
+        writeComplexQty(grid, row, session);
     if (row == session.currentRow && col == session.currentCol)
         session.currentCellEdited = true;
     grid.markChanged(row);
@@ -98,85 +199,143 @@ bool EntryRules::cellChanged(EntryGrid &grid, int row, int col, EntrySession &se
     return true;
 }
 
-bool EntryRules::setCell(EntryGrid &grid, int row, int col, const QString &text, EntrySession &session)
+void EntryRules::runRule(int col, RowPlan &plan)
+{
+    switch (col) {
+    case BaseCheckQty:
+        baseCheckChanged(plan);
+        break;
+    case CheckQty:
+        checkChanged(plan);
+        break;
+    case SecRate:
+        rateChanged(plan);
+        break;
+    case SecCheckQty:
+        secCheckChanged(plan);
+        break;
+    case AdjQty:
+        adjustmentChanged(plan);
+        break;
+    default: // composite quantity and note: kept as typed
+        break;
+    }
+}
+
+bool EntryRules::setCell(EntryGrid &grid, int row, int col, const QString &text, EntrySession &session,
+                         QString *refusal)
 {
     if (!grid.isDataRow(row))
         return false;
-    grid.setText(row, col, text);
-    return cellChanged(grid, row, col, session);
+    if (session.loading || EntryGrid::kind(col) == EntryGrid::Kind::Text) {
+        grid.setText(row, col, text);
+        return cellChanged(grid, row, col, session, refusal);
+    }
+    RowPlan plan(grid, row);
+    if (text.trimmed().isEmpty()) {
+        plan.setBlank(col);
+    } else {
+        const std::optional<double> value = typedNumber(text);
+        plan.set(col, value.value_or(std::numeric_limits<double>::infinity()));
+    }
+    return apply(grid, row, col, plan, session, refusal);
 }
 
-bool EntryRules::applyComplexQty(EntryGrid &grid, int row, const QString &text, double baseQty, EntrySession &session)
+bool EntryRules::applyComplexQty(EntryGrid &grid, int row, const QString &text, double baseQty, EntrySession &session,
+                                 QString *refusal)
 {
-    if (!grid.isDataRow(row))
+    if (session.loading || !grid.isDataRow(row))
+        return false;
+    // the editor's figure is taken as it is, never rounded into another count
+    const int places = grid.decimals(row);
+    if (std::isfinite(baseQty) && roundQuantity(baseQty, places) != roundQuantity(baseQty, 10)) {
+        if (refusal)
+            *refusal = FormatText("“%1”最多只能有%2位小数。", {EntryGrid::heading(BaseCheckQty), places});
+        return false;
+    }
+    RowPlan plan(grid, row);
+    plan.set(BaseCheckQty, baseQty);
+    if (!apply(grid, row, BaseCheckQty, plan, session, refusal))
         return false;
     grid.setText(row, ComplexQty, text);
-    cellChanged(grid, row, ComplexQty, session);
-    grid.setNumber(row, BaseCheckQty, baseQty);
-    return cellChanged(grid, row, BaseCheckQty, session);
+    if (row == session.currentRow && session.currentCol == ComplexQty)
+        session.currentCellEdited = true;
+    return true;
 }
 
-void EntryRules::baseCheckChanged(EntryGrid &grid, int row)
+bool EntryRules::setDifferences(EntryGrid &grid, int row, double baseDiff, double secDiff, EntrySession &session,
+                                QString *refusal)
 {
-    const double counted = grid.number(row, BaseCheckQty);
-    const double diff = grid.number(row, DiffQty);
-    const double k = grid.number(row, Coefficient);
-    grid.setNumber(row, BaseActualQty, counted + diff);
-    grid.setNumber(row, SecActualQty, grid.number(row, SecCheckQty) + grid.number(row, SecDiffQty));
+    RowPlan plan(grid, row);
+    plan.set(DiffQty, baseDiff);
+    plan.set(SecDiffQty, secDiff);
+    return apply(grid, row, BaseCheckQty, plan, session, refusal);
+}
+
+// The secondary counted quantity follows the base one by the rate, as it does
+// for a count in the row's unit: a count entered in another unit can be saved.
+void EntryRules::baseCheckChanged(RowPlan &p)
+{
+    const double counted = p(BaseCheckQty);
+    const double diff = p(DiffQty);
+    const double k = p(Coefficient);
+    const double r = p(SecRate);
+    p.set(BaseActualQty, counted + diff);
+    p.set(SecCheckQty, isZeroRate(r) ? 0.0 : counted / r);
+    p.set(SecActualQty, p(SecCheckQty) + p(SecDiffQty));
     if (roundQuantity(k, 0) == 0) {
-        grid.setNumber(row, ActualQty, 0);
-        grid.setNumber(row, CheckQty, 0);
-        grid.setNumber(row, UnitDiffQty, 0);
+        p.set(ActualQty, 0);
+        p.set(CheckQty, 0);
+        p.set(UnitDiffQty, 0);
         return;
     }
-    grid.setNumber(row, ActualQty, (counted + diff) / k);
-    grid.setNumber(row, CheckQty, counted / k);
-    grid.setNumber(row, UnitDiffQty, diff / k);
+    p.set(ActualQty, (counted + diff) / k);
+    p.set(CheckQty, counted / k);
+    p.set(UnitDiffQty, diff / k);
 }
 
-void EntryRules::checkChanged(EntryGrid &grid, int row, EntrySession &session)
+void EntryRules::checkChanged(RowPlan &p)
 {
-    const double counted = grid.number(row, CheckQty);
-    const double diff = grid.number(row, UnitDiffQty);
-    const double k = grid.number(row, Coefficient);
-    const double r = grid.number(row, SecRate);
-    grid.setNumber(row, ActualQty, counted + diff);
-    grid.setNumber(row, BaseActualQty, (counted + diff) * k);
-    grid.setNumber(row, BaseCheckQty, counted * k);
+    const double counted = p(CheckQty);
+    const double diff = p(UnitDiffQty);
+    const double k = p(Coefficient);
+    const double r = p(SecRate);
+    p.set(ActualQty, counted + diff);
+    p.set(BaseActualQty, (counted + diff) * k);
+    p.set(BaseCheckQty, counted * k);
     if (isZeroRate(r)) {
-        grid.setNumber(row, SecCheckQty, 0);
-        grid.setNumber(row, SecActualQty, 0);
+        p.set(SecCheckQty, 0);
+        p.set(SecActualQty, 0);
     } else {
-        grid.setNumber(row, SecCheckQty, counted * k / r);
-        grid.setNumber(row, SecActualQty, counted * k / r + grid.number(row, SecDiffQty));
+        p.set(SecCheckQty, counted * k / r);
+        p.set(SecActualQty, counted * k / r + p(SecDiffQty));
     }
-    writeComplexQty(grid, row, session);
 }
 
-void EntryRules::rateChanged(EntryGrid &grid, int row)
+void EntryRules::rateChanged(RowPlan &p)
 {
-    const double r = grid.number(row, SecRate);
+    const double r = p(SecRate);
     const bool zero = isZeroRate(r);
-    grid.setNumber(row, SecCheckQty, zero ? 0.0 : grid.number(row, BaseCheckQty) / r);
-    grid.setNumber(row, SecActualQty, zero ? 0.0 : grid.number(row, SecCheckQty) + grid.number(row, SecDiffQty));
-    adjustmentChanged(grid, row);
+    p.set(SecCheckQty, zero ? 0.0 : p(BaseCheckQty) / r);
+    p.set(SecActualQty, zero ? 0.0 : p(SecCheckQty) + p(SecDiffQty));
+    adjustmentChanged(p);
 }
 
-void EntryRules::secCheckChanged(EntryGrid &grid, int row)
+void EntryRules::secCheckChanged(RowPlan &p)
 {
     // the rate follows from the two counts
-    const double rate = divide(grid.number(row, BaseCheckQty), grid.number(row, SecCheckQty));
-    grid.setNumber(row, SecRate, rate);
+    const double rate = divide(p(BaseCheckQty), p(SecCheckQty));
+    p.set(SecRate, rate);
     const bool zero = isZeroRate(rate);
-    grid.setNumber(row, SecActualQty, zero ? 0.0 : grid.number(row, SecCheckQty) + grid.number(row, SecDiffQty));
-    adjustmentChanged(grid, row);
+    p.set(SecActualQty, zero ? 0.0 : p(SecCheckQty) + p(SecDiffQty));
+    adjustmentChanged(p);
 }
 
-void EntryRules::adjustmentChanged(EntryGrid &grid, int row)
+void EntryRules::adjustmentChanged(RowPlan &p)
 {
-    const double r = grid.number(row, SecRate);
-    const double adjusted = grid.number(row, AdjQty) * grid.number(row, Coefficient);
-    grid.setNumber(row, SecAdjQty, isZeroRate(r) ? 0.0 : adjusted / r);
+    const double r = p(SecRate);
+    const double adjusted = p(AdjQty) * p(Coefficient);
+    p.set(SecAdjQty, isZeroRate(r) ? 0.0 : adjusted / r);
 }
 
 void EntryRules::writeComplexQty(EntryGrid &grid, int row, EntrySession &session)

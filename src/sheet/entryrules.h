@@ -1,16 +1,18 @@
 #pragma once
 
-#include "model/entrygrid.h"
 #include "entrysession.h"
+#include "model/entrygrid.h"
 
 #include <QString>
 
 // The rules of the entry grid, without any widget: what an edited cell recomputes
-// in its row, what leaving and entering a cell do, and what the keys of the grid
-// mean. The window's grid model sets a cell's text and then calls cellChanged();
-// the window carries out the decisions returned by the other functions (open a
-// picker, move the focus to the barcode box, enable a command). The command-line
-// count uses setCell() and applyComplexQty() the same way.
+// in its row, which figures are refused, what leaving and entering a cell do, and
+// what the keys of the grid mean. The window's edits, the composite editor, the
+// documents window and the command-line count all change figures through
+// setCell(), applyComplexQty() and setDifferences(), so a figure out of bounds is
+// refused the same way everywhere; the window carries out the decisions returned
+// by the other functions (open a picker, move the focus to the barcode box,
+// enable a command).
 class EntryRules
 {
 public:
@@ -30,16 +32,31 @@ public:
         bool selectBillEnabled = false;   // "选择单据" works on this row
     };
 
+    // Every quantity of a row stays within what its cells (and the database's
+    // columns) hold; counted quantities are never below 0.
+    static constexpr double quantityLimit = 9999999999.9999;
+
     // Recomputes the row after the text of (row, col) was set, marks the row changed,
     // sets data changed and updates the totals row. Does nothing while loading, and
     // nothing but setting data changed for a column without rules. True when cells
-    // of the row (and the totals row) changed.
-    static bool cellChanged(EntryGrid &grid, int row, int col, EntrySession &session);
-    // Sets the text of a cell as typing would, then applies its rule.
-    static bool setCell(EntryGrid &grid, int row, int col, const QString &text, EntrySession &session);
+    // of the row (and the totals row) changed; false with `refusal` set when a
+    // figure the rule would write is out of bounds (the row is left as it was,
+    // except for the cell already set).
+    static bool cellChanged(EntryGrid &grid, int row, int col, EntrySession &session, QString *refusal = nullptr);
+    // Sets the text of a cell as typing would, then applies its rule. A figure out
+    // of bounds, typed or following from it, refuses the edit: nothing changes, not
+    // even the marks, and `refusal` says why in the user's language.
+    static bool setCell(EntryGrid &grid, int row, int col, const QString &text, EntrySession &session,
+                        QString *refusal = nullptr);
     // The result of the composite-quantity editor: its text into the composite cell
-    // and the base quantity into the base counted cell, with their rules.
-    static bool applyComplexQty(EntryGrid &grid, int row, const QString &text, double baseQty, EntrySession &session);
+    // and the base quantity into the base counted cell, with their rules; refused
+    // like setCell, also for a base quantity with more places than the row keeps.
+    static bool applyComplexQty(EntryGrid &grid, int row, const QString &text, double baseQty, EntrySession &session,
+                                QString *refusal = nullptr);
+    // The differences that documents after the snapshot make (base and secondary
+    // unit), then the base counted quantity's rule; refused like setCell.
+    static bool setDifferences(EntryGrid &grid, int row, double baseDiff, double secDiff, EntrySession &session,
+                               QString *refusal = nullptr);
 
     // The cursor leaves the session's current cell: a cell left blank gets its
     // previous text back (and its rule again when one ran on it), and leaving the
@@ -66,11 +83,14 @@ public:
     static bool hasRule(int col);
 
 private:
-    static void baseCheckChanged(EntryGrid &grid, int row);
-    static void checkChanged(EntryGrid &grid, int row, EntrySession &session);
-    static void rateChanged(EntryGrid &grid, int row);
-    static void secCheckChanged(EntryGrid &grid, int row);
-    static void adjustmentChanged(EntryGrid &grid, int row);
+    class RowPlan;
+    static bool apply(EntryGrid &grid, int row, int col, RowPlan &plan, EntrySession &session, QString *refusal);
+    static void runRule(int col, RowPlan &plan);
+    static void baseCheckChanged(RowPlan &plan);
+    static void checkChanged(RowPlan &plan);
+    static void rateChanged(RowPlan &plan);
+    static void secCheckChanged(RowPlan &plan);
+    static void adjustmentChanged(RowPlan &plan);
     static void writeComplexQty(EntryGrid &grid, int row, EntrySession &session);
     static bool restoreBlank(EntryGrid &grid, int row, int col, EntrySession &session);
 };

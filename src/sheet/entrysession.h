@@ -27,6 +27,10 @@ struct EntrySession
     QString previousText; // put back when the cell is left blank
 
     QString lastBarcode;
+    // The code of the last search that found rows and the row it went to: the same
+    // code scanned again goes to the next of its rows.
+    QString matchedBarcode;
+    int matchedRow = 0;
     QString lastUnitList; // unit names of the last composite entry, "箱,个"
 
     int currentItemId = 0;
@@ -43,5 +47,7 @@ struct EntrySession
         currentCellEdited = false;
         previousText.clear();
         lastBarcode.clear();
+        matchedBarcode.clear();
+        matchedRow = 0;
     }
 };

@@ -170,7 +170,8 @@ bool BackupInvLogic::ok()
     if (!success)
         return false;
     log.end();
-    tell(LoadText("仓库备份已经完成!请按“确定”返回!"));
+    // the number is how the person finds the new count in the sheet's process list
+    tell(FormatText("仓库备份已经完成!盘点方案编号：%1，请按“确定”返回!", {m_engine.processNumber()}));
     return true;
 }
 

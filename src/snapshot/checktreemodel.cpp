@@ -1,5 +1,7 @@
 #include "checktreemodel.h"
 
+#include <algorithm>
+
 namespace {
 const QString rootKey = QStringLiteral("k0");
 
@@ -32,7 +34,8 @@ void CheckTreeModel::load(const QString &rootCaption, Recordset rows)
         if (m_byKey.contains(key))
             continue;
         const int parent = m_byKey.value(keyOf(rows.integer(u"FParentID")), 0);
-        const QString text = QStringLiteral("(") + rows.text(u"FNumber") + QStringLiteral(" ) ") + rows.text(u"FName");
+        const QString text = QStringLiteral("(") + rows.text(u"FNumber").trimmed() + QStringLiteral(") ") +
+                             rows.text(u"FName").trimmed();
         addNode(key, text, parent);
     }
     endResetModel();
@@ -82,16 +85,10 @@ void CheckTreeModel::setChecked(const QString &key, bool checked)
     setBranch(node, checked, &changed);
     // the nodes above follow: ticked with a ticked child, cleared once none is
     for (int up = m_nodes[size_t(node)].parent; up >= 0; up = m_nodes[size_t(up)].parent) {
-        if (checked) {
-            setNode(up, true, &changed);
-            continue;
-        }
         const auto &children = m_nodes[size_t(up)].children;
-        const bool anyTicked =
-            std::any_of(children.begin(), children.end(), [this](int c) { return m_nodes[size_t(c)].checked; });
-        if (anyTicked)
-            break;
-        setNode(up, false, &changed);
+        m_nodes[size_t(up)].checked = checked || std::any_of(children.begin(), children.end(),
+                                                             [this](int c) { return m_nodes[size_t(c)].checked; });
+        changed.push_back(up);
     }
     for (int n : changed) {
         const QModelIndex index = indexOf(n);
@@ -99,18 +96,31 @@ void CheckTreeModel::setChecked(const QString &key, bool checked)
     }
 }
 
-void CheckTreeModel::setNode(int node, bool checked, std::vector<int> *changed)
+Qt::CheckState CheckTreeModel::checkState(const QString &key) const
 {
-    Node &n = m_nodes[size_t(node)];
-    if (n.checked == checked)
-        return;
-    n.checked = checked;
-    changed->push_back(node);
+    const auto it = m_byKey.constFind(key);
+    return it == m_byKey.constEnd() ? Qt::Unchecked : checkState(it.value());
 }
 
+// A ticked node whose branch is not ticked throughout shows as partly ticked: the
+// snapshot then takes only some of what lies below it.
+Qt::CheckState CheckTreeModel::checkState(int node) const
+{
+    const Node &n = m_nodes[size_t(node)];
+    if (!n.checked)
+        return Qt::Unchecked;
+    for (int child : n.children)
+        if (checkState(child) != Qt::Checked)
+            return Qt::PartiallyChecked;
+    return Qt::Checked;
+}
+
+// Every node of the branch and above it is repainted, its own tick changed or
+// not: a partly ticked node may have turned whole, or the other way round.
 void CheckTreeModel::setBranch(int node, bool checked, std::vector<int> *changed)
 {
-    setNode(node, checked, changed);
+    m_nodes[size_t(node)].checked = checked;
+    changed->push_back(node);
     for (int child : m_nodes[size_t(node)].children)
         setBranch(child, checked, changed);
 }
@@ -189,7 +199,7 @@ QVariant CheckTreeModel::data(const QModelIndex &index, int role) const
     case Qt::DisplayRole:
         return n.text;
     case Qt::CheckStateRole:
-        return n.checked ? Qt::Checked : Qt::Unchecked;
+        return checkState(node);
     case KeyRole:
         return n.key;
     default:
@@ -202,7 +212,8 @@ bool CheckTreeModel::setData(const QModelIndex &index, const QVariant &value, in
     const int node = nodeOf(index);
     if (node < 0 || role != Qt::CheckStateRole)
         return false;
-    setChecked(m_nodes[size_t(node)].key, value.toInt() == Qt::Checked);
+    // a click on a partly ticked node ticks its whole branch
+    setChecked(m_nodes[size_t(node)].key, value.toInt() != Qt::Unchecked);
     return true;
 }
 

@@ -11,7 +11,8 @@
 // A tree of base-data entries with check boxes (the stocks, suppliers, brands or
 // categories of the backup dialog). Nodes are keyed "k" + id under a root "k0".
 // Ticking a node ticks its whole branch and every node above it; clearing one
-// clears its branch, then each node above whose children are all clear.
+// clears its branch, then each node above whose children are all clear. A ticked
+// node with a branch not ticked throughout shows as partly ticked.
 class CheckTreeModel : public QAbstractItemModel
 {
     Q_OBJECT
@@ -30,6 +31,8 @@ public:
     QString text(const QString &key) const;
     bool isChecked(const QString &key) const;
     void setChecked(const QString &key, bool checked);
+    // What the box of the node shows: Checked, Unchecked or PartiallyChecked.
+    Qt::CheckState checkState(const QString &key) const;
     // Ticked nodes in tree order; ids are the keys without their "k".
     QStringList checkedKeys() const;
     QStringList checkedIds() const;
@@ -58,7 +61,7 @@ private:
     int addNode(const QString &key, const QString &text, int parent);
     int nodeOf(const QModelIndex &index) const;
     QModelIndex indexOf(int node) const;
-    void setNode(int node, bool checked, std::vector<int> *changed);
+    Qt::CheckState checkState(int node) const;
     void setBranch(int node, bool checked, std::vector<int> *changed);
 
     std::vector<Node> m_nodes;

@@ -7,7 +7,10 @@
 #include <QAction>
 #include <QComboBox>
 #include <QCommandLinkButton>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 
 // The shell's windows: operations follow the registered windows, a failed login
@@ -76,6 +79,34 @@ private slots:
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(attempts, (QStringList{"x/chs", "x/EN"}));
         QCOMPARE(languages, QStringList{"EN"});
+        QVERIFY(dialog.errorText().isEmpty());
+    }
+
+    // Every "&" of a label marks the access key of its field; the buttons keep
+    // their captions when the language changes (Qt would put back its own); a
+    // message about one kind of database goes once the other kind is chosen.
+    void loginDialogTexts()
+    {
+        LoginChoice initial;
+        initial.user = QStringLiteral("demo");
+        initial.database.path = QStringLiteral("/nonexistent/demo.db");
+        LoginDialog dialog(initial, [](const LoginChoice &, QString *error) {
+            *error = QStringLiteral("数据库文件不存在。");
+            return false;
+        });
+        for (const QLabel *label : dialog.findChildren<QLabel *>())
+            if (label->text().contains(QLatin1Char('&')))
+                QVERIFY2(label->buddy(), qPrintable(label->text()));
+        QEvent change(QEvent::LanguageChange);
+        QCoreApplication::sendEvent(&dialog, &change);
+        QStringList captions;
+        for (const char *name : {"cmdOK", "cmdCancel"})
+            captions << dialog.findChild<QPushButton *>(QLatin1String(name))->text();
+        QCOMPARE(captions, (QStringList{"登录(&O)", "取消(&C)"}));
+
+        dialog.accept();
+        QCOMPARE(dialog.errorText(), QStringLiteral("数据库文件不存在。"));
+        dialog.findChild<QRadioButton *>(QStringLiteral("optPostgres"))->setChecked(true);
         QVERIFY(dialog.errorText().isEmpty());
     }
 };

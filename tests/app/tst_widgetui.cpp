@@ -8,7 +8,7 @@
 #include <QTest>
 
 // The widget side of the host UI: the busy cursor nests, the display list takes
-// its column widths in twips.
+// its column widths in twips and shows long texts whole.
 class TestWidgetUi : public QObject
 {
     Q_OBJECT
@@ -45,6 +45,29 @@ private slots:
         QCOMPARE(table->rowCount(), 2);
         QCOMPARE(table->columnWidth(0), 40);
         QCOMPARE(table->item(1, 2)->text(), QStringLiteral("多出的一列"));
+    }
+
+    // A reason longer than its column is shown whole: the column grows, and what
+    // is still longer wraps into a taller row; the window can be resized.
+    void listShowsLongTextsWhole()
+    {
+        const QString reason =
+            QStringLiteral("基本单位与辅助计量单位盘盈盘亏方向不一致，盘点数据未能成功保存，请检查数据！");
+        const QString longer = QString(reason).repeated(6);
+        erp::ListDialog dialog(QStringLiteral("错误"), {"行号", "错误类型"}, {600, 1600},
+                               {{"1", reason}, {"2", longer}, {"3", "短"}});
+        auto *table = dialog.findChild<QTableWidget *>(QStringLiteral("lstRows"));
+        QVERIFY(table);
+        QVERIFY(dialog.isSizeGripEnabled());
+        QVERIFY(table->columnWidth(1) > erp::ListDialog::twipsToPixels(1600));
+        QVERIFY(table->wordWrap());
+        const QFontMetrics metrics = table->fontMetrics();
+        for (int r = 0; r < 3; ++r) {
+            const QRect room(0, 0, table->columnWidth(1) - 12, 100000);
+            const int needed = metrics.boundingRect(room, Qt::TextWordWrap, table->item(r, 1)->text()).height();
+            QVERIFY2(table->rowHeight(r) >= needed, qPrintable(QString::number(r)));
+        }
+        QVERIFY(table->rowHeight(1) > table->rowHeight(2));
     }
 };
 

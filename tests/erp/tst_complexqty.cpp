@@ -54,29 +54,37 @@ private slots:
         QFETCH(QString, text);
         const QList<MeasureUnit> units = ComplexQty::chooseUnits(boxes(), unitList);
         QCOMPARE(ComplexQty::format(units, base, decimals), text);
-        if (!qFuzzyCompare(base, 119.9999)) // and back again
+        if (!qFuzzyCompare(base, 119.9999) && base >= 0) // and back again (a count is never negative)
             QCOMPARE(ComplexQty::parse(units, text).value_or(-1), base);
     }
 
+    // Larger units take whole numbers, the smallest the item's places; a negative
+    // or fractional amount is refused rather than rounded or turned positive.
     void parse_data()
     {
         QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("decimals");
         QTest::addColumn<double>("base"); // -1: refused
-        QTest::addRow("two units") << "3箱5个" << 365.0;
-        QTest::addRow("spaces and decimals") << " 1.5 箱 " << 180.0;
-        QTest::addRow("bare number in the smallest unit") << "2盒3" << 23.0;
-        QTest::addRow("negative") << "-1箱5个" << -125.0;
-        QTest::addRow("same unit twice") << "1个1个" << 2.0;
-        QTest::addRow("unknown unit") << "3瓶" << -1.0;
-        QTest::addRow("no number") << "箱" << -1.0;
-        QTest::addRow("empty") << "" << -1.0;
+        QTest::addRow("two units") << "3箱5个" << 0 << 365.0;
+        QTest::addRow("spaces and decimals") << " 1 箱 2.5 个" << 1 << 122.5;
+        QTest::addRow("bare number in the smallest unit") << "2盒3" << 0 << 23.0;
+        QTest::addRow("plus sign") << "+1箱" << 0 << 120.0;
+        QTest::addRow("same unit twice") << "1个1个" << 0 << 2.0;
+        QTest::addRow("negative") << "-1箱5个" << 0 << -1.0;
+        QTest::addRow("fraction of a box") << "1.5箱" << 4 << -1.0;
+        QTest::addRow("fraction of a piece without places") << "2.5个" << 0 << -1.0;
+        QTest::addRow("more places than the item") << "2.25个" << 1 << -1.0;
+        QTest::addRow("unknown unit") << "3瓶" << 0 << -1.0;
+        QTest::addRow("no number") << "箱" << 0 << -1.0;
+        QTest::addRow("empty") << "" << 0 << -1.0;
     }
     void parse()
     {
         QFETCH(QString, text);
+        QFETCH(int, decimals);
         QFETCH(double, base);
         QString error;
-        const std::optional<double> got = ComplexQty::parse(boxes(), text, &error);
+        const std::optional<double> got = ComplexQty::parse(boxes(), text, &error, decimals);
         if (base == -1) {
             QVERIFY(!got);
             QVERIFY(!error.isEmpty());
@@ -111,16 +119,26 @@ private slots:
         QVERIFY(!erp::CalComplexQty(c, 99, QString(), 1, QStringLiteral("个")));
     }
 
-    // The editor: a start text fills the boxes; keys type a figure per unit, the
-    // total follows, Enter accepts and Escape rejects.
+    // The editor: a start text fills the boxes (a figure a box may not hold is not
+    // put in at all); keys type a figure per unit, the total follows, Enter accepts
+    // only what every box may hold, Escape rejects.
     void editor()
     {
         erp::ComplexQtyEditor started(boxes(), 1);
         started.setText(QStringLiteral("1箱2.5个"));
         QCOMPARE(started.box(2)->value(), 2.5);
         QCOMPARE(started.baseQuantity(), 122.5);
+        QVERIFY(!started.isEdited());
         started.setText(QString());
         QCOMPARE(started.complexText(), QStringLiteral("0个"));
+        // what a box cannot take is not put in rounded or turned positive
+        for (const char *text : {"-1箱", "1.5箱", "2.25个"}) {
+            started.setText(QString::fromUtf8(text));
+            QCOMPARE(started.baseQuantity(), 0.0);
+            QVERIFY2(!started.note().isEmpty(), text);
+        }
+        started.setText(QStringLiteral("1箱"));
+        QVERIFY(started.note().isEmpty());
 
         erp::ComplexQtyEditor editor(boxes(), 0);
         QSignalSpy accepted(&editor, &QDialog::accepted);
@@ -129,6 +147,17 @@ private slots:
         QApplication::setActiveWindow(&editor);
         QVERIFY(QTest::qWaitForWindowActive(&editor));
         editor.box(0)->setFocus();
+        QVERIFY(!editor.isEdited());
+        // a sign, or places a unit has not, keep the editor open and say why
+        for (const char *typed : {"-3", "1.5"}) {
+            editor.box(0)->selectAll();
+            QTest::keyClicks(QApplication::focusWidget(), QString::fromLatin1(typed));
+            QVERIFY(editor.isEdited());
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            QCOMPARE(accepted.count(), 0);
+            QVERIFY2(editor.note().startsWith(QStringLiteral("“箱”的数量")), qPrintable(editor.note()));
+        }
+        editor.box(0)->selectAll();
         QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("3"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

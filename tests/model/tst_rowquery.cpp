@@ -5,8 +5,8 @@
 
 #include "host/loginprops.h"
 #include "host/sharedstate.h"
-#include "model/maindo.h"
 #include "model/entrygrid.h"
+#include "model/maindo.h"
 
 #include <QTest>
 
@@ -106,7 +106,8 @@ private slots:
         QTest::addRow("check no short") << ValueRow{1, 1, "FDownQty", "NULL"};
         QTest::addRow("input book as saved") << ValueRow{4, 1, "FQty", "24"};
         QTest::addRow("input unit over multiplies") << ValueRow{4, 1, "FCUUnitOverQty", "144"};
-        QTest::addRow("input no sec count: unit rate") << ValueRow{4, 2, "FSecCoefficient", "0"};
+        QTest::addRow("input no sec unit: no rate") << ValueRow{4, 2, "FSecCoefficient", "0"};
+        QTest::addRow("input counted: master data rate") << ValueRow{4, 1, "FSecCoefficient", "1"};
         // the count book never shows book or counted quantities
         QTest::addRow("print book blank") << ValueRow{3, 1, "FQty", "NULL"};
         QTest::addRow("print counted blank") << ValueRow{3, 1, "FCheckQty", "NULL"};
@@ -144,14 +145,20 @@ private slots:
     }
 
     // The count book adds every item without a count row once per stock of the
-    // process, with a blank stock and blank quantities; deleted ones when asked.
+    // process, under that stock (id, number, name) and among its rows, with blank
+    // quantities; deleted ones when asked.
     void countBookAddsItemsWithoutStockPerStock()
     {
         QCOMPARE(items(rows(1, false, true)), QStringLiteral("2 1")); // only the count book has the block
         const Recordset rs = rows(3, false, true);
-        QCOMPARE(items(rs), QStringLiteral("2 1 4 4"));
-        for (int r : {2, 3}) {
-            QCOMPARE(rs.value(r, u"FStockName").toString() + rs.value(r, u"FStockID").toString(), QStringLiteral("0"));
+        QStringList lines;
+        for (int r = 0; r < rs.RecordCount(); ++r)
+            lines << QStringList{rs.value(r, u"FItemID").toString(), rs.value(r, u"FStockID").toString(),
+                                 rs.value(r, u"FStockNumber").toString(), rs.value(r, u"FStockName").toString()}
+                         .join(QLatin1Char(' '));
+        QCOMPARE(lines.join(QStringLiteral(" | ")),
+                 QStringLiteral("4 102 02 成品仓 | 2 102 02 成品仓 | 4 101 01 原料仓 | 1 101 01 原料仓"));
+        for (int r : {0, 2}) {
             QVERIFY(rs.value(r, u"FQty").isNull());
             QCOMPARE(rs.value(r, u"FUnitName").toString(), QStringLiteral("个"));
         }
@@ -236,8 +243,10 @@ private slots:
                         EntryCol::KFPeriod, EntryCol::BookQty, EntryCol::CheckQty, EntryCol::DiffQty,
                         EntryCol::Coefficient, EntryCol::SecRate, EntryCol::BarCode})
             cells << grid.text(2, col);
+        // the secondary rate is the master data's (the item names none: its unit's 1),
+        // not the 36 / 5 of the row's counts
         QCOMPARE(cells.join(QLatin1Char('|')),
-                 QStringLiteral("sA100|s01|box|2026/01/05|180|2.00|3.00|0.00|12|7.2|690001"));
+                 QStringLiteral("sA100|s01|box|2026/01/05|180|2.00|3.00|0.00|12|1|690001"));
         QVERIFY(grid.isBlank(1, EntryCol::CheckQty)); // item 2 was never counted in its unit
         QCOMPARE(grid.text(grid.totalsRow(), EntryCol::StockNumber), QStringLiteral("合计"));
         QCOMPARE(grid.number(grid.totalsRow(), EntryCol::BookQty), 7.0);

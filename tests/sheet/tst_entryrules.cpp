@@ -42,7 +42,9 @@ private slots:
         QTest::addColumn<QString>("after");
         // clang-format off
         QTest::addRow("19, k 12") << "38=12" << 19 << "12" << "18=12 27=1 26=1 43=0";
-        QTest::addRow("19, differences") << "38=4 40=2 35=3 47=1" << 19 << "10" << "18=12 27=2.5 26=3 43=0.5 34=4";
+        QTest::addRow("19, differences") << "38=4 40=2 35=3 47=1" << 19 << "10" << "18=12 27=2.5 26=3 43=0.5 34=1";
+        QTest::addRow("19, secondary follows") << "38=4 32=2.5 47=1" << 19 << "10" << "35=4 34=5";
+        QTest::addRow("19, r 0") << "38=4 35=3 47=1" << 19 << "10" << "35=0 34=1";
         QTest::addRow("19, k rounds to 0") << "38=0.4 40=5 27=3 43=9" << 19 << "10" << "18=15 27=0 26=0 43=0";
         QTest::addRow("27, k 6, 43 = 1") << "38=6 43=1" << 27 << "2" << "26=3 18=18 19=12";
         QTest::addRow("27, r 0") << "38=6 35=9 34=9" << 27 << "2" << "35=0 34=0";
@@ -115,6 +117,96 @@ private slots:
         QCOMPARE(g.number(g.totalsRow(), CheckQty), 10.0);
     }
 
+    // Figures out of bounds, typed or following from what was typed, are refused
+    // with a sentence naming the cell: the row, its marks and the totals stay.
+    // Cells as in cellChanged; 2 decimals.
+    void refusals_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<int>("col");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("refusal"); // empty: accepted
+        const QString negative = QStringLiteral("“%1”不能为负数。");
+        const QString large = QStringLiteral("数量超出允许的范围：“%1”的绝对值不能超过9,999,999,999.9999。");
+        // clang-format off
+        QTest::addRow("negative count") << "38=1" << 27 << "-5" << negative.arg("盘点数量");
+        QTest::addRow("negative secondary count") << "38=1 19=6" << 35 << "-1" << negative.arg("辅助计量单位盘点数量");
+        QTest::addRow("negative base count") << "38=1" << 19 << "-0.5" << negative.arg("基本单位盘点数量");
+        QTest::addRow("below a place is 0") << "38=1" << 27 << "-0.001" << "";
+        QTest::addRow("negative adjustment") << "38=1" << 29 << "-5" << "";
+        QTest::addRow("huge count") << "38=1" << 27 << "100000000000000000000000" << large.arg("盘点数量");
+        QTest::addRow("more digits than a double") << "38=1" << 27 << QString(400, QLatin1Char('9')) << large.arg("盘点数量");
+        QTest::addRow("at the limit") << "38=1" << 27 << "9999999999.99" << "";
+        QTest::addRow("base count beyond the limit") << "38=12" << 27 << "9999999999" << large.arg("基本单位实存数量");
+        QTest::addRow("secondary count beyond it") << "38=1 32=0.0001" << 27 << "9999999" << large.arg("辅助计量单位盘点数量");
+        QTest::addRow("huge adjustment") << "38=1" << 29 << "-99999999999" << large.arg("调整数量");
+        QTest::addRow("letters read as their number") << "38=1" << 27 << "1e23" << "";
+        // clang-format on
+    }
+    void refusals()
+    {
+        QFETCH(QString, before);
+        QFETCH(int, col);
+        QFETCH(QString, text);
+        QFETCH(QString, refusal);
+        EntryGrid g;
+        fill(g, 2, before);
+        const EntryGrid untouched = g;
+        EntrySession s;
+        QString why;
+        QCOMPARE(EntryRules::setCell(g, 1, col, text, s, &why), refusal.isEmpty());
+        QCOMPARE(why, refusal);
+        if (refusal.isEmpty())
+            return;
+        QVERIFY(!s.dataChanged && !g.isChanged(1));
+        for (int row : {1, g.totalsRow()})
+            for (int c = 1; c <= Count; ++c)
+                QCOMPARE(g.text(row, c), untouched.text(row, c));
+    }
+
+    // The composite editor's base quantity and the documents' differences pass the
+    // same bounds; a base quantity with more places than the row keeps is refused,
+    // not rounded into another count.
+    void compositeAndDifferences_data()
+    {
+        QTest::addColumn<double>("baseQty"); // NaN: the differences below instead
+        QTest::addColumn<double>("baseDiff");
+        QTest::addColumn<bool>("accepted");
+        const double none = qQNaN();
+        QTest::addRow("composite") << 24.0 << 0.0 << true;
+        QTest::addRow("negative composite") << -12.0 << 0.0 << false;
+        QTest::addRow("fraction below the places") << 1.125 << 0.0 << false;
+        QTest::addRow("beyond the limit") << 1e11 << 0.0 << false;
+        QTest::addRow("differences") << none << -3.0 << true;
+        QTest::addRow("differences beyond the limit") << none << 1e12 << false;
+    }
+    void compositeAndDifferences()
+    {
+        QFETCH(double, baseQty);
+        QFETCH(double, baseDiff);
+        QFETCH(bool, accepted);
+        EntryGrid g;
+        fill(g, 1, QStringLiteral("38=12 32=6 19=12 27=1 28=1箱"));
+        const EntryGrid untouched = g;
+        EntrySession s;
+        QString why;
+        const bool done = qIsNaN(baseQty) ? EntryRules::setDifferences(g, 1, baseDiff, 0, s, &why)
+                                          : EntryRules::applyComplexQty(g, 1, QStringLiteral("2箱"), baseQty, s, &why);
+        QCOMPARE(done, accepted);
+        QCOMPARE(why.isEmpty(), accepted);
+        if (!accepted) {
+            QVERIFY(!s.dataChanged && !g.isChanged(1));
+            for (int c = 1; c <= Count; ++c)
+                QCOMPARE(g.text(1, c), untouched.text(1, c));
+        } else if (!qIsNaN(baseQty)) { // the secondary count follows, as for a count in boxes
+            QCOMPARE(g.text(1, ComplexQty), QStringLiteral("2箱"));
+            QCOMPARE(g.number(1, SecCheckQty), 4.0);
+            QCOMPARE(g.number(1, CheckQty), 2.0);
+        } else {
+            QCOMPARE(g.number(1, BaseActualQty), 9.0);
+        }
+    }
+
     void keys_data()
     {
         QTest::addColumn<int>("col");
@@ -143,11 +235,11 @@ private slots:
         QTest::addColumn<QStringList>("codes");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QList<int>>("found");
-        QTest::addRow("two rows, the last current") << QStringList{"111", "222", "111"} << "111" << QList<int>{1, 3};
+        QTest::addRow("two rows, the first current") << QStringList{"111", "222", "111"} << "111" << QList<int>{1, 3};
         QTest::addRow("unknown code") << QStringList{"111", "222"} << "999" << QList<int>{};
         QTest::addRow("exact match only") << QStringList{"1111", " 111", "111"} << "111" << QList<int>{3};
     }
-    // Matching rows light up and the last waits, its counted cell emptied, for the
+    // Matching rows light up and the first waits, its counted cell emptied, for the
     // quantity; a second scan with nothing typed gives that cell its count back.
     void barcodeSearch()
     {
@@ -161,7 +253,7 @@ private slots:
         EntrySession s;
         const BarcodeSearch::Result result = BarcodeSearch::search(g, text, s);
         QCOMPARE(result.rows, found);
-        const int current = found.isEmpty() ? 0 : found.last();
+        const int current = found.isEmpty() ? 0 : found.first();
         QCOMPARE(result.currentRow, current);
         for (int r = 1; r <= g.dataRows(); ++r) {
             QCOMPARE(g.highlight(r), found.contains(r) ? EntryGrid::Highlight::Found : EntryGrid::Highlight::NotFound);
@@ -173,6 +265,39 @@ private slots:
             QCOMPARE(g.text(current, CheckQty), QStringLiteral("4.00"));
             QVERIFY(!s.dataChanged && !g.isChanged(current));
         }
+    }
+
+    // The same code scanned again goes to its next row, after the last to the first;
+    // any other search in between starts again at the first.
+    void barcodeSearchGoesRoundTheRows_data()
+    {
+        QTest::addColumn<QStringList>("scans");
+        QTest::addColumn<QList<int>>("current");
+        // rows 1, 3 and 4 carry 111, row 2 carries 222
+        QTest::addRow("round and round") << QStringList{"111", "111", "111", "111"} << QList<int>{1, 3, 4, 1};
+        QTest::addRow("another code in between") << QStringList{"111", "111", "222", "111"} << QList<int>{1, 3, 2, 1};
+        QTest::addRow("unknown code in between") << QStringList{"111", "999", "111"} << QList<int>{1, 0, 1};
+        QTest::addRow("one row stays") << QStringList{"222", "222"} << QList<int>{2, 2};
+    }
+    void barcodeSearchGoesRoundTheRows()
+    {
+        QFETCH(QStringList, scans);
+        QFETCH(QList<int>, current);
+        const QStringList codes{"111", "222", "111", "111"};
+        EntryGrid g;
+        fill(g, int(codes.size()), QStringLiteral("27=4"));
+        for (int r = 1; r <= g.dataRows(); ++r)
+            g.setText(r, BarCode, codes.at(r - 1));
+        EntrySession s;
+        QList<int> got;
+        for (const QString &code : scans) {
+            const BarcodeSearch::Result result = BarcodeSearch::search(g, code, s);
+            got << result.currentRow;
+            if (result.currentRow > 0)
+                QCOMPARE(result.rows.at(result.matchIndex), result.currentRow);
+            EntryRules::leaveCell(g, s); // Enter in the counted cell: back to the box
+        }
+        QCOMPARE(got, current);
     }
 
     // Kind 1: a negative book with an actual below it. Kind 2: a secondary
@@ -207,6 +332,34 @@ private slots:
         v.secQtyAct = f.at(3).toDouble();
         v.adjQty = f.at(4).toDouble();
         QCOMPARE(int(CountSaver::checkRow(v)), kind);
+    }
+
+    // The database's words for a refusal, as each engine writes them, become a
+    // sentence in the user's language; others are shown as the database wrote them.
+    void failureReason_data()
+    {
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("reason");
+        const QString range = QStringLiteral("数量超出数据库允许的范围");
+        const QString rule = QStringLiteral("数据不符合数据库的约束条件");
+        const QString lock = QStringLiteral("这条盘点记录正被其他用户修改，请稍后再保存");
+        QTest::addRow("pg numeric") << "numeric field overflow" << range;
+        QTest::addRow("pg double") << "value out of range: overflow" << range;
+        QTest::addRow("pg not null") << "null value in column \"FQty\" violates not-null constraint" << rule;
+        QTest::addRow("pg unique") << "duplicate key value violates unique constraint \"pk\"" << rule;
+        QTest::addRow("sqlite not null") << "NOT NULL constraint failed: ICInvBackup.FQty" << rule;
+        QTest::addRow("pg deadlock") << "deadlock detected" << lock;
+        QTest::addRow("sqlite busy") << "database is locked" << lock;
+        QTest::addRow("pg text") << "value too long for type character varying(255)"
+                                 << QStringLiteral("文字超过数据库允许的长度");
+        QTest::addRow("unknown") << "disk I/O error"
+                                 << "disk I/O error";
+    }
+    void failureReason()
+    {
+        QFETCH(QString, message);
+        QFETCH(QString, reason);
+        QCOMPARE(CountSaver::failureReason({message, {}, {}}), reason);
     }
 };
 

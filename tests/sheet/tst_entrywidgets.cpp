@@ -94,9 +94,9 @@ private slots:
         press(Qt::Key_Return);
         QCOMPARE(QApplication::focusWidget(), barcode);
         QVERIFY(barcode->text().isEmpty());
-        // 48 pieces at the counted rate 36 / 5
+        // 48 pieces at the secondary unit's rate of 1 (the item names no rate of its own)
         QTRY_COMPARE(stored("FAuxCheckQty FCheckQty FSecCheckQty"),
-                     QStringLiteral("FAuxCheckQty=4 FCheckQty=48 FSecCheckQty=6.67"));
+                     QStringLiteral("FAuxCheckQty=4 FCheckQty=48 FSecCheckQty=48"));
         QVERIFY(!window->sheet().dataChanged() && m_ui.questions.isEmpty());
         scan(QStringLiteral("690001"));
         press(Qt::Key_Return);
@@ -119,6 +119,65 @@ private slots:
         view->setCurrentIndex(cell(r, ItemName));
         QTest::keyClick(view, Qt::Key_X);
         QCOMPARE(QApplication::focusWidget(), view); // no editor opened
+    }
+
+    // What a scan did shows in the status bar: an unknown code stands out and stays
+    // selected for the next scan; a code on several rows goes to the first row shown
+    // and on with each scan of it, round again after the last; a count saved by
+    // leaving the grid is confirmed, and looks ordinary again.
+    void scannerFeedbackInTheStatusBar()
+    {
+        using namespace sheetfixture;
+        QVERIFY_SQL(
+            conn(),
+            addRow(conn(), {.item = 1, .stock = StockB, .unit = Box, .qty = 12, .auxQty = 1}) &&
+                addRow(conn(), {.item = 1, .unit = Box, .batch = QStringLiteral("B2"), .qty = 12, .auxQty = 1}));
+        window->sheet().mnuView_Refresh();
+        QList<int> rows;
+        for (int row = 1; row <= grid().dataRows(); ++row)
+            if (grid().text(row, BarCode) == QLatin1String("690001"))
+                rows << row;
+        QCOMPARE(rows.size(), 3);
+        const auto *status = window->findChild<QLabel *>(QStringLiteral("staBarPanel1"));
+
+        scan(QStringLiteral("999"));
+        QVERIFY(window->sheet().statusAlert() && status->styleSheet().contains(QLatin1String("background")));
+        QCOMPARE(barcode->selectedText(), QStringLiteral("999"));
+        QCOMPARE(QApplication::focusWidget(), barcode);
+
+        int counted = 5;
+        for (int i : {0, 1, 2, 0}) {
+            scan(QStringLiteral("690001"));
+            const int row = rows.at(i);
+            QCOMPARE(view->currentIndex(), cell(row, CheckQty));
+            QVERIFY2(status->text().contains(QStringLiteral("对应3行，当前为其中第%1行").arg(i + 1)),
+                     qPrintable(status->text()));
+            QVERIFY(!window->sheet().statusAlert() && status->styleSheet().isEmpty());
+            typeKeys(QString::number(++counted));
+            press(Qt::Key_Return);
+            QTRY_COMPARE(status->text(), QStringLiteral("已保存：%1 螺丝，盘点数量 %2 箱")
+                                             .arg(grid().text(row, ItemNumber), grid().text(row, CheckQty)));
+            QCOMPARE(grid().number(row, CheckQty), double(counted));
+        }
+    }
+
+    // The error list of a save closes with the cursor in the barcode box, wherever
+    // the focus was (a tool): digits typed next start the next scan.
+    void errorListReturnsToTheBarcodeBox()
+    {
+        grid().setNumber(r, SecActualQty, 100); // a secondary gain without a base one
+        grid().markChanged(r);
+        window->sheet().session().dataChanged = true;
+        QToolButton *tool = nullptr;
+        for (QToolButton *b : window->findChildren<QToolButton *>())
+            if (!tool && b->isVisible() && qobject_cast<QToolBar *>(b->parentWidget()))
+                tool = b;
+        QVERIFY(tool);
+        tool->setFocus();
+        QCOMPARE(QApplication::focusWidget(), tool);
+        window->sheet().mnuFSave();
+        QCOMPARE(m_ui.lists.size(), 1);
+        QCOMPARE(QApplication::focusWidget(), barcode);
     }
 
     // Arriving in the composite cell opens its editor, whose base quantity recounts

@@ -6,6 +6,7 @@
 #include "host/loginprops.h"
 #include "host/sharedstate.h"
 #include "sheet/countsaver.h"
+#include "sheet/countsheet.h"
 #include "snapshot/icbackupinv.h"
 
 #include <QTest>
@@ -28,6 +29,30 @@ class TestStoredQuantities : public QObject
     {
         Recordset rs = conn().Execute(QStringLiteral("SELECT * FROM ICInvBackup WHERE FInterID = ?"), {process});
         return rs.RecordCount() == 1 ? rs.number(QString::fromLatin1(field)) : -1;
+    }
+    // The book quantities of every row of the process, in one comparable line.
+    QString books(int process)
+    {
+        Recordset rs = conn().Execute(QStringLiteral("SELECT FQty, FAuxQty, FSecQty FROM ICInvBackup"
+                                                     " WHERE FInterID = ? ORDER BY FItemID"),
+                                      {process});
+        QStringList out;
+        for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext())
+            for (const char *f : {"FQty", "FAuxQty", "FSecQty"})
+                out << QString::number(rs.number(QString::fromLatin1(f)), 'g', 17);
+        return out.join(QLatin1Char(' '));
+    }
+    int snapshotOf(int stock)
+    {
+        SnapshotParams params;
+        params.setValue(SnapshotParams::Stock, SnapshotParams::joinIds({stock}));
+        params.setValue(SnapshotParams::IsCutDate, false);
+        params.setValue(SnapshotParams::Operater, shared().operatorId);
+        ICBackupInv engine;
+        QString table;
+        bool ok = false;
+        engine.BackUpData(params, false, QDate(2026, 3, 15), false, true, false, false, table, ok);
+        return ok && engine.processCreated() ? engine.processId() : 0;
     }
 
 private slots:
@@ -107,6 +132,61 @@ private slots:
         QVERIFY_SQL(conn(), conn().ExecuteBatch(statements));
         QVERIFY(stored("FMinus", 7) == 0.2);
         QVERIFY(stored("FSecMinus", 7) == 0.2);
+    }
+
+    void booksNeverChange_data()
+    {
+        QTest::addColumn<bool>("batch");
+        QTest::newRow("one statement per batch") << true;
+        QTest::newRow("statements per row") << false;
+    }
+    // Books with more places than the items keep (21.7 boxes shown as 22, bottles
+    // with a fractional secondary book) stay exactly as the snapshot wrote them
+    // after counting and saving: the save never writes a book quantity.
+    void booksNeverChange()
+    {
+        QFETCH(bool, batch);
+        const int group =
+            m_f->unitGroup(QStringLiteral("包装组"), {{QStringLiteral("个"), 1}, {QStringLiteral("箱"), 12}});
+        m_f->unitGroup(QStringLiteral("辅助组"), {{QStringLiteral("张"), 1}});
+        const int boxes = m_f->item({.number = QStringLiteral("1.01"),
+                                     .name = QStringLiteral("螺丝"),
+                                     .unitGroup = group,
+                                     .storeUnit = m_f->unit(QStringLiteral("箱"))});
+        const int bottles = m_f->item({.number = QStringLiteral("1.02"),
+                                       .name = QStringLiteral("酒"),
+                                       .secUnit = m_f->unit(QStringLiteral("张")),
+                                       .secCoefficient = 12.5});
+        const int stock = m_f->stock(QStringLiteral("01"), QStringLiteral("原料仓"));
+        m_f->currentStock(boxes, stock, 0, 260.4);
+        m_f->currentStock(bottles, stock, 0, 549, {.secQty = 43.92});
+        const int process = snapshotOf(stock);
+        QVERIFY(process > 0);
+        const QString before = books(process);
+        QStringList snapshot;
+        for (double book : {260.4, 21.7, 0.0, 549.0, 549.0, 43.92})
+            snapshot << QString::number(book, 'g', 17);
+        QCOMPARE(before, snapshot.join(QLatin1Char(' ')));
+
+        CountSheet sheet(SheetMode::Entry);
+        sheet.open();
+        QCOMPARE(sheet.currentProcess(), process);
+        EntryGrid &g = sheet.entryGrid();
+        QCOMPARE(g.dataRows(), 2);
+        for (int r = 1; r <= 2; ++r) {
+            sheet.enterCell(r, EntryCol::CheckQty);
+            QVERIFY(sheet.editCell(r, EntryCol::CheckQty,
+                                   int(g.number(r, EntryCol::ItemID)) == boxes ? QStringLiteral("21")
+                                                                               : QStringLiteral("550")));
+        }
+        CountSaver saver(g, sheet.session(), conn(), &m_ui, {.processId = process, .operatorId = shared().operatorId});
+        saver.setSetBased(batch);
+        QCOMPARE(saver.SaveStockData(false), CountSaver::SaveResult::Saved);
+        QCOMPARE(books(process), before);
+        // the differences are the database's, from the exact books
+        const Recordset minus = conn().Execute(
+            QStringLiteral("SELECT FMinus FROM ICInvBackup WHERE FInterID = ? AND FItemID = ?"), {process, boxes});
+        QVERIFY(minus.number(u"FMinus") == -8.4);
     }
 };
 

@@ -6,6 +6,7 @@
 #include "snapshot/goodsfilter.h"
 
 #include <QAbstractItemModelTester>
+#include <QSignalSpy>
 
 namespace {
 
@@ -55,29 +56,40 @@ class TestBackupDialog : public SnapshotTest
     }
 
 private slots:
+    // Ticks go down the branch and up to the root; a node with a branch not ticked
+    // throughout shows partly ticked, and every node whose box changes is repainted.
     void stockTreeTicks()
     {
         BackupInvLogic logic;
         QVERIFY(logic.load());
         CheckTreeModel *tree = logic.stockTree();
         QAbstractItemModelTester tester(tree, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QCOMPARE(tree->text(k(s2)), QStringLiteral("(01.02) 二号仓"));
         const QString root = "k0";
+        const QStringList all{root, k(group1), k(group2), k(s1), k(s2), k(s3)};
         const struct
         {
             int id; // 0: the root
             bool tick;
-            QStringList expected;
+            QStringList expected, partly;
         } steps[] = {
-            {s1, true, {root, k(group1), k(s1)}},
-            {s2, true, {root, k(group1), k(s1), k(s2)}},
-            {s1, false, {root, k(group1), k(s2)}},    // a ticked sibling keeps the group
-            {s2, false, {}},                          // the last child clears the group and the root
-            {group2, true, {root, k(group2), k(s3)}}, // a branch with everything above it
-            {0, true, {root, k(group1), k(group2), k(s1), k(s2), k(s3)}},
-            {group1, false, {root, k(group2), k(s3)}},
-            {0, false, {}},
+            {s1, true, {root, k(group1), k(s1)}, {root, k(group1)}},
+            {s2, true, {root, k(group1), k(s1), k(s2)}, {root}},
+            {s1, false, {root, k(group1), k(s2)}, {root, k(group1)}}, // a ticked sibling keeps the group
+            {0, true, all, {}}, // a partly ticked group turns whole, its own tick unchanged
+            {s1, false, {root, k(group1), k(group2), k(s2), k(s3)}, {root, k(group1)}},
+            {group2, false, {root, k(group1), k(s2)}, {root, k(group1)}},
+            {s2, false, {}, {}},                              // the last child clears the group and the root
+            {group2, true, {root, k(group2), k(s3)}, {root}}, // a branch with everything above it
+            {0, true, all, {}},
+            {group1, false, {root, k(group2), k(s3)}, {root}},
+            {0, false, {}, {}},
         };
+        QHash<QString, Qt::CheckState> shown;
+        for (const QString &key : all)
+            shown[key] = Qt::Unchecked;
         for (const auto &step : steps) {
+            QSignalSpy repainted(tree, &QAbstractItemModel::dataChanged);
             tree->setData(tree->indexOfKey(step.id ? k(step.id) : root), step.tick ? Qt::Checked : Qt::Unchecked,
                           Qt::CheckStateRole);
             QStringList got = tree->checkedKeys();
@@ -85,6 +97,17 @@ private slots:
             got.sort();
             want.sort();
             QCOMPARE(got, want);
+            for (const QString &key : all) {
+                const Qt::CheckState state = step.partly.contains(key)     ? Qt::PartiallyChecked
+                                             : step.expected.contains(key) ? Qt::Checked
+                                                                           : Qt::Unchecked;
+                QCOMPARE(tree->data(tree->indexOfKey(key), Qt::CheckStateRole).toInt(), int(state));
+                const bool told = std::any_of(repainted.begin(), repainted.end(), [&](const QList<QVariant> &args) {
+                    return args.at(0).toModelIndex().data(CheckTreeModel::KeyRole).toString() == key;
+                });
+                QVERIFY2(told || shown.value(key) == state, qPrintable(key));
+                shown[key] = state;
+            }
         }
     }
 

@@ -92,9 +92,13 @@ private slots:
         QTest::keyClick(stocks, Qt::Key_Space);
         ui.clear();
         QTest::mouseClick(child<QAbstractButton>(&dialog, "cmdOK"), Qt::LeftButton);
-        QCOMPARE(ui.messageTexts(), QStringList{"仓库备份已经完成!请按“确定”返回!"});
+        const int process = dialog.logic()->engine().processId();
+        // the message names the new process as the process list shows it
+        const QString number = values("SELECT FProcessID FROM ICStockCheckProcess WHERE FID = ?", {process});
+        QVERIFY(!number.isEmpty());
+        QCOMPARE(ui.messageTexts(), QStringList{"仓库备份已经完成!盘点方案编号：" + number + "，请按“确定”返回!"});
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        QCOMPARE(positions(dialog.logic()->engine().processId()).size(), 1);
+        QCOMPARE(positions(process).size(), 1);
     }
 
     void backupTypeDialog()

@@ -80,7 +80,7 @@ private slots:
             << QStringList{"--stocks", "{A}", "--brands", "1", "--categories", "2"} << 2 << "--categories";
         QTest::addRow("no such date") << QStringList{"--stocks", "{A}", "--cutoff", "2026-13-01"} << 2 << "2026-13-01";
         QTest::addRow("unknown option") << QStringList{"--stocks", "{A}", "--all"} << 2 << "--all";
-        QTest::addRow("unknown user") << QStringList{"--db", "{DB}", "--user", "999999", "--stocks", "{A}"} << 2
+        QTest::addRow("unknown user") << QStringList{"--db", "{DB}", "--user", "999999", "--stocks", "{A}"} << 1
                                       << QStringLiteral("999999");
     }
     void exitCodes()

@@ -103,7 +103,14 @@ void LoginDialog::setupWidgets()
     m_error->setStyleSheet(QStringLiteral("color: #b00020;"));
     m_error->hide();
 
-    m_buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    // buttons of our own: a box retitles its standard buttons with Qt's own words
+    // whenever the language changes, after the dialog has put in ours
+    m_buttons = new QDialogButtonBox(this);
+    m_ok = m_buttons->addButton(QString(), QDialogButtonBox::AcceptRole);
+    m_ok->setObjectName(QStringLiteral("cmdOK"));
+    m_ok->setDefault(true);
+    m_cancel = m_buttons->addButton(QString(), QDialogButtonBox::RejectRole);
+    m_cancel->setObjectName(QStringLiteral("cmdCancel"));
     connect(m_buttons, &QDialogButtonBox::accepted, this, &LoginDialog::accept);
     connect(m_buttons, &QDialogButtonBox::rejected, this, &LoginDialog::reject);
 
@@ -161,6 +168,12 @@ QWidget *LoginDialog::createPostgresPage()
     m_dbNameLabel = new QLabel(page);
     m_dbUserLabel = new QLabel(page);
     m_dbPasswordLabel = new QLabel(page);
+    // a label shows its "&" as the underlined access key only when it has a buddy
+    m_hostLabel->setBuddy(m_host);
+    m_portLabel->setBuddy(m_port);
+    m_dbNameLabel->setBuddy(m_dbName);
+    m_dbUserLabel->setBuddy(m_dbUser);
+    m_dbPasswordLabel->setBuddy(m_dbPassword);
     auto *hostRow = new QHBoxLayout;
     hostRow->addWidget(m_host, 1);
     hostRow->addWidget(m_portLabel);
@@ -192,8 +205,15 @@ void LoginDialog::retranslate()
     m_dbNameLabel->setText(LoadText("数据库名(&D):"));
     m_dbUserLabel->setText(LoadText("数据库用户:"));
     m_dbPasswordLabel->setText(LoadText("数据库密码:"));
-    m_buttons->button(QDialogButtonBox::Ok)->setText(LoadText("登录(&O)"));
-    m_buttons->button(QDialogButtonBox::Cancel)->setText(LoadText("取消(&C)"));
+    m_ok->setText(LoadText("登录(&O)"));
+    m_cancel->setText(LoadText("取消(&C)"));
+}
+
+void LoginDialog::changeEvent(QEvent *event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
 }
 
 void LoginDialog::setChoice(const LoginChoice &choice)
@@ -240,6 +260,7 @@ LoginChoice LoginDialog::choice() const
 
 void LoginDialog::updateEngine()
 {
+    showError({}); // what went wrong with the other kind of database does not apply
     const int current = m_postgres->isChecked() ? 1 : 0;
     // the box takes the height of the page shown, not of the tallest page
     for (int i = 0; i < m_pages->count(); ++i)

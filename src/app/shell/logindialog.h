@@ -11,6 +11,7 @@ class QDialogButtonBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QRadioButton;
 class QSpinBox;
 class QStackedWidget;
@@ -35,6 +36,9 @@ public:
 public slots:
     void accept() override;
     void refreshUsers();
+
+protected:
+    void changeEvent(QEvent *event) override;
 
 signals:
     // The person picked another language: the texts are loaded for it, then the
@@ -74,4 +78,6 @@ private:
     QString m_schema; // kept from the command line or the settings; not edited here
     QLabel *m_error = nullptr;
     QDialogButtonBox *m_buttons = nullptr;
+    QPushButton *m_ok = nullptr;
+    QPushButton *m_cancel = nullptr;
 };

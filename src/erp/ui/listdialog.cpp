@@ -8,8 +8,11 @@
 #include <QHeaderView>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace erp {
 
@@ -26,6 +29,9 @@ ListDialog::ListDialog(const QString &caption, const QStringList &titles, const 
     m_table->setAlternatingRowColors(true);
     m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 8);
     m_table->verticalHeader()->hide(); // the lists carry their own row numbers
+    m_table->setWordWrap(true);
+    m_table->setTextElideMode(Qt::ElideNone); // a reason is read whole or not at all
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     fill(titles, widths, rows);
 
     auto *buttons = new QDialogButtonBox(this);
@@ -38,14 +44,38 @@ ListDialog::ListDialog(const QString &caption, const QStringList &titles, const 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_table);
     layout->addWidget(buttons);
+    setSizeGripEnabled(true);
 
-    // wide enough for the columns as the caller sized them, within the screen
+    // wide enough for the columns, within the screen; rows tall enough for what wraps
+    const QRect screen = (parent ? parent->screen() : QApplication::primaryScreen())->availableGeometry();
+    fitColumns(screen.width() / 3);
     int wanted = 40;
     for (int c = 0; c < m_table->columnCount(); ++c)
         wanted += m_table->columnWidth(c);
-    const QRect screen = (parent ? parent->screen() : QApplication::primaryScreen())->availableGeometry();
-    resize(qBound(420, wanted, screen.width() * 9 / 10),
-           qBound(300, 120 + 26 * int(rows.size()), screen.height() * 8 / 10));
+    int tall = 120;
+    for (int r = 0; r < m_table->rowCount() && tall < screen.height(); ++r)
+        tall += m_table->rowHeight(r);
+    resize(qBound(420, wanted, screen.width() * 9 / 10), qBound(300, tall, screen.height() * 8 / 10));
+}
+
+// A column grows to its longest text up to `widest` pixels; a longer text wraps
+// and its row grows to hold it. Only the first rows are measured: a list of
+// thousands opens as fast as a short one.
+void ListDialog::fitColumns(int widest)
+{
+    const int measured = std::min(m_table->rowCount(), MeasuredRows);
+    const QFontMetrics metrics = m_table->fontMetrics();
+    const int padding = 2 * m_table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 12;
+    for (int c = 0; c < m_table->columnCount(); ++c) {
+        int longest = 0;
+        for (int r = 0; r < measured; ++r)
+            if (const QTableWidgetItem *item = m_table->item(r, c))
+                longest = std::max(longest, metrics.horizontalAdvance(item->text()) + padding);
+        if (longest > m_table->columnWidth(c))
+            m_table->setColumnWidth(c, std::min(longest, std::max(widest, m_table->columnWidth(c))));
+    }
+    for (int r = 0; r < measured; ++r)
+        m_table->resizeRowToContents(r);
 }
 
 void ListDialog::fill(const QStringList &titles, const QList<int> &widths, const QList<QStringList> &rows)

@@ -9,7 +9,9 @@ class QTableWidget;
 namespace erp {
 
 // The host's display list: rows in columns, shown modally (error lists of an
-// import, say). Widths come in twips and become pixels; the rows can be copied.
+// import, say). Widths come in twips and become pixels; a column grows to show its
+// texts whole (wrapping the longest ones) and the window can be resized; the rows
+// can be copied.
 class ListDialog : public QDialog
 {
     Q_OBJECT
@@ -18,8 +20,11 @@ public:
                const QList<QStringList> &rows, QWidget *parent = nullptr);
 
     static int twipsToPixels(int twips) { return twips / 15; }
+    // Rows whose texts size the columns and heights.
+    static constexpr int MeasuredRows = 500;
 
 private:
+    void fitColumns(int widest);
     void fill(const QStringList &titles, const QList<int> &widths, const QList<QStringList> &rows);
     void copyAll() const;
 

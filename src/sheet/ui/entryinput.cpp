@@ -50,6 +50,11 @@ EntryInput::EntryInput(CountSheet *sheet, FrozenTable *grid, QLineEdit *barcode,
         m_focusingBarcode = false;
     });
     connect(qApp, &QApplication::focusChanged, this, &EntryInput::focusChanged);
+    // heard by someone looking at the shelf; the selected code is replaced by the next scan
+    connect(sheet, &CountSheet::barcodeNotFound, this, [this] {
+        QApplication::beep();
+        m_barcode->selectAll();
+    });
 }
 
 EntryInput::~EntryInput() = default;

@@ -272,6 +272,8 @@ void FrmMain::buildCentral()
     if (input) {
         new EntryInput(m_sheet, m_vsCheck, m_txtBarCode, this);
         m_txtBarCode->setFocus(); // the window opens ready for the first scan
+        connect(m_sheet, &CountSheet::errorListClosed, m_txtBarCode,
+                [this] { m_txtBarCode->setFocus(Qt::OtherFocusReason); });
     }
 }
 
@@ -341,6 +343,12 @@ void FrmMain::refreshStatus()
 {
     for (int i = 0; i < 3; ++i)
         m_panels[size_t(i)]->setText(m_sheet->statusText(i + 1));
+    // a scan that found nothing must be seen from a step away
+    const QString look = m_sheet->statusAlert() ? QStringLiteral("color: white; background-color: #c62828;"
+                                                                 " font-weight: bold; padding: 1px 6px;")
+                                                : QString();
+    if (m_panels[0]->styleSheet() != look)
+        m_panels[0]->setStyleSheet(look);
     // "正在保存数据,请稍候..." shows while the save runs, before events are handled again
     if (m_panels[0]->isVisible())
         m_panels[0]->repaint();
