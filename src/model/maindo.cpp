@@ -232,7 +232,8 @@ Recordset MainDo::GetRsMain(int processId, const SqlFragment &extraCondition, bo
         !rowAccess({setting("t_Stock", "te", "t1", "FStockID"), setting("t_ICItem", "te2", "t1", "FItemID")},
                    &q.accessFrom, &q.accessWhere) ||
         (includeItemsWithoutStock &&
-         !rowAccess({setting("t_ICItem", "te2", "t2", "FItemID")}, &q.itemAccessFrom, &q.itemAccessWhere));
+         !rowAccess({setting("t_Stock", "te", "s", "FStockID"), setting("t_ICItem", "te2", "t2", "FItemID")},
+                    &q.itemAccessFrom, &q.itemAccessWhere));
     if (m_accessFailed)
         return m_rows; // fail closed: no row rather than every row
     m_lastRowQuery = sheetquery::rows(conn->dialect(), q);

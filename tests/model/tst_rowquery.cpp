@@ -186,6 +186,11 @@ private slots:
                                        " VALUES (?, 't_Stock', ?)",
                                        {int(User), int(StockB)}));
         QCOMPARE(items(rows(4)), QStringLiteral("2"));
+        // goods without book stock are offered under the warehouses the user may see only
+        const Recordset book = rows(3, false, true);
+        QVERIFY(book.RecordCount() > 1);
+        for (int r = 0; r < book.RecordCount(); ++r)
+            QCOMPARE(book.value(r, u"FStockID").toInt(), int(StockB));
     }
 
     // Short numbers show in the number column; a mode without definitions is told.
