@@ -3,6 +3,7 @@
 #include "sheet/entryrules.h"
 #include "testmain.h"
 
+#include <QHash>
 #include <QRandomGenerator>
 #include <QTest>
 
@@ -15,7 +16,20 @@ class TestEntryRules : public QObject
 {
     Q_OBJECT
 
-    // "38=12 40=2": cells by column number, written into every row of the grid.
+    // Cells by their column name, as in EntryCol: "Coefficient=12 DiffQty=2".
+    static int column(const QString &name)
+    {
+        static const QHash<QString, int> columns = {
+#define COLUMN(c) {QStringLiteral(#c), c}
+            COLUMN(BaseActualQty), COLUMN(BaseCheckQty), COLUMN(BookQty), COLUMN(ActualQty),    COLUMN(CheckQty),
+            COLUMN(ComplexQty),    COLUMN(AdjQty),       COLUMN(SecRate), COLUMN(SecActualQty), COLUMN(SecCheckQty),
+            COLUMN(SecAdjQty),     COLUMN(Coefficient),  COLUMN(DiffQty), COLUMN(UnitDiffQty),  COLUMN(SecDiffQty),
+#undef COLUMN
+        };
+        return columns.value(name, -1);
+    }
+
+    // Cells written into every row of the grid.
     static void fill(EntryGrid &g, int rows, const QString &cells, int decimals = 2)
     {
         g.resize(rows);
@@ -24,16 +38,14 @@ class TestEntryRules : public QObject
             g.setNumber(r, ItemID, 100 + r);
             g.setText(r, UnitName, QStringLiteral("箱"));
             for (const QString &pair : cells.split(QLatin1Char(' '), Qt::SkipEmptyParts))
-                g.setText(r, pair.section(QLatin1Char('='), 0, 0).toInt(), pair.section(QLatin1Char('='), 1));
+                g.setText(r, column(pair.section(QLatin1Char('='), 0, 0)), pair.section(QLatin1Char('='), 1));
         }
         g.recomputeTotals();
     }
 
 private slots:
-    // Cells by column: 17 base book, 18 base actual, 19 base counted, 25 book, 26
-    // actual, 27 counted, 29 adjustment, 32 rate, 34 secondary actual, 35 secondary
-    // counted, 36 secondary adjustment, 38 k, 40 document difference (base), 43 the
-    // same in the row's unit, 47 in the secondary unit.
+    // Coefficient is the row unit's k, SecRate the secondary rate r; DiffQty,
+    // UnitDiffQty and SecDiffQty the document differences in the three units.
     void cellChanged_data()
     {
         QTest::addColumn<QString>("before");
@@ -41,22 +53,22 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("after");
         // clang-format off
-        QTest::addRow("19, k 12") << "38=12" << 19 << "12" << "18=12 27=1 26=1 43=0";
-        QTest::addRow("19, differences") << "38=4 40=2 35=3 47=1" << 19 << "10" << "18=12 27=2.5 26=3 43=0.5 34=1";
-        QTest::addRow("19, secondary follows") << "38=4 32=2.5 47=1" << 19 << "10" << "35=4 34=5";
-        QTest::addRow("19, r 0") << "38=4 35=3 47=1" << 19 << "10" << "35=0 34=1";
-        QTest::addRow("19, k rounds to 0") << "38=0.4 40=5 27=3 43=9" << 19 << "10" << "18=15 27=0 26=0 43=0";
-        QTest::addRow("27, k 6, 43 = 1") << "38=6 43=1" << 27 << "2" << "26=3 18=18 19=12";
-        QTest::addRow("27, r 0") << "38=6 35=9 34=9" << 27 << "2" << "35=0 34=0";
-        QTest::addRow("27, r 4") << "38=6 32=4 47=1" << 27 << "2" << "35=3 34=4";
-        QTest::addRow("27 with letters") << "38=2" << 27 << "3abc" << "27=3 19=6";
-        QTest::addRow("27 not a number") << "38=2 19=8" << 27 << "abc" << "27=0 19=0";
-        QTest::addRow("32 = 4") << "19=20 29=2 38=3 47=1" << 32 << "4" << "35=5 34=6 36=1.5";
-        QTest::addRow("32 = 0") << "19=20 29=2 38=3 35=7" << 32 << "0" << "35=0 34=0 36=0";
-        QTest::addRow("35 = 4 with 19 = 20: rate 5") << "19=20 29=2 38=4" << 35 << "4" << "32=5 34=4 36=1.6";
-        QTest::addRow("35 = 0") << "19=20 29=2 38=4 32=5" << 35 << "0" << "32=0 34=0 36=0";
-        QTest::addRow("29, r 4") << "38=6 32=4" << 29 << "2" << "36=3";
-        QTest::addRow("29, r 0") << "38=6 36=5" << 29 << "2" << "36=0";
+        QTest::addRow("base count, k 12") << "Coefficient=12" << int(BaseCheckQty) << "12" << "BaseActualQty=12 CheckQty=1 ActualQty=1 UnitDiffQty=0";
+        QTest::addRow("base count, differences") << "Coefficient=4 DiffQty=2 SecCheckQty=3 SecDiffQty=1" << int(BaseCheckQty) << "10" << "BaseActualQty=12 CheckQty=2.5 ActualQty=3 UnitDiffQty=0.5 SecActualQty=1";
+        QTest::addRow("base count, secondary follows") << "Coefficient=4 SecRate=2.5 SecDiffQty=1" << int(BaseCheckQty) << "10" << "SecCheckQty=4 SecActualQty=5";
+        QTest::addRow("base count, r 0") << "Coefficient=4 SecCheckQty=3 SecDiffQty=1" << int(BaseCheckQty) << "10" << "SecCheckQty=0 SecActualQty=1";
+        QTest::addRow("base count, k rounds to 0") << "Coefficient=0.4 DiffQty=5 CheckQty=3 UnitDiffQty=9" << int(BaseCheckQty) << "10" << "BaseActualQty=15 CheckQty=0 ActualQty=0 UnitDiffQty=0";
+        QTest::addRow("count, k 6, unit difference 1") << "Coefficient=6 UnitDiffQty=1" << int(CheckQty) << "2" << "ActualQty=3 BaseActualQty=18 BaseCheckQty=12";
+        QTest::addRow("count, r 0") << "Coefficient=6 SecCheckQty=9 SecActualQty=9" << int(CheckQty) << "2" << "SecCheckQty=0 SecActualQty=0";
+        QTest::addRow("count, r 4") << "Coefficient=6 SecRate=4 SecDiffQty=1" << int(CheckQty) << "2" << "SecCheckQty=3 SecActualQty=4";
+        QTest::addRow("count with letters") << "Coefficient=2" << int(CheckQty) << "3abc" << "CheckQty=3 BaseCheckQty=6";
+        QTest::addRow("count not a number") << "Coefficient=2 BaseCheckQty=8" << int(CheckQty) << "abc" << "CheckQty=0 BaseCheckQty=0";
+        QTest::addRow("rate 4") << "BaseCheckQty=20 AdjQty=2 Coefficient=3 SecDiffQty=1" << int(SecRate) << "4" << "SecCheckQty=5 SecActualQty=6 SecAdjQty=1.5";
+        QTest::addRow("rate 0") << "BaseCheckQty=20 AdjQty=2 Coefficient=3 SecCheckQty=7" << int(SecRate) << "0" << "SecCheckQty=0 SecActualQty=0 SecAdjQty=0";
+        QTest::addRow("secondary count 4 of base count 20: rate 5") << "BaseCheckQty=20 AdjQty=2 Coefficient=4" << int(SecCheckQty) << "4" << "SecRate=5 SecActualQty=4 SecAdjQty=1.6";
+        QTest::addRow("secondary count 0") << "BaseCheckQty=20 AdjQty=2 Coefficient=4 SecRate=5" << int(SecCheckQty) << "0" << "SecRate=0 SecActualQty=0 SecAdjQty=0";
+        QTest::addRow("adjustment, r 4") << "Coefficient=6 SecRate=4" << int(AdjQty) << "2" << "SecAdjQty=3";
+        QTest::addRow("adjustment, r 0") << "Coefficient=6 SecAdjQty=5" << int(AdjQty) << "2" << "SecAdjQty=0";
         // clang-format on
     }
     void cellChanged()
@@ -72,8 +84,8 @@ private slots:
         QVERIFY(EntryRules::setCell(g, 2, col, text, s));
         QStringList got;
         for (const QString &pair : after.split(QLatin1Char(' '))) {
-            const int c = pair.section(QLatin1Char('='), 0, 0).toInt();
-            got << QStringLiteral("%1=%2").arg(c).arg(g.number(2, c));
+            const QString name = pair.section(QLatin1Char('='), 0, 0);
+            got << QStringLiteral("%1=%2").arg(name).arg(g.number(2, column(name)));
         }
         QCOMPARE(got.join(QLatin1Char(' ')), after);
         QVERIFY(s.dataChanged && g.isChanged(2) && !g.isChanged(1) && !g.isChanged(3));
@@ -86,7 +98,7 @@ private slots:
     void totalsFollowEdits()
     {
         EntryGrid g;
-        fill(g, 50, QStringLiteral("38=3 32=2 25=1.25"), 3);
+        fill(g, 50, QStringLiteral("Coefficient=3 SecRate=2 BookQty=1.25"), 3);
         EntrySession s;
         QRandomGenerator random(7);
         const QList<int> cols{CheckQty, BaseCheckQty, AdjQty, SecCheckQty, SecRate};
@@ -106,7 +118,7 @@ private slots:
     void leavingABlankCellRestoresIt()
     {
         EntryGrid g;
-        fill(g, 2, QStringLiteral("38=6 27=5 19=30"));
+        fill(g, 2, QStringLiteral("Coefficient=6 CheckQty=5 BaseCheckQty=30"));
         EntrySession s;
         EntryRules::enterCell(g, 1, CheckQty, s);
         EntryRules::setCell(g, 1, CheckQty, QStringLiteral("  "), s);
@@ -129,18 +141,18 @@ private slots:
         const QString negative = QStringLiteral("“%1”不能为负数。");
         const QString large = QStringLiteral("数量超出允许的范围：“%1”的绝对值不能超过9,999,999,999.9999。");
         // clang-format off
-        QTest::addRow("negative count") << "38=1" << 27 << "-5" << negative.arg("盘点数量");
-        QTest::addRow("negative secondary count") << "38=1 19=6" << 35 << "-1" << negative.arg("辅助计量单位盘点数量");
-        QTest::addRow("negative base count") << "38=1" << 19 << "-0.5" << negative.arg("基本单位盘点数量");
-        QTest::addRow("below a place is 0") << "38=1" << 27 << "-0.001" << "";
-        QTest::addRow("negative adjustment") << "38=1" << 29 << "-5" << "";
-        QTest::addRow("huge count") << "38=1" << 27 << "100000000000000000000000" << large.arg("盘点数量");
-        QTest::addRow("more digits than a double") << "38=1" << 27 << QString(400, QLatin1Char('9')) << large.arg("盘点数量");
-        QTest::addRow("at the limit") << "38=1" << 27 << "9999999999.99" << "";
-        QTest::addRow("base count beyond the limit") << "38=12" << 27 << "9999999999" << large.arg("基本单位实存数量");
-        QTest::addRow("secondary count beyond it") << "38=1 32=0.0001" << 27 << "9999999" << large.arg("辅助计量单位盘点数量");
-        QTest::addRow("huge adjustment") << "38=1" << 29 << "-99999999999" << large.arg("调整数量");
-        QTest::addRow("letters read as their number") << "38=1" << 27 << "1e23" << "";
+        QTest::addRow("negative count") << "Coefficient=1" << int(CheckQty) << "-5" << negative.arg("盘点数量");
+        QTest::addRow("negative secondary count") << "Coefficient=1 BaseCheckQty=6" << int(SecCheckQty) << "-1" << negative.arg("辅助计量单位盘点数量");
+        QTest::addRow("negative base count") << "Coefficient=1" << int(BaseCheckQty) << "-0.5" << negative.arg("基本单位盘点数量");
+        QTest::addRow("below a place is 0") << "Coefficient=1" << int(CheckQty) << "-0.001" << "";
+        QTest::addRow("negative adjustment") << "Coefficient=1" << int(AdjQty) << "-5" << "";
+        QTest::addRow("huge count") << "Coefficient=1" << int(CheckQty) << "100000000000000000000000" << large.arg("盘点数量");
+        QTest::addRow("more digits than a double") << "Coefficient=1" << int(CheckQty) << QString(400, QLatin1Char('9')) << large.arg("盘点数量");
+        QTest::addRow("at the limit") << "Coefficient=1" << int(CheckQty) << "9999999999.99" << "";
+        QTest::addRow("base count beyond the limit") << "Coefficient=12" << int(CheckQty) << "9999999999" << large.arg("基本单位实存数量");
+        QTest::addRow("secondary count beyond it") << "Coefficient=1 SecRate=0.0001" << int(CheckQty) << "9999999" << large.arg("辅助计量单位盘点数量");
+        QTest::addRow("huge adjustment") << "Coefficient=1" << int(AdjQty) << "-99999999999" << large.arg("调整数量");
+        QTest::addRow("letters read as their number") << "Coefficient=1" << int(CheckQty) << "1e23" << "";
         // clang-format on
     }
     void refusals()
@@ -186,7 +198,7 @@ private slots:
         QFETCH(double, baseDiff);
         QFETCH(bool, accepted);
         EntryGrid g;
-        fill(g, 1, QStringLiteral("38=12 32=6 19=12 27=1 28=1箱"));
+        fill(g, 1, QStringLiteral("Coefficient=12 SecRate=6 BaseCheckQty=12 CheckQty=1 ComplexQty=1箱"));
         const EntryGrid untouched = g;
         EntrySession s;
         QString why;
@@ -247,7 +259,7 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QList<int>, found);
         EntryGrid g;
-        fill(g, int(codes.size()), QStringLiteral("27=4"));
+        fill(g, int(codes.size()), QStringLiteral("CheckQty=4"));
         for (int r = 1; r <= g.dataRows(); ++r)
             g.setText(r, BarCode, codes.at(r - 1));
         EntrySession s;
@@ -285,7 +297,7 @@ private slots:
         QFETCH(QList<int>, current);
         const QStringList codes{"111", "222", "111", "111"};
         EntryGrid g;
-        fill(g, int(codes.size()), QStringLiteral("27=4"));
+        fill(g, int(codes.size()), QStringLiteral("CheckQty=4"));
         for (int r = 1; r <= g.dataRows(); ++r)
             g.setText(r, BarCode, codes.at(r - 1));
         EntrySession s;

@@ -8,6 +8,7 @@
 #include "host/stockdocuments.h"
 #include "host/texts.h"
 
+#include <QApplication>
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QPushButton>
@@ -181,6 +182,9 @@ void BillViewer::registerOpener(WindowRegistry &windows)
         for (const QVariant &id : args.value(QStringLiteral("FInterID")).toList())
             ids << id.toInt();
         auto *parent = qobject_cast<QWidget *>(args.value(QStringLiteral("Parent")).value<QObject *>());
+        // a window over the modal count sheet must belong to it, or the sheet blocks it
+        if (!parent)
+            parent = QApplication::activeWindow();
         // modeless: the person looks at the documents while the sheet stays usable
         auto *viewer = new BillViewer(*conn, ids, args.value(QStringLiteral("UserID")).toInt(), parent);
         viewer->setAttribute(Qt::WA_DeleteOnClose);
