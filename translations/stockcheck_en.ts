@@ -54,22 +54,23 @@
     <message>
         <location filename="../src/app/cli_documents.cpp"/>
         <source>没有需要输出的单据。</source>
-        <translation type="unfinished"></translation>
+        <translation>There is no document to make.</translation>
     </message>
     <message>
         <location filename="../src/app/cli_export.cpp"/>
+        <location filename="../src/sheet/countsheet_export.cpp"/>
         <source>没有引出组件。</source>
-        <translation type="unfinished"></translation>
+        <translation>No export component is available.</translation>
     </message>
     <message>
         <location filename="../src/app/cli_export.cpp"/>
         <source>已引出%1条记录到%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Exported %1 records to %2</translation>
     </message>
     <message>
         <location filename="../src/app/cli_export.cpp"/>
         <source>没有可引出的数据。</source>
-        <translation type="unfinished"></translation>
+        <translation>There is no data to export.</translation>
     </message>
     <message>
         <location filename="../src/app/cli_init.cpp"/>
@@ -528,12 +529,12 @@
     <message>
         <location filename="../src/erp/documentmaker.cpp"/>
         <source>单据类型%1不正确。</source>
-        <translation type="unfinished"></translation>
+        <translation>Document kind %1 is not valid.</translation>
     </message>
     <message>
         <location filename="../src/erp/documentmaker.cpp"/>
         <source>%1已生成%2张：%3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 made (%3)</translation>
     </message>
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
@@ -653,42 +654,42 @@
     <message>
         <location filename="../src/erp/sheetwriter.cpp"/>
         <source>不能写入文件%1：%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot write the file %1: %2</translation>
     </message>
     <message>
         <location filename="../src/erp/sheetwriter.cpp"/>
         <source>引出文件须为 .xlsx 或 .csv 格式。</source>
-        <translation type="unfinished"></translation>
+        <translation>The export file must be an .xlsx or a .csv file.</translation>
     </message>
     <message>
         <location filename="../src/erp/sheetwriter.cpp"/>
         <source>不能创建工作表。</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot create the worksheet.</translation>
     </message>
     <message>
         <location filename="../src/erp/stockbills.cpp"/>
         <source>单据%1审核完成。</source>
-        <translation type="unfinished"></translation>
+        <translation>Document %1 approved.</translation>
     </message>
     <message>
         <location filename="../src/erp/stockbills.cpp"/>
         <source>找不到单据%1。</source>
-        <translation type="unfinished"></translation>
+        <translation>Document %1 was not found.</translation>
     </message>
     <message>
         <location filename="../src/erp/stockbills.cpp"/>
         <source>单据%1已审核。</source>
-        <translation type="unfinished"></translation>
+        <translation>Document %1 is already approved.</translation>
     </message>
     <message>
         <location filename="../src/erp/stockbills.cpp"/>
         <source>单据%1已作废，不能审核。</source>
-        <translation type="unfinished"></translation>
+        <translation>Document %1 is cancelled and cannot be approved.</translation>
     </message>
     <message>
         <location filename="../src/erp/stockbills.cpp"/>
         <source>审核单据%1失败。</source>
-        <translation type="unfinished"></translation>
+        <translation>Document %1 could not be approved.</translation>
     </message>
     <message>
         <location filename="../src/erp/users.cpp"/>
@@ -718,32 +719,32 @@
     <message>
         <location filename="../src/erp/ui/billviewer.cpp"/>
         <source>单据编号</source>
-        <translation type="unfinished"></translation>
+        <translation>Document number</translation>
     </message>
     <message>
         <location filename="../src/erp/ui/billviewer.cpp"/>
         <source>单据日期</source>
-        <translation type="unfinished"></translation>
+        <translation>Document date</translation>
     </message>
     <message>
         <location filename="../src/erp/ui/billviewer.cpp"/>
         <source>单据类型</source>
-        <translation type="unfinished"></translation>
+        <translation>Document type</translation>
     </message>
     <message>
         <location filename="../src/erp/ui/billviewer.cpp"/>
         <source>分录数</source>
-        <translation type="unfinished"></translation>
+        <translation>Entries</translation>
     </message>
     <message>
         <location filename="../src/erp/ui/billviewer.cpp"/>
         <source>基本单位数量</source>
-        <translation type="unfinished"></translation>
+        <translation>Base unit qty</translation>
     </message>
     <message>
         <location filename="../src/erp/ui/billviewer.cpp"/>
         <source>审核</source>
-        <translation type="unfinished"></translation>
+        <translation>Approve</translation>
     </message>
     <message>
         <location filename="../src/erp/ui/billviewer.cpp"/>
@@ -783,32 +784,32 @@
     <message>
         <location filename="../src/erp/ui/billviewer.cpp"/>
         <source>数量</source>
-        <translation type="unfinished"></translation>
+        <translation>Qty</translation>
     </message>
     <message>
         <location filename="../src/erp/ui/billviewer.cpp"/>
         <source>辅助数量</source>
-        <translation type="unfinished"></translation>
+        <translation>Secondary qty</translation>
     </message>
     <message>
         <location filename="../src/erp/ui/billviewer.cpp"/>
         <source>单价</source>
-        <translation type="unfinished"></translation>
+        <translation>Unit price</translation>
     </message>
     <message>
         <location filename="../src/erp/ui/billviewer.cpp"/>
         <source>金额</source>
-        <translation type="unfinished"></translation>
+        <translation>Amount</translation>
     </message>
     <message>
         <location filename="../src/erp/ui/billviewer.cpp"/>
         <source>盘点单据</source>
-        <translation type="unfinished"></translation>
+        <translation>Count documents</translation>
     </message>
     <message>
         <location filename="../src/erp/ui/billviewer.cpp"/>
         <source>审核(&amp;A)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Approve</translation>
     </message>
     <message>
         <location filename="../src/erp/ui/billviewer.cpp"/>
@@ -1135,12 +1136,12 @@
     <message>
         <location filename="../src/model/maindo_bills.cpp"/>
         <source>组件%1未注册。</source>
-        <translation type="unfinished"></translation>
+        <translation>Component %1 is not registered.</translation>
     </message>
     <message>
         <location filename="../src/model/maindo_bills.cpp"/>
         <source>盘点单据输出不成功:</source>
-        <translation type="unfinished"></translation>
+        <translation>The count documents could not be generated: </translation>
     </message>
     <message>
         <location filename="../src/model/maindo_rows.cpp"/>
@@ -1307,19 +1308,30 @@
         <translation>The unit of a count row cannot be changed; to enter a quantity in other units, press F8 in "Counted Composite Quantity".</translation>
     </message>
     <message>
+        <location filename="../src/sheet/countsheet_export.cpp"/>
+        <location filename="../src/sheet/sheetcommands.cpp"/>
+        <source>引出</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/countsheet_export.cpp"/>
+        <source>Excel 工作簿 (*.xlsx);;CSV 文件 (*.csv)</source>
+        <translation>Excel workbook (*.xlsx);;CSV file (*.csv)</translation>
+    </message>
+    <message>
         <location filename="../src/sheet/documentoutput.cpp"/>
         <source>当前期间已经关账，不能新增当前及以前期间单据。</source>
-        <translation type="unfinished"></translation>
+        <translation>The current period is closed: no documents can be added in it or in earlier periods.</translation>
     </message>
     <message>
         <location filename="../src/sheet/documentoutput.cpp"/>
         <source>正在输出盘点单据,请稍候...</source>
-        <translation type="unfinished"></translation>
+        <translation>Generating the count documents, please wait...</translation>
     </message>
     <message>
         <location filename="../src/sheet/documentoutput.cpp"/>
         <source>输出盘点单必须在本期间起始日期之后!</source>
-        <translation type="unfinished"></translation>
+        <translation>Count documents can only be generated after the start date of the current period!</translation>
     </message>
     <message>
         <location filename="../src/sheet/entryrules.cpp"/>
@@ -1400,11 +1412,6 @@
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>引出(&amp;O)...</source>
         <translation>Exp&amp;ort...</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/sheetcommands.cpp"/>
-        <source>引出</source>
-        <translation>Export</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
@@ -1629,7 +1636,7 @@
     <message>
         <location filename="../src/sheet/sheetexport.cpp"/>
         <source>盘点表</source>
-        <translation type="unfinished"></translation>
+        <translation>Count Sheet</translation>
     </message>
     <message>
         <location filename="../src/sheet/ui/frmmain.cpp"/>

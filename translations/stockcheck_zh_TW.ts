@@ -54,22 +54,23 @@
     <message>
         <location filename="../src/app/cli_documents.cpp"/>
         <source>没有需要输出的单据。</source>
-        <translation type="unfinished"></translation>
+        <translation>沒有需要輸出的單據。</translation>
     </message>
     <message>
         <location filename="../src/app/cli_export.cpp"/>
+        <location filename="../src/sheet/countsheet_export.cpp"/>
         <source>没有引出组件。</source>
-        <translation type="unfinished"></translation>
+        <translation>沒有匯出元件。</translation>
     </message>
     <message>
         <location filename="../src/app/cli_export.cpp"/>
         <source>已引出%1条记录到%2</source>
-        <translation type="unfinished"></translation>
+        <translation>已匯出%1筆記錄到%2</translation>
     </message>
     <message>
         <location filename="../src/app/cli_export.cpp"/>
         <source>没有可引出的数据。</source>
-        <translation type="unfinished"></translation>
+        <translation>沒有可匯出的資料。</translation>
     </message>
     <message>
         <location filename="../src/app/cli_init.cpp"/>
@@ -528,12 +529,12 @@
     <message>
         <location filename="../src/erp/documentmaker.cpp"/>
         <source>单据类型%1不正确。</source>
-        <translation type="unfinished"></translation>
+        <translation>單據類型%1不正確。</translation>
     </message>
     <message>
         <location filename="../src/erp/documentmaker.cpp"/>
         <source>%1已生成%2张：%3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1已產生%2張：%3</translation>
     </message>
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
@@ -653,42 +654,42 @@
     <message>
         <location filename="../src/erp/sheetwriter.cpp"/>
         <source>不能写入文件%1：%2</source>
-        <translation type="unfinished"></translation>
+        <translation>無法寫入檔案%1：%2</translation>
     </message>
     <message>
         <location filename="../src/erp/sheetwriter.cpp"/>
         <source>引出文件须为 .xlsx 或 .csv 格式。</source>
-        <translation type="unfinished"></translation>
+        <translation>匯出檔案須為 .xlsx 或 .csv 格式。</translation>
     </message>
     <message>
         <location filename="../src/erp/sheetwriter.cpp"/>
         <source>不能创建工作表。</source>
-        <translation type="unfinished"></translation>
+        <translation>無法建立工作表。</translation>
     </message>
     <message>
         <location filename="../src/erp/stockbills.cpp"/>
         <source>单据%1审核完成。</source>
-        <translation type="unfinished"></translation>
+        <translation>單據%1審核完成。</translation>
     </message>
     <message>
         <location filename="../src/erp/stockbills.cpp"/>
         <source>找不到单据%1。</source>
-        <translation type="unfinished"></translation>
+        <translation>找不到單據%1。</translation>
     </message>
     <message>
         <location filename="../src/erp/stockbills.cpp"/>
         <source>单据%1已审核。</source>
-        <translation type="unfinished"></translation>
+        <translation>單據%1已審核。</translation>
     </message>
     <message>
         <location filename="../src/erp/stockbills.cpp"/>
         <source>单据%1已作废，不能审核。</source>
-        <translation type="unfinished"></translation>
+        <translation>單據%1已作廢，不能審核。</translation>
     </message>
     <message>
         <location filename="../src/erp/stockbills.cpp"/>
         <source>审核单据%1失败。</source>
-        <translation type="unfinished"></translation>
+        <translation>審核單據%1失敗。</translation>
     </message>
     <message>
         <location filename="../src/erp/users.cpp"/>
@@ -718,32 +719,32 @@
     <message>
         <location filename="../src/erp/ui/billviewer.cpp"/>
         <source>单据编号</source>
-        <translation type="unfinished"></translation>
+        <translation>單據編號</translation>
     </message>
     <message>
         <location filename="../src/erp/ui/billviewer.cpp"/>
         <source>单据日期</source>
-        <translation type="unfinished"></translation>
+        <translation>單據日期</translation>
     </message>
     <message>
         <location filename="../src/erp/ui/billviewer.cpp"/>
         <source>单据类型</source>
-        <translation type="unfinished"></translation>
+        <translation>單據類型</translation>
     </message>
     <message>
         <location filename="../src/erp/ui/billviewer.cpp"/>
         <source>分录数</source>
-        <translation type="unfinished"></translation>
+        <translation>分錄數</translation>
     </message>
     <message>
         <location filename="../src/erp/ui/billviewer.cpp"/>
         <source>基本单位数量</source>
-        <translation type="unfinished"></translation>
+        <translation>基本單位數量</translation>
     </message>
     <message>
         <location filename="../src/erp/ui/billviewer.cpp"/>
         <source>审核</source>
-        <translation type="unfinished"></translation>
+        <translation>審核</translation>
     </message>
     <message>
         <location filename="../src/erp/ui/billviewer.cpp"/>
@@ -783,32 +784,32 @@
     <message>
         <location filename="../src/erp/ui/billviewer.cpp"/>
         <source>数量</source>
-        <translation type="unfinished"></translation>
+        <translation>數量</translation>
     </message>
     <message>
         <location filename="../src/erp/ui/billviewer.cpp"/>
         <source>辅助数量</source>
-        <translation type="unfinished"></translation>
+        <translation>輔助數量</translation>
     </message>
     <message>
         <location filename="../src/erp/ui/billviewer.cpp"/>
         <source>单价</source>
-        <translation type="unfinished"></translation>
+        <translation>單價</translation>
     </message>
     <message>
         <location filename="../src/erp/ui/billviewer.cpp"/>
         <source>金额</source>
-        <translation type="unfinished"></translation>
+        <translation>金額</translation>
     </message>
     <message>
         <location filename="../src/erp/ui/billviewer.cpp"/>
         <source>盘点单据</source>
-        <translation type="unfinished"></translation>
+        <translation>盤點單據</translation>
     </message>
     <message>
         <location filename="../src/erp/ui/billviewer.cpp"/>
         <source>审核(&amp;A)</source>
-        <translation type="unfinished"></translation>
+        <translation>審核(&amp;A)</translation>
     </message>
     <message>
         <location filename="../src/erp/ui/billviewer.cpp"/>
@@ -1135,12 +1136,12 @@
     <message>
         <location filename="../src/model/maindo_bills.cpp"/>
         <source>组件%1未注册。</source>
-        <translation type="unfinished"></translation>
+        <translation>元件%1未註冊。</translation>
     </message>
     <message>
         <location filename="../src/model/maindo_bills.cpp"/>
         <source>盘点单据输出不成功:</source>
-        <translation type="unfinished"></translation>
+        <translation>盤點單據輸出不成功：</translation>
     </message>
     <message>
         <location filename="../src/model/maindo_rows.cpp"/>
@@ -1307,19 +1308,30 @@
         <translation>盤點記錄的單位不能更改；按其他單位的數量請在「盤點綜合單位數量」中按F8輸入。</translation>
     </message>
     <message>
+        <location filename="../src/sheet/countsheet_export.cpp"/>
+        <location filename="../src/sheet/sheetcommands.cpp"/>
+        <source>引出</source>
+        <translation>匯出</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/countsheet_export.cpp"/>
+        <source>Excel 工作簿 (*.xlsx);;CSV 文件 (*.csv)</source>
+        <translation>Excel 活頁簿 (*.xlsx);;CSV 檔案 (*.csv)</translation>
+    </message>
+    <message>
         <location filename="../src/sheet/documentoutput.cpp"/>
         <source>当前期间已经关账，不能新增当前及以前期间单据。</source>
-        <translation type="unfinished"></translation>
+        <translation>目前期間已經關帳，不能新增目前及以前期間的單據。</translation>
     </message>
     <message>
         <location filename="../src/sheet/documentoutput.cpp"/>
         <source>正在输出盘点单据,请稍候...</source>
-        <translation type="unfinished"></translation>
+        <translation>正在產生盤點單據，請稍候……</translation>
     </message>
     <message>
         <location filename="../src/sheet/documentoutput.cpp"/>
         <source>输出盘点单必须在本期间起始日期之后!</source>
-        <translation type="unfinished"></translation>
+        <translation>產生盤點單必須在本期間起始日期之後！</translation>
     </message>
     <message>
         <location filename="../src/sheet/entryrules.cpp"/>
@@ -1400,11 +1412,6 @@
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>引出(&amp;O)...</source>
         <translation>匯出(&amp;O)...</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/sheetcommands.cpp"/>
-        <source>引出</source>
-        <translation>匯出</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
@@ -1629,7 +1636,7 @@
     <message>
         <location filename="../src/sheet/sheetexport.cpp"/>
         <source>盘点表</source>
-        <translation type="unfinished"></translation>
+        <translation>盤點表</translation>
     </message>
     <message>
         <location filename="../src/sheet/ui/frmmain.cpp"/>

@@ -34,6 +34,7 @@ class Workbook
 {
 public:
     explicit Workbook(const QString &fileName)
+        : m_fileName(fileName)
     {
         lxw_workbook_options options{};
         options.constant_memory = LXW_TRUE; // rows go to disk as they come: a large sheet needs little memory
@@ -47,8 +48,10 @@ public:
     }
     ~Workbook()
     {
-        if (m_book)
-            workbook_close(m_book); // only after a failure: the file is not wanted then
+        if (m_book) { // given up half way: half a sheet would pass for the whole count
+            workbook_close(m_book);
+            QFile::remove(m_fileName);
+        }
     }
     Workbook(const Workbook &) = delete;
     Workbook &operator=(const Workbook &) = delete;
@@ -63,8 +66,7 @@ public:
         lxw_format *&f = m_quantities[size_t(decimals)];
         if (!f) {
             f = workbook_add_format(m_book);
-            const QByteArray pattern =
-                decimals == 0 ? QByteArray("#,##0") : "#,##0." + QByteArray(decimals, '0');
+            const QByteArray pattern = decimals == 0 ? QByteArray("#,##0") : "#,##0." + QByteArray(decimals, '0');
             format_set_num_format(f, pattern.constData());
         }
         return f;
@@ -77,6 +79,7 @@ public:
     }
 
 private:
+    QString m_fileName;
     lxw_workbook *m_book = nullptr;
     lxw_format *m_heading = nullptr;
     lxw_format *m_date = nullptr;
@@ -141,7 +144,8 @@ bool SpreadsheetWriter::writeXlsx(const QString &fileName, const QString &title,
     worksheet_freeze_panes(sheet, 1, 0);
     ExportRow values;
     for (int r = 1; r <= rowCount; ++r) {
-        values = {};
+        values.values.clear(); // keeps its capacity: one allocation for the whole sheet
+        values.decimals = 0;
         loadRow(r, values);
         for (qsizetype c = 0; c < columns.size() && c < values.values.size(); ++c) {
             const lxw_error e = writeCell(book, sheet, lxw_row_t(r), lxw_col_t(c), values.values.at(c),
@@ -200,7 +204,8 @@ bool SpreadsheetWriter::writeCsv(const QString &fileName, const QList<ExportColu
     file.write(line.join(QLatin1Char(',')).toUtf8() + "\r\n");
     ExportRow values;
     for (int r = 1; r <= rowCount; ++r) {
-        values = {};
+        values.values.clear();
+        values.decimals = 0;
         loadRow(r, values);
         line.clear();
         for (qsizetype c = 0; c < columns.size(); ++c)

@@ -155,8 +155,8 @@ public:
     using RowLoader = std::function<void(int row, ExportRow &values)>;
     virtual ~SheetWriter() = default;
     // False with the reason in `error` when the file cannot be written.
-    virtual bool Export(const QString &fileName, const QString &title, const QList<ExportColumn> &columns,
-                        int rowCount, const RowLoader &loadRow, QString *error) = 0;
+    virtual bool Export(const QString &fileName, const QString &title, const QList<ExportColumn> &columns, int rowCount,
+                        const RowLoader &loadRow, QString *error) = 0;
 };
 
 // Windows that core logic opens. The widget layer registers an opener per window
