@@ -19,6 +19,7 @@
 #include <QVariant>
 
 #include <array>
+#include <utility>
 
 // The logic of the count sheet window (frmMain) in its three modes: 1 check the
 // count, 3 print the count book, 4 enter counted quantities. It holds the mode, the
@@ -51,6 +52,7 @@ public:
     SheetMode mode() const { return m_mode; }
     QString caption() const;
     QString title() const;
+    static QString title(SheetMode mode); // the command line prints it too
 
     // --- commands ---
     bool isShown(const SheetCommand &c) const { return c.shownIn(m_mode); }
@@ -93,6 +95,8 @@ public:
     int entryColumnWidth(int col) const; // twips
     void setEntryColumnWidth(int col, int twips);
     QString checkDateText() const { return m_checkDate; }
+    // The snapshot date label of a process (its date, else that of its first row).
+    static QString checkDateText(const QVariant &processDate, const Recordset &rows);
     QString statusText(int panel) const;
     // A message panel text that asks to be noticed (a scan that found nothing); the
     // next message in the panel is an ordinary one again.
@@ -131,6 +135,9 @@ public:
     // locked cells refuse, and an accepted change runs the cell's rule, which marks
     // the row and the data and keeps the totals row.
     bool editCell(int row, int col, const QString &text);
+    // Whether the last edit was refused by the entry rules (and the person told);
+    // asking forgets it. After a refused count the cursor stays in its cell.
+    bool takeEditRefused() { return std::exchange(m_editRefused, false); }
     // Saves changed rows; with `ask` the person is asked first. True when nothing
     // is left unsaved. A database error is told and the edits stay for the next save.
     bool SaveStockData(bool ask);
@@ -219,6 +226,7 @@ private:
     void restoreBlankCurrentCell();
     CountSaver makeSaver();
 
+    bool m_editRefused = false;
     SheetMode m_mode;
     MainDo m_model;
     EntryGrid m_entry;

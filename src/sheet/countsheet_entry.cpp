@@ -44,7 +44,8 @@ bool CountSheet::editCell(int row, int col, const QString &text)
         return false;
     QString refusal;
     EntryRules::setCell(m_entry, row, col, clean, m_session, &refusal);
-    if (!refusal.isEmpty()) { // the cell keeps its figure
+    m_editRefused = !refusal.isEmpty();
+    if (m_editRefused) { // the cell keeps its figure
         showMessage(refusal);
         return false;
     }

@@ -161,6 +161,22 @@ private slots:
         }
     }
 
+    // A refused count keeps the cursor in its cell, so the next digits are typed
+    // again there instead of being read as a barcode; the count then typed is saved.
+    void aRefusedCountStaysInItsCell()
+    {
+        scan(QStringLiteral("690001"));
+        typeKeys(QStringLiteral("-5"));
+        press(Qt::Key_Return);
+        QCOMPARE(m_ui.lastMessage(), QStringLiteral("“盘点数量”不能为负数。"));
+        QTRY_COMPARE(focused(), QStringLiteral("vsCheckEditor"));
+        QCOMPARE(view->currentIndex(), cell(r, CheckQty));
+        typeKeys(QStringLiteral("3"));
+        press(Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), barcode);
+        QTRY_COMPARE(stored("FAuxCheckQty"), QStringLiteral("FAuxCheckQty=3"));
+    }
+
     // The error list of a save closes with the cursor in the barcode box, wherever
     // the focus was (a tool): digits typed next start the next scan.
     void errorListReturnsToTheBarcodeBox()

@@ -150,8 +150,20 @@ void EntryInput::moveCursor(int row, int col, bool edit)
 
 void EntryInput::countedEntered(const QModelIndex &index)
 {
-    if (m_sheet->gridKey(index.row() + 1, index.column() + 1, Qt::Key_Return) == Action::ReturnToBarcode)
+    if (m_sheet->takeEditRefused()) {
+        // the count was refused: the next digits belong in this cell again, not in
+        // the barcode box, where they would read as a code
+        const int row = index.row() + 1, col = index.column() + 1;
+        QTimer::singleShot(0, this, [this, row, col] { moveCursor(row, col, true); });
+        return;
+    }
+    if (m_sheet->gridKey(index.row() + 1, index.column() + 1, Qt::Key_Return) == Action::ReturnToBarcode) {
         focusBarcode(true);
+        // the count reaches the database now even when the grid had not kept the
+        // focus (a message box in between gives it back elsewhere); a save with
+        // nothing changed does nothing
+        QTimer::singleShot(0, m_sheet, [sheet = m_sheet] { sheet->mnuFSave(); });
+    }
 }
 
 void EntryInput::focusBarcode(bool clear)
