@@ -141,6 +141,11 @@ void DocumentMaker::MakeStockCheckBillNew(const QString &propsString, int &proce
     m_c.ExecuteRaiseErr(QString::fromUtf8(kHeaderSql) + headerRows.join(QStringLiteral(", ")), headerBinds);
     m_c.ExecuteRaiseErr(QString::fromUtf8(kLinkSql).arg(linkRows.join(QStringLiteral(", ")), takes),
                         linkBinds << processId);
+    // PostgreSQL plans the entries from statistics in which no row is linked yet:
+    // it expects one row and walks the items once per row. Fresh statistics make
+    // it join them in one pass (SQLite's planner needs none).
+    if (!m_c.dialect().isSQLite())
+        m_c.ExecuteRaiseErr(QStringLiteral("ANALYZE ICInvBackup"));
     m_c.ExecuteRaiseErr(QString::fromUtf8(kEntriesSql), {processId, firstId, firstId + n - 1});
     tx.commit();
 
