@@ -133,8 +133,9 @@ double makeDocuments(int *documents, int *entries, AppConnection &c)
         *documents += int(r.documents.size());
     }
     const double ms = msSince(t);
-    *entries = bench::count(c, QStringLiteral("SELECT COUNT(*) AS n FROM ICStockBillEntry e JOIN ICStockBill h"
-                                              " ON h.FInterID = e.FInterID WHERE h.FProcID = ?"),
+    *entries = bench::count(c,
+                            QStringLiteral("SELECT COUNT(*) AS n FROM ICStockBillEntry e JOIN ICStockBill h"
+                                           " ON h.FInterID = e.FInterID WHERE h.FProcID = ?"),
                             {ProcessId});
     return ms;
 }
@@ -148,8 +149,7 @@ bool dropDocuments(AppConnection &c)
                                       " (SELECT FInterID FROM ICStockBill WHERE FProcID = ?)"),
                        {ProcessId}) &&
            bench::exec(c, QStringLiteral("DELETE FROM ICStockBill WHERE FProcID = ?"), {ProcessId}) &&
-           bench::exec(c, QStringLiteral("UPDATE ICInvBackup SET FBillInterID = NULL WHERE FInterID = ?"),
-                       {ProcessId});
+           bench::exec(c, QStringLiteral("UPDATE ICInvBackup SET FBillInterID = NULL WHERE FInterID = ?"), {ProcessId});
 }
 
 bool runEngine(const QString &label, const QString &url, int rows, int repeat, bool explain)
@@ -217,8 +217,7 @@ int main(int argc, char **argv)
     const QString pg = option(QStringLiteral("--pg"), QString::fromLocal8Bit(qgetenv("STOCKCHECK_BENCH_PG")));
     const bool explain = args.contains(QStringLiteral("--explain"));
     QTemporaryDir dir;
-    return bench::onBothEngines(QStringLiteral("bench_documents"), dir.filePath(QStringLiteral("bench.db")), pg,
-                                [&](const QString &label, const QString &url) {
-                                    return runEngine(label, url, rows, repeat, explain);
-                                });
+    return bench::onBothEngines(
+        QStringLiteral("bench_documents"), dir.filePath(QStringLiteral("bench.db")), pg,
+        [&](const QString &label, const QString &url) { return runEngine(label, url, rows, repeat, explain); });
 }

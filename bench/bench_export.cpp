@@ -221,7 +221,8 @@ bool runEngine(const QString &label, const QString &url, int rows, int repeat)
         // the sheet leaves out the rows of items marked deleted (the demo data has
         // some), so it holds a little under the count's rows; the rows are printed
         ok = grid.dataRows() > 0 &&
-             measure(label, "mode 4", [&] { return SheetExport::entry(grid, model.columnLayout()); }, loadMs, repeat);
+             measure(
+                 label, "mode 4", [&] { return SheetExport::entry(grid, model.columnLayout()); }, loadMs, repeat);
     }
     {
         // mode 1: the ledger with its total line
@@ -236,8 +237,9 @@ bool runEngine(const QString &label, const QString &url, int rows, int repeat)
         ledger.setMaxRows(rs.RecordCount() + 3);
         model.GetSumData();
         const double loadMs = msSince(t);
-        ok = measure(label, "mode 1", [&] { return SheetExport::ledger(model, ledger, SheetMode::Check); }, loadMs,
-                     repeat) &&
+        ok = measure(
+                 label, "mode 1", [&] { return SheetExport::ledger(model, ledger, SheetMode::Check); }, loadMs,
+                 repeat) &&
              ok;
     }
     std::printf("%-10s peak memory of the program %.0f MB\n", qPrintable(label), bench::peakMemoryMb());
@@ -261,8 +263,7 @@ int main(int argc, char **argv)
     QTemporaryDir dir;
     outDir = option(QStringLiteral("--keep"), dir.path());
     QDir().mkpath(outDir);
-    return bench::onBothEngines(QStringLiteral("bench_export"), dir.filePath(QStringLiteral("bench.db")), pg,
-                                [&](const QString &label, const QString &url) {
-                                    return runEngine(label, url, rows, repeat);
-                                });
+    return bench::onBothEngines(
+        QStringLiteral("bench_export"), dir.filePath(QStringLiteral("bench.db")), pg,
+        [&](const QString &label, const QString &url) { return runEngine(label, url, rows, repeat); });
 }

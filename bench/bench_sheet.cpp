@@ -14,9 +14,9 @@
 #include "erp/standins.h"
 #include "host/appconnection.h"
 #include "host/sharedstate.h"
+#include "model/entrygrid.h"
 #include "model/maindo.h"
 #include "sheet/countsheet.h"
-#include "model/entrygrid.h"
 #include "sheet/ui/frmmain.h"
 
 #include <QApplication>

@@ -653,6 +653,7 @@
     </message>
     <message>
         <location filename="../src/erp/sheetwriter.cpp"/>
+        <location filename="../src/sheet/ledgerprint.cpp"/>
         <source>不能写入文件%1：%2</source>
         <translation>Cannot write the file %1: %2</translation>
     </message>
@@ -815,6 +816,7 @@
         <location filename="../src/erp/ui/billviewer.cpp"/>
         <location filename="../src/erp/ui/helpdialog.cpp"/>
         <location filename="../src/erp/ui/listdialog.cpp"/>
+        <location filename="../src/sheet/ui/ledgerprintdialogs.cpp"/>
         <source>关闭</source>
         <translation>Close</translation>
     </message>
@@ -1354,6 +1356,27 @@
         <translation>"%1" can have at most %2 decimal places.</translation>
     </message>
     <message>
+        <location filename="../src/sheet/ledgerprint.cpp"/>
+        <location filename="../src/sheet/ui/frmmain.cpp"/>
+        <source>盘点方案:</source>
+        <translation>Count process:</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/ledgerprint.cpp"/>
+        <source>部门主管:|财务:|审核:|监盘:|制表:</source>
+        <translation>Department head: |Finance: |Approved by: |Witnessed by: |Prepared by: </translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/ledgerprint.cpp"/>
+        <source>第 &amp;[页] 页</source>
+        <translation>Page &amp;[页]</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/ledgerprint.cpp"/>
+        <source>共 &amp;[总页] 页</source>
+        <translation>of &amp;[总页]</translation>
+    </message>
+    <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>保存(&amp;S)</source>
         <translation>&amp;Save</translation>
@@ -1390,6 +1413,7 @@
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
+        <location filename="../src/sheet/ui/ledgerprintdialogs.cpp"/>
         <source>打印</source>
         <translation>Print</translation>
     </message>
@@ -1640,13 +1664,18 @@
     </message>
     <message>
         <location filename="../src/sheet/ui/frmmain.cpp"/>
-        <source>盘点方案:</source>
-        <translation>Count process:</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/ui/frmmain.cpp"/>
         <source>条形码:</source>
         <translation>Barcode:</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/ui/ledgerprintdialogs.cpp"/>
+        <source>打印预览</source>
+        <translation>Print preview</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/ui/ledgerprintdialogs.cpp"/>
+        <source>共 %1 页</source>
+        <translation>%1 pages</translation>
     </message>
     <message>
         <location filename="../src/snapshot/backupinvlogic.cpp"/>

@@ -653,6 +653,7 @@
     </message>
     <message>
         <location filename="../src/erp/sheetwriter.cpp"/>
+        <location filename="../src/sheet/ledgerprint.cpp"/>
         <source>不能写入文件%1：%2</source>
         <translation>無法寫入檔案%1：%2</translation>
     </message>
@@ -815,6 +816,7 @@
         <location filename="../src/erp/ui/billviewer.cpp"/>
         <location filename="../src/erp/ui/helpdialog.cpp"/>
         <location filename="../src/erp/ui/listdialog.cpp"/>
+        <location filename="../src/sheet/ui/ledgerprintdialogs.cpp"/>
         <source>关闭</source>
         <translation>關閉</translation>
     </message>
@@ -1354,6 +1356,27 @@
         <translation>「%1」最多只能有%2位小數。</translation>
     </message>
     <message>
+        <location filename="../src/sheet/ledgerprint.cpp"/>
+        <location filename="../src/sheet/ui/frmmain.cpp"/>
+        <source>盘点方案:</source>
+        <translation>盤點方案：</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/ledgerprint.cpp"/>
+        <source>部门主管:|财务:|审核:|监盘:|制表:</source>
+        <translation>部門主管：|財務：|審核：|監盤：|製表：</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/ledgerprint.cpp"/>
+        <source>第 &amp;[页] 页</source>
+        <translation>第 &amp;[页] 頁</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/ledgerprint.cpp"/>
+        <source>共 &amp;[总页] 页</source>
+        <translation>共 &amp;[总页] 頁</translation>
+    </message>
+    <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>保存(&amp;S)</source>
         <translation>儲存(&amp;S)</translation>
@@ -1390,6 +1413,7 @@
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
+        <location filename="../src/sheet/ui/ledgerprintdialogs.cpp"/>
         <source>打印</source>
         <translation>列印</translation>
     </message>
@@ -1640,13 +1664,18 @@
     </message>
     <message>
         <location filename="../src/sheet/ui/frmmain.cpp"/>
-        <source>盘点方案:</source>
-        <translation>盤點方案：</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/ui/frmmain.cpp"/>
         <source>条形码:</source>
         <translation>條碼：</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/ui/ledgerprintdialogs.cpp"/>
+        <source>打印预览</source>
+        <translation>預覽列印</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/ui/ledgerprintdialogs.cpp"/>
+        <source>共 %1 页</source>
+        <translation>共 %1 頁</translation>
     </message>
     <message>
         <location filename="../src/snapshot/backupinvlogic.cpp"/>

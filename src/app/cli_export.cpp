@@ -35,14 +35,8 @@ bool parseRequest(const CliContext &ctx, Request *r, QString *error)
 {
     if (!cli::checkArgumentsWithUser(ctx, kValueOptions, {}, error) || !cli::processOption(ctx, &r->process, error))
         return false;
-    const QString modeText = ctx.option(QStringLiteral("--mode"));
-    const std::optional<int> number = cli::parseWhole(modeText);
-    const std::optional<SheetMode> mode = number ? sheetModeOf(*number) : std::nullopt;
-    if (!mode) {
-        *error = QStringLiteral("--mode: \"%1\" is not 1 (check), 3 (count book) or 4 (input)").arg(modeText);
+    if (!cli::modeOption(ctx, &r->mode, error))
         return false;
-    }
-    r->mode = *mode;
     r->out = ctx.option(QStringLiteral("--out"));
     const QString suffix = QFileInfo(r->out).suffix().toLower();
     if (suffix != QLatin1String("xlsx") && suffix != QLatin1String("csv")) {

@@ -3,8 +3,8 @@
 // tabs. Modes 1 and 3 print the ledger grid (mode 1 with its total line); mode 4
 // the entry grid, its totals last.
 
+#include "cli_sheetload.h"
 #include "cli_streamui.h"
-#include "clicommand.h"
 
 #include "host/appconnection.h"
 #include "host/sharedstate.h"
@@ -33,14 +33,8 @@ bool parseRequest(const CliContext &ctx, Request *r, QString *error)
 {
     if (!cli::checkArgumentsWithUser(ctx, kValueOptions, {}, error) || !cli::processOption(ctx, &r->process, error))
         return false;
-    const QString modeText = ctx.option(QStringLiteral("--mode"));
-    const std::optional<int> number = cli::parseWhole(modeText);
-    const std::optional<SheetMode> mode = number ? sheetModeOf(*number) : std::nullopt;
-    if (!mode) {
-        *error = QStringLiteral("--mode: \"%1\" is not 1 (check), 3 (count book) or 4 (input)").arg(modeText);
+    if (!cli::modeOption(ctx, &r->mode, error))
         return false;
-    }
-    r->mode = *mode;
     const QString view = ctx.option(QStringLiteral("--view"), QStringLiteral("all"));
     if (view != QLatin1String("all") && view != QLatin1String("counted")) {
         *error = QStringLiteral("--view: \"%1\" is not all or counted").arg(view);
@@ -73,8 +67,6 @@ QString visibleCells(const LedgerGrid &grid, const QString &line)
 void printLedger(CliContext &ctx, MainDo &model, LedgerGrid &grid, SheetMode mode)
 {
     const int records = model.rows().RecordCount();
-    grid.setMaxRows(records + (mode == SheetMode::Check ? 3 : 2));
-    model.GetSumData();
     QStringList headings;
     for (int col = 1; col <= grid.columnCount(); ++col)
         if (!grid.column(col).hidden)
@@ -117,23 +109,10 @@ int runSheet(CliContext &ctx)
     if (!cli::openDatabase(ctx, connection))
         return cli::Refused;
     const ScopedStreamUi ui(ctx.err);
-    if (!cli::readNumbering(ctx) || !cli::userExists(ctx, connection) ||
-        !cli::processExists(ctx, connection, request.process))
-        return cli::Refused;
-    shared().showType = request.mode;
     MainDo model;
     LedgerGrid grid;
-    model.Ldg(&grid);
-    model.ResizeColWidth(); // a missing column definition is told through the stream
-    if (model.columnLayout().isEmpty())
+    if (!cli::loadSheet(ctx, connection, request.process, request.mode, request.view, model, grid))
         return cli::Refused;
-    const bool itemsWithoutStock = request.mode == SheetMode::PrintBook && request.view == CountSheet::DataView::All;
-    const Recordset rows = model.GetRsMain(request.process, CountSheet::viewCondition(request.mode, request.view),
-                                           itemsWithoutStock, shared().filterSettings);
-    if (!rows.isOpen()) {
-        ctx.err << LoadText("读取盘点数据失败。") << "\n" << connection.lastError().detailed() << "\n";
-        return cli::Refused;
-    }
     if (request.mode == SheetMode::Entry)
         printEntryGrid(ctx, model);
     else
@@ -144,3 +123,27 @@ int runSheet(CliContext &ctx)
 const CliCommand sheetCommand("sheet", kUsage, runSheet);
 
 } // namespace
+
+bool cli::loadSheet(CliContext &ctx, AppConnection &connection, int process, SheetMode mode, CountSheet::DataView view,
+                    MainDo &model, LedgerGrid &grid)
+{
+    if (!cli::readNumbering(ctx) || !cli::userExists(ctx, connection) || !cli::processExists(ctx, connection, process))
+        return false;
+    shared().showType = mode;
+    model.Ldg(&grid);
+    model.ResizeColWidth(); // a missing column definition is told through the stream
+    if (model.columnLayout().isEmpty())
+        return false;
+    const bool itemsWithoutStock = mode == SheetMode::PrintBook && view == CountSheet::DataView::All;
+    const Recordset rows =
+        model.GetRsMain(process, CountSheet::viewCondition(mode, view), itemsWithoutStock, shared().filterSettings);
+    if (!rows.isOpen()) {
+        ctx.err << LoadText("读取盘点数据失败。") << "\n" << connection.lastError().detailed() << "\n";
+        return false;
+    }
+    if (mode != SheetMode::Entry) {
+        grid.setMaxRows(rows.RecordCount() + (mode == SheetMode::Check ? 3 : 2));
+        model.GetSumData();
+    }
+    return true;
+}

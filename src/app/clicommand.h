@@ -1,5 +1,7 @@
 #pragma once
 
+#include "host/sheetmode.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -39,7 +41,10 @@ struct CliContext
 struct CliCommand
 {
     using Run = std::function<int(CliContext &)>;
-    CliCommand(const char *name, const char *usage, Run run);
+    // Application::Gui: the command paints pages (fonts need a GUI application,
+    // which runs without a screen).
+    enum class Application { Core, Gui };
+    CliCommand(const char *name, const char *usage, Run run, Application application = Application::Core);
 };
 
 namespace cli {
@@ -77,6 +82,8 @@ bool readNumbering(CliContext &ctx);
 bool userExists(CliContext &ctx, AppConnection &connection);
 // --process: the id of a count process, required.
 bool processOption(const CliContext &ctx, int *process, QString *error);
+// --mode: a mode of the count sheet (1 check, 3 count book, 4 input), required.
+bool modeOption(const CliContext &ctx, SheetMode *mode, QString *error);
 // The process is in the database; else the message is printed.
 bool processExists(CliContext &ctx, AppConnection &connection, int process);
 // The message of a wrong command line and the command's usage, on stderr.

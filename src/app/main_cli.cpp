@@ -11,6 +11,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMap>
@@ -18,6 +19,7 @@
 #include <QTranslator>
 
 #include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -29,6 +31,7 @@ struct Entry
 {
     QString usage;
     CliCommand::Run run;
+    CliCommand::Application application = CliCommand::Application::Core;
 };
 
 QMap<QString, Entry> &commands()
@@ -122,6 +125,19 @@ bool exists(CliContext &ctx, AppConnection &connection, const QString &sql, int 
     return !rs.isEmpty();
 }
 
+// The application the command named first on the command line asks for; a GUI
+// one draws on the offscreen platform unless the environment names another.
+std::unique_ptr<QCoreApplication> makeApplication(int &argc, char **argv)
+{
+    const auto it = argc > 1 ? commands().constFind(QString::fromLocal8Bit(argv[1])) : commands().constEnd();
+    if (it != commands().constEnd() && it.value().application == CliCommand::Application::Gui) {
+        if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        return std::make_unique<QGuiApplication>(argc, argv);
+    }
+    return std::make_unique<QCoreApplication>(argc, argv);
+}
+
 bool isHelp(const QString &arg)
 {
     return arg == QLatin1String("--help") || arg == QLatin1String("-h") || arg == QLatin1String("help");
@@ -129,9 +145,9 @@ bool isHelp(const QString &arg)
 
 } // namespace
 
-CliCommand::CliCommand(const char *name, const char *usage, Run run)
+CliCommand::CliCommand(const char *name, const char *usage, Run run, Application application)
 {
-    commands().insert(QString::fromUtf8(name), {QString::fromUtf8(usage), std::move(run)});
+    commands().insert(QString::fromUtf8(name), {QString::fromUtf8(usage), std::move(run), application});
 }
 
 QString CliContext::option(const QString &name, const QString &fallback, bool *found) const
@@ -332,6 +348,19 @@ bool cli::processOption(const CliContext &ctx, int *process, QString *error)
     return given;
 }
 
+bool cli::modeOption(const CliContext &ctx, SheetMode *mode, QString *error)
+{
+    const QString text = ctx.option(QStringLiteral("--mode"));
+    const std::optional<int> number = parseWhole(text);
+    const std::optional<SheetMode> chosen = number ? sheetModeOf(*number) : std::nullopt;
+    if (!chosen) {
+        *error = QStringLiteral("--mode: \"%1\" is not 1 (check), 3 (count book) or 4 (input)").arg(text);
+        return false;
+    }
+    *mode = *chosen;
+    return true;
+}
+
 bool cli::userExists(CliContext &ctx, AppConnection &connection)
 {
     return exists(ctx, connection, userSql, ctx.userId, FormatText("用户 %1 不存在", {ctx.userId}));
@@ -351,10 +380,10 @@ int cli::badArguments(CliContext &ctx, const QString &error, const char *usage)
 int main(int argc, char **argv)
 {
     qInstallMessageHandler(quietHandler);
-    QCoreApplication app(argc, argv);
+    const std::unique_ptr<QCoreApplication> app = makeApplication(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
-    QStringList args = app.arguments().mid(1);
+    QStringList args = QCoreApplication::arguments().mid(1);
     if (args.isEmpty()) {
         printHelp(err);
         return cli::BadArguments;

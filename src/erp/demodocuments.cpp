@@ -314,13 +314,22 @@ void DocumentBuilder::move(int position, double qty, bool current)
 // Prefixes of document numbers per transaction type.
 QString prefixOf(int tranType)
 {
-    static const std::map<int, const char *> prefixes = {
-        {PurchaseReceipt, "WIN"},    {ProductReceipt, "CIN"},     {SubcontractReceipt, "JIN"},
-        {VirtualReceipt, "ZIN"},     {OtherReceipt, "QIN"},       {SalesIssue, "XOUT"},
-        {Requisition, "SOUT"},       {VirtualIssue, "ZOUT"},      {SubcontractIssue, "JOUT"},
-        {OtherIssue, "QOUT"},        {Gain, "PYIN"},              {Transfer, "CHG"},
-        {Loss, "PKOUT"},             {VirtualTransfer, "ZCHG"},   {MaterialsReceived, "STIN"},
-        {MaterialsReturned, "STOUT"}};
+    static const std::map<int, const char *> prefixes = {{PurchaseReceipt, "WIN"},
+                                                         {ProductReceipt, "CIN"},
+                                                         {SubcontractReceipt, "JIN"},
+                                                         {VirtualReceipt, "ZIN"},
+                                                         {OtherReceipt, "QIN"},
+                                                         {SalesIssue, "XOUT"},
+                                                         {Requisition, "SOUT"},
+                                                         {VirtualIssue, "ZOUT"},
+                                                         {SubcontractIssue, "JOUT"},
+                                                         {OtherIssue, "QOUT"},
+                                                         {Gain, "PYIN"},
+                                                         {Transfer, "CHG"},
+                                                         {Loss, "PKOUT"},
+                                                         {VirtualTransfer, "ZCHG"},
+                                                         {MaterialsReceived, "STIN"},
+                                                         {MaterialsReturned, "STOUT"}};
     auto it = prefixes.find(tranType);
     return QString::fromLatin1(it == prefixes.end() ? "DOC" : it->second);
 }
@@ -334,10 +343,10 @@ void DocumentBuilder::stockBill(BillTable &table, int tranType, std::vector<Line
     const Status st = status(lines);
     const int id = ++table.lastId;
     const Item &first = itemOf(lines.front().position);
-    table.header.add({id, billNo(prefixOf(tranType), tranType), tranType, Dialect::dateValue(date), 1,
-                      st.checker.isValid() ? 1 : 0, st.checker,
-                      st.checker.isValid() ? Dialect::dateValue(date) : QVariant(), user(), st.cancelled ? 1 : 0,
-                      st.upStockWhenSave ? 1 : 0, poMode, tranType == PurchaseReceipt ? first.supplier : 0, QStringLiteral("")});
+    table.header.add(
+        {id, billNo(prefixOf(tranType), tranType), tranType, Dialect::dateValue(date), 1, st.checker.isValid() ? 1 : 0,
+         st.checker, st.checker.isValid() ? Dialect::dateValue(date) : QVariant(), user(), st.cancelled ? 1 : 0,
+         st.upStockWhenSave ? 1 : 0, poMode, tranType == PurchaseReceipt ? first.supplier : 0, QStringLiteral("")});
     const bool counts = st.posted() && poMode != 36681;
     int entryId = 0;
     for (const Line &l : lines) {
@@ -369,8 +378,8 @@ void DocumentBuilder::carryOn(int zpId, int zpEntry, const Line &line, const QDa
         return;
     const int id = ++m_ic.lastId;
     const QDate when = std::min(m_w.today, date.addDays(m_rng.below(3)));
-    m_ic.header.add({id, billNo(prefixOf(OtherReceipt), OtherReceipt), OtherReceipt, Dialect::dateValue(when), 1, 1, user(), Dialect::dateValue(when),
-                     user(), 0, 0, 0, 0, QStringLiteral("")});
+    m_ic.header.add({id, billNo(prefixOf(OtherReceipt), OtherReceipt), OtherReceipt, Dialect::dateValue(when), 1, 1,
+                     user(), Dialect::dateValue(when), user(), 0, 0, 0, 0, QStringLiteral("")});
     QVariantList row = entryRow(id, 1, Line{target, -1, qty, 1, false}, pos(target), qty);
     row[kEntryColumns.indexOf(QStringLiteral("FSourceInterID"))] = zpId;
     row[kEntryColumns.indexOf(QStringLiteral("FSourceEntryID"))] = zpEntry;
@@ -449,7 +458,8 @@ void DocumentBuilder::oneDocument()
         const int poMode = type == PurchaseReceipt && m_rng.chance(0.05) ? PurchaseModeNotStocked : 0;
         stockBill(m_ic, type, sameStockLines(m_first, 1), poMode);
     } else if (kind < 50) {
-        stockBill(m_ic, m_rng.pick(std::initializer_list<int>{SalesIssue, SalesIssue, SubcontractIssue, OtherIssue, Loss}),
+        stockBill(m_ic,
+                  m_rng.pick(std::initializer_list<int>{SalesIssue, SalesIssue, SubcontractIssue, OtherIssue, Loss}),
                   sameStockLines(m_first, -1));
     } else if (kind < 58) {
         stockBill(m_ic, Requisition, sameStockLines(m_first, -1, true));

@@ -279,9 +279,9 @@ bool GetDataAccessSQL(const QString &propsString, int userId, const QStringList 
     return GetDataAccessSQL(*conn, propsString, userId, tableNames, settings, from, where, useFirstVariant);
 }
 
-bool GetDataAccessSQL(AppConnection &connection, const QString &propsString, int userId,
-                      const QStringList &tableNames, const QList<DataAccessSetting> &settings, SqlFragment *from,
-                      SqlFragment *where, bool useFirstVariant)
+bool GetDataAccessSQL(AppConnection &connection, const QString &propsString, int userId, const QStringList &tableNames,
+                      const QList<DataAccessSetting> &settings, SqlFragment *from, SqlFragment *where,
+                      bool useFirstVariant)
 {
     SqlFragment joined, condition;
     if (from)

@@ -53,9 +53,9 @@ bool SetBackupType(int processId, int backupType, QHash<QString, QVariant> &cach
 // both stay empty when no rules apply to the user. False when the rules cannot be
 // read: the caller refuses rather than showing everything. The rules are read on
 // `connection`; the overload without it is the windows', on the shared connection.
-bool GetDataAccessSQL(AppConnection &connection, const QString &propsString, int userId,
-                      const QStringList &tableNames, const QList<DataAccessSetting> &settings, SqlFragment *from,
-                      SqlFragment *where, bool useFirstVariant);
+bool GetDataAccessSQL(AppConnection &connection, const QString &propsString, int userId, const QStringList &tableNames,
+                      const QList<DataAccessSetting> &settings, SqlFragment *from, SqlFragment *where,
+                      bool useFirstVariant);
 bool GetDataAccessSQL(const QString &propsString, int userId, const QStringList &tableNames,
                       const QList<DataAccessSetting> &settings, SqlFragment *from, SqlFragment *where,
                       bool useFirstVariant);

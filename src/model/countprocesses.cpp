@@ -51,8 +51,7 @@ bool advancedFilter(const QVariant &option, const Dialect &dialect, SqlFragment 
 
 } // namespace
 
-bool CountProcesses::GetProcList(bool all, bool ascending, const QVariantMap *options, bool recent,
-                                 Recordset &result)
+bool CountProcesses::GetProcList(bool all, bool ascending, const QVariantMap *options, bool recent, Recordset &result)
 {
     result = Recordset();
     AppConnection *conn = &m_connection;

@@ -41,7 +41,10 @@ const QHash<QString, Handler> &handlers()
         {QStringLiteral("mnusubitem"), &CountSheet::mnuSubItem},
         {QStringLiteral("mnuvselectbill"), &CountSheet::mnuVSelectBill},
         {QStringLiteral("mnuadditem"), &CountSheet::mnuAddItem},
-        {QStringLiteral("mnufileout"), &CountSheet::mnuFileOut}};
+        {QStringLiteral("mnufileout"), &CountSheet::mnuFileOut},
+        {QStringLiteral("mnufprint"), &CountSheet::mnuFPrint},
+        {QStringLiteral("mnufprintpreview"), &CountSheet::mnuFPrintPreview},
+        {QStringLiteral("mnufprintsetup"), &CountSheet::mnuFPrintSetup}};
     return h;
 }
 
@@ -81,7 +84,19 @@ QString CountSheet::caption() const
 
 QString CountSheet::title() const
 {
-    return m_mode == SheetMode::Check ? LoadText("物料盘点报告单") : LoadText("物料盘点表");
+    return title(m_mode);
+}
+
+QString CountSheet::title(SheetMode mode)
+{
+    return mode == SheetMode::Check ? LoadText("物料盘点报告单") : LoadText("物料盘点表");
+}
+
+LedgerPrintLines CountSheet::printLines() const
+{
+    const QString process =
+        m_currentIndex >= 0 && m_currentIndex < m_processes.size() ? m_processes.at(m_currentIndex).name : QString();
+    return LedgerPrintLines::forSheet(title(), process, m_checkDate, ledgerPrintOperatorName(shared().operatorId));
 }
 
 void CountSheet::open()
@@ -329,11 +344,15 @@ void CountSheet::clearRows()
 
 void CountSheet::updateCheckDate(int processId)
 {
-    QDateTime date = Recordset::toDateTime(processAttribute(processId, "|CuteDate"));
-    if (!date.isValid() && !m_model.rows().isEmpty())
-        date = Recordset::toDateTime(m_model.rows().value(0, u"FDateBackup"));
-    m_checkDate =
-        LoadText("账存日期:") + (date.isValid() ? date.toString(QStringLiteral("yyyy-MM-dd HH:mm")) : QString());
+    m_checkDate = checkDateText(processAttribute(processId, "|CuteDate"), m_model.rows());
+}
+
+QString CountSheet::checkDateText(const QVariant &processDate, const Recordset &rows)
+{
+    QDateTime date = Recordset::toDateTime(processDate);
+    if (!date.isValid() && !rows.isEmpty())
+        date = Recordset::toDateTime(rows.value(0, u"FDateBackup"));
+    return LoadText("账存日期:") + (date.isValid() ? date.toString(QStringLiteral("yyyy-MM-dd HH:mm")) : QString());
 }
 
 bool CountSheet::isEntryColumnHidden(int col) const

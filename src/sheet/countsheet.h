@@ -4,6 +4,7 @@
 #include "countsaver.h"
 #include "entryrules.h"
 #include "entrysession.h"
+#include "ledgerprint.h"
 #include "sheetcommands.h"
 #include "sheetsettings.h"
 
@@ -129,6 +130,13 @@ public:
     // The rows shown into a spreadsheet file (.xlsx or .csv) the person chooses;
     // an entry sheet without rows exports nothing.
     void mnuFileOut();
+    // Print, preview and printer setup: the window owns the printer and its dialogs.
+    enum class PrintAction { Print, Preview, Setup };
+    void mnuFPrint() { emit printRequested(PrintAction::Print); }
+    void mnuFPrintPreview() { emit printRequested(PrintAction::Preview); }
+    void mnuFPrintSetup() { emit printRequested(PrintAction::Setup); }
+    // The header and footer lines of the printout of the rows shown.
+    LedgerPrintLines printLines() const;
 
     // --- editing (mode 4) ---
     // The one way a cell of the entry grid changes from outside: quotes are dropped,
@@ -207,6 +215,7 @@ signals:
     // so the next scan replaces it.
     void barcodeNotFound();
     void closeRequested();
+    void printRequested(CountSheet::PrintAction action);
 
 private:
     void readParameters();

@@ -4,7 +4,6 @@
 #include "host/stockdocuments.h"
 #include "host/texts.h"
 
-
 // Where a signed part of stock comes from: a balance table or a document family,
 // its position rows aliased t1 (documents: header t2), the columns that give the
 // stock, stock place and MTO number, the signed quantities and the conditions.
@@ -67,10 +66,24 @@ QString signedSum(const char *column)
 const std::vector<MovementSource> &firstLedger()
 {
     static const std::vector<MovementSource> sources = {
-        {lit("ICInvBal t1"), lit("t1.FStockID"), lit("t1.FStockPlaceID"), lit("COALESCE(t1.FMtoNo, '')"), lit("SUM(t1.FBegQty)"),
-         lit("SUM(t1.FSecBegQty)"), lit(kItemUnit), {}, MovementSource::BalanceStockedIn},
-        {lit("ICVMIInvBal t1"), lit("t1.FStockID"), lit("t1.FStockPlaceID"), lit("COALESCE(t1.FMtoNo, '')"),
-         lit("SUM(t1.FBegQty)"), lit("SUM(t1.FSecBegQty)"), lit(kItemUnit), {}, MovementSource::BalanceStockedIn},
+        {lit("ICInvBal t1"),
+         lit("t1.FStockID"),
+         lit("t1.FStockPlaceID"),
+         lit("COALESCE(t1.FMtoNo, '')"),
+         lit("SUM(t1.FBegQty)"),
+         lit("SUM(t1.FSecBegQty)"),
+         lit(kItemUnit),
+         {},
+         MovementSource::BalanceStockedIn},
+        {lit("ICVMIInvBal t1"),
+         lit("t1.FStockID"),
+         lit("t1.FStockPlaceID"),
+         lit("COALESCE(t1.FMtoNo, '')"),
+         lit("SUM(t1.FBegQty)"),
+         lit("SUM(t1.FSecBegQty)"),
+         lit(kItemUnit),
+         {},
+         MovementSource::BalanceStockedIn},
         {lit(kStockBill), lit("t1.FDCStockID"), lit("t1.FDCSPID"), lit("COALESCE(t1.FMtoNo, '')"), signedSum("t1.FQty"),
          signedSum("t1.FSecQty"), lit(kEntryUnit),
          posted(QStringLiteral("IN ") + sqlList(Inflows, Outflows)) +
@@ -85,12 +98,13 @@ const std::vector<MovementSource> &firstLedger()
         {lit("t_MTOChangeEntry t1 INNER JOIN t_MTOChange t2 ON t2.FID = t1.FID"), lit("t1.FStockID"), lit("t1.FSPID"),
          lit("COALESCE(t1.FToMtoNo, '')"), lit("SUM(t1.FChangeBaseQty)"), lit("SUM(t1.FChangeSecQty)"), lit(kEntryUnit),
          lit(" AND (t2.FCheckerID > 0 OR t2.FCheckerID < 0 OR t2.FUpStockWhenSave = 1) AND t2.FCancellation = 0"
-           " AND t2.FClassTypeID = 1107011"),
+             " AND t2.FClassTypeID = 1107011"),
          MovementSource::Documents},
         {lit("t_MTOChangeEntry t1 INNER JOIN t_MTOChange t2 ON t2.FID = t1.FID"), lit("t1.FStockID"), lit("t1.FSPID"),
-         lit("COALESCE(t1.FFromMtoNo, '')"), lit("SUM(-t1.FChangeBaseQty)"), lit("SUM(-t1.FChangeSecQty)"), lit(kEntryUnit),
+         lit("COALESCE(t1.FFromMtoNo, '')"), lit("SUM(-t1.FChangeBaseQty)"), lit("SUM(-t1.FChangeSecQty)"),
+         lit(kEntryUnit),
          lit(" AND (t2.FCheckerID > 0 OR t2.FCheckerID < 0 OR t2.FUpStockWhenSave = 1) AND t2.FCancellation = 0"
-           " AND t2.FClassTypeID = 1107011"),
+             " AND t2.FClassTypeID = 1107011"),
          MovementSource::Documents},
         // VMI receipts count whether cancelled or not, as the host's ledger does
         {lit("ICVMIInStockEntry t1 INNER JOIN ICVMIInStock t2 ON t2.FID = t1.FID"), lit("t1.FStockID"), lit("t1.FSPID"),
@@ -108,8 +122,15 @@ const std::vector<MovementSource> &secondLedger()
 {
     const QString virtualSigned = QStringLiteral("SUM(CASE WHEN t2.FTranType = %1 THEN %2 ELSE -%2 END)");
     static const std::vector<MovementSource> sources = {
-        {lit("POInvBal t1"), lit("t1.FStockID"), lit("t1.FSPID"), lit("COALESCE(t1.FMtoNo, '')"), lit("SUM(t1.FBegQty)"),
-         lit("SUM(t1.FSecBegQty)"), lit(kItemUnit), {}, MovementSource::Balance},
+        {lit("POInvBal t1"),
+         lit("t1.FStockID"),
+         lit("t1.FSPID"),
+         lit("COALESCE(t1.FMtoNo, '')"),
+         lit("SUM(t1.FBegQty)"),
+         lit("SUM(t1.FSecBegQty)"),
+         lit(kItemUnit),
+         {},
+         MovementSource::Balance},
         {lit(kZpBill), lit("t1.FDCStockID"), lit("t1.FDCSPID"), lit("COALESCE(t1.FMtoNo, '')"),
          virtualSigned.arg(VirtualReceipt).arg(QStringLiteral("t1.FQty")),
          virtualSigned.arg(VirtualReceipt).arg(QStringLiteral("t1.FSecQty")), lit(kEntryUnit),
@@ -120,17 +141,16 @@ const std::vector<MovementSource> &secondLedger()
          lit("SUM(-t1.FSecQty)"), lit(kEntryUnit), posted(is(MaterialsReturned)), MovementSource::Documents},
         {lit(kPoBill), lit("t1.FDCStockID"), lit("t1.FDCSPID"), lit("''"), lit("SUM(t1.FQty)"), lit("SUM(t1.FSecQty)"),
          lit(kEntryUnit), posted(is(VirtualTransfer)), MovementSource::Documents},
-        {lit(kPoBill), lit("t1.FSCStockID"), lit("t1.FSCSPID"), lit("''"), lit("SUM(-t1.FQty)"), lit("SUM(-t1.FSecQty)"),
-         lit(kEntryUnit), posted(is(VirtualTransfer)), MovementSource::Documents},
-        {lit(kZpBill) +
-             QStringLiteral(" INNER JOIN ICStockBillEntry u1 ON u1.FSourceInterID = t1.FInterID"
-                            " AND u1.FSourceEntryID = t1.FEntryID AND u1.FSourceTranType = %1"
-                            " INNER JOIN ICStockBill v1 ON v1.FInterID = u1.FInterID AND v1.FTranType = %2")
-                 .arg(VirtualReceipt)
-                 .arg(OtherReceipt),
-         lit("t1.FDCStockID"), lit("t1.FDCSPID"), lit("COALESCE(t1.FMtoNo, '')"), lit("SUM(-u1.FQty)"), lit("SUM(-u1.FSecQty)"),
-         lit(" LEFT JOIN t_MeasureUnit mu ON mu.FMeasureUnitID = u1.FUnitID"), posted(is(VirtualReceipt)),
-         MovementSource::Documents},
+        {lit(kPoBill), lit("t1.FSCStockID"), lit("t1.FSCSPID"), lit("''"), lit("SUM(-t1.FQty)"),
+         lit("SUM(-t1.FSecQty)"), lit(kEntryUnit), posted(is(VirtualTransfer)), MovementSource::Documents},
+        {lit(kZpBill) + QStringLiteral(" INNER JOIN ICStockBillEntry u1 ON u1.FSourceInterID = t1.FInterID"
+                                       " AND u1.FSourceEntryID = t1.FEntryID AND u1.FSourceTranType = %1"
+                                       " INNER JOIN ICStockBill v1 ON v1.FInterID = u1.FInterID AND v1.FTranType = %2")
+                            .arg(VirtualReceipt)
+                            .arg(OtherReceipt),
+         lit("t1.FDCStockID"), lit("t1.FDCSPID"), lit("COALESCE(t1.FMtoNo, '')"), lit("SUM(-u1.FQty)"),
+         lit("SUM(-u1.FSecQty)"), lit(" LEFT JOIN t_MeasureUnit mu ON mu.FMeasureUnitID = u1.FUnitID"),
+         posted(is(VirtualReceipt)), MovementSource::Documents},
     };
     return sources;
 }
@@ -255,8 +275,7 @@ SqlFragment CutoffSnapshot::statement(const MovementSource &s) const
         .replace(QLatin1String("%8"), s.from);
 
     const QVariant nextDay = Dialect::dateValue(m_ctx.cutDate.addDays(1));
-    SqlFragment sql(insertHead + select + s.unit,
-                    {Dialect::dateValue(m_ctx.cutDate), m_ctx.max.bill, m_ctx.processId});
+    SqlFragment sql(insertHead + select + s.unit, {Dialect::dateValue(m_ctx.cutDate), m_ctx.max.bill, m_ctx.processId});
     sql += SqlFragment(QStringLiteral(" WHERE 1 = 1") + s.where);
     switch (s.kind) {
     case MovementSource::BalanceStockedIn:

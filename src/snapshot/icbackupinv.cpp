@@ -10,13 +10,13 @@
 #include "snapshotstatements.h"
 
 #include "host/appconnection.h"
-#include "model/countprocesses.h"
 #include "host/hostui.h"
 #include "host/logging.h"
 #include "host/loginprops.h"
 #include "host/sharedstate.h"
 #include "host/sysparams.h"
 #include "host/texts.h"
+#include "model/countprocesses.h"
 
 namespace {
 

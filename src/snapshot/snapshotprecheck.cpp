@@ -4,10 +4,10 @@
 
 #include "icbackupinv.h"
 
-#include "host/stockdocuments.h"
 #include "host/appconnection.h"
 #include "host/logging.h"
 #include "host/sharedstate.h"
+#include "host/stockdocuments.h"
 #include "host/sysparams.h"
 #include "host/texts.h"
 
@@ -104,8 +104,7 @@ QString stockLines(Recordset rs)
 bool readScope(const SnapshotParams &params, const AppConnection &conn, bool useFullNumber, QList<int> *stocks,
                SqlFragment *goods, QString &message)
 {
-    return params.stockIds(stocks, &message) &&
-           params.goodsFilter(conn.dialect(), useFullNumber, goods, &message);
+    return params.stockIds(stocks, &message) && params.goodsFilter(conn.dialect(), useFullNumber, goods, &message);
 }
 
 // Stand-in of the host's point-of-sale synchronisation procedure: this system
@@ -273,8 +272,7 @@ bool ICBackupInv::CheckBillInterID(const SnapshotParams &params, QString &messag
                                           .arg(TranType::sqlList({TranType::Requisition, TranType::Transfer}))),
                       in("a.FDCStockID", first), scope)
             << branch(kStockBill, "a.FSCStockID", "a.FSCSPID",
-                      unaudited(billOpen, max.bill) + ofType(TranType::Requisition),
-                      in("a.FSCStockID", first), scope)
+                      unaudited(billOpen, max.bill) + ofType(TranType::Requisition), in("a.FSCStockID", first), scope)
             // a transfer is reported on its receiving side when that is a chosen stock
             << branch(kStockBill, "a.FDCStockID", "a.FDCSPID",
                       unaudited(billOpen, max.bill) + ofType(TranType::Transfer),
@@ -299,12 +297,13 @@ bool ICBackupInv::CheckBillInterID(const SnapshotParams &params, QString &messag
             return unaudited(open, maxId) +
                    SqlFragment(QStringLiteral(" AND b.FTranType IN ") + TranType::sqlList(types));
         };
-        branches << branch(kZpBill, "a.FDCStockID", "a.FDCSPID", typed({TranType::VirtualReceipt, TranType::VirtualIssue}, max.zp),
+        branches << branch(kZpBill, "a.FDCStockID", "a.FDCSPID",
+                           typed({TranType::VirtualReceipt, TranType::VirtualIssue}, max.zp),
                            in("a.FDCStockID", second), scope)
-                 << branch(kStjgBill, "a.FDCStockID", "a.FDCSPID", typed({TranType::MaterialsReceived}, max.stjg), in("a.FDCStockID", second),
-                           scope)
-                 << branch(kStjgBill, "a.FSCStockID", "a.FSCSPID", typed({TranType::MaterialsReturned}, max.stjg), in("a.FSCStockID", second),
-                           scope)
+                 << branch(kStjgBill, "a.FDCStockID", "a.FDCSPID", typed({TranType::MaterialsReceived}, max.stjg),
+                           in("a.FDCStockID", second), scope)
+                 << branch(kStjgBill, "a.FSCStockID", "a.FSCSPID", typed({TranType::MaterialsReturned}, max.stjg),
+                           in("a.FSCStockID", second), scope)
                  << branch(kPoBill, "a.FDCStockID", "a.FDCSPID", typed({TranType::VirtualTransfer}, max.po),
                            both(in("a.FDCStockID", stocks),
                                 either(in("a.FDCStockID", second), in("a.FSCStockID", second))),

@@ -1,6 +1,6 @@
+#include "app/iccheckinterface.h"
 #include "factories.h"
 #include "fakeui.h"
-#include "app/iccheckinterface.h"
 #include "host/logging.h"
 #include "hostrows.h"
 #include "testmain.h"

@@ -3,15 +3,15 @@
 #include "logindialog.h"
 #include "mainwindow.h"
 
+#include "app/iccheckinterface.h"
 #include "erp/resloader.h"
 #include "erp/standins.h"
 #include "erp/ui/lookupdialog.h"
-#include "windows.h"
-#include "app/iccheckinterface.h"
 #include "host/loginprops.h"
 #include "host/sharedstate.h"
 #include "host/sysparams.h"
 #include "host/texts.h"
+#include "windows.h"
 
 #include <QApplication>
 #include <QDir>

@@ -2,6 +2,7 @@
 
 #include "entryinput.h"
 #include "frozentable.h"
+#include "ledgerprintdialogs.h"
 #include "quotefilter.h"
 
 #include "host/texts.h"
@@ -22,6 +23,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
+#include <QPrinter>
 #include <QScreen>
 #include <QShortcut>
 #include <QStatusBar>
@@ -307,6 +309,26 @@ void FrmMain::connectSheet()
     connect(m_sheet, &CountSheet::stateChanged, this, &FrmMain::refreshState);
     connect(m_sheet, &CountSheet::statusChanged, this, &FrmMain::refreshStatus);
     connect(m_sheet, &CountSheet::closeRequested, this, &QWidget::close);
+    connect(m_sheet, &CountSheet::printRequested, this,
+            [this](CountSheet::PrintAction action) { runPrint(int(action)); });
+}
+
+void FrmMain::runPrint(int action)
+{
+    commitEdit();
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    switch (CountSheet::PrintAction(action)) {
+    case CountSheet::PrintAction::Print:
+        ledgerprintui::print(this, *m_sheet, *m_printer);
+        break;
+    case CountSheet::PrintAction::Preview:
+        ledgerprintui::preview(this, *m_sheet, *m_printer);
+        break;
+    case CountSheet::PrintAction::Setup:
+        ledgerprintui::setup(this, *m_printer);
+        break;
+    }
 }
 
 void FrmMain::refreshState()

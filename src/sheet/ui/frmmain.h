@@ -10,6 +10,7 @@
 #include <QVariantMap>
 
 #include <array>
+#include <memory>
 
 class CountSheet;
 class EntryGridModel;
@@ -27,6 +28,8 @@ struct SheetCommand;
 // The count sheet window (frmMain): menus and tools, the process selector, the
 // ledger grid of the check and print modes or the entry grid of the input mode,
 // and the status bar, all drawn from a CountSheet that holds the logic.
+class QPrinter;
+
 class FrmMain : public QMainWindow
 {
     Q_OBJECT
@@ -66,6 +69,7 @@ private:
     void buildCentral();
     void buildStatusBar();
     void connectSheet();
+    void runPrint(int action); // CountSheet::PrintAction
 
     void commitEdit();
     void refreshState();
@@ -97,5 +101,6 @@ private:
     std::array<QLabel *, 3> m_panels{};
     QTimer *m_timer1 = nullptr;
     bool m_unloaded = false;
-    bool m_applying = false; // widths set by the program are not the person's
+    bool m_applying = false;             // widths set by the program are not the person's
+    std::unique_ptr<QPrinter> m_printer; // made at the first print command; keeps its setup
 };
