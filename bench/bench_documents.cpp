@@ -209,8 +209,7 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
     const auto option = [&](const QString &name, const QString &fallback) {
-        const qsizetype i = args.indexOf(name);
-        return i >= 0 && i + 1 < args.size() ? args.at(i + 1) : fallback;
+        return bench::option(args, name, fallback);
     };
     const int rows = option(QStringLiteral("--rows"), QStringLiteral("100000")).toInt();
     const int repeat = std::max(1, option(QStringLiteral("--repeat"), QStringLiteral("3")).toInt());

@@ -227,17 +227,6 @@ bool runEngine(const QString &label, const QString &url, int positions, int repe
     return rows == positions;
 }
 
-// A schema of its own on the server for the run.
-QString withSchema(const QString &url, const QString &schema)
-{
-    QUrl u(url);
-    QUrlQuery q(u);
-    q.removeAllQueryItems(QStringLiteral("schema"));
-    q.addQueryItem(QStringLiteral("schema"), schema);
-    u.setQuery(q);
-    return u.toString();
-}
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -245,8 +234,7 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
     const auto option = [&](const QString &name, const QString &fallback) {
-        const qsizetype i = args.indexOf(name);
-        return i >= 0 && i + 1 < args.size() ? args.at(i + 1) : fallback;
+        return bench::option(args, name, fallback);
     };
     const int positions = option(QStringLiteral("--positions"), QStringLiteral("100000")).toInt();
     const int repeat = std::max(1, option(QStringLiteral("--repeat"), QStringLiteral("3")).toInt());
@@ -268,7 +256,7 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "PostgreSQL: %s %s\n", qPrintable(error), qPrintable(admin.lastError().message));
         return 1;
     }
-    ok = runEngine(QStringLiteral("PostgreSQL"), withSchema(pg, schema), positions, repeat) && ok;
+    ok = runEngine(QStringLiteral("PostgreSQL"), bench::withSchema(pg, schema), positions, repeat) && ok;
     admin.Exec(QStringLiteral("DROP SCHEMA \"%1\" CASCADE").arg(schema));
     return ok ? 0 : 1;
 }

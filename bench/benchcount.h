@@ -3,6 +3,8 @@
 // A counted process of N rows over the demo data, shared by the benchmarks of
 // what follows a count (documents, export).
 
+#include "benchutil.h"
+
 #include "erp/demodata.h"
 #include "erp/schema.h"
 #include "erp/standins.h"
@@ -101,17 +103,6 @@ inline bool prepareCount(AppConnection &c, int processId, int rows)
     return made == rows;
 }
 
-// A schema of its own on the server for the run.
-inline QString withSchema(const QString &url, const QString &schema)
-{
-    QUrl u(url);
-    QUrlQuery q(u);
-    q.removeAllQueryItems(QStringLiteral("schema"));
-    q.addQueryItem(QStringLiteral("schema"), schema);
-    u.setQuery(q);
-    return u.toString();
-}
-
 // Runs `run(label, url)` on a SQLite file and, when a server is named, in a
 // schema of its own there (dropped afterwards).
 template<class Run>
@@ -129,7 +120,7 @@ int onBothEngines(const QString &name, const QString &sqliteFile, const QString 
         std::fprintf(stderr, "PostgreSQL: %s %s\n", qPrintable(error), qPrintable(admin.lastError().message));
         return 1;
     }
-    ok = run(QStringLiteral("PostgreSQL"), withSchema(pg, schema)) && ok;
+    ok = run(QStringLiteral("PostgreSQL"), bench::withSchema(pg, schema)) && ok;
     admin.Exec(QStringLiteral("DROP SCHEMA \"%1\" CASCADE").arg(schema));
     return ok ? 0 : 1;
 }

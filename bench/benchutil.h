@@ -4,10 +4,31 @@
 
 #include <QByteArray>
 #include <QFile>
+#include <QStringList>
+#include <QUrl>
+#include <QUrlQuery>
 
 #include <ctime>
 
 namespace bench {
+
+// The value after `name` on the command line, or `fallback`.
+inline QString option(const QStringList &args, const QString &name, const QString &fallback)
+{
+    const qsizetype i = args.indexOf(name);
+    return i >= 0 && i + 1 < args.size() ? args.at(i + 1) : fallback;
+}
+
+// A schema of its own on the server for the run.
+inline QString withSchema(const QString &url, const QString &schema)
+{
+    QUrl u(url);
+    QUrlQuery q(u);
+    q.removeAllQueryItems(QStringLiteral("schema"));
+    q.addQueryItem(QStringLiteral("schema"), schema);
+    u.setQuery(q);
+    return u.toString();
+}
 
 // A value of /proc/self/status in MB ("VmHWM:" is the peak resident size).
 inline double statusMb(const char *key)
