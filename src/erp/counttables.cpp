@@ -66,7 +66,7 @@ CREATE TABLE IF NOT EXISTS ICInvBackup (
     FBillInterID INTEGER NULL,
     FReCheckQty {Q} NULL,
     FReCheckFlag INTEGER NULL DEFAULT 0
-))";
+){UPDATED_ROWS})";
 
 // Signed partial quantities per stock position of a cut-off snapshot; emptied
 // before and after every snapshot. (FQytLock is spelt as the host spells it.)

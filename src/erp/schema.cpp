@@ -19,6 +19,11 @@ QString expand(const QString &statement, const Dialect &dialect)
     QString out = statement;
     out.replace(QLatin1String("{Q}"), dialect.quantityType());
     out.replace(QLatin1String("{D}"), dialect.dateTimeType());
+    // Rows that are written again and again (every count, every link to a
+    // document) keep room on their page on PostgreSQL, so an update of a column
+    // without an index stays on the page and touches no index.
+    out.replace(QLatin1String("{UPDATED_ROWS}"),
+                dialect.isSQLite() ? QString() : QStringLiteral(" WITH (fillfactor = 80)"));
     QRegularExpressionMatch m;
     while ((m = textToken.match(out)).hasMatch())
         out.replace(m.capturedStart(), m.capturedLength(), dialect.textType(m.captured(1).toInt()));
