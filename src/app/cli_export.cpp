@@ -21,9 +21,6 @@ namespace {
 const char *const kUsage = "export --db URL --user ID --process FID --mode 1|3|4 --out FILE.xlsx|FILE.csv"
                            "  export the count sheet of a process to a spreadsheet file";
 
-const QStringList kValueOptions{QStringLiteral("--db"), QStringLiteral("--user"), QStringLiteral("--process"),
-                                QStringLiteral("--mode"), QStringLiteral("--out")};
-
 struct Request
 {
     int process = 0;
@@ -33,9 +30,7 @@ struct Request
 
 bool parseRequest(const CliContext &ctx, Request *r, QString *error)
 {
-    if (!cli::checkArgumentsWithUser(ctx, kValueOptions, {}, error) || !cli::processOption(ctx, &r->process, error))
-        return false;
-    if (!cli::modeOption(ctx, &r->mode, error))
+    if (!cli::sheetArguments(ctx, {QStringLiteral("--out")}, &r->process, &r->mode, error))
         return false;
     r->out = ctx.option(QStringLiteral("--out"));
     const QString suffix = QFileInfo(r->out).suffix().toLower();

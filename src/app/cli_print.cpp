@@ -16,9 +16,6 @@ namespace {
 const char *const kUsage = "print --db URL --user ID --process FID --mode 1|3 --pdf FILE"
                            "  write the count report (1) or count book (3) of a process as PDF";
 
-const QStringList kValueOptions{QStringLiteral("--db"), QStringLiteral("--user"), QStringLiteral("--process"),
-                                QStringLiteral("--mode"), QStringLiteral("--pdf")};
-
 struct Request
 {
     int process = 0;
@@ -28,9 +25,7 @@ struct Request
 
 bool parseRequest(const CliContext &ctx, Request *r, QString *error)
 {
-    if (!cli::checkArgumentsWithUser(ctx, kValueOptions, {}, error) || !cli::processOption(ctx, &r->process, error))
-        return false;
-    if (!cli::modeOption(ctx, &r->mode, error))
+    if (!cli::sheetArguments(ctx, {QStringLiteral("--pdf")}, &r->process, &r->mode, error))
         return false;
     if (r->mode == SheetMode::Entry) { // the entry grid has no printout
         *error = QStringLiteral("--mode: 4 (input) cannot be printed; use 1 (check) or 3 (count book)");

@@ -19,9 +19,6 @@ namespace {
 const char *const kUsage = "sheet --db URL --user ID --process FID --mode 1|3|4 [--view all|counted]"
                            "  print the count sheet of a process as its grid shows it";
 
-const QStringList kValueOptions{QStringLiteral("--db"), QStringLiteral("--user"), QStringLiteral("--process"),
-                                QStringLiteral("--mode"), QStringLiteral("--view")};
-
 struct Request
 {
     int process = 0;
@@ -31,9 +28,7 @@ struct Request
 
 bool parseRequest(const CliContext &ctx, Request *r, QString *error)
 {
-    if (!cli::checkArgumentsWithUser(ctx, kValueOptions, {}, error) || !cli::processOption(ctx, &r->process, error))
-        return false;
-    if (!cli::modeOption(ctx, &r->mode, error))
+    if (!cli::sheetArguments(ctx, {QStringLiteral("--view")}, &r->process, &r->mode, error))
         return false;
     const QString view = ctx.option(QStringLiteral("--view"), QStringLiteral("all"));
     if (view != QLatin1String("all") && view != QLatin1String("counted")) {

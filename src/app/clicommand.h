@@ -84,6 +84,10 @@ bool userExists(CliContext &ctx, AppConnection &connection);
 bool processOption(const CliContext &ctx, int *process, QString *error);
 // --mode: a mode of the count sheet (1 check, 3 count book, 4 input), required.
 bool modeOption(const CliContext &ctx, SheetMode *mode, QString *error);
+// The arguments of a command on one count sheet: --db, --user, --process and
+// --mode, plus the command's own `valueOptions`; reads the process and the mode.
+bool sheetArguments(const CliContext &ctx, const QStringList &valueOptions, int *process, SheetMode *mode,
+                    QString *error);
 // The process is in the database; else the message is printed.
 bool processExists(CliContext &ctx, AppConnection &connection, int process);
 // The message of a wrong command line and the command's usage, on stderr.

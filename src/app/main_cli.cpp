@@ -361,6 +361,16 @@ bool cli::modeOption(const CliContext &ctx, SheetMode *mode, QString *error)
     return true;
 }
 
+bool cli::sheetArguments(const CliContext &ctx, const QStringList &valueOptions, int *process, SheetMode *mode,
+                         QString *error)
+{
+    const QStringList options = QStringList{QStringLiteral("--db"), QStringLiteral("--user"),
+                                            QStringLiteral("--process"), QStringLiteral("--mode")} +
+                                valueOptions;
+    return checkArgumentsWithUser(ctx, options, {}, error) && processOption(ctx, process, error) &&
+           modeOption(ctx, mode, error);
+}
+
 bool cli::userExists(CliContext &ctx, AppConnection &connection)
 {
     return exists(ctx, connection, userSql, ctx.userId, FormatText("用户 %1 不存在", {ctx.userId}));
