@@ -9,6 +9,8 @@
 #include "host/sharedstate.h"
 #include "host/texts.h"
 
+#include <QFileInfo>
+
 void CountSheet::mnuFileOut()
 {
     SaveStockData(true); // the file shows the grid either way; saving first is offered, not forced
@@ -18,10 +20,12 @@ void CountSheet::mnuFileOut()
     if (!ui)
         return;
     const SheetExport table = SheetExport::of(*this);
-    const QString fileName = ui->saveFileName(LoadText("引出"), LoadText("Excel 工作簿 (*.xlsx);;CSV 文件 (*.csv)"),
-                                              table.title() + QStringLiteral(".xlsx"));
+    QString fileName = ui->saveFileName(LoadText("引出"), LoadText("Excel 工作簿 (*.xlsx);;CSV 文件 (*.csv)"),
+                                        table.title() + QStringLiteral(".xlsx"));
     if (fileName.isEmpty())
         return;
+    if (QFileInfo(fileName).suffix().isEmpty()) // a name typed without its kind: the workbook offered first
+        fileName += QStringLiteral(".xlsx");
     SheetWriter *writer = shared().components.sheetWriter.get();
     if (!writer) {
         showMessage(LoadText("没有引出组件。"));

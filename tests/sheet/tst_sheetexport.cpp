@@ -244,6 +244,11 @@ private slots:
                                      [name](const QStringList &r) { return r.value(name) == QStringLiteral("螺丝"); });
         QVERIFY(it != table.cend());
         QCOMPARE(it->value(counted), QStringLiteral("4.00"));
+        // a name typed without its kind becomes a workbook rather than a refusal
+        m_ui.fileNames = {dir.filePath(QStringLiteral("named"))};
+        QVERIFY(sheet.run(QStringLiteral("Export")));
+        QCOMPARE(m_ui.messageTexts(), QStringList());
+        QVERIFY(QFileInfo::exists(dir.filePath(QStringLiteral("named.xlsx"))));
     }
 
     void windowWritesOrNot_data()
