@@ -35,6 +35,9 @@ void CountSheet::mnuFileOut()
     QString error;
     const bool written = table.write(*writer, fileName, &error);
     ui->setBusy(false);
-    if (!written)
+    if (!written) {
         showMessage(error);
+        return;
+    }
+    setStatus(MessagePanel, FormatText("已引出%1条记录到%2", {table.rowCount(), fileName}));
 }

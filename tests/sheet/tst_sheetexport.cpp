@@ -249,6 +249,8 @@ private slots:
         QVERIFY(sheet.run(QStringLiteral("Export")));
         QCOMPARE(m_ui.messageTexts(), QStringList());
         QVERIFY(QFileInfo::exists(dir.filePath(QStringLiteral("named.xlsx"))));
+        QVERIFY2(sheet.statusText(CountSheet::MessagePanel).startsWith(QStringLiteral("已引出")),
+                 qPrintable(sheet.statusText(CountSheet::MessagePanel)));
     }
 
     void windowWritesOrNot_data()
