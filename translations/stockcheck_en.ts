@@ -64,6 +64,7 @@
     </message>
     <message>
         <location filename="../src/app/cli_export.cpp"/>
+        <location filename="../src/sheet/countsheet_export.cpp"/>
         <source>已引出%1条记录到%2</source>
         <translation>Exported %1 records to %2</translation>
     </message>
