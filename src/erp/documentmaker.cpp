@@ -62,10 +62,18 @@ FROM (SELECT b.FBillInterID, b.FItemID, b.FAuxPropID, b.FBatchNo, b.FMtoNo, b.FK
  ABS(ROUND(b.FMinus, COALESCE(i.FQtyDecimal, 0))) AS FQty,
  ABS(ROUND(b.FSecMinus, COALESCE(i.FSecUnitDecimal, 0))) AS FSecQty,
  COALESCE(i.FSecCoefficient, 0) AS FSecCoefficient, COALESCE(i.FPlanPrice, 0) AS FPrice
- FROM ICInvBackup b
+ FROM %1 b
  LEFT JOIN t_ICItem i ON i.FItemID = b.FItemID
- LEFT JOIN t_MeasureUnit u ON u.FMeasureUnitID = b.FUnitID
- WHERE b.FInterID = ? AND b.FBillInterID >= ? AND b.FBillInterID <= ?) q)";
+ LEFT JOIN t_MeasureUnit u ON u.FMeasureUnitID = b.FUnitID%2) q)";
+const char *const kLinkedRowsWhere = " WHERE b.FInterID = ? AND b.FBillInterID >= ? AND b.FBillInterID <= ?";
+
+// PostgreSQL links the rows and writes their entries in one statement: the
+// entries come from the rows the update returns, so no second pass finds them
+// again, and the plan does not rest on statistics taken before the link.
+const char *const kLinkAndEntriesSql = R"(WITH m(FStockID, FBillID) AS (VALUES %1),
+linked AS (UPDATE ICInvBackup SET FBillInterID = m.FBillID FROM m
+ WHERE m.FStockID = ICInvBackup.FStockID AND ICInvBackup.FInterID = ? AND %2 RETURNING ICInvBackup.*)
+)";
 
 struct Kind
 {
@@ -139,14 +147,18 @@ void DocumentMaker::MakeStockCheckBillNew(const QString &propsString, int &proce
         linkBinds << stocks.value(row, u"FStockID") << id;
     }
     m_c.ExecuteRaiseErr(QString::fromUtf8(kHeaderSql) + headerRows.join(QStringLiteral(", ")), headerBinds);
-    m_c.ExecuteRaiseErr(QString::fromUtf8(kLinkSql).arg(linkRows.join(QStringLiteral(", ")), takes),
-                        linkBinds << processId);
-    // PostgreSQL plans the entries from statistics in which no row is linked yet:
-    // it expects one row and walks the items once per row. Fresh statistics make
-    // it join them in one pass (SQLite's planner needs none).
-    if (!m_c.dialect().isSQLite())
-        m_c.ExecuteRaiseErr(QStringLiteral("ANALYZE ICInvBackup"));
-    m_c.ExecuteRaiseErr(QString::fromUtf8(kEntriesSql), {processId, firstId, firstId + n - 1});
+    const QString values = linkRows.join(QStringLiteral(", "));
+    linkBinds << processId;
+    if (m_c.dialect().isSQLite()) {
+        m_c.ExecuteRaiseErr(QString::fromUtf8(kLinkSql).arg(values, takes), linkBinds);
+        m_c.ExecuteRaiseErr(
+            QString::fromUtf8(kEntriesSql).arg(QStringLiteral("ICInvBackup"), QString::fromLatin1(kLinkedRowsWhere)),
+            {processId, firstId, firstId + n - 1});
+    } else {
+        m_c.ExecuteRaiseErr(QString::fromUtf8(kLinkAndEntriesSql).arg(values, takes) +
+                                QString::fromUtf8(kEntriesSql).arg(QStringLiteral("linked"), QString()),
+                            linkBinds);
+    }
     tx.commit();
 
     count = n;
