@@ -9,6 +9,7 @@
 #include "host/sysparams.h"
 #include "snapshot/icbackupinv.h"
 
+#include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -354,6 +355,40 @@ private slots:
         QCOMPARE(m_ui.questions.size(), found ? 0 : 1);
         if (found)
             QVERIFY(logic.fields().serial);
+    }
+
+    // stockcheck-cli add-item: the same checks and append; the same-record
+    // question is answered by --yes, without it the command refuses with its text.
+    void commandLine()
+    {
+        SetAlertSameRecord(true);
+        m_f->systemParam(QStringLiteral("IC"), QStringLiteral("UseShortNumber"), QStringLiteral("0")); // full numbers
+        const auto run = [this](const QStringList &extra, QString *out, QString *err) {
+            QProcess p;
+            p.start(QStringLiteral(STOCKCHECK_CLI),
+                    QStringList{"add-item", "--db", m_db->url(), "--user", QString::number(shared().operatorId),
+                                "--process", QString::number(m_process), "--item", "1.01.003", "--stock", "01",
+                                "--kfdate", "2026-03-01"} +
+                        extra);
+            if (!p.waitForFinished(60000))
+                return -1;
+            *out = QString::fromUtf8(p.readAllStandardOutput());
+            *err = QString::fromUtf8(p.readAllStandardError());
+            return p.exitCode();
+        };
+        QString out, err;
+        QVERIFY2(run({"--qty", "2"}, &out, &err) == 0, qPrintable(err));
+        QVERIFY2(out.contains(QLatin1String("result\tinserted\n")), qPrintable(out));
+        QCOMPARE(run({"--qty", "3"}, &out, &err), 1);
+        QCOMPARE(err.trimmed(), QStringLiteral("已有相同记录，保存后将会累加盘点数量，是否继续？"));
+        QCOMPARE(run({"--qty", "3", "--yes"}, &out, &err), 0);
+        QVERIFY2(out.contains(QLatin1String("FCheckQty\t5\n")), qPrintable(out));
+        QCOMPARE(run({"--qty", "1e3"}, &out, &err), 2);
+        QCOMPARE(run({"--qty", "-3"}, &out, &err), 1);
+        QCOMPARE(err.trimmed(), QStringLiteral("“盘点数量”不能为负数。"));
+        QCOMPARE(run({"--qty", "1", "--kfperiod", "0"}, &out, &err), 1);
+        QCOMPARE(err.trimmed(), QStringLiteral("此项物料采用保质期管理请输入保质期信息！"));
+        QCOMPARE(rows().size(), 2);
     }
 };
 
