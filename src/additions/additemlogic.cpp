@@ -32,7 +32,7 @@ const QString placeSql = QStringLiteral(
  WHERE t2.FDetail = 1 AND t2.FSPID <> 0 AND t1.FItemID = ? AND t2.%1 = ?)");
 const QString auxSql = QStringLiteral(
     R"(SELECT FItemID, FNumber, FName FROM t_AuxItem
- WHERE FItemClassID = ? AND FItemClassID > 0 AND FNumber = ? AND FDeleted = 0)");
+ WHERE FItemClassID = ? AND FItemClassID > 0 AND (FNumber = ? OR FName = ?) AND FDeleted = 0)");
 // a counting unit converts to the item's base unit: only units of its group
 const QString groupUnitSql = QStringLiteral(
     R"(SELECT FMeasureUnitID FROM t_MeasureUnit
@@ -345,12 +345,13 @@ bool AddItemLogic::enterAuxProp(const QString &number)
         return refuse(LoadText("请先选择物料!"), Field::Item);
     }
     AppConnection *conn = shared().connection;
-    Recordset rs = conn ? conn->Execute(auxSql, {m_f.auxClassId, text}) : Recordset();
+    Recordset rs = conn ? conn->Execute(auxSql, {m_f.auxClassId, text, text}) : Recordset();
     if (!rs.isOpen() || rs.isEmpty()) {
         emit changed();
         return refuse(LoadText("辅助属性在此物料中不存在!"), Field::AuxProp);
     }
     m_f.auxPropId = rs.integer(u"FItemID");
+    m_f.auxPropNumber = rs.text(u"FNumber");
     m_f.auxPropName = rs.text(u"FName");
     emit changed();
     return true;
