@@ -338,7 +338,8 @@ void CountSheet::mnuVSelectBill()
                 answer.value(arg("SecDiffQty")).toDouble());
 }
 
-// Adding items arrives with its own dialog; the command stays disabled until then.
+// The add-item dialog appends rows of its own: what was typed is saved first, and
+// the rows are read again afterwards.
 void CountSheet::mnuAddItem()
 {
     if (!saveBeforeReload())

@@ -27,7 +27,7 @@ const SheetCommand kCommands[] = {
     {"mnuEdit_Filter", N_("过滤(&L)..."), "mnuEdit", C::Command, All, "Filter", N_("过滤"), "", All, false},
     {"mnuEdit_SS", "", "mnuEdit", C::Separator, None, "", "", "", None, true},
     {"mnuASItem", "", "mnuEdit", C::Separator, M4, "", "", "", None, true},
-    {"mnuAddItem", N_("添加物料(&A)"), "mnuEdit", C::Command, M4, "AddItem", N_("添加"), N_("添加物料"), M4, false},
+    {"mnuAddItem", N_("添加物料(&A)"), "mnuEdit", C::Command, M4, "AddItem", N_("添加"), N_("添加物料"), M4, true},
     {"mnuSubItem", N_("删除物料(&D)"), "mnuEdit", C::Command, M4, "SubItem", N_("删除"), N_("删除物料"), M4, true},
     {"mnuEdit_DeleteRow", N_("清除数据(&D)"), "mnuEdit", C::Command, None, "Delete", N_("清除"), N_("清除(Del)"), None, false},
     {"mnuView", N_("查看(&V)"), "", C::Title, All, "", "", "", None, true},

@@ -1,5 +1,6 @@
 #include "windows.h"
 
+#include "additions/ui/frmadditem.h"
 #include "erp/ui/billviewer.h"
 #include "erp/ui/complexqtyeditor.h"
 
@@ -29,6 +30,7 @@ void registerWindows(WindowRegistry &windows)
     windows.add(QStringLiteral("frmBackupInv"), &BackupInvDialog::open);
     windows.add(QStringLiteral("FrmBackupType"), &BackupTypeDialog::open);
     windows.add(QStringLiteral("frmMain"), [](const QVariantMap &args) { return FrmMain::open(args, &calComplexQty); });
+    windows.add(QStringLiteral("frmAddItem"), &FrmAddItem::open);
     ComplexQtyEditor::registerOpener(windows);
     BillViewer::registerOpener(windows);
 }
