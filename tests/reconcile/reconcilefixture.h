@@ -7,6 +7,8 @@
 #include "host/sharedstate.h"
 #include "reconcile/selectlogic.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -21,6 +23,7 @@ protected:
     std::unique_ptr<TestDb> m_db;
     std::unique_ptr<Factories> m_f;
     FakeUi m_ui;
+    QTemporaryDir m_settingsDir;
     int m_item = 0, m_other = 0, m_stock = 0, m_stock2 = 0, m_place = 0, m_place2 = 0, m_aux = 0;
     const QDate cutDate{2026, 3, 10};
     static constexpr int process = 1;
@@ -106,10 +109,15 @@ protected:
     }
 
 protected slots:
-    void initTestCase() { STOCKCHECK_REQUIRE_ENGINE(); }
+    void initTestCase()
+    {
+        STOCKCHECK_REQUIRE_ENGINE();
+        qputenv("STOCKCHECK_SETTINGS", m_settingsDir.filePath(QStringLiteral("StockCheck.ini")).toUtf8());
+    }
 
     void init()
     {
+        QFile::remove(m_settingsDir.filePath(QStringLiteral("StockCheck.ini")));
         m_db = std::make_unique<TestDb>();
         OPEN_TEST_DB(*m_db);
         m_db->installShared();
