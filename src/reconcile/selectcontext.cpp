@@ -1,5 +1,7 @@
 #include "selectcontext.h"
 
+#include "model/entrygrid.h"
+
 #include <QDateTime>
 
 namespace {
@@ -39,6 +41,27 @@ SelectContext SelectContext::fromArgs(const QVariantMap &a)
     c.accountQty = a.value(key("AccountQty")).toDouble();
     c.checkQty = a.value(key("CheckQty")).toDouble();
     c.decimals = a.value(key("Decimals")).toInt();
+    return c;
+}
+
+SelectContext SelectContext::fromGrid(const EntryGrid &g, int row)
+{
+    using namespace EntryCol;
+    SelectContext c;
+    c.itemId = int(g.number(row, ItemID));
+    c.itemNumber = g.text(row, ItemNumber).trimmed();
+    c.stockName = g.text(row, StockName).trimmed();
+    c.stockId = int(g.number(row, StockID));
+    c.stockPlaceId = int(g.number(row, StockPlaceID));
+    c.batchNo = g.text(row, BatchNo).trimmed();
+    c.mtoNo = g.text(row, MtoNo).trimmed();
+    const QDate kf = toDate(g.text(row, KFDate));
+    c.kfDate = kf.isValid() ? kf.toString(QStringLiteral("yyyy-MM-dd")) : QString();
+    c.kfPeriod = int(g.number(row, KFPeriod));
+    c.auxPropId = int(g.number(row, AuxPropID));
+    c.accountQty = g.number(row, BaseBookQty);
+    c.checkQty = g.number(row, BaseCheckQty);
+    c.decimals = g.decimals(row);
     return c;
 }
 

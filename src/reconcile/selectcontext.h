@@ -6,6 +6,8 @@
 
 #include <optional>
 
+class EntryGrid;
+
 // The count row whose later documents are listed: its stock line (the values the
 // documents must match exactly) and the figures the negative-stock rule reads.
 struct SelectContext
@@ -26,6 +28,8 @@ struct SelectContext
 
     // The keys the count sheet hands to the window ("ItemID", "StockID", ...).
     static SelectContext fromArgs(const QVariantMap &args);
+    // The same values read from a row of the count sheet's entry grid.
+    static SelectContext fromGrid(const EntryGrid &grid, int row);
     QVariantMap toArgs() const;
 };
 
