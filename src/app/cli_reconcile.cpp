@@ -100,17 +100,17 @@ int calculate(CliContext &ctx, AppConnection &conn, const Request &r, EntryGrid 
     const CountSaver::Options options{
         .processId = r.process, .operatorId = ctx.userId, .mtoPlanMode = shared().enableMtoPlanMode != 0};
     CountSaver saver(grid, session, conn, shared().ui, options);
-    QString refused;
-    logic.setRowWriter([&](double base, double sec) {
+    logic.setRowWriter([&](double base, double sec, QString *reason) {
         const CountSaver::RowWrite write = saver.FillDiffQty(row, true, base, sec);
-        refused = !write.refused.isEmpty()            ? write.refused
-                  : write.check != RowCheck::Accepted ? CountSaver::checkMessage(write.check)
-                                                      : QString();
+        if (!write.refused.isEmpty())
+            *reason = write.refused;
+        else if (write.check != RowCheck::Accepted)
+            *reason = CountSaver::checkMessage(write.check);
+        else if (!write.written)
+            *reason = CountSaver::failureReason(saver.lastError());
         return write.written;
     });
     logic.mnuVCalulate();
-    if (!refused.isEmpty())
-        ctx.err << refused << "\n"; // why the row was not written, before the window's message
     if (!logic.refusal().isEmpty())
         return cli::Refused; // the message went to stderr as the window shows it
     ctx.out << "FDiffQty\t" << plain(logic.baseTotal()) << "\n"

@@ -330,8 +330,10 @@ bool SelectLogic::writeCalculation(const QList<SqlStatement> &updates, const QLi
                 m_refusal = FormatText("单据%1已被其他盘点方案选中，计算失败！", {documents.value(i)});
                 return false;
             }
-        if (m_writer && !m_writer(m_baseTotal, m_secTotal)) {
-            m_refusal = LoadText("盘点记录未能保存，计算失败！");
+        QString reason;
+        if (m_writer && !m_writer(m_baseTotal, m_secTotal, &reason)) {
+            m_refusal = reason.isEmpty() ? LoadText("盘点记录未能保存，计算失败！")
+                                         : FormatText("盘点记录未能保存，计算失败：%1", {reason});
             return false;
         }
         tx.commit();

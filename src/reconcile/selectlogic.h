@@ -76,9 +76,10 @@ class SelectLogic : public QObject
     Q_OBJECT
 public:
     // Writes the row's document differences (base, secondary) on the connection the
-    // logic was given; false when the row was not written, which undoes the
-    // reservations too.
-    using RowWriter = std::function<bool(double baseDiff, double secDiff)>;
+    // logic was given; false, with the reason for the person when there is one,
+    // when the row was not written, which undoes the reservations too. The count
+    // sheet hands its writer to the window as the argument "RowWriter".
+    using RowWriter = std::function<bool(double baseDiff, double secDiff, QString *reason)>;
 
     static constexpr const char *HelpTopic = "ICStockCheckSelect";
     static constexpr const char *SettingsSection = "frmSelectBill";

@@ -12,7 +12,7 @@ class TestCalculation : public ReconcileFixture
     // A row writer as the count sheet's: the row's new difference on the same connection.
     SelectLogic::RowWriter rowWriter(QList<std::pair<double, double>> *calls)
     {
-        return [this, calls](double base, double sec) {
+        return [this, calls](double base, double sec, QString *) {
             calls->append({base, sec});
             return conn().Exec(QStringLiteral("UPDATE ICInvBackup SET FQtyAct = FCheckQty + ?, FSecQtyAct = ? "
                                               "WHERE FInterID = ?"),
@@ -131,8 +131,9 @@ private slots:
         const QString before = rowFigures();
         auto l = logic();
         QList<std::pair<double, double>> calls;
-        l->setRowWriter(fault == QLatin1String("refused") ? SelectLogic::RowWriter([](double, double) { return false; })
-                                                          : rowWriter(&calls));
+        l->setRowWriter(fault == QLatin1String("refused")
+                            ? SelectLogic::RowWriter([](double, double, QString *) { return false; })
+                            : rowWriter(&calls));
         l->open();
         l->click(0, SelectCol::Mark);
         l->click(1, SelectCol::Mark);
