@@ -1,6 +1,7 @@
 // stockcheck-cli count: counts one row of a process as a person typing into the
 // entry grid would, and saves that row through the same row check as the window.
 
+#include "cli_countrow.h"
 #include "cli_streamui.h"
 #include "clicommand.h"
 
@@ -14,8 +15,6 @@
 #include "sheet/countsheet.h"
 #include "sheet/entryrules.h"
 
-#include <QDate>
-
 namespace {
 
 using namespace EntryCol;
@@ -25,23 +24,12 @@ const char *const kUsage =
     "[--mto TEXT] [--kfdate YYYY-MM-DD] [--kfperiod N] [--aux NUMBER] (--qty Q [--base] | --composite TEXT) "
     "[--adj A] [--secqty S] [--note TEXT]  count one row of a process and save it";
 
-const QStringList kValueOptions{
-    QStringLiteral("--db"),        QStringLiteral("--user"),     QStringLiteral("--process"), QStringLiteral("--item"),
-    QStringLiteral("--stock"),     QStringLiteral("--place"),    QStringLiteral("--batch"),   QStringLiteral("--mto"),
-    QStringLiteral("--kfdate"),    QStringLiteral("--kfperiod"), QStringLiteral("--aux"),     QStringLiteral("--qty"),
-    QStringLiteral("--composite"), QStringLiteral("--adj"),      QStringLiteral("--secqty"),  QStringLiteral("--note")};
+const QStringList kValueOptions =
+    cli::rowKeyOptions() + QStringList{QStringLiteral("--db"),        QStringLiteral("--user"),
+                                       QStringLiteral("--process"),   QStringLiteral("--qty"),
+                                       QStringLiteral("--composite"), QStringLiteral("--adj"),
+                                       QStringLiteral("--secqty"),    QStringLiteral("--note")};
 const QString kBaseFlag = QStringLiteral("--base");
-
-// Only the rows of the item are loaded: one count does not need the whole sheet.
-const QString fullNumberCondition = QStringLiteral(" AND t2.FNumber = ?");
-const QString shortNumberCondition = QStringLiteral(" AND t2.FShortNumber = ?");
-
-// The count row as the options name it; empty texts and 0 where an option is left out.
-struct RowKey
-{
-    QString item, stock, place, batch, mto, kfDate, aux;
-    int kfPeriod = 0;
-};
 
 // What is typed into the row, in the order it is typed.
 struct Entry
@@ -56,34 +44,9 @@ struct Entry
 struct Request
 {
     int process = 0;
-    RowKey key;
+    cli::RowKey key;
     Entry entry;
 };
-
-bool parseKey(const CliContext &ctx, RowKey *k, QString *error)
-{
-    bool given = false;
-    k->item = ctx.option(QStringLiteral("--item")).trimmed();
-    k->stock = ctx.option(QStringLiteral("--stock")).trimmed();
-    if (k->item.isEmpty() || k->stock.isEmpty()) {
-        *error = LoadText("缺少物料代码（--item）或仓库代码（--stock）");
-        return false;
-    }
-    k->place = ctx.option(QStringLiteral("--place")).trimmed();
-    k->batch = ctx.option(QStringLiteral("--batch")).trimmed();
-    k->mto = ctx.option(QStringLiteral("--mto")).trimmed();
-    k->aux = ctx.option(QStringLiteral("--aux")).trimmed();
-    const QString date = ctx.option(QStringLiteral("--kfdate"), {}, &given);
-    if (given) {
-        const QDate d = QDate::fromString(date, QStringLiteral("yyyy-MM-dd"));
-        if (!d.isValid()) {
-            *error = FormatText("--kfdate：“%1”不是 YYYY-MM-DD 形式的日期", {date});
-            return false;
-        }
-        k->kfDate = d.toString(QStringLiteral("yyyy-MM-dd"));
-    }
-    return ctx.wholeOption(QStringLiteral("--kfperiod"), &k->kfPeriod, &given, error);
-}
 
 bool parseEntry(const CliContext &ctx, Entry *e, QString *error)
 {
@@ -107,54 +70,8 @@ bool parseRequest(const CliContext &ctx, Request *r, QString *error)
 {
     if (!cli::checkArgumentsWithUser(ctx, kValueOptions, {kBaseFlag}, error))
         return false;
-    return cli::processOption(ctx, &r->process, error) && parseKey(ctx, &r->key, error) &&
+    return cli::processOption(ctx, &r->process, error) && cli::parseRowKey(ctx, &r->key, error) &&
            parseEntry(ctx, &r->entry, error);
-}
-
-bool matches(const EntryGrid &grid, int row, const RowKey &k)
-{
-    const CountRowValues v = CountRowValues::fromGrid(grid, row);
-    auto cell = [&](int col) { return grid.text(row, col).trimmed(); };
-    return cell(ItemNumber) == k.item && cell(StockNumber) == k.stock && cell(SPNumber) == k.place &&
-           v.batchNo == k.batch && v.mtoNo == k.mto && v.kfDate == k.kfDate && v.kfPeriod == k.kfPeriod &&
-           cell(AuxPropNumber) == k.aux;
-}
-
-// The entry grid of the item's rows in the process, filled as the window fills it.
-bool loadRows(CliContext &ctx, AppConnection &conn, const Request &r, EntryGrid *grid)
-{
-    shared().showType = SheetMode::Entry;
-    MainDo model;
-    model.ShowDelete(true); // a row is named by its key; disabled items are counted too
-    if (!model.loadColumnLayout())
-        return false;
-    const SqlFragment itemCondition(shared().useFullNumber ? fullNumberCondition : shortNumberCondition, {r.key.item});
-    const Recordset rows = model.GetRsMain(r.process, itemCondition, false, FilterSettings{});
-    if (!rows.isOpen()) {
-        ctx.err << LoadText("读取盘点数据失败。") << "\n" << conn.lastError().detailed() << "\n";
-        return false;
-    }
-    model.InputFillRow(*grid);
-    return true;
-}
-
-// Row number of the key, 0 with a message when there is none or more than one.
-int findRow(CliContext &ctx, const EntryGrid &grid, const Request &r)
-{
-    int found = 0, count = 0;
-    for (int row = 1; row <= grid.dataRows(); ++row)
-        if (matches(grid, row, r.key)) {
-            found = row;
-            ++count;
-        }
-    if (count == 1)
-        return found;
-    const RowKey &k = r.key;
-    const QString what = FormatText("方案%1，物料%2，仓库%3，仓位“%4”，批次“%5”，计划跟踪号“%6”，生产/采购日期“%7”，"
-                                    "保质期%8天，辅助属性“%9”",
-                                    {r.process, k.item, k.stock, k.place, k.batch, k.mto, k.kfDate, k.kfPeriod, k.aux});
-    ctx.err << (count == 0 ? LoadText("找不到盘点记录：") : LoadText("符合条件的盘点记录不止一条：")) << what << "\n";
-    return 0;
 }
 
 // The composite text read back into the base quantity over the row's units.
@@ -230,9 +147,9 @@ int run(CliContext &ctx)
     if (!cli::readNumbering(ctx) || !cli::userExists(ctx, conn) || !cli::processExists(ctx, conn, request.process))
         return cli::Refused;
     EntryGrid grid;
-    if (!loadRows(ctx, conn, request, &grid))
+    if (!cli::loadItemRows(ctx, conn, request.process, request.key.item, &grid))
         return cli::Refused;
-    const int row = findRow(ctx, grid, request);
+    const int row = cli::findRow(ctx, grid, request.process, request.key);
     if (row == 0)
         return cli::Refused;
     EntrySession session;

@@ -6,6 +6,7 @@
 
 #include "host/appconnection.h"
 #include "host/hostui.h"
+#include "host/logging.h"
 #include "host/lookups.h"
 #include "host/openwindow.h"
 #include "host/sharedstate.h"
@@ -305,20 +306,40 @@ void CountSheet::mnuSubItem()
         loadRows();
 }
 
-// The documents window (frmSelect) arrives with its own issue; until its window
-// is registered the command says so, but it is enabled by the row rule already,
-// so a person sees on which rows it will work.
+// The documents window (frmSelect) gets the active row's stock line and figures,
+// and a writer that stores the row's new document differences: the window calls it
+// inside the transaction of its reservations, so both are written or neither.
 void CountSheet::mnuVSelectBill()
 {
     if (!EntryRules::selectBillEnabled(m_entry, m_activeRow))
         return;
+    LogBracket log(QStringLiteral("N5StockCheck.frmMain.mnuVSelectBill_Click"));
     SaveStockData(true);
     const int process = currentProcess();
     const int row = m_activeRow;
+    ensureBackupType(process);
     QVariantMap info;
     for (const char *suffix : {"|BackupType", "|CuteDate", "|MaxInterID", "|MaxMTOChangeID"})
         info.insert(QString::number(process) + QLatin1String(suffix), processAttribute(process, suffix));
     const CountRowValues v = CountRowValues::fromGrid(m_entry, row);
+    const double oldBase = m_entry.number(row, DiffQty), oldSec = m_entry.number(row, SecDiffQty);
+    const bool wasChanged = m_entry.isChanged(row);
+    bool touched = false;
+    const std::function<bool(double, double, QString *)> writer = [&](double base, double sec, QString *reason) {
+        touched = true;
+        enterCell(row, BaseCheckQty);
+        emit currentCellRequested(row, BaseCheckQty, false);
+        CountSaver saver = makeSaver();
+        const CountSaver::RowWrite write = saver.FillDiffQty(row, true, base, sec);
+        emit cellChanged(row, BaseCheckQty);
+        if (!write.refused.isEmpty())
+            *reason = write.refused;
+        else if (write.check != RowCheck::Accepted)
+            *reason = CountSaver::checkMessage(write.check);
+        else if (!write.written)
+            *reason = CountSaver::failureReason(saver.lastError());
+        return write.written;
+    };
     const QVariantMap args{{arg("ProcID"), process},
                            {arg("DicupInfo"), info},
                            {arg("ItemID"), v.itemId},
@@ -330,12 +351,22 @@ void CountSheet::mnuVSelectBill()
                            {arg("MtoNo"), v.mtoNo},
                            {arg("KFDate"), v.kfDate},
                            {arg("KFPeriod"), v.kfPeriod},
-                           {arg("AuxPropID"), v.auxPropId}};
+                           {arg("AuxPropID"), v.auxPropId},
+                           {arg("AccountQty"), v.accountQty},
+                           {arg("CheckQty"), v.checkQty},
+                           {arg("Decimals"), v.decimals},
+                           {arg("RowWriter"), QVariant::fromValue(writer)}};
     QVariantMap answer;
-    if (!OpenWindow(arg("frmSelect"), args, &answer) || !answer.value(arg("CalFactQty")).toBool())
-        return;
-    FillDiffQty(answer.value(arg("CalcateOK")).toBool(), answer.value(arg("DiffQty")).toDouble(),
-                answer.value(arg("SecDiffQty")).toDouble());
+    OpenWindow(arg("frmSelect"), args, &answer);
+    if (touched && !answer.value(arg("CalcateOK")).toBool()) {
+        // the reservations were undone: so are the row's figures
+        QString refusal;
+        EntryRules::setDifferences(m_entry, row, oldBase, oldSec, m_session, &refusal);
+        if (!wasChanged)
+            m_entry.clearChanged(row);
+        emit cellChanged(row, BaseCheckQty);
+    }
+    log.end();
 }
 
 // The add-item dialog appends rows of its own: what was typed is saved first, and

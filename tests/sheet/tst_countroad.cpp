@@ -538,10 +538,13 @@ private slots:
         sheet.entryGrid().setNumber(b, ItemID, bolt);
         sheet.enterCell(b, CheckQty);
         QVERIFY(sheet.isEnabled(*selectBill));
+        // the window stores the row through the sheet's writer, inside its own transaction
         shared().components.windows.add(QStringLiteral("frmSelect"), [&](const QVariantMap &args) {
-            return QVariantMap{{QStringLiteral("CalFactQty"), args.value(QStringLiteral("ItemID")) == bolt},
-                               {QStringLiteral("CalcateOK"), true},
-                               {QStringLiteral("DiffQty"), 6.0}};
+            using Writer = std::function<bool(double, double, QString *)>;
+            QString reason;
+            const bool written = args.value(QStringLiteral("ItemID")) == bolt &&
+                                 args.value(QStringLiteral("RowWriter")).value<Writer>()(6.0, 0.0, &reason);
+            return QVariantMap{{QStringLiteral("CalFactQty"), true}, {QStringLiteral("CalcateOK"), written}};
         });
         QVERIFY(sheet.run(QStringLiteral("mnuVSelectBill")));
         QCOMPARE(stored(bolt, "FQtyAct FMinus"), QStringLiteral("FQtyAct=6 FMinus=-54"));

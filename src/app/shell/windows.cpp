@@ -7,6 +7,7 @@
 #include "erp/complexqty.h"
 #include "host/hostcomponents.h"
 #include "host/sharedstate.h"
+#include "reconcile/ui/frmselect.h"
 #include "sheet/ui/frmmain.h"
 #include "snapshot/ui/backupinvdialog.h"
 #include "snapshot/ui/backuptypedialog.h"
@@ -31,6 +32,7 @@ void registerWindows(WindowRegistry &windows)
     windows.add(QStringLiteral("FrmBackupType"), &BackupTypeDialog::open);
     windows.add(QStringLiteral("frmMain"), [](const QVariantMap &args) { return FrmMain::open(args, &calComplexQty); });
     windows.add(QStringLiteral("frmAddItem"), &FrmAddItem::open);
+    windows.add(QStringLiteral("frmSelect"), &FrmSelect::open);
     ComplexQtyEditor::registerOpener(windows);
     BillViewer::registerOpener(windows);
 }
