@@ -7,7 +7,7 @@
 
 namespace {
 
-const char *const logName = "N5StockCheck.ModPub.AddStockCheckItem";
+const char *const logName = "N5StockCheck.frmAddItem.AppendRow";
 
 // Every process's rows carry the snapshot's highest document id; a process whose
 // rows are all gone still has it in its header.

@@ -67,7 +67,8 @@ QPushButton *FrmAddItem::lookupButton(const char *name, Field field)
     b->setFocusPolicy(Qt::NoFocus); // Tab goes from field to field
     connect(b, &QPushButton::clicked, this, [this, field] {
         takeAllTyped();
-        m_logic.lookup(field);
+        if (m_logic.lookup(field))
+            activateWindow();
     });
     return b;
 }
@@ -299,7 +300,12 @@ bool FrmAddItem::eventFilter(QObject *watched, QEvent *event)
     if (const int code = hostKey(key->key())) {
         if (auto *e = qobject_cast<QLineEdit *>(watched))
             takeTyped(e);
-        return m_logic.keyPressed(code, fieldOf(watched));
+        const bool handled = m_logic.keyPressed(code, fieldOf(watched));
+        // back from a look-up: the typing goes on in this window
+        activateWindow();
+        if (auto *w = qobject_cast<QWidget *>(watched); w && w->isEnabled() && !QApplication::focusWidget())
+            w->setFocus();
+        return handled;
     }
     return QDialog::eventFilter(watched, event);
 }
