@@ -4,42 +4,276 @@
 <context>
     <name>StockCheck</name>
     <message>
-        <location filename="../src/app/cli_count.cpp"/>
+        <location filename="../src/additions/additemlogic.cpp"/>
+        <location filename="../src/model/entrygrid.cpp"/>
+        <source>盘点数量</source>
+        <translation>Counted Qty</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/additemlogic.cpp"/>
+        <location filename="../src/model/entrygrid.cpp"/>
+        <source>调整数量</source>
+        <translation>Adjustment Qty</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/additemlogic.cpp"/>
+        <source>数量(辅助)</source>
+        <translation>Qty (secondary)</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/additemlogic.cpp"/>
+        <location filename="../src/reconcile/selectlogic.cpp"/>
+        <source>保质期</source>
+        <translation>Shelf life</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/additemlogic.cpp"/>
+        <source>“%1”应为不小于0的整数。</source>
+        <translation>"%1" must be a whole number not less than 0.</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/additemlogic.cpp"/>
+        <source>“%1”不是数字。</source>
+        <translation>"%1" is not a number.</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/additemlogic.cpp"/>
+        <location filename="../src/sheet/entryrules.cpp"/>
+        <source>数量超出允许的范围：“%1”的绝对值不能超过9,999,999,999.9999。</source>
+        <translation>Quantity out of range: "%1" cannot exceed 9,999,999,999.9999 either way.</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/additemlogic.cpp"/>
+        <location filename="../src/sheet/entryrules.cpp"/>
+        <source>“%1”不能为负数。</source>
+        <translation>"%1" cannot be negative.</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/additemlogic.cpp"/>
+        <location filename="../src/sheet/entryrules.cpp"/>
+        <source>“%1”最多只能有%2位小数。</source>
+        <translation>"%1" can have at most %2 decimal places.</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/additemlogic.cpp"/>
+        <source>读取物料失败。</source>
+        <translation>The item could not be read.</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/additemlogic.cpp"/>
+        <source>物料代码在基础资料中不存在或被禁用，是否重新输入?</source>
+        <translation>The item code does not exist in the master data or is disabled. Enter it again?</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/additemlogic.cpp"/>
+        <source>请先选择物料!</source>
+        <translation>Choose an item first!</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/additemlogic.cpp"/>
+        <source>计量单位不存在，请输入！</source>
+        <translation>The unit does not exist; please enter one!</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/additemlogic.cpp"/>
+        <source>此仓库不存在，请重新输入!</source>
+        <translation>This warehouse does not exist; please enter it again!</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/additemlogic.cpp"/>
+        <source>该仓库中不存在此仓位或为非明细仓位，请重新输入!</source>
+        <translation>This bin does not exist in the warehouse or is not a detail bin; please enter it again!</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/additemlogic.cpp"/>
+        <source>辅助属性在此物料中不存在!</source>
+        <translation>The auxiliary property does not exist for this item!</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/additemlogic.cpp"/>
+        <source>此项物料启用了序列号管理，计划跟踪号必须为空！</source>
+        <translation>This item is managed by serial numbers; the MTO number must be empty!</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/additemlogic.cpp"/>
+        <source>仓库不存在，请输入！</source>
+        <translation>The warehouse does not exist; please enter one!</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/additemlogic.cpp"/>
+        <source>必须输入物料！</source>
+        <translation>An item must be entered!</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/additemlogic.cpp"/>
+        <source>此项物料采用批次管理请输入批次！</source>
+        <translation>This item is managed by batch; please enter the batch!</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/additemlogic.cpp"/>
+        <source>此仓库采用仓位管理请输入仓位！</source>
+        <translation>This warehouse is managed by bins; please enter the bin!</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/additemlogic.cpp"/>
+        <source>此项物料采用保质期管理请输入保质期信息！</source>
+        <translation>This item is managed by shelf life; please enter the shelf-life data!</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/additemlogic.cpp"/>
+        <source>此项物料采辅助属性管理请输入辅助属性！</source>
+        <translation>This item is managed by auxiliary properties; please enter the auxiliary property!</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/additemlogic.cpp"/>
+        <source>添加物料失败，盘点数据没有改变。</source>
+        <translation>The item could not be added; the count data is unchanged.</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/snapshotrowappend.cpp"/>
+        <source>添加物料基本单位与辅助计量单位盘盈盘亏方向不一致，添加失败！</source>
+        <translation>The base unit and the secondary unit of the item show a gain and a loss in opposite directions; the item was not added.</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/snapshotrowappend.cpp"/>
+        <source>已有相同记录，保存后将会累加盘点数量，是否继续？</source>
+        <translation>The same record already exists; saving will add the counted qty to it. Continue?</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/ui/frmadditem.cpp"/>
+        <location filename="../src/sheet/sheetcommands.cpp"/>
+        <source>添加</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/ui/frmadditem.cpp"/>
+        <source>物料代码:</source>
+        <translation>Item code:</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/ui/frmadditem.cpp"/>
+        <source>物料名称:</source>
+        <translation>Item name:</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/ui/frmadditem.cpp"/>
+        <source>规格型号:</source>
+        <translation>Specification:</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/ui/frmadditem.cpp"/>
+        <source>计量单位:</source>
+        <translation>Unit:</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/ui/frmadditem.cpp"/>
+        <source>仓库代码:</source>
+        <translation>Warehouse code:</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/ui/frmadditem.cpp"/>
+        <location filename="../src/reconcile/ui/frmselect.cpp"/>
+        <source>仓库名称:</source>
+        <translation>Warehouse name:</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/ui/frmadditem.cpp"/>
+        <source>仓位代码:</source>
+        <translation>Bin code:</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/ui/frmadditem.cpp"/>
+        <source>仓位名称:</source>
+        <translation>Bin name:</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/ui/frmadditem.cpp"/>
+        <source>批    次:</source>
+        <translation>Batch:</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/ui/frmadditem.cpp"/>
+        <source>计划跟踪号:</source>
+        <translation>MTO number:</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/ui/frmadditem.cpp"/>
+        <source>生产/采购日期:</source>
+        <translation>Production/purchase date:</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/ui/frmadditem.cpp"/>
+        <source>保 质 期:</source>
+        <translation>Shelf life:</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/ui/frmadditem.cpp"/>
+        <source>辅助属性:</source>
+        <translation>Auxiliary property:</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/ui/frmadditem.cpp"/>
+        <source>单位(辅助):</source>
+        <translation>Unit (secondary):</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/ui/frmadditem.cpp"/>
+        <source>盘点数量:</source>
+        <translation>Counted qty:</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/ui/frmadditem.cpp"/>
+        <source>调整数量:</source>
+        <translation>Adjustment qty:</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/ui/frmadditem.cpp"/>
+        <source>数量(辅助):</source>
+        <translation>Qty (secondary):</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/ui/frmadditem.cpp"/>
+        <source>备    注:</source>
+        <translation>Note:</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/ui/frmadditem.cpp"/>
+        <source>添加(&amp;A)</source>
+        <translation>&amp;Add</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/ui/frmadditem.cpp"/>
+        <location filename="../src/erp/ui/lookupdialog.cpp"/>
+        <location filename="../src/snapshot/ui/dialogbuttons.h"/>
+        <source>确定(&amp;O)</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/ui/frmadditem.cpp"/>
+        <source>退出(&amp;E)</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_additem.cpp"/>
+        <location filename="../src/app/cli_countrow.cpp"/>
         <source>缺少物料代码（--item）或仓库代码（--stock）</source>
         <translation>The item code (--item) or the warehouse code (--stock) is missing</translation>
     </message>
     <message>
-        <location filename="../src/app/cli_count.cpp"/>
+        <location filename="../src/app/cli_additem.cpp"/>
+        <location filename="../src/app/cli_countrow.cpp"/>
         <source>--kfdate：“%1”不是 YYYY-MM-DD 形式的日期</source>
         <translation>--kfdate: "%1" is not a date of the form YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_additem.cpp"/>
+        <source>缺少盘点数量（--qty）</source>
+        <translation>The counted qty (--qty) is missing</translation>
     </message>
     <message>
         <location filename="../src/app/cli_count.cpp"/>
         <source>请给出 --qty 数量（可加 --base）或 --composite 综合单位数量，两者只能用一个</source>
         <translation>Give either a quantity with --qty (optionally with --base) or a composite quantity with --composite, not both</translation>
-    </message>
-    <message>
-        <location filename="../src/app/cli_count.cpp"/>
-        <location filename="../src/app/cli_export.cpp"/>
-        <location filename="../src/app/cli_sheet.cpp"/>
-        <location filename="../src/sheet/countsheet.cpp"/>
-        <source>读取盘点数据失败。</source>
-        <translation>Reading the count data failed.</translation>
-    </message>
-    <message>
-        <location filename="../src/app/cli_count.cpp"/>
-        <source>方案%1，物料%2，仓库%3，仓位“%4”，批次“%5”，计划跟踪号“%6”，生产/采购日期“%7”，保质期%8天，辅助属性“%9”</source>
-        <translation>process %1, item %2, warehouse %3, bin "%4", batch "%5", MTO number "%6", production/purchase date "%7", shelf life %8 days, auxiliary property "%9"</translation>
-    </message>
-    <message>
-        <location filename="../src/app/cli_count.cpp"/>
-        <source>找不到盘点记录：</source>
-        <translation>No count row was found: </translation>
-    </message>
-    <message>
-        <location filename="../src/app/cli_count.cpp"/>
-        <source>符合条件的盘点记录不止一条：</source>
-        <translation>More than one count row matches: </translation>
     </message>
     <message>
         <location filename="../src/app/cli_count.cpp"/>
@@ -50,6 +284,29 @@
         <location filename="../src/app/cli_count.cpp"/>
         <source>保存盘点数据失败：</source>
         <translation>Saving the count data failed: </translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_countrow.cpp"/>
+        <location filename="../src/app/cli_export.cpp"/>
+        <location filename="../src/app/cli_sheet.cpp"/>
+        <location filename="../src/sheet/countsheet.cpp"/>
+        <source>读取盘点数据失败。</source>
+        <translation>Reading the count data failed.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_countrow.cpp"/>
+        <source>方案%1，物料%2，仓库%3，仓位“%4”，批次“%5”，计划跟踪号“%6”，生产/采购日期“%7”，保质期%8天，辅助属性“%9”</source>
+        <translation>process %1, item %2, warehouse %3, bin "%4", batch "%5", MTO number "%6", production/purchase date "%7", shelf life %8 days, auxiliary property "%9"</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_countrow.cpp"/>
+        <source>找不到盘点记录：</source>
+        <translation>No count row was found: </translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_countrow.cpp"/>
+        <source>符合条件的盘点记录不止一条：</source>
+        <translation>More than one count row matches: </translation>
     </message>
     <message>
         <location filename="../src/app/cli_documents.cpp"/>
@@ -87,6 +344,26 @@
         <location filename="../src/app/cli_init.cpp"/>
         <source>可登录的用户：demo（无密码）、%1（密码 123456）、%2（密码 654321，只能查看原料仓库）、administrator（密码 admin）。</source>
         <translation>Users who can log in: demo (no password), %1 (password 123456), %2 (password 654321, sees the raw material warehouse only), administrator (password admin).</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_post.cpp"/>
+        <source>缺少单据数量（--documents N）</source>
+        <translation>The number of documents is missing (--documents N)</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_post.cpp"/>
+        <source>--date：“%1”不是 YYYY-MM-DD 形式的日期</source>
+        <translation>--date: "%1" is not a date of the form YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_reconcile.cpp"/>
+        <source>请给出 --list，或 --mark / --unmark 单据内码，两者只能用一种</source>
+        <translation>Give --list, or --mark / --unmark with document internal IDs, not both</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_reconcile.cpp"/>
+        <source>这一行没有这些单据：%1</source>
+        <translation>This row has no such documents: %1</translation>
     </message>
     <message>
         <location filename="../src/app/cli_snapshot.cpp"/>
@@ -341,12 +618,14 @@
     </message>
     <message>
         <location filename="../src/app/shell/mainwindow.cpp"/>
+        <location filename="../src/reconcile/ui/frmselect.cpp"/>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>退出(&amp;X)</source>
         <translation>E&amp;xit</translation>
     </message>
     <message>
         <location filename="../src/app/shell/mainwindow.cpp"/>
+        <location filename="../src/reconcile/ui/frmselect.cpp"/>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>帮助(&amp;H)</source>
         <translation>&amp;Help</translation>
@@ -358,6 +637,7 @@
     </message>
     <message>
         <location filename="../src/app/shell/mainwindow.cpp"/>
+        <location filename="../src/reconcile/ui/frmselect.cpp"/>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>文件(&amp;F)</source>
         <translation>&amp;File</translation>
@@ -538,6 +818,16 @@
         <translation>%1: %2 made (%3)</translation>
     </message>
     <message>
+        <location filename="../src/erp/laterpostings.cpp"/>
+        <source>没有未结束的盘点方案，无处过账单据</source>
+        <translation>No open count process holds a position to post documents to</translation>
+    </message>
+    <message>
+        <location filename="../src/erp/laterpostings.cpp"/>
+        <source>过账单据失败：%1</source>
+        <translation>Posting the documents failed: %1</translation>
+    </message>
+    <message>
         <location filename="../src/erp/lookupquery.cpp"/>
         <source>代码</source>
         <translation>Code</translation>
@@ -600,6 +890,7 @@
         <location filename="../src/erp/lookupquery.cpp"/>
         <location filename="../src/erp/ui/billviewer.cpp"/>
         <location filename="../src/model/entrygrid.cpp"/>
+        <location filename="../src/reconcile/selectlogic.cpp"/>
         <source>规格型号</source>
         <translation>Model</translation>
     </message>
@@ -618,6 +909,7 @@
         <location filename="../src/erp/lookupquery.cpp"/>
         <location filename="../src/erp/ui/billviewer.cpp"/>
         <location filename="../src/model/entrygrid.cpp"/>
+        <location filename="../src/reconcile/selectlogic.cpp"/>
         <location filename="../src/sheet/countsaver.cpp"/>
         <source>仓位</source>
         <translation>Bin</translation>
@@ -631,6 +923,7 @@
         <location filename="../src/erp/lookupquery.cpp"/>
         <location filename="../src/erp/ui/billviewer.cpp"/>
         <location filename="../src/model/entrygrid.cpp"/>
+        <location filename="../src/reconcile/selectlogic.cpp"/>
         <location filename="../src/sheet/countsaver.cpp"/>
         <source>批次</source>
         <translation>Batch</translation>
@@ -643,6 +936,7 @@
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
         <location filename="../src/model/entrygrid.cpp"/>
+        <location filename="../src/reconcile/selectlogic.cpp"/>
         <location filename="../src/sheet/countsaver.cpp"/>
         <source>辅助属性</source>
         <translation>Auxiliary Property</translation>
@@ -751,6 +1045,7 @@
     <message>
         <location filename="../src/erp/ui/billviewer.cpp"/>
         <location filename="../src/model/entrygrid.cpp"/>
+        <location filename="../src/reconcile/selectlogic.cpp"/>
         <location filename="../src/sheet/countsaver.cpp"/>
         <location filename="../src/snapshot/goodsfilter.cpp"/>
         <source>物料代码</source>
@@ -759,6 +1054,7 @@
     <message>
         <location filename="../src/erp/ui/billviewer.cpp"/>
         <location filename="../src/model/entrygrid.cpp"/>
+        <location filename="../src/reconcile/selectlogic.cpp"/>
         <location filename="../src/snapshot/goodsfilter.cpp"/>
         <source>物料名称</source>
         <translation>Item Name</translation>
@@ -766,6 +1062,7 @@
     <message>
         <location filename="../src/erp/ui/billviewer.cpp"/>
         <location filename="../src/model/entrygrid.cpp"/>
+        <location filename="../src/reconcile/selectlogic.cpp"/>
         <location filename="../src/sheet/countsaver.cpp"/>
         <source>计划跟踪号</source>
         <translation>MTO Number</translation>
@@ -773,6 +1070,7 @@
     <message>
         <location filename="../src/erp/ui/billviewer.cpp"/>
         <location filename="../src/model/entrygrid.cpp"/>
+        <location filename="../src/reconcile/selectlogic.cpp"/>
         <location filename="../src/sheet/countsaver.cpp"/>
         <source>生产/采购日期</source>
         <translation>Production/Purchase Date</translation>
@@ -780,16 +1078,19 @@
     <message>
         <location filename="../src/erp/ui/billviewer.cpp"/>
         <location filename="../src/model/entrygrid.cpp"/>
+        <location filename="../src/reconcile/selectlogic.cpp"/>
         <source>单位</source>
         <translation>Unit</translation>
     </message>
     <message>
         <location filename="../src/erp/ui/billviewer.cpp"/>
+        <location filename="../src/reconcile/selectlogic.cpp"/>
         <source>数量</source>
         <translation>Qty</translation>
     </message>
     <message>
         <location filename="../src/erp/ui/billviewer.cpp"/>
+        <location filename="../src/reconcile/selectlogic.cpp"/>
         <source>辅助数量</source>
         <translation>Secondary qty</translation>
     </message>
@@ -904,12 +1205,6 @@
         <location filename="../src/erp/ui/lookupdialog.cpp"/>
         <source>查找(&amp;F):</source>
         <translation>&amp;Find:</translation>
-    </message>
-    <message>
-        <location filename="../src/erp/ui/lookupdialog.cpp"/>
-        <location filename="../src/snapshot/ui/dialogbuttons.h"/>
-        <source>确定(&amp;O)</source>
-        <translation>&amp;OK</translation>
     </message>
     <message>
         <location filename="../src/erp/ui/lookupdialog.cpp"/>
@@ -1073,16 +1368,6 @@
     </message>
     <message>
         <location filename="../src/model/entrygrid.cpp"/>
-        <source>盘点数量</source>
-        <translation>Counted Qty</translation>
-    </message>
-    <message>
-        <location filename="../src/model/entrygrid.cpp"/>
-        <source>调整数量</source>
-        <translation>Adjustment Qty</translation>
-    </message>
-    <message>
-        <location filename="../src/model/entrygrid.cpp"/>
         <source>辅助单位代码</source>
         <translation>Secondary Unit Code</translation>
     </message>
@@ -1152,6 +1437,143 @@
         <translation>Total</translation>
     </message>
     <message>
+        <location filename="../src/reconcile/selectlogic.cpp"/>
+        <source>选中标志</source>
+        <translation>Selected</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcile/selectlogic.cpp"/>
+        <source>日期</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcile/selectlogic.cpp"/>
+        <source>事务类型</source>
+        <translation>Transaction Type</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcile/selectlogic.cpp"/>
+        <source>单据号码</source>
+        <translation>Document No.</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcile/selectlogic.cpp"/>
+        <source>辅助单位</source>
+        <translation>Secondary Unit</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcile/selectlogic.cpp"/>
+        <source>请单击选中标志列来选定要计算的单据</source>
+        <translation>Click the Selected column to choose the documents to calculate</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcile/selectlogic.cpp"/>
+        <source>没有设置盘点方案信息!</source>
+        <translation>The count process information is not set!</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcile/selectlogic.cpp"/>
+        <source>读取单据失败：%1</source>
+        <translation>Reading the documents failed: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcile/selectlogic.cpp"/>
+        <source>单据%1已被其他盘点方案选中，计算失败！</source>
+        <translation>Document %1 has been selected by another count process; calculation failed!</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcile/selectlogic.cpp"/>
+        <source>盘点记录未能保存，计算失败！</source>
+        <translation>The count record could not be saved; calculation failed!</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcile/selectlogic.cpp"/>
+        <source>盘点记录未能保存，计算失败：%1</source>
+        <translation>The count record could not be saved; calculation failed: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcile/selectlogic.cpp"/>
+        <source>计算失败：%1</source>
+        <translation>Calculation failed: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcile/selectlogic.cpp"/>
+        <source>不允许账存数量为负且实存数量小于账存数量，计算失败！</source>
+        <translation>The book qty is negative and the actual qty would be below it; calculation failed!</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcile/selectlogic.cpp"/>
+        <location filename="../src/sheet/countsaver.cpp"/>
+        <location filename="../src/sheet/countsheet.cpp"/>
+        <location filename="../src/sheet/documentoutput.cpp"/>
+        <source>就绪</source>
+        <translation>Ready</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcile/selectlogic.cpp"/>
+        <source>与物料%1相关的单据</source>
+        <translation>Documents of item %1</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcile/ui/frmselect.cpp"/>
+        <source>选择单据</source>
+        <translation>Select Documents</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcile/ui/frmselect.cpp"/>
+        <location filename="../src/sheet/sheetcommands.cpp"/>
+        <source>查看(&amp;V)</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcile/ui/frmselect.cpp"/>
+        <source>计算(&amp;C)</source>
+        <translation>&amp;Calculate</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcile/ui/frmselect.cpp"/>
+        <location filename="../src/sheet/sheetcommands.cpp"/>
+        <source>工具条(&amp;O)</source>
+        <translation>T&amp;oolbar</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcile/ui/frmselect.cpp"/>
+        <source>状态条(&amp;L)</source>
+        <translation>Status Bar(&amp;L)</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcile/ui/frmselect.cpp"/>
+        <location filename="../src/sheet/sheetcommands.cpp"/>
+        <source>工具条标签(&amp;L)</source>
+        <translation>Toolbar &amp;Labels</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcile/ui/frmselect.cpp"/>
+        <source>关于诺凡(&amp;A)</source>
+        <translation>&amp;About</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcile/ui/frmselect.cpp"/>
+        <source>盘点期间单据的选择与计算</source>
+        <translation>Choosing and calculating the documents posted during a count</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcile/ui/frmselect.cpp"/>
+        <source>计算</source>
+        <translation>Calculate</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcile/ui/frmselect.cpp"/>
+        <source>计算实存数量</source>
+        <translation>Calculate the actual qty</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcile/ui/frmselect.cpp"/>
+        <location filename="../src/sheet/sheetcommands.cpp"/>
+        <source>退出</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
         <location filename="../src/sheet/countsaver.cpp"/>
         <source>数量超出数据库允许的范围</source>
         <translation>The quantity is beyond what the database can hold</translation>
@@ -1205,13 +1627,6 @@
         <location filename="../src/sheet/countsaver.cpp"/>
         <source>正在保存数据,请稍候...</source>
         <translation>Saving the data, please wait...</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/countsaver.cpp"/>
-        <location filename="../src/sheet/countsheet.cpp"/>
-        <location filename="../src/sheet/documentoutput.cpp"/>
-        <source>就绪</source>
-        <translation>Ready</translation>
     </message>
     <message>
         <location filename="../src/sheet/countsaver.cpp"/>
@@ -1338,23 +1753,8 @@
     </message>
     <message>
         <location filename="../src/sheet/entryrules.cpp"/>
-        <source>数量超出允许的范围：“%1”的绝对值不能超过9,999,999,999.9999。</source>
-        <translation>Quantity out of range: "%1" cannot exceed 9,999,999,999.9999 either way.</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/entryrules.cpp"/>
-        <source>“%1”不能为负数。</source>
-        <translation>"%1" cannot be negative.</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/entryrules.cpp"/>
         <source>数量超出允许的范围：数量的绝对值不能超过9,999,999,999.9999。</source>
         <translation>Quantity out of range: a quantity cannot exceed 9,999,999,999.9999 either way.</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/entryrules.cpp"/>
-        <source>“%1”最多只能有%2位小数。</source>
-        <translation>"%1" can have at most %2 decimal places.</translation>
     </message>
     <message>
         <location filename="../src/sheet/ledgerprint.cpp"/>
@@ -1450,11 +1850,6 @@
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
-        <source>退出</source>
-        <translation>Exit</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>编辑(&amp;E)</source>
         <translation>&amp;Edit</translation>
     </message>
@@ -1495,11 +1890,6 @@
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
-        <source>添加</source>
-        <translation>Add</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>添加物料</source>
         <translation>Add item</translation>
     </message>
@@ -1532,11 +1922,6 @@
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>清除(Del)</source>
         <translation>Clear (Del)</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/sheetcommands.cpp"/>
-        <source>查看(&amp;V)</source>
-        <translation>&amp;View</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
@@ -1585,18 +1970,8 @@
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
-        <source>工具条(&amp;O)</source>
-        <translation>T&amp;oolbar</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>状态条(&amp;S)</source>
         <translation>&amp;Status Bar</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/sheetcommands.cpp"/>
-        <source>工具条标签(&amp;L)</source>
-        <translation>Toolbar &amp;Labels</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>

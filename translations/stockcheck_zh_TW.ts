@@ -4,42 +4,276 @@
 <context>
     <name>StockCheck</name>
     <message>
-        <location filename="../src/app/cli_count.cpp"/>
+        <location filename="../src/additions/additemlogic.cpp"/>
+        <location filename="../src/model/entrygrid.cpp"/>
+        <source>盘点数量</source>
+        <translation>盤點數量</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/additemlogic.cpp"/>
+        <location filename="../src/model/entrygrid.cpp"/>
+        <source>调整数量</source>
+        <translation>調整數量</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/additemlogic.cpp"/>
+        <source>数量(辅助)</source>
+        <translation>數量(輔助)</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/additemlogic.cpp"/>
+        <location filename="../src/reconcile/selectlogic.cpp"/>
+        <source>保质期</source>
+        <translation>有效期限</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/additemlogic.cpp"/>
+        <source>“%1”应为不小于0的整数。</source>
+        <translation>「%1」應為不小於0的整數。</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/additemlogic.cpp"/>
+        <source>“%1”不是数字。</source>
+        <translation>「%1」不是數字。</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/additemlogic.cpp"/>
+        <location filename="../src/sheet/entryrules.cpp"/>
+        <source>数量超出允许的范围：“%1”的绝对值不能超过9,999,999,999.9999。</source>
+        <translation>數量超出允許的範圍：「%1」的絕對值不能超過9,999,999,999.9999。</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/additemlogic.cpp"/>
+        <location filename="../src/sheet/entryrules.cpp"/>
+        <source>“%1”不能为负数。</source>
+        <translation>「%1」不能為負數。</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/additemlogic.cpp"/>
+        <location filename="../src/sheet/entryrules.cpp"/>
+        <source>“%1”最多只能有%2位小数。</source>
+        <translation>「%1」最多只能有%2位小數。</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/additemlogic.cpp"/>
+        <source>读取物料失败。</source>
+        <translation>讀取物料失敗。</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/additemlogic.cpp"/>
+        <source>物料代码在基础资料中不存在或被禁用，是否重新输入?</source>
+        <translation>物料代碼在基礎資料中不存在或已停用，是否重新輸入？</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/additemlogic.cpp"/>
+        <source>请先选择物料!</source>
+        <translation>請先選擇物料！</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/additemlogic.cpp"/>
+        <source>计量单位不存在，请输入！</source>
+        <translation>計量單位不存在，請輸入！</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/additemlogic.cpp"/>
+        <source>此仓库不存在，请重新输入!</source>
+        <translation>此倉庫不存在，請重新輸入！</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/additemlogic.cpp"/>
+        <source>该仓库中不存在此仓位或为非明细仓位，请重新输入!</source>
+        <translation>該倉庫中不存在此儲位或為非明細儲位，請重新輸入！</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/additemlogic.cpp"/>
+        <source>辅助属性在此物料中不存在!</source>
+        <translation>輔助屬性在此物料中不存在！</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/additemlogic.cpp"/>
+        <source>此项物料启用了序列号管理，计划跟踪号必须为空！</source>
+        <translation>此項物料啟用了序號管理，計畫追蹤號必須為空！</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/additemlogic.cpp"/>
+        <source>仓库不存在，请输入！</source>
+        <translation>倉庫不存在，請輸入！</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/additemlogic.cpp"/>
+        <source>必须输入物料！</source>
+        <translation>必須輸入物料！</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/additemlogic.cpp"/>
+        <source>此项物料采用批次管理请输入批次！</source>
+        <translation>此項物料採用批號管理，請輸入批號！</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/additemlogic.cpp"/>
+        <source>此仓库采用仓位管理请输入仓位！</source>
+        <translation>此倉庫採用儲位管理，請輸入儲位！</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/additemlogic.cpp"/>
+        <source>此项物料采用保质期管理请输入保质期信息！</source>
+        <translation>此項物料採用有效期限管理，請輸入有效期限資訊！</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/additemlogic.cpp"/>
+        <source>此项物料采辅助属性管理请输入辅助属性！</source>
+        <translation>此項物料採用輔助屬性管理，請輸入輔助屬性！</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/additemlogic.cpp"/>
+        <source>添加物料失败，盘点数据没有改变。</source>
+        <translation>新增物料失敗，盤點資料沒有改變。</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/snapshotrowappend.cpp"/>
+        <source>添加物料基本单位与辅助计量单位盘盈盘亏方向不一致，添加失败！</source>
+        <translation>新增物料基本單位與輔助計量單位盤盈盤虧方向不一致，新增失敗！</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/snapshotrowappend.cpp"/>
+        <source>已有相同记录，保存后将会累加盘点数量，是否继续？</source>
+        <translation>已有相同記錄，儲存後將會累加盤點數量，是否繼續？</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/ui/frmadditem.cpp"/>
+        <location filename="../src/sheet/sheetcommands.cpp"/>
+        <source>添加</source>
+        <translation>新增</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/ui/frmadditem.cpp"/>
+        <source>物料代码:</source>
+        <translation>物料代碼：</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/ui/frmadditem.cpp"/>
+        <source>物料名称:</source>
+        <translation>物料名稱：</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/ui/frmadditem.cpp"/>
+        <source>规格型号:</source>
+        <translation>規格型號：</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/ui/frmadditem.cpp"/>
+        <source>计量单位:</source>
+        <translation>計量單位：</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/ui/frmadditem.cpp"/>
+        <source>仓库代码:</source>
+        <translation>倉庫代碼：</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/ui/frmadditem.cpp"/>
+        <location filename="../src/reconcile/ui/frmselect.cpp"/>
+        <source>仓库名称:</source>
+        <translation>倉庫名稱：</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/ui/frmadditem.cpp"/>
+        <source>仓位代码:</source>
+        <translation>儲位代碼：</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/ui/frmadditem.cpp"/>
+        <source>仓位名称:</source>
+        <translation>儲位名稱：</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/ui/frmadditem.cpp"/>
+        <source>批    次:</source>
+        <translation>批    號：</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/ui/frmadditem.cpp"/>
+        <source>计划跟踪号:</source>
+        <translation>計畫追蹤號：</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/ui/frmadditem.cpp"/>
+        <source>生产/采购日期:</source>
+        <translation>生產/採購日期：</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/ui/frmadditem.cpp"/>
+        <source>保 质 期:</source>
+        <translation>有效期限：</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/ui/frmadditem.cpp"/>
+        <source>辅助属性:</source>
+        <translation>輔助屬性：</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/ui/frmadditem.cpp"/>
+        <source>单位(辅助):</source>
+        <translation>單位(輔助)：</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/ui/frmadditem.cpp"/>
+        <source>盘点数量:</source>
+        <translation>盤點數量：</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/ui/frmadditem.cpp"/>
+        <source>调整数量:</source>
+        <translation>調整數量：</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/ui/frmadditem.cpp"/>
+        <source>数量(辅助):</source>
+        <translation>數量(輔助)：</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/ui/frmadditem.cpp"/>
+        <source>备    注:</source>
+        <translation>備    註：</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/ui/frmadditem.cpp"/>
+        <source>添加(&amp;A)</source>
+        <translation>新增(&amp;A)</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/ui/frmadditem.cpp"/>
+        <location filename="../src/erp/ui/lookupdialog.cpp"/>
+        <location filename="../src/snapshot/ui/dialogbuttons.h"/>
+        <source>确定(&amp;O)</source>
+        <translation>確定(&amp;O)</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/ui/frmadditem.cpp"/>
+        <source>退出(&amp;E)</source>
+        <translation>結束(&amp;E)</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_additem.cpp"/>
+        <location filename="../src/app/cli_countrow.cpp"/>
         <source>缺少物料代码（--item）或仓库代码（--stock）</source>
         <translation>缺少物料代碼（--item）或倉庫代碼（--stock）</translation>
     </message>
     <message>
-        <location filename="../src/app/cli_count.cpp"/>
+        <location filename="../src/app/cli_additem.cpp"/>
+        <location filename="../src/app/cli_countrow.cpp"/>
         <source>--kfdate：“%1”不是 YYYY-MM-DD 形式的日期</source>
         <translation>--kfdate：「%1」不是 YYYY-MM-DD 形式的日期</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_additem.cpp"/>
+        <source>缺少盘点数量（--qty）</source>
+        <translation>缺少盤點數量（--qty）</translation>
     </message>
     <message>
         <location filename="../src/app/cli_count.cpp"/>
         <source>请给出 --qty 数量（可加 --base）或 --composite 综合单位数量，两者只能用一个</source>
         <translation>請給出 --qty 數量（可加 --base）或 --composite 綜合單位數量，兩者只能用一個</translation>
-    </message>
-    <message>
-        <location filename="../src/app/cli_count.cpp"/>
-        <location filename="../src/app/cli_export.cpp"/>
-        <location filename="../src/app/cli_sheet.cpp"/>
-        <location filename="../src/sheet/countsheet.cpp"/>
-        <source>读取盘点数据失败。</source>
-        <translation>讀取盤點資料失敗。</translation>
-    </message>
-    <message>
-        <location filename="../src/app/cli_count.cpp"/>
-        <source>方案%1，物料%2，仓库%3，仓位“%4”，批次“%5”，计划跟踪号“%6”，生产/采购日期“%7”，保质期%8天，辅助属性“%9”</source>
-        <translation>方案%1，物料%2，倉庫%3，儲位「%4」，批號「%5」，計畫追蹤號「%6」，生產/採購日期「%7」，有效期限%8天，輔助屬性「%9」</translation>
-    </message>
-    <message>
-        <location filename="../src/app/cli_count.cpp"/>
-        <source>找不到盘点记录：</source>
-        <translation>找不到盤點記錄：</translation>
-    </message>
-    <message>
-        <location filename="../src/app/cli_count.cpp"/>
-        <source>符合条件的盘点记录不止一条：</source>
-        <translation>符合條件的盤點記錄不止一筆：</translation>
     </message>
     <message>
         <location filename="../src/app/cli_count.cpp"/>
@@ -50,6 +284,29 @@
         <location filename="../src/app/cli_count.cpp"/>
         <source>保存盘点数据失败：</source>
         <translation>儲存盤點資料失敗：</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_countrow.cpp"/>
+        <location filename="../src/app/cli_export.cpp"/>
+        <location filename="../src/app/cli_sheet.cpp"/>
+        <location filename="../src/sheet/countsheet.cpp"/>
+        <source>读取盘点数据失败。</source>
+        <translation>讀取盤點資料失敗。</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_countrow.cpp"/>
+        <source>方案%1，物料%2，仓库%3，仓位“%4”，批次“%5”，计划跟踪号“%6”，生产/采购日期“%7”，保质期%8天，辅助属性“%9”</source>
+        <translation>方案%1，物料%2，倉庫%3，儲位「%4」，批號「%5」，計畫追蹤號「%6」，生產/採購日期「%7」，有效期限%8天，輔助屬性「%9」</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_countrow.cpp"/>
+        <source>找不到盘点记录：</source>
+        <translation>找不到盤點記錄：</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_countrow.cpp"/>
+        <source>符合条件的盘点记录不止一条：</source>
+        <translation>符合條件的盤點記錄不止一筆：</translation>
     </message>
     <message>
         <location filename="../src/app/cli_documents.cpp"/>
@@ -87,6 +344,26 @@
         <location filename="../src/app/cli_init.cpp"/>
         <source>可登录的用户：demo（无密码）、%1（密码 123456）、%2（密码 654321，只能查看原料仓库）、administrator（密码 admin）。</source>
         <translation>可登入的使用者：demo（無密碼）、%1（密碼 123456）、%2（密碼 654321，只能檢視原料倉庫）、administrator（密碼 admin）。</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_post.cpp"/>
+        <source>缺少单据数量（--documents N）</source>
+        <translation>缺少單據數量（--documents N）</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_post.cpp"/>
+        <source>--date：“%1”不是 YYYY-MM-DD 形式的日期</source>
+        <translation>--date：「%1」不是 YYYY-MM-DD 形式的日期</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_reconcile.cpp"/>
+        <source>请给出 --list，或 --mark / --unmark 单据内码，两者只能用一种</source>
+        <translation>請給出 --list，或 --mark / --unmark 單據內碼，兩者只能用一種</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_reconcile.cpp"/>
+        <source>这一行没有这些单据：%1</source>
+        <translation>這一列沒有這些單據：%1</translation>
     </message>
     <message>
         <location filename="../src/app/cli_snapshot.cpp"/>
@@ -341,12 +618,14 @@
     </message>
     <message>
         <location filename="../src/app/shell/mainwindow.cpp"/>
+        <location filename="../src/reconcile/ui/frmselect.cpp"/>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>退出(&amp;X)</source>
         <translation>結束(&amp;X)</translation>
     </message>
     <message>
         <location filename="../src/app/shell/mainwindow.cpp"/>
+        <location filename="../src/reconcile/ui/frmselect.cpp"/>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>帮助(&amp;H)</source>
         <translation>說明(&amp;H)</translation>
@@ -358,6 +637,7 @@
     </message>
     <message>
         <location filename="../src/app/shell/mainwindow.cpp"/>
+        <location filename="../src/reconcile/ui/frmselect.cpp"/>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>文件(&amp;F)</source>
         <translation>檔案(&amp;F)</translation>
@@ -538,6 +818,16 @@
         <translation>%1已產生%2張：%3</translation>
     </message>
     <message>
+        <location filename="../src/erp/laterpostings.cpp"/>
+        <source>没有未结束的盘点方案，无处过账单据</source>
+        <translation>沒有未結束的盤點方案，無處過帳單據</translation>
+    </message>
+    <message>
+        <location filename="../src/erp/laterpostings.cpp"/>
+        <source>过账单据失败：%1</source>
+        <translation>過帳單據失敗：%1</translation>
+    </message>
+    <message>
         <location filename="../src/erp/lookupquery.cpp"/>
         <source>代码</source>
         <translation>代碼</translation>
@@ -600,6 +890,7 @@
         <location filename="../src/erp/lookupquery.cpp"/>
         <location filename="../src/erp/ui/billviewer.cpp"/>
         <location filename="../src/model/entrygrid.cpp"/>
+        <location filename="../src/reconcile/selectlogic.cpp"/>
         <source>规格型号</source>
         <translation>規格型號</translation>
     </message>
@@ -618,6 +909,7 @@
         <location filename="../src/erp/lookupquery.cpp"/>
         <location filename="../src/erp/ui/billviewer.cpp"/>
         <location filename="../src/model/entrygrid.cpp"/>
+        <location filename="../src/reconcile/selectlogic.cpp"/>
         <location filename="../src/sheet/countsaver.cpp"/>
         <source>仓位</source>
         <translation>儲位</translation>
@@ -631,6 +923,7 @@
         <location filename="../src/erp/lookupquery.cpp"/>
         <location filename="../src/erp/ui/billviewer.cpp"/>
         <location filename="../src/model/entrygrid.cpp"/>
+        <location filename="../src/reconcile/selectlogic.cpp"/>
         <location filename="../src/sheet/countsaver.cpp"/>
         <source>批次</source>
         <translation>批號</translation>
@@ -643,6 +936,7 @@
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
         <location filename="../src/model/entrygrid.cpp"/>
+        <location filename="../src/reconcile/selectlogic.cpp"/>
         <location filename="../src/sheet/countsaver.cpp"/>
         <source>辅助属性</source>
         <translation>輔助屬性</translation>
@@ -751,6 +1045,7 @@
     <message>
         <location filename="../src/erp/ui/billviewer.cpp"/>
         <location filename="../src/model/entrygrid.cpp"/>
+        <location filename="../src/reconcile/selectlogic.cpp"/>
         <location filename="../src/sheet/countsaver.cpp"/>
         <location filename="../src/snapshot/goodsfilter.cpp"/>
         <source>物料代码</source>
@@ -759,6 +1054,7 @@
     <message>
         <location filename="../src/erp/ui/billviewer.cpp"/>
         <location filename="../src/model/entrygrid.cpp"/>
+        <location filename="../src/reconcile/selectlogic.cpp"/>
         <location filename="../src/snapshot/goodsfilter.cpp"/>
         <source>物料名称</source>
         <translation>物料名稱</translation>
@@ -766,6 +1062,7 @@
     <message>
         <location filename="../src/erp/ui/billviewer.cpp"/>
         <location filename="../src/model/entrygrid.cpp"/>
+        <location filename="../src/reconcile/selectlogic.cpp"/>
         <location filename="../src/sheet/countsaver.cpp"/>
         <source>计划跟踪号</source>
         <translation>計畫追蹤號</translation>
@@ -773,6 +1070,7 @@
     <message>
         <location filename="../src/erp/ui/billviewer.cpp"/>
         <location filename="../src/model/entrygrid.cpp"/>
+        <location filename="../src/reconcile/selectlogic.cpp"/>
         <location filename="../src/sheet/countsaver.cpp"/>
         <source>生产/采购日期</source>
         <translation>生產/採購日期</translation>
@@ -780,16 +1078,19 @@
     <message>
         <location filename="../src/erp/ui/billviewer.cpp"/>
         <location filename="../src/model/entrygrid.cpp"/>
+        <location filename="../src/reconcile/selectlogic.cpp"/>
         <source>单位</source>
         <translation>單位</translation>
     </message>
     <message>
         <location filename="../src/erp/ui/billviewer.cpp"/>
+        <location filename="../src/reconcile/selectlogic.cpp"/>
         <source>数量</source>
         <translation>數量</translation>
     </message>
     <message>
         <location filename="../src/erp/ui/billviewer.cpp"/>
+        <location filename="../src/reconcile/selectlogic.cpp"/>
         <source>辅助数量</source>
         <translation>輔助數量</translation>
     </message>
@@ -904,12 +1205,6 @@
         <location filename="../src/erp/ui/lookupdialog.cpp"/>
         <source>查找(&amp;F):</source>
         <translation>查詢(&amp;F)：</translation>
-    </message>
-    <message>
-        <location filename="../src/erp/ui/lookupdialog.cpp"/>
-        <location filename="../src/snapshot/ui/dialogbuttons.h"/>
-        <source>确定(&amp;O)</source>
-        <translation>確定(&amp;O)</translation>
     </message>
     <message>
         <location filename="../src/erp/ui/lookupdialog.cpp"/>
@@ -1073,16 +1368,6 @@
     </message>
     <message>
         <location filename="../src/model/entrygrid.cpp"/>
-        <source>盘点数量</source>
-        <translation>盤點數量</translation>
-    </message>
-    <message>
-        <location filename="../src/model/entrygrid.cpp"/>
-        <source>调整数量</source>
-        <translation>調整數量</translation>
-    </message>
-    <message>
-        <location filename="../src/model/entrygrid.cpp"/>
         <source>辅助单位代码</source>
         <translation>輔助單位代碼</translation>
     </message>
@@ -1152,6 +1437,143 @@
         <translation>合計</translation>
     </message>
     <message>
+        <location filename="../src/reconcile/selectlogic.cpp"/>
+        <source>选中标志</source>
+        <translation>選中標誌</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcile/selectlogic.cpp"/>
+        <source>日期</source>
+        <translation>日期</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcile/selectlogic.cpp"/>
+        <source>事务类型</source>
+        <translation>事務類型</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcile/selectlogic.cpp"/>
+        <source>单据号码</source>
+        <translation>單據號碼</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcile/selectlogic.cpp"/>
+        <source>辅助单位</source>
+        <translation>輔助單位</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcile/selectlogic.cpp"/>
+        <source>请单击选中标志列来选定要计算的单据</source>
+        <translation>請按一下選中標誌欄來選定要計算的單據</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcile/selectlogic.cpp"/>
+        <source>没有设置盘点方案信息!</source>
+        <translation>沒有設定盤點方案資訊!</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcile/selectlogic.cpp"/>
+        <source>读取单据失败：%1</source>
+        <translation>讀取單據失敗：%1</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcile/selectlogic.cpp"/>
+        <source>单据%1已被其他盘点方案选中，计算失败！</source>
+        <translation>單據%1已被其他盤點方案選中，計算失敗！</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcile/selectlogic.cpp"/>
+        <source>盘点记录未能保存，计算失败！</source>
+        <translation>盤點記錄未能儲存，計算失敗！</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcile/selectlogic.cpp"/>
+        <source>盘点记录未能保存，计算失败：%1</source>
+        <translation>盤點記錄未能儲存，計算失敗：%1</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcile/selectlogic.cpp"/>
+        <source>计算失败：%1</source>
+        <translation>計算失敗：%1</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcile/selectlogic.cpp"/>
+        <source>不允许账存数量为负且实存数量小于账存数量，计算失败！</source>
+        <translation>不允許帳存數量為負且實存數量小於帳存數量，計算失敗！</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcile/selectlogic.cpp"/>
+        <location filename="../src/sheet/countsaver.cpp"/>
+        <location filename="../src/sheet/countsheet.cpp"/>
+        <location filename="../src/sheet/documentoutput.cpp"/>
+        <source>就绪</source>
+        <translation>就緒</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcile/selectlogic.cpp"/>
+        <source>与物料%1相关的单据</source>
+        <translation>與物料%1相關的單據</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcile/ui/frmselect.cpp"/>
+        <source>选择单据</source>
+        <translation>選擇單據</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcile/ui/frmselect.cpp"/>
+        <location filename="../src/sheet/sheetcommands.cpp"/>
+        <source>查看(&amp;V)</source>
+        <translation>檢視(&amp;V)</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcile/ui/frmselect.cpp"/>
+        <source>计算(&amp;C)</source>
+        <translation>計算(&amp;C)</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcile/ui/frmselect.cpp"/>
+        <location filename="../src/sheet/sheetcommands.cpp"/>
+        <source>工具条(&amp;O)</source>
+        <translation>工具列(&amp;O)</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcile/ui/frmselect.cpp"/>
+        <source>状态条(&amp;L)</source>
+        <translation>狀態列(&amp;L)</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcile/ui/frmselect.cpp"/>
+        <location filename="../src/sheet/sheetcommands.cpp"/>
+        <source>工具条标签(&amp;L)</source>
+        <translation>工具列標籤(&amp;L)</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcile/ui/frmselect.cpp"/>
+        <source>关于诺凡(&amp;A)</source>
+        <translation>關於諾凡(&amp;A)</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcile/ui/frmselect.cpp"/>
+        <source>盘点期间单据的选择与计算</source>
+        <translation>盤點期間單據的選擇與計算</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcile/ui/frmselect.cpp"/>
+        <source>计算</source>
+        <translation>計算</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcile/ui/frmselect.cpp"/>
+        <source>计算实存数量</source>
+        <translation>計算實存數量</translation>
+    </message>
+    <message>
+        <location filename="../src/reconcile/ui/frmselect.cpp"/>
+        <location filename="../src/sheet/sheetcommands.cpp"/>
+        <source>退出</source>
+        <translation>結束</translation>
+    </message>
+    <message>
         <location filename="../src/sheet/countsaver.cpp"/>
         <source>数量超出数据库允许的范围</source>
         <translation>數量超出資料庫允許的範圍</translation>
@@ -1205,13 +1627,6 @@
         <location filename="../src/sheet/countsaver.cpp"/>
         <source>正在保存数据,请稍候...</source>
         <translation>正在儲存資料，請稍候...</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/countsaver.cpp"/>
-        <location filename="../src/sheet/countsheet.cpp"/>
-        <location filename="../src/sheet/documentoutput.cpp"/>
-        <source>就绪</source>
-        <translation>就緒</translation>
     </message>
     <message>
         <location filename="../src/sheet/countsaver.cpp"/>
@@ -1338,23 +1753,8 @@
     </message>
     <message>
         <location filename="../src/sheet/entryrules.cpp"/>
-        <source>数量超出允许的范围：“%1”的绝对值不能超过9,999,999,999.9999。</source>
-        <translation>數量超出允許的範圍：「%1」的絕對值不能超過9,999,999,999.9999。</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/entryrules.cpp"/>
-        <source>“%1”不能为负数。</source>
-        <translation>「%1」不能為負數。</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/entryrules.cpp"/>
         <source>数量超出允许的范围：数量的绝对值不能超过9,999,999,999.9999。</source>
         <translation>數量超出允許的範圍：數量的絕對值不能超過9,999,999,999.9999。</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/entryrules.cpp"/>
-        <source>“%1”最多只能有%2位小数。</source>
-        <translation>「%1」最多只能有%2位小數。</translation>
     </message>
     <message>
         <location filename="../src/sheet/ledgerprint.cpp"/>
@@ -1450,11 +1850,6 @@
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
-        <source>退出</source>
-        <translation>結束</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>编辑(&amp;E)</source>
         <translation>編輯(&amp;E)</translation>
     </message>
@@ -1495,11 +1890,6 @@
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
-        <source>添加</source>
-        <translation>新增</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>添加物料</source>
         <translation>新增物料</translation>
     </message>
@@ -1532,11 +1922,6 @@
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>清除(Del)</source>
         <translation>清除(Del)</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/sheetcommands.cpp"/>
-        <source>查看(&amp;V)</source>
-        <translation>檢視(&amp;V)</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
@@ -1585,18 +1970,8 @@
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
-        <source>工具条(&amp;O)</source>
-        <translation>工具列(&amp;O)</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>状态条(&amp;S)</source>
         <translation>狀態列(&amp;S)</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/sheetcommands.cpp"/>
-        <source>工具条标签(&amp;L)</source>
-        <translation>工具列標籤(&amp;L)</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
