@@ -35,23 +35,24 @@ const QString mtoHead = QStringLiteral(R"(SELECT u1.FID AS FInterID,
  AND v1.FStockID = ? AND v1.FBatchNo = ? AND v1.%2 = ?)");
 
 // Type names from the transaction types, or for an MTO change from the class
-// types; item, units, auxiliary property and stock place names.
+// types; item, units, auxiliary property and stock place names. The names that
+// may be missing are read by subqueries: each is planned on its own, where a join
+// of them all made PostgreSQL search join orders for longer than the listing
+// takes. A document whose type has no name is listed all the same.
 const QString namesHead = QStringLiteral(R"(SELECT d.FInterID, d.FCheckSelect, d.FDate, d.FInOrOut,
- COALESCE(x1.%1, x2.%2) AS FName, d.FBillNo, t11.FName AS FSPName, t1.%3 AS FNumber, t1.FName AS FItemName,
- t1.FModel, t12.FName AS FAuxPropName, d.FBatchNo, d.FMtoNo, d.FKFDate, d.FKFPeriod, t3.FName AS FUnitName,
- d.FQty, t13.FName AS FSecUnitName, d.FSecQty, d.FEntryID, d.FROB, d.FTranTypeID
+ CASE WHEN d.FIsMto = 0 THEN (SELECT x1.%1 FROM ICTransactionType x1 WHERE x1.FID = d.FTranTypeID)
+  ELSE (SELECT x2.%2 FROM ICClassType x2 WHERE x2.FID = d.FTranTypeID) END AS FName,
+ d.FBillNo, (SELECT t11.FName FROM t_StockPlace t11 WHERE t11.FSPID = d.FSPID) AS FSPName, t1.%3 AS FNumber,
+ t1.FName AS FItemName, t1.FModel, (SELECT t12.FName FROM t_AuxItem t12 WHERE t12.FItemID = d.FAuxPropID) AS
+ FAuxPropName, d.FBatchNo, d.FMtoNo, d.FKFDate, d.FKFPeriod, t3.FName AS FUnitName, d.FQty,
+ (SELECT t13.FName FROM t_MeasureUnit t13 WHERE t13.FItemID = t1.FSecUnitID LIMIT 1) AS FSecUnitName, d.FSecQty,
+ d.FEntryID, d.FROB, d.FTranTypeID
  FROM (
 )");
 const QString namesTail = QStringLiteral(R"(
  ) d
  JOIN t_ICItem t1 ON d.FItemID = t1.FItemID
  JOIN t_MeasureUnit t3 ON t1.FUnitID = t3.FItemID
- LEFT JOIN ICTransactionType x1 ON d.FIsMto = 0 AND d.FTranTypeID = x1.FID
- LEFT JOIN ICClassType x2 ON d.FIsMto = 1 AND d.FTranTypeID = x2.FID
- LEFT JOIN t_MeasureUnit t13 ON t1.FSecUnitID = t13.FItemID
- LEFT JOIN t_AuxItem t12 ON d.FAuxPropID = t12.FItemID
- LEFT JOIN t_StockPlace t11 ON d.FSPID = t11.FSPID
- WHERE x1.FID IS NOT NULL OR x2.FID IS NOT NULL
  ORDER BY d.FDate, d.FBillNo, d.FTranTypeID, d.FInterID, d.FEntryID)");
 
 // The class type table names its columns by the login language as it is written.
