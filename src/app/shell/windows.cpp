@@ -6,6 +6,7 @@
 #include "erp/complexqty.h"
 #include "host/hostcomponents.h"
 #include "host/sharedstate.h"
+#include "sheet/ui/frmfilter.h"
 #include "sheet/ui/frmmain.h"
 #include "snapshot/ui/backupinvdialog.h"
 #include "snapshot/ui/backuptypedialog.h"
@@ -29,6 +30,7 @@ void registerWindows(WindowRegistry &windows)
     windows.add(QStringLiteral("frmBackupInv"), &BackupInvDialog::open);
     windows.add(QStringLiteral("FrmBackupType"), &BackupTypeDialog::open);
     windows.add(QStringLiteral("frmMain"), [](const QVariantMap &args) { return FrmMain::open(args, &calComplexQty); });
+    windows.add(QStringLiteral("frmFilter"), &FrmFilter::open);
     ComplexQtyEditor::registerOpener(windows);
     BillViewer::registerOpener(windows);
 }
