@@ -565,6 +565,29 @@ struct SortColumn
         }
         return RecordsetFilter::compareValues(values[a], values[b]);
     }
+
+    // The rows in the order of this key alone, by buckets of rank (ranked texts
+    // only): what a stable sort gives, without comparing. Descending puts the
+    // highest rank first and NULL last.
+    std::vector<int> rankedOrder() const
+    {
+        const size_t n = ranks.size();
+        const int top = n == 0 ? 0 : *std::max_element(ranks.begin(), ranks.end());
+        const auto bucketOf = [this, top](size_t r) {
+            if (nulls[r])
+                return descending ? top + 1 : 0;
+            return descending ? top - ranks[r] : ranks[r] + 1;
+        };
+        std::vector<int> start(size_t(top) + 3, 0);
+        for (size_t r = 0; r < n; ++r)
+            ++start[size_t(bucketOf(r)) + 1];
+        for (size_t b = 1; b < start.size(); ++b)
+            start[b] += start[b - 1];
+        std::vector<int> order(n);
+        for (size_t r = 0; r < n; ++r)
+            order[size_t(start[size_t(bucketOf(r))]++)] = int(r);
+        return order;
+    }
 };
 
 SortColumn sortColumn(const Recordset::Data &d, int field, bool descending)
@@ -603,7 +626,7 @@ SortColumn sortColumn(const Recordset::Data &d, int field, bool descending)
         }
         const auto text = [&folded](int i) {
             const QString &f = folded[size_t(i)];
-            return std::u16string_view(reinterpret_cast<const char16_t *>(f.utf16()), size_t(f.size()));
+            return std::u16string_view(reinterpret_cast<const char16_t *>(f.constData()), size_t(f.size()));
         };
         std::sort(order.begin(), order.end(), [&text](int x, int y) { return text(x) < text(y); });
         std::vector<int> rankOf(order.size());
@@ -642,14 +665,17 @@ void Recordset::rebuildView()
         keys.reserve(m_sortKeys.size());
         for (const auto &[field, descending] : m_sortKeys)
             keys.push_back(sortColumn(*m_data, field, descending));
-        std::stable_sort(all.begin(), all.end(), [&keys](int a, int b) {
-            for (const SortColumn &k : keys) {
-                const int r = k.compare(size_t(a), size_t(b));
-                if (r != 0)
-                    return k.descending ? r > 0 : r < 0;
-            }
-            return false;
-        });
+        if (keys.size() == 1 && keys.front().type == SortColumn::Type::Ranks)
+            all = keys.front().rankedOrder();
+        else
+            std::stable_sort(all.begin(), all.end(), [&keys](int a, int b) {
+                for (const SortColumn &k : keys) {
+                    const int r = k.compare(size_t(a), size_t(b));
+                    if (r != 0)
+                        return k.descending ? r > 0 : r < 0;
+                }
+                return false;
+            });
     }
     m_view = std::move(all);
     if (m_filter) {
