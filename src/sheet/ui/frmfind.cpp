@@ -5,12 +5,12 @@
 #include "sheet/countsheet.h"
 #include "sheet/sheetsettings.h"
 
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QHideEvent>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QRadioButton>
@@ -230,10 +230,11 @@ void FrmFind::restorePlace()
         move(left, top);
 }
 
-void FrmFind::closeEvent(QCloseEvent *event)
+// Closing, Esc and the count sheet's closing all hide the window first.
+void FrmFind::hideEvent(QHideEvent *event)
 {
     readGrids();
     m_logic.saveOptions();
     storePlace();
-    QDialog::closeEvent(event);
+    QDialog::hideEvent(event);
 }
