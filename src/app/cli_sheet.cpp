@@ -1,7 +1,8 @@
 // stockcheck-cli sheet: the count sheet of a process as its grid shows it: the
 // heading line, then one line per row, the visible columns only, separated by
 // tabs. Modes 1 and 3 print the ledger grid (mode 1 with its total line); mode 4
-// the entry grid, its totals last.
+// the entry grid, its totals last. --filter and --sort narrow and order the rows
+// as the filter dialog would, by the column captions of the mode.
 
 #include "cli_sheetload.h"
 #include "cli_streamui.h"
@@ -12,11 +13,13 @@
 #include "host/texts.h"
 #include "model/entrygrid.h"
 #include "model/maindo.h"
+#include "model/sheetfilter.h"
 #include "sheet/countsheet.h"
 
 namespace {
 
 const char *const kUsage = "sheet --db URL --user ID --process FID --mode 1|3|4 [--view all|counted]"
+                           " [--filter FIELD:OP:VALUE[:LOGIC] ...] [--sort FIELD:asc|desc ...]"
                            "  print the count sheet of a process as its grid shows it";
 
 struct Request
@@ -24,12 +27,27 @@ struct Request
     int process = 0;
     SheetMode mode = SheetMode::Entry;
     CountSheet::DataView view = CountSheet::DataView::All;
+    QList<SheetCondition> conditions;
+    QList<SheetSortKey> sortKeys;
 };
 
 bool parseRequest(const CliContext &ctx, Request *r, QString *error)
 {
-    if (!cli::sheetArguments(ctx, {QStringLiteral("--view")}, &r->process, &r->mode, error))
+    if (!cli::sheetArguments(ctx, {QStringLiteral("--view"), QStringLiteral("--filter"), QStringLiteral("--sort")},
+                             &r->process, &r->mode, error))
         return false;
+    for (const QString &text : ctx.options(QStringLiteral("--filter"))) {
+        SheetCondition c;
+        if (!sheetfilter::parseCondition(text, &c, error))
+            return false;
+        r->conditions << c;
+    }
+    for (const QString &text : ctx.options(QStringLiteral("--sort"))) {
+        SheetSortKey k;
+        if (!sheetfilter::parseSortKey(text, &k, error))
+            return false;
+        r->sortKeys << k;
+    }
     const QString view = ctx.option(QStringLiteral("--view"), QStringLiteral("all"));
     if (view != QLatin1String("all") && view != QLatin1String("counted")) {
         *error = QStringLiteral("--view: \"%1\" is not all or counted").arg(view);
@@ -94,6 +112,24 @@ void printEntryGrid(CliContext &ctx, const MainDo &model)
     }
 }
 
+// The conditions and order of the command line in the shared filter settings, as
+// the filter dialog leaves them; false with the message when a caption is not one
+// the mode offers.
+bool applyFilter(const Request &r, const AppConnection &connection, QString *error)
+{
+    MainDo::HeadStrings lists;
+    MainDo model;
+    model.setMode(r.mode);
+    if (!model.GetHeadString(modeNumber(r.mode), lists)) {
+        *error = connection.lastError().detailed();
+        return false;
+    }
+    FilterSettings &s = shared().filterSettings;
+    return sheetfilter::compileFilter(r.conditions, lists.filterColumns, connection.dialect(), shared().useFullNumber,
+                                      &s.filter, error) &&
+           sheetfilter::compileSort(r.sortKeys, lists.sortColumns, shared().useFullNumber, &s.sortBy, error);
+}
+
 int runSheet(CliContext &ctx)
 {
     Request request;
@@ -104,6 +140,10 @@ int runSheet(CliContext &ctx)
     if (!cli::openDatabase(ctx, connection))
         return cli::Refused;
     const ScopedStreamUi ui(ctx.err);
+    if (!cli::readNumbering(ctx))
+        return cli::Refused;
+    if (!applyFilter(request, connection, &error))
+        return cli::badArguments(ctx, error, kUsage);
     MainDo model;
     LedgerGrid grid;
     if (!cli::loadSheet(ctx, connection, request.process, request.mode, request.view, model, grid))

@@ -536,6 +536,120 @@ bool Recordset::setSort(const QString &sort, QString *error)
     return true;
 }
 
+namespace {
+
+// One key of a sort, read out of the column once: numbers (and dates) as numbers,
+// texts as their rank among the column's texts, anything mixed as values. The
+// comparisons of a sort then cost no conversion, which makes sorting 100,000 rows
+// several times faster; the order is the one compareValues gives.
+struct SortColumn
+{
+    enum class Type { Numbers, Ranks, Values } type = Type::Values;
+    bool descending = false;
+    std::vector<char> nulls;
+    std::vector<double> numbers;
+    std::vector<int> ranks;
+    std::vector<QVariant> values;
+
+    int compare(size_t a, size_t b) const
+    {
+        if (nulls[a] || nulls[b])
+            return nulls[a] == nulls[b] ? 0 : (nulls[a] ? -1 : 1);
+        switch (type) {
+        case Type::Numbers:
+            return numbers[a] < numbers[b] ? -1 : (numbers[a] > numbers[b] ? 1 : 0);
+        case Type::Ranks:
+            return ranks[a] < ranks[b] ? -1 : (ranks[a] > ranks[b] ? 1 : 0);
+        case Type::Values:
+            break;
+        }
+        return RecordsetFilter::compareValues(values[a], values[b]);
+    }
+
+    // The rows in the order of this key alone, by buckets of rank (ranked texts
+    // only): what a stable sort gives, without comparing. Descending puts the
+    // highest rank first and NULL last.
+    std::vector<int> rankedOrder() const
+    {
+        const size_t n = ranks.size();
+        const int top = n == 0 ? 0 : *std::max_element(ranks.begin(), ranks.end());
+        const auto bucketOf = [this, top](size_t r) {
+            if (nulls[r])
+                return descending ? top + 1 : 0;
+            return descending ? top - ranks[r] : ranks[r] + 1;
+        };
+        std::vector<int> start(size_t(top) + 3, 0);
+        for (size_t r = 0; r < n; ++r)
+            ++start[size_t(bucketOf(r)) + 1];
+        for (size_t b = 1; b < start.size(); ++b)
+            start[b] += start[b - 1];
+        std::vector<int> order(n);
+        for (size_t r = 0; r < n; ++r)
+            order[size_t(start[size_t(bucketOf(r))]++)] = int(r);
+        return order;
+    }
+};
+
+SortColumn sortColumn(const Recordset::Data &d, int field, bool descending)
+{
+    const Recordset::Data::Column &c = d.columns[size_t(field)];
+    const size_t n = size_t(d.rowCount);
+    SortColumn k;
+    k.descending = descending;
+    k.nulls.resize(n);
+    bool numbers = true, texts = true, dateTimes = true, dates = true;
+    for (size_t r = 0; r < n; ++r) {
+        const quint8 kind = c.kinds[r];
+        k.nulls[r] = kind == Null;
+        if (kind == Null)
+            continue;
+        numbers = numbers && (kind == Int || kind == Double || kind == Bool);
+        texts = texts && kind == String;
+        dateTimes = dateTimes && kind == DateTime;
+        dates = dates && kind == Date;
+    }
+    if (numbers || dateTimes || dates) {
+        k.type = SortColumn::Type::Numbers;
+        k.numbers.resize(n);
+        for (size_t r = 0; r < n; ++r) {
+            const quint64 s = c.cells[r];
+            k.numbers[r] = c.kinds[r] == Double ? doubleOfSlot(s) : double(qint64(s));
+        }
+    } else if (texts) {
+        // rank the column's texts once, by their case-folded form (the order of a
+        // comparison without regard to case); equal texts share a rank
+        std::vector<QString> folded(size_t(c.strings.size()));
+        std::vector<int> order(folded.size());
+        for (size_t i = 0; i < order.size(); ++i) {
+            folded[i] = c.strings.at(qsizetype(i)).toCaseFolded();
+            order[i] = int(i);
+        }
+        const auto text = [&folded](int i) {
+            const QString &f = folded[size_t(i)];
+            return std::u16string_view(reinterpret_cast<const char16_t *>(f.constData()), size_t(f.size()));
+        };
+        std::sort(order.begin(), order.end(), [&text](int x, int y) { return text(x) < text(y); });
+        std::vector<int> rankOf(order.size());
+        int rank = 0;
+        for (size_t i = 0; i < order.size(); ++i) {
+            if (i > 0 && text(order[i - 1]) != text(order[i]))
+                ++rank;
+            rankOf[size_t(order[i])] = rank;
+        }
+        k.type = SortColumn::Type::Ranks;
+        k.ranks.resize(n);
+        for (size_t r = 0; r < n; ++r)
+            k.ranks[r] = k.nulls[r] ? 0 : rankOf[size_t(c.cells[r])];
+    } else {
+        k.values.resize(n);
+        for (size_t r = 0; r < n; ++r)
+            k.values[r] = d.load(c, r);
+    }
+    return k;
+}
+
+} // namespace
+
 void Recordset::rebuildView()
 {
     m_view.clear();
@@ -547,22 +661,21 @@ void Recordset::rebuildView()
     for (int i = 0; i < m_data->rowCount; ++i)
         all[size_t(i)] = i;
     if (!m_sortKeys.empty()) {
-        const Data &d = *m_data;
-        const auto keys = m_sortKeys;
-        std::stable_sort(all.begin(), all.end(), [&d, &keys](int a, int b) {
-            for (const auto &[field, descending] : keys) {
-                const auto &c = d.columns[size_t(field)];
-                const QVariant x = d.load(c, size_t(a)), y = d.load(c, size_t(b));
-                int r;
-                if (x.isNull() || y.isNull())
-                    r = x.isNull() == y.isNull() ? 0 : (x.isNull() ? -1 : 1);
-                else
-                    r = RecordsetFilter::compareValues(x, y);
-                if (r != 0)
-                    return descending ? r > 0 : r < 0;
-            }
-            return false;
-        });
+        std::vector<SortColumn> keys;
+        keys.reserve(m_sortKeys.size());
+        for (const auto &[field, descending] : m_sortKeys)
+            keys.push_back(sortColumn(*m_data, field, descending));
+        if (keys.size() == 1 && keys.front().type == SortColumn::Type::Ranks)
+            all = keys.front().rankedOrder();
+        else
+            std::stable_sort(all.begin(), all.end(), [&keys](int a, int b) {
+                for (const SortColumn &k : keys) {
+                    const int r = k.compare(size_t(a), size_t(b));
+                    if (r != 0)
+                        return k.descending ? r > 0 : r < 0;
+                }
+                return false;
+            });
     }
     m_view = std::move(all);
     if (m_filter) {

@@ -9,6 +9,7 @@
 #include <QDate>
 #include <QHash>
 #include <QString>
+#include <QStringList>
 #include <QVariantMap>
 
 class AppConnection;
@@ -20,10 +21,14 @@ struct FilterSettings
 {
     SqlFragment filter; // condition on the sheet's columns, empty for none
     QString sortBy;     // "FStockName Desc,FSPName,FName" style, empty for the default
+    // The dialog's grid rows behind them (cells joined by tabs), shown again when it reopens.
+    QStringList filterRows, sortRows;
     void clear()
     {
         filter = {};
         sortBy.clear();
+        filterRows.clear();
+        sortRows.clear();
     }
 };
 

@@ -42,6 +42,9 @@ const QHash<QString, Handler> &handlers()
         {QStringLiteral("mnuvselectbill"), &CountSheet::mnuVSelectBill},
         {QStringLiteral("mnuadditem"), &CountSheet::mnuAddItem},
         {QStringLiteral("mnufileout"), &CountSheet::mnuFileOut},
+        {QStringLiteral("mnuedit_filter"), &CountSheet::mnuEdit_Filter},
+        {QStringLiteral("mnuedit_sort"), &CountSheet::mnuEdit_Sort},
+        {QStringLiteral("mnuedit_find"), &CountSheet::mnuEdit_Find},
         {QStringLiteral("mnufprint"), &CountSheet::mnuFPrint},
         {QStringLiteral("mnufprintpreview"), &CountSheet::mnuFPrintPreview},
         {QStringLiteral("mnufprintsetup"), &CountSheet::mnuFPrintSetup}};
@@ -103,6 +106,7 @@ void CountSheet::open()
 {
     readParameters();
     applyLayout();
+    loadSearchTargets();
     setStatus(TimePanel, QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
     if (m_settings.showStatusBar)
         setStatus(MessagePanel, LoadText("就绪"));
@@ -315,8 +319,12 @@ void CountSheet::loadRows()
             m_disabled.remove(QStringLiteral("mnuFOutLossBill"));
         }
     }
-    // edits of rows that are gone cannot be saved any more
+    // edits of rows that are gone cannot be saved any more; the loaded rows' own
+    // filter and sort went with them
     m_session.dataChanged = false;
+    m_rowFilter.clear();
+    m_lastFound = -1;
+    m_rowsSaved = false;
     m_session.resetCursor();
     m_activeRow = m_activeCol = 0;
     m_session.loading = false;

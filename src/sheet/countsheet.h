@@ -5,6 +5,7 @@
 #include "entryrules.h"
 #include "entrysession.h"
 #include "ledgerprint.h"
+#include "searchtarget.h"
 #include "sheetcommands.h"
 #include "sheetsettings.h"
 
@@ -127,6 +128,33 @@ public:
     void mnuSubItem();
     void mnuVSelectBill();
     void mnuAddItem();
+    // The filter dialog on its filter or sort tab; the rows are read again unless
+    // it was cancelled.
+    void mnuEdit_Filter();
+    void mnuEdit_Sort();
+    // The find window (frmFind) on its find tab, after saving with asking.
+    void mnuEdit_Find();
+
+    // --- find, sort and filter on the loaded rows (the find window's events) ---
+    const QList<SearchTarget> &searchTargets() const { return m_searchTargets; }
+    QList<SearchTarget> &searchTargets() { return m_searchTargets; }
+    enum class FindResult { Found, NotFound, CloseFinder };
+    // The next row after the one found last that matches every search text
+    // (`match` 1: the text anywhere in a text column; 0: the whole value) and the
+    // filter in force on the loaded rows; it becomes the current row of the grid.
+    // After the last match the person is asked whether to start again.
+    FindResult frmF_FindNow(int match, int caseOption);
+    // Order or narrow the loaded rows without a query ("FName ASC,FQty DESC";
+    // "FName Like '%螺丝%'", empty for none) and fill the grid again.
+    bool frmF_SortNow(const QString &sort);
+    bool frmF_FilterNow(const QString &filter);
+    // The filter in force on the loaded rows; reading the rows again removes it.
+    QString rowFilter() const { return m_rowFilter; }
+    // A click on a column heading: entry grid columns 2 to 17, every ledger column.
+    // Sorts the loaded rows by it, ascending, or descending when it is so already.
+    bool headingClicked(int col);
+    // The grid row (entry 1.., ledger 3..) of the loaded row `record` (0-based).
+    int gridRowOf(int record) const;
     // The rows shown into a spreadsheet file (.xlsx or .csv) the person chooses;
     // an entry sheet without rows exports nothing.
     void mnuFileOut();
@@ -214,10 +242,23 @@ signals:
     // A scanned code matched no row: the window beeps and keeps the code selected,
     // so the next scan replaces it.
     void barcodeNotFound();
+    // The find window opens (or comes forward) on the tab of `actionMode`: 0 find,
+    // 1 sort, 2 filter.
+    void finderRequested(int actionMode);
+    // Find made this grid row (entry 1.., ledger 3..) the current one.
+    void foundRowRequested(int gridRow);
+    // The find window goes: its answer to the restart question was no, or the
+    // sheet closes.
+    void finderCloseRequested();
     void closeRequested();
     void printRequested(CountSheet::PrintAction action);
 
 private:
+    void openFilterDialog(int tab);
+    void loadSearchTargets();
+    void refillRows();
+    int findFrom(const QString &condition, int start) const;
+    bool applyToLoadedRows(const QString &sort, const QString &filter);
     void readParameters();
     void applyLayout();
     void selectProcess(int index, bool initial);
@@ -259,4 +300,9 @@ private:
     std::array<QString, 4> m_status;
     bool m_statusAlert = false;
     QString m_checkDate;
+    QList<SearchTarget> m_searchTargets;
+    QString m_rowFilter;
+    QString m_lastFind;       // the condition of the last find
+    int m_lastFound = -1;     // its row in the loaded rows
+    bool m_rowsSaved = false; // counts were saved since the rows were loaded
 };

@@ -74,6 +74,7 @@ bool CountSheet::SaveStockData(bool ask)
     case CountSaver::SaveResult::NotChanged:
         return true;
     case CountSaver::SaveResult::Saved:
+        m_rowsSaved = true;
         confirmSaved(changed);
         return true;
     case CountSaver::SaveResult::Failed:

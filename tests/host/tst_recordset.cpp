@@ -50,6 +50,42 @@ private slots:
         QCOMPARE(rs.RecordCount(), 4);
     }
 
+    // Each kind of column sorts as values compare: texts without regard to case,
+    // numbers as numbers, dates as dates, a mixed column value by value; NULL first.
+    void sortByKindOfColumn_data()
+    {
+        QTest::addColumn<QString>("sort");
+        QTest::addColumn<QString>("order"); // the ids
+        QTest::addRow("texts, ties in load order") << "FText"
+                                                   << "5 1 2 3 4";
+        QTest::addRow("texts descending") << "FText DESC"
+                                          << "4 1 2 3 5";
+        QTest::addRow("numbers") << "FNumber"
+                                 << "3 4 1 5 2";
+        QTest::addRow("dates descending") << "FDate DESC"
+                                          << "1 2 4 5 3";
+        QTest::addRow("mixed") << "FMixed, FID DESC"
+                               << "5 4 3 1 2";
+    }
+    void sortByKindOfColumn()
+    {
+        QFETCH(QString, sort);
+        QFETCH(QString, order);
+        const QDate d(2026, 3, 1);
+        Recordset rs = Recordset::fromRows({QStringLiteral("FID"), QStringLiteral("FText"), QStringLiteral("FNumber"),
+                                            QStringLiteral("FDate"), QStringLiteral("FMixed")},
+                                           {{1, QStringLiteral("b"), 2.5, d.addDays(3), QStringLiteral("x")},
+                                            {2, QStringLiteral("B"), 10, d.addDays(2), QStringLiteral("y")},
+                                            {3, QStringLiteral("b"), QVariant(), QVariant(), 7.5},
+                                            {4, QStringLiteral("c"), -1.0, d, 3},
+                                            {5, QVariant(), 3, d, QVariant()}});
+        QVERIFY(rs.setSort(sort));
+        QStringList ids;
+        for (int r = 0; r < rs.RecordCount(); ++r)
+            ids << rs.value(r, u"FID").toString();
+        QCOMPARE(ids.join(QLatin1Char(' ')), order);
+    }
+
     void sortIsStableAndCombinesWithFilter()
     {
         Recordset rs = sample();

@@ -78,8 +78,8 @@ private slots:
         QCOMPARE(child<QWidget>(&window, "vsCheck")->isVisible(), input);
         QCOMPARE(child<QWidget>(&window, "ldgCheck")->isVisible(), !input);
         QCOMPARE(child<QLineEdit>(&window, "txtBarCode")->isVisible(), input);
-        QVERIFY(!window.action(QStringLiteral("Find"))->isEnabled());
-        QCOMPARE(window.action(QStringLiteral("Find"))->toolTip(), QStringLiteral("尚未提供"));
+        QVERIFY(!window.action(QStringLiteral("mnuHAbout"))->isEnabled());
+        QCOMPARE(window.action(QStringLiteral("mnuHAbout"))->toolTip(), QStringLiteral("尚未提供"));
         QTableView *rows = grid(&window, input ? "vsCheck" : "ldgCheck");
         QVERIFY(rows->model()->rowCount() > 100);
         QCOMPARE(rows->verticalHeader()->sectionResizeMode(0), QHeaderView::Fixed);

@@ -8,6 +8,7 @@
 #include "host/hostcomponents.h"
 #include "host/sharedstate.h"
 #include "reconcile/ui/frmselect.h"
+#include "sheet/ui/frmfilter.h"
 #include "sheet/ui/frmmain.h"
 #include "snapshot/ui/backupinvdialog.h"
 #include "snapshot/ui/backuptypedialog.h"
@@ -33,6 +34,7 @@ void registerWindows(WindowRegistry &windows)
     windows.add(QStringLiteral("frmMain"), [](const QVariantMap &args) { return FrmMain::open(args, &calComplexQty); });
     windows.add(QStringLiteral("frmAddItem"), &FrmAddItem::open);
     windows.add(QStringLiteral("frmSelect"), &FrmSelect::open);
+    windows.add(QStringLiteral("frmFilter"), &FrmFilter::open);
     ComplexQtyEditor::registerOpener(windows);
     BillViewer::registerOpener(windows);
 }

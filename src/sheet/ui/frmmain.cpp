@@ -1,6 +1,7 @@
 #include "frmmain.h"
 
 #include "entryinput.h"
+#include "frmfind.h"
 #include "frozentable.h"
 #include "ledgerprintdialogs.h"
 #include "quotefilter.h"
@@ -81,6 +82,7 @@ FrmMain::FrmMain(SheetMode mode, QWidget *parent)
     buildCentral();
     buildStatusBar();
     connectSheet();
+    connectFind();
     new QuoteFilter(this);
     auto *help = new QShortcut(QKeySequence(Qt::Key_F1), this);
     help->setContext(Qt::WindowShortcut);
@@ -313,6 +315,42 @@ void FrmMain::connectSheet()
             [this](CountSheet::PrintAction action) { runPrint(int(action)); });
 }
 
+// The find window and the heading clicks that sort the loaded rows.
+void FrmMain::connectFind()
+{
+    connect(m_sheet, &CountSheet::finderRequested, this, [this](int actionMode) {
+        if (!m_finder)
+            m_finder = new FrmFind(*m_sheet, actionMode, this);
+        m_finder->showTab(actionMode);
+    });
+    connect(m_sheet, &CountSheet::foundRowRequested, this, &FrmMain::showFoundRow);
+    for (FrozenTable *table : {m_ldgCheck, m_vsCheck}) {
+        for (QTableView *view : {table->view(), table->frozenView()}) {
+            view->horizontalHeader()->setSectionsClickable(true);
+            connect(view->horizontalHeader(), &QHeaderView::sectionClicked, this, [this, table](int section) {
+                if (table != grid())
+                    return;
+                commitEdit();
+                m_sheet->headingClicked(section + 1);
+            });
+        }
+    }
+}
+
+void FrmMain::showFoundRow(int gridRow)
+{
+    QTableView *view = grid()->view();
+    const int row = gridRow - (m_sheet->mode() == SheetMode::Entry ? 1 : 3);
+    int col = view->currentIndex().isValid() ? view->currentIndex().column() : 0;
+    while (col < view->model()->columnCount() - 1 && view->isColumnHidden(col))
+        ++col;
+    const QModelIndex index = view->model()->index(row, col);
+    if (!index.isValid())
+        return;
+    view->setCurrentIndex(index);
+    view->scrollTo(index, QAbstractItemView::PositionAtCenter);
+}
+
 void FrmMain::runPrint(int action)
 {
     commitEdit();
@@ -492,6 +530,8 @@ void FrmMain::closeEvent(QCloseEvent *event)
 {
     if (!m_unloaded) {
         m_unloaded = true;
+        if (m_finder)
+            m_finder->close(); // keeps its options; it goes with the window
         commitEdit();
         storeWidths();
         SheetSettings::setWindowGeometry(m_sheet->mode(), saveGeometry());

@@ -5,6 +5,7 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <QPointer>
 #include <QRect>
 #include <QSize>
 #include <QVariantMap>
@@ -14,6 +15,7 @@
 
 class CountSheet;
 class EntryGridModel;
+class FrmFind;
 class FrozenTable;
 class LedgerModel;
 class QAction;
@@ -70,6 +72,8 @@ private:
     void buildStatusBar();
     void connectSheet();
     void runPrint(int action); // CountSheet::PrintAction
+    void connectFind();
+    void showFoundRow(int gridRow);
 
     void commitEdit();
     void refreshState();
@@ -103,4 +107,5 @@ private:
     bool m_unloaded = false;
     bool m_applying = false;             // widths set by the program are not the person's
     std::unique_ptr<QPrinter> m_printer; // made at the first print command; keeps its setup
+    QPointer<FrmFind> m_finder;          // the find window, made when first asked for
 };
