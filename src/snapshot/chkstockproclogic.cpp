@@ -151,9 +151,11 @@ bool ChkStockProcLogic::saveEdits()
         tell(FormatText("盘点方案[%1]重复，请修改后保存!", {duplicate}));
         return false;
     }
+    if (!m_model.hasPendingEdits())
+        return true;
     AppConnection *conn = shared().connection;
-    if (!m_model.hasPendingEdits() || !conn)
-        return m_model.hasPendingEdits() ? false : true;
+    if (!conn)
+        return false;
     ICBackupInv engine;
     DbError error;
     try {
