@@ -78,12 +78,6 @@ private slots:
         QTest::addRow("rename without the right") << false << QStringList{"--process", "1", "--name", "X"} << 1
                                                   << "没有更改盘点方案的权限，请与系统管理员联系!"
                                                   << "P1 ; P2 ; P3 ";
-        QTest::addRow("delete without the right")
-            << false << QStringList{"--process", "1", "--delete"} << 1 << "没有删除盘点方案的权限，请与系统管理员联系!"
-            << "P1 ; P2 ; P3 ";
-        QTest::addRow("delete an audited one") << true << QStringList{"--process", "2", "--delete"} << 1
-                                               << "该盘点方案生成的盘盈(亏)单已经审核，不允许删除!"
-                                               << "P1 ; P2 ; P3 ";
         QTest::addRow("delete") << true << QStringList{"--process", "3", "--delete"} << 0 << ""
                                 << "P1 ; P2 ";
         QTest::addRow("no such process") << true << QStringList{"--process", "9", "--delete"} << 1

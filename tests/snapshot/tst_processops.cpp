@@ -3,7 +3,7 @@
 
 #include "erp/gldata.h"
 
-// The operations on one count process: listing, renaming, flags and status, the
+// The operations on one count process: renaming, flags and status, the
 // delete with its releases, and the host's rights and business log.
 class TestProcessOps : public SnapshotTest
 {
@@ -48,41 +48,6 @@ class TestProcessOps : public SnapshotTest
     }
 
 private slots:
-    void processList_data()
-    {
-        QTest::addColumn<bool>("all");
-        QTest::addColumn<bool>("ascending");
-        QTest::addColumn<bool>("recent");
-        QTest::addColumn<QVariantList>("filter");
-        QTest::addColumn<QString>("expected");
-        QTest::addRow("all, ascending") << true << true << false << QVariantList() << "1 2 3";
-        QTest::addRow("open ones, descending") << false << false << false << QVariantList() << "3 1";
-        QTest::addRow("recent: the last seven days") << true << true << true << QVariantList() << "3";
-        const QVariantMap named{{"Field", "FProcessID"}, {"Compare", "like"}, {"Value", "%'b%"}};
-        QTest::addRow("advanced filter with a quote") << true << true << true << QVariantList{named} << "2";
-        const QVariantMap bad{{"Field", "FID); DROP TABLE t_user; --"}, {"Compare", "="}, {"Value", 1}};
-        QTest::addRow("advanced filter naming no column") << true << true << false << QVariantList{bad} << "refused";
-    }
-    void processList()
-    {
-        QFETCH(bool, all);
-        QFETCH(bool, ascending);
-        QFETCH(bool, recent);
-        QFETCH(QVariantList, filter);
-        QFETCH(QString, expected);
-        process(1, "a", 0, QDate::currentDate().addDays(-30));
-        process(2, "x'b", 1, QDate::currentDate().addDays(-20));
-        process(3, "c", 0, QDate::currentDate().addDays(-2));
-        const QVariantMap options{{"AdvancedFilter", filter}};
-        ICBackupInv engine;
-        Recordset rs;
-        const bool ok = engine.GetProcList(all, ascending, filter.isEmpty() ? nullptr : &options, recent, rs);
-        QStringList ids;
-        for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext())
-            ids << rs.text(u"FID") + (rs.text(u"username") == QStringLiteral("张三") ? "" : "?");
-        QCOMPARE(ok ? ids.join(' ') : QStringLiteral("refused"), expected);
-    }
-
     // Saving binds its values; flags, status and the user list read back as written.
     void smallOperations()
     {
