@@ -106,6 +106,24 @@ CREATE TABLE IF NOT EXISTS t_UserDataAccess (
     FItemID INTEGER NOT NULL
 ))";
 
+// The host's rights of the count module: a user holds a right when a row names it
+// ("BackupStock", "ViewCountReport", "ChangeCountPlan", "DeleteCountPlan").
+const char *const kUserRight = R"(
+CREATE TABLE IF NOT EXISTS t_UserRight (
+    FUserID INTEGER NOT NULL,
+    FRight {T:50} NOT NULL
+))";
+
+// The host's business log: who did what, when.
+const char *const kLog = R"(
+CREATE TABLE IF NOT EXISTS t_Log (
+    FID INTEGER NOT NULL PRIMARY KEY,
+    FDate {D} NOT NULL,
+    FUserID INTEGER NOT NULL,
+    FFunctionID {T:20} NOT NULL DEFAULT '',
+    FDescription {T:255} NOT NULL DEFAULT ''
+))";
+
 const char *const kCountIndexes[] = {
     "CREATE INDEX IF NOT EXISTS ix_ICStockCheckProcess_number ON ICStockCheckProcess (FProcessID)",
     // the listing order of a process, and the leading columns of a row's identity
@@ -115,6 +133,7 @@ const char *const kCountIndexes[] = {
     "CREATE INDEX IF NOT EXISTS ix_ICInvBackup_item ON ICInvBackup (FItemID)",
     "CREATE INDEX IF NOT EXISTS ix_ICInvBackupTemp_item ON ICInvBackupTemp (FItemID)",
     "CREATE INDEX IF NOT EXISTS ix_t_UserDataAccess_user ON t_UserDataAccess (FUserID, FTableName)",
+    "CREATE INDEX IF NOT EXISTS ix_t_UserRight_user ON t_UserRight (FUserID, FRight)",
 };
 
 } // namespace
@@ -124,7 +143,7 @@ namespace erp::ddl {
 QStringList countTables()
 {
     QStringList out;
-    for (const char *s : {kProcess, kBackup, kBackupTemp, kUserDataAccess})
+    for (const char *s : {kProcess, kBackup, kBackupTemp, kUserDataAccess, kUserRight, kLog})
         out << QString::fromUtf8(s);
     for (const char *s : kCountIndexes)
         out << QString::fromLatin1(s);

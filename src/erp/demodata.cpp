@@ -5,6 +5,7 @@
 #include "demomasterdata.h"
 #include "demorandom.h"
 #include "demostock.h"
+#include "gldata.h"
 #include "passwordhash.h"
 
 #include "host/appconnection.h"
@@ -87,12 +88,13 @@ struct DemoUser
     const char *name;
     const char *password;
     const char *employee;
+    bool managesCounts = false; // may change and delete count processes
 };
 
 // "demo" needs no password; the others are listed by `stockcheck-cli init`.
 const DemoUser kUsers[] = {
-    {16393, "administrator", "admin", "系统管理员"},
-    {16394, "demo", "", "演示用户"},
+    {16393, "administrator", "admin", "系统管理员", true},
+    {16394, "demo", "", "演示用户", true},
     {16395, "张三", "123456", "张三"},
     {16396, "李四", "654321", "李四"},
 };
@@ -121,6 +123,10 @@ void writeUsers(AppConnection &c, World &w, DemoRandom &rng)
     }
     users.flush();
     employees.flush();
+    // everyone may count; only some may change or delete count processes
+    using R = GLData::Right;
+    for (const DemoUser &u : kUsers)
+        grantRights(c, u.id, u.managesCounts ? allRights() : QList<R>{R::BackupStock, R::ViewCountReport});
 }
 
 // One user sees the raw-material stocks only, to show row-level access at work.

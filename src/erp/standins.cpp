@@ -3,6 +3,7 @@
 #include "dataaccess.h"
 #include "documentmaker.h"
 #include "filelogger.h"
+#include "gldata.h"
 #include "inisettings.h"
 #include "listserver.h"
 #include "resloader.h"
@@ -27,6 +28,7 @@ void installStandIns(HostComponents &components, AppConnection &connection)
     components.sysInfo = std::make_shared<ProfileSysInfo>(connection);
     components.listUpdate = std::make_shared<DocumentMaker>(connection);
     components.sheetWriter = std::make_shared<SpreadsheetWriter>();
+    components.glData = std::make_shared<UserRights>();
 }
 
 } // namespace erp

@@ -159,6 +159,25 @@ public:
                         const RowLoader &loadRow, QString *error) = 0;
 };
 
+// The host's rights and business log ("GLViewHost.GLData"), asked by the count
+// process list before it creates, changes or deletes counts.
+class GLData
+{
+public:
+    enum class Right {
+        BackupStock,     // take a snapshot (new count, cycle count)
+        ViewCountReport, // open a count for checking
+        ChangeCountPlan, // rename a count process, change its remark
+        DeleteCountPlan, // delete a count process with its rows
+    };
+    virtual ~GLData() = default;
+    // Whether the user has the right. Throws DbException when the rights cannot be
+    // read: an unreadable table must never read as "allowed".
+    virtual bool AccessCheck(AppConnection &connection, int userId, Right right) = 0;
+    // A line of the business log with the user and the time. Throws DbException.
+    virtual void WriteLog(AppConnection &connection, int userId, const QString &code, const QString &text) = 0;
+};
+
 // Windows that core logic opens. The widget layer registers an opener per window
 // name ("frmBackupInv", "frmMain", "FrmBackupType", ...); the shell disables what is
 // not registered. An opener takes arguments and gives results as maps.
@@ -194,5 +213,6 @@ struct HostComponents
     std::shared_ptr<BaseDataLookup> lookup;
     std::shared_ptr<ListUpdate> listUpdate;
     std::shared_ptr<SheetWriter> sheetWriter;
+    std::shared_ptr<GLData> glData;
     WindowRegistry windows;
 };

@@ -188,7 +188,11 @@ bool CountSheet::run(const QString &name)
 void CountSheet::ListStock()
 {
     LogBracket log(QStringLiteral("N5StockCheck.frmMain.ListStock"));
-    const int keep = currentProcess() > 0 ? currentProcess() : m_settings.stockId;
+    // a new sheet opens on the process another window chose (the process list),
+    // else on the one shown last
+    const int keep = currentProcess() > 0          ? currentProcess()
+                     : shared().currentProcess > 0 ? shared().currentProcess
+                                                   : m_settings.stockId;
     Recordset rs;
     if (AppConnection *conn = shared().connection)
         CountProcesses(*conn).GetProcList(m_settings.showClosedProcesses, false, nullptr, false, rs);

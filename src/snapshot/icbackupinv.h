@@ -9,6 +9,8 @@
 #include <QString>
 #include <QVariantMap>
 
+#include <functional>
+
 // The count processes and their snapshot engine: opens a count by copying book
 // stock into count rows under a new process, with the pre-checks that may refuse
 // it, and answers the process queries of the windows.
@@ -79,9 +81,41 @@ public:
     QString lastMessage() const { return m_message; }
     const DbError &lastError() const { return m_error; }
 
-    // --- Process queries -------------------------------------------------------
+    // --- Process queries and operations ----------------------------------------
     // See CountProcesses::GetProcList.
     bool GetProcList(bool all, bool ascending, const QVariantMap *options, bool recent, Recordset &result);
+    // A pending edit of the process list: "FID", "ProcID" (the new name), "Remark".
+    bool SaveProc(const QVariantMap &edit);
+    // The numbers of the stock documents made by the process, joined by ","; empty
+    // when there are none (or they could not be read: see lastError()).
+    QString GetStockBillByProcID(int processId);
+    // Deletes the process with its rows and frees the document, MTO change and VMI
+    // entries reserved for it, in one transaction. Refuses (false, nothing changed)
+    // when documents of the process exist by then.
+    bool DelProcAndBackupData(int processId);
+    bool StockIsBackuped(int stockId);
+    // The stock's count has produced documents that still exist.
+    bool StockIsFinished(int stockId);
+    bool WrightStockFlag(int processId, const QString &flag);
+    QString getStockFlag(int processId);
+    bool WrightStockStatus(int processId, qint16 status);
+    // Retail count or re-count documents of the process that are not audited yet.
+    bool isHaveUnCheckBill(int processId);
+    // The audited retail counts and re-counts of the process merged into its count
+    // rows, in one transaction.
+    bool UpdateStockBillDate(int processId);
+    // Cancels the stock documents of the process.
+    bool DisableStockBill(int processId);
+    // The user names for a combo box, in id order, separated by "|".
+    QString GetUserComboBoxString();
+
+    // --- Cycle counts ------------------------------------------------------------
+    // The positions due for a count under their item's cycle, in `stocks` (every
+    // stock when empty), ordered by stock number and name and item number.
+    // `statement` receives the query that lists them; with `textOnly` nothing runs.
+    bool GetCheckCycItem(QString &statement, bool textOnly, const QList<int> &stocks, Recordset &result);
+    // The ids of the stocks holding due positions, ascending.
+    bool GetCheckCycStockID(Recordset &result);
 
 private:
     AppConnection *connection() const;
@@ -95,6 +129,8 @@ private:
     // The transaction of a snapshot; false (with the message) when there is
     // nothing to take at the cut-off date. Throws DbException.
     bool writeSnapshot(SnapshotContext &ctx, SnapshotParams &params, QString &cycleTableName, QString *noData);
+    // Runs `work` in one transaction; false with lastError() when it threw.
+    bool inTransaction(const std::function<void(AppConnection &)> &work);
     // Throws DbException.
     void captureMaxIds(AppConnection &conn, bool limitToDate, const QDate &date);
 

@@ -12,6 +12,7 @@
 #include "sheet/ui/frmmain.h"
 #include "snapshot/ui/backupinvdialog.h"
 #include "snapshot/ui/backuptypedialog.h"
+#include "snapshot/ui/chkstockprocwindow.h"
 
 namespace erp {
 
@@ -31,6 +32,7 @@ void registerWindows(WindowRegistry &windows)
     // One line per window, added with the window.
     windows.add(QStringLiteral("frmBackupInv"), &BackupInvDialog::open);
     windows.add(QStringLiteral("FrmBackupType"), &BackupTypeDialog::open);
+    windows.add(QStringLiteral("frmChkStockProc"), &ChkStockProcWindow::open);
     windows.add(QStringLiteral("frmMain"), [](const QVariantMap &args) { return FrmMain::open(args, &calComplexQty); });
     windows.add(QStringLiteral("frmAddItem"), &FrmAddItem::open);
     windows.add(QStringLiteral("frmSelect"), &FrmSelect::open);
