@@ -2,7 +2,6 @@
 #include "sheettestbase.h"
 #include "testmain.h"
 
-#include <QProcess>
 #include <QRegularExpression>
 
 using namespace EntryCol;
@@ -67,21 +66,12 @@ class TestSheetExport : public SheetTestBase
 
     QTemporaryDir dir;
 
-    struct Run
-    {
-        int exitCode = -1;
-        QString out, err;
-    };
+    using Run = ProgramRun;
     Run cli(const QString &command, const QStringList &args)
     {
-        QProcess p;
-        p.start(QStringLiteral(STOCKCHECK_CLI), QStringList{command, QStringLiteral("--db"), m_db->url(),
-                                                            QStringLiteral("--user"), QString::number(User)} +
-                                                    args);
-        if (!p.waitForFinished(120000) || p.exitStatus() != QProcess::NormalExit)
-            return {};
-        return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
-                QString::fromUtf8(p.readAllStandardError())};
+        return runProgram(QStringLiteral(STOCKCHECK_CLI), QStringList{command, QStringLiteral("--db"), m_db->url(),
+                                                                      QStringLiteral("--user"), QString::number(User)} +
+                                                              args);
     }
     Run exportSheet(int process, int mode, const QString &path)
     {
@@ -200,7 +190,6 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::newRow("empty entry sheet") << 3 << 4 << "empty.xlsx" << 0 << "没有可引出的数据。";
         QTest::newRow("old workbook format") << 1 << 1 << "old.xls" << 2 << ".xlsx or .csv";
-        QTest::newRow("no such mode") << 1 << 2 << "mode.csv" << 2 << "--mode";
         QTest::newRow("no such process") << 9 << 1 << "none.csv" << 1 << "盘点方案 9 不存在";
     }
     void nothingWritten()
