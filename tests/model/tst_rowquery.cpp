@@ -107,7 +107,6 @@ private slots:
         QTest::addRow("input book as saved") << ValueRow{4, 1, "FQty", "24"};
         QTest::addRow("input unit over multiplies") << ValueRow{4, 1, "FCUUnitOverQty", "144"};
         QTest::addRow("input no sec unit: no rate") << ValueRow{4, 2, "FSecCoefficient", "0"};
-        QTest::addRow("input counted: master data rate") << ValueRow{4, 1, "FSecCoefficient", "1"};
         // the count book never shows book or counted quantities
         QTest::addRow("print book blank") << ValueRow{3, 1, "FQty", "NULL"};
         QTest::addRow("print counted blank") << ValueRow{3, 1, "FCheckQty", "NULL"};
