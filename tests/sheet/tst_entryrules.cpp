@@ -60,7 +60,6 @@ private slots:
         QTest::addRow("count, k 6, unit difference 1") << "Coefficient=6 UnitDiffQty=1" << int(CheckQty) << "2" << "ActualQty=3 BaseActualQty=18 BaseCheckQty=12";
         QTest::addRow("count, r 0") << "Coefficient=6 SecCheckQty=9 SecActualQty=9" << int(CheckQty) << "2" << "SecCheckQty=0 SecActualQty=0";
         QTest::addRow("count, r 4") << "Coefficient=6 SecRate=4 SecDiffQty=1" << int(CheckQty) << "2" << "SecCheckQty=3 SecActualQty=4";
-        QTest::addRow("count with letters") << "Coefficient=2" << int(CheckQty) << "3abc" << "CheckQty=3 BaseCheckQty=6";
         QTest::addRow("count not a number") << "Coefficient=2 BaseCheckQty=8" << int(CheckQty) << "abc" << "CheckQty=0 BaseCheckQty=0";
         QTest::addRow("rate 4") << "BaseCheckQty=20 AdjQty=2 Coefficient=3 SecDiffQty=1" << int(SecRate) << "4" << "SecCheckQty=5 SecActualQty=6 SecAdjQty=1.5";
         QTest::addRow("secondary count 4 of base count 20: rate 5") << "BaseCheckQty=20 AdjQty=2 Coefficient=4" << int(SecCheckQty) << "4" << "SecRate=5 SecActualQty=4 SecAdjQty=1.6";
