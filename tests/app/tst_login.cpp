@@ -55,10 +55,6 @@ private slots:
         QTest::addColumn<QString>("userName");
         QTest::addRow("simplified") << "chs"
                                     << "张三";
-        QTest::addRow("traditional") << "CHT"
-                                     << "李四";
-        QTest::addRow("english") << "EN"
-                                 << "Ann";
         QTest::addRow("name with a semicolon") << "EN"
                                                << "a;b";
     }
@@ -121,8 +117,6 @@ private slots:
                                         << "pw" << false;
         QTest::addRow("unknown user") << "nobody"
                                       << "pw'1" << false;
-        QTest::addRow("no user") << ""
-                                 << "" << false;
     }
     void checksUserAndPassword()
     {

@@ -87,6 +87,12 @@ inline Table readCsv(const QString &path, QString *error)
     return parseCsv(QString::fromUtf8(bytes.mid(3)));
 }
 
+// Either kind of file, by its name.
+inline Table read(const QString &path, const QString &sheetName, QString *error)
+{
+    return path.endsWith(QLatin1String(".csv")) ? readCsv(path, error) : readXlsx(path, sheetName, error);
+}
+
 } // namespace sheetreader
 
 // Skips the test when the independent .xlsx reader is not installed.

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QList>
 #include <QPair>
+#include <QProcess>
 #include <QStringList>
 #include <QTest>
 
@@ -20,6 +21,15 @@ bool TestRegistry::add(const char *name, Factory factory)
 {
     registry().append({QByteArray(name), std::move(factory)});
     return true;
+}
+
+ProgramRun runProgram(const QString &program, const QStringList &args)
+{
+    QProcess p;
+    p.start(program, args);
+    if (!p.waitForFinished(120000) || p.exitStatus() != QProcess::NormalExit)
+        return {};
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
 }
 
 int main(int argc, char **argv)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QStringList>
 
 #include <functional>
 
@@ -13,3 +14,12 @@ bool add(const char *name, Factory factory);
 
 #define STOCKCHECK_TEST(Class)                                                                                         \
     static const bool registered_##Class = TestRegistry::add(#Class, [] { return new Class; });
+
+// A program run as a person runs it: its exit status (-1: it did not end by
+// itself), stdout and stderr.
+struct ProgramRun
+{
+    int exitCode = -1;
+    QString out, err;
+};
+ProgramRun runProgram(const QString &program, const QStringList &args);

@@ -7,7 +7,7 @@
 
 // The count sheet's column definitions seeded with the schema: captions the sheet
 // and the catalogs agree on, the count book without book or difference columns,
-// the entry grid's 47 columns in their places, and adaptations kept on a new set-up.
+// and adaptations kept on a new set-up.
 // That every column names a field of its mode's rows is tested with the row query.
 class TestColumnDefinitions : public QObject
 {
@@ -68,30 +68,6 @@ private slots:
         QVERIFY(visible.contains(QStringLiteral("基本单位盘点数量$")) && visible.contains(QStringLiteral("盘点数量$")));
         for (const QString &word : {QStringLiteral("盘盈"), QStringLiteral("盘亏"), QStringLiteral("账存")})
             QVERIFY2(!visible.join(QString()).contains(word), qPrintable(word));
-    }
-
-    void entryGridColumnsInOrder()
-    {
-        Recordset rs = definitions(4);
-        QCOMPARE(rs.RecordCount(), 47);
-        const QList<QPair<int, QString>> expected = {{1, "FItemID"},
-                                                     {6, "FNumber"},
-                                                     {19, "FCheckQty"},
-                                                     {27, "FCUUnitCheckQty"},
-                                                     {28, "FCUMutiUnitCheckQty"},
-                                                     {29, "FAdjQty"},
-                                                     {38, "FCoefficient"},
-                                                     {40, "FDiffQty"},
-                                                     {46, "FStockID"},
-                                                     {47, "FSecDiffQty"}};
-        for (const auto &[column, name] : expected) {
-            rs.setPosition(column - 1);
-            QCOMPARE(rs.text(u"FColName"), name);
-        }
-        rs.setPosition(18);
-        QCOMPARE(rs.text(u"FColCaption"), QStringLiteral("基本单位盘点数量$"));
-        rs.setPosition(26);
-        QCOMPARE(rs.text(u"FColCaption"), QStringLiteral("盘点数量$"));
     }
 
     void adaptedDefinitionsSurviveAnotherSetUp()

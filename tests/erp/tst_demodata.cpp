@@ -78,7 +78,6 @@ private slots:
         QTest::addColumn<int>("size");
         QTest::newRow("tiny") << 20;
         QTest::newRow("default") << 300;
-        QTest::newRow("larger") << 3000;
     }
     void invariantsAtEverySize()
     {

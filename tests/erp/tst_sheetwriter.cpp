@@ -52,12 +52,6 @@ class TestSheetWriter : public QObject
             [&rows](int row, ExportRow &values) { values = rows.at(row - 1); }, error);
     }
 
-    sheetreader::Table read(const QString &path, QString *error)
-    {
-        return path.endsWith(QLatin1String(".csv")) ? sheetreader::readCsv(path, error)
-                                                    : sheetreader::readXlsx(path, QStringLiteral("盘点表"), error);
-    }
-
 private slots:
     void cells_data()
     {
@@ -72,7 +66,6 @@ private slots:
             {"text like a number keeps its zeros", {Kind::Text, "007", 0, "007", "007"}},
             {"quantity, two places", {Kind::Quantity, 1234.5, 2, "1234.5", "1234.50"}},
             {"negative quantity, no places", {Kind::Quantity, -3.0, 0, "-3", "-3"}},
-            {"quantity, four places", {Kind::Quantity, 0.1235, 4, "0.1235", "0.1235"}},
             {"number as it is", {Kind::Number, 0.5, 3, "0.5", "0.5"}},
             {"date", {Kind::Date, QDate(2026, 1, 5), 0, "2026-01-05", "2026-01-05"}},
             {"unreadable date stays text", {Kind::Date, "2026/13/45", 0, "2026/13/45", "2026/13/45"}},
@@ -93,7 +86,7 @@ private slots:
         QString error;
         QVERIFY2(write(path, {{QStringLiteral("备注"), cell.kind, 1200}}, {{{cell.value}, cell.decimals}}, &error),
                  qPrintable(error));
-        const sheetreader::Table table = read(path, &error);
+        const sheetreader::Table table = sheetreader::read(path, QStringLiteral("盘点表"), &error);
         QVERIFY2(!table.isEmpty(), qPrintable(error));
         QCOMPARE(table.value(0), QStringList{QStringLiteral("备注")});
         const QString got = table.value(1).value(0);

@@ -12,12 +12,10 @@
 #include "sheet/documentoutput.h"
 
 #include <QAbstractItemModel>
-#include <QProcess>
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
 
-#include <cmath>
 #include <map>
 
 namespace {
@@ -198,71 +196,6 @@ private slots:
         db.reset();
     }
 
-    // Each stock's document adds up to the rounded differences of its rows in the
-    // base, row and secondary units; asking again makes nothing.
-    void documentsAddUpPerStock_data()
-    {
-        QTest::addColumn<int>("kind");
-        QTest::addRow("gain") << 1;
-        QTest::addRow("loss") << 2;
-    }
-    void documentsAddUpPerStock()
-    {
-        QFETCH(int, kind);
-        struct Sums
-        {
-            double base = 0, row = 0, sec = 0;
-            int entries = 0;
-        };
-        std::map<int, Sums> expected; // by stock
-        for (const CountRow &r : rows) {
-            const ItemInfo &it = items.at(r.item);
-            if (!takes(r, it, kind))
-                continue;
-            Sums &s = expected[r.stock];
-            const double minus = r.counted - r.book;
-            s.base += std::abs(MainDo::NVRound(minus, it.decimals));
-            s.row += std::abs(MainDo::NVRound(minus / it.coefficient, it.decimals));
-            s.sec += std::abs(MainDo::NVRound(r.secMinus, 0));
-            ++s.entries;
-        }
-        int count = 0;
-        QList<int> ids;
-        run(kind, &count, &ids);
-        QCOMPARE(count, int(expected.size()));
-        QCOMPARE(ids.size(), count);
-
-        for (int id : ids) {
-            Recordset h = conn().Execute(
-                QStringLiteral("SELECT h.FTranType, h.FProcID, h.FCheckerID, h.FBillNo, MIN(e.FDCStockID) AS FStock,"
-                               " MAX(e.FDCStockID) AS FLast, COUNT(*) AS n, SUM(e.FQty) AS q, SUM(e.FAuxQty) AS a,"
-                               " SUM(e.FSecQty) AS s FROM ICStockBill h JOIN ICStockBillEntry e ON e.FInterID ="
-                               " h.FInterID WHERE h.FInterID = ? GROUP BY h.FTranType, h.FProcID, h.FCheckerID,"
-                               " h.FBillNo"),
-                {id});
-            QVERIFY_SQL(conn(), h.RecordCount() == 1);
-            QCOMPARE(h.integer(u"FTranType"), kind == 1 ? TranType::Gain : TranType::Loss);
-            QCOMPARE(h.integer(u"FProcID"), Process);
-            QCOMPARE(h.integer(u"FCheckerID"), 0);
-            QCOMPARE(h.integer(u"FStock"), h.integer(u"FLast"));
-            const Sums s = expected.at(h.integer(u"FStock"));
-            QCOMPARE(h.integer(u"n"), s.entries);
-            QCOMPARE(QString::number(h.number(u"q"), 'f', 6), QString::number(s.base, 'f', 6));
-            QCOMPARE(QString::number(h.number(u"a"), 'f', 6), QString::number(s.row, 'f', 6));
-            QCOMPARE(QString::number(h.number(u"s"), 'f', 6), QString::number(s.sec, 'f', 6));
-            Recordset linked =
-                conn().Execute(QStringLiteral("SELECT COUNT(*) AS n FROM ICInvBackup WHERE FBillInterID = ?"), {id});
-            QCOMPARE(linked.integer(u"n"), s.entries);
-        }
-        const QString before = state();
-        int again = -1;
-        QList<int> none;
-        run(kind, &again, &none);
-        QCOMPARE(again, 0);
-        QVERIFY(none.isEmpty());
-        QCOMPARE(state(), before);
-    }
-
     // Book plus gain minus loss: after both documents are audited every counted
     // position holds what was counted (the difference at the item's decimals), and
     // the process is finished.
@@ -330,34 +263,30 @@ private slots:
     {
         f->user(QStringLiteral("demo"), {}, User);
         const auto cli = [this](const QStringList &args) {
-            QProcess p;
-            p.start(QStringLiteral(STOCKCHECK_CLI),
-                    args + QStringList{"--db", db->url(), "--user", QString::number(User)});
-            p.waitForFinished(60000);
-            return std::tuple(p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
-                              QString::fromUtf8(p.readAllStandardError()));
+            return runProgram(QStringLiteral(STOCKCHECK_CLI),
+                              args + QStringList{"--db", db->url(), "--user", QString::number(User)});
         };
         const QStringList gain{"documents", "--process", QString::number(Process), "--kind", "gain"};
-        auto [code, out, err] = cli(gain);
-        QCOMPARE(code, 0);
-        const QStringList lines = out.trimmed().split(QLatin1Char('\n'));
-        QCOMPARE(lines, QStringList({"PYIN000001\t01\t2\t16.0000", "PYIN000002\t02\t1\t2.0000"}));
-        std::tie(code, out, err) = cli(gain);
-        QCOMPARE(code, 0);
-        QCOMPARE(out.trimmed(), QStringLiteral("没有需要输出的单据。"));
+        ProgramRun r = cli(gain);
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(r.out.trimmed().split(QLatin1Char('\n')),
+                 QStringList({"PYIN000001\t01\t2\t16.0000", "PYIN000002\t02\t1\t2.0000"}));
+        r = cli(gain);
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(r.out.trimmed(), QStringLiteral("没有需要输出的单据。"));
 
-        std::tie(code, out, err) = cli({"audit", "--bill", "PYIN000002"});
-        QCOMPARE(code, 0);
-        QCOMPARE(out.trimmed(), QStringLiteral("单据PYIN000002审核完成。"));
-        std::tie(code, out, err) = cli({"audit", "--bill", "PYIN000002"});
-        QCOMPARE(code, 1);
-        QCOMPARE(err.trimmed(), QStringLiteral("单据PYIN000002已审核。"));
+        r = cli({"audit", "--bill", "PYIN000002"});
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(r.out.trimmed(), QStringLiteral("单据PYIN000002审核完成。"));
+        r = cli({"audit", "--bill", "PYIN000002"});
+        QCOMPARE(r.exitCode, 1);
+        QCOMPARE(r.err.trimmed(), QStringLiteral("单据PYIN000002已审核。"));
 
         QVERIFY_SQL(conn(), conn().Exec(QStringLiteral("UPDATE ICStockCheckProcess SET FDate = ?"),
                                         {Dialect::dateTimeValue(QDateTime::currentDateTime().addDays(-20))}));
-        std::tie(code, out, err) = cli({"documents", "--process", QString::number(Process), "--kind", "loss"});
-        QCOMPARE(code, 1);
-        QCOMPARE(err.trimmed(), QStringLiteral("输出盘点单必须在本期间起始日期之后!"));
+        r = cli({"documents", "--process", QString::number(Process), "--kind", "loss"});
+        QCOMPARE(r.exitCode, 1);
+        QCOMPARE(r.err.trimmed(), QStringLiteral("输出盘点单必须在本期间起始日期之后!"));
         QCOMPARE(values("SELECT COUNT(*) FROM ICStockBill WHERE FTranType = 43"), QStringLiteral("0.0000"));
     }
 
@@ -368,8 +297,6 @@ private slots:
         QTest::addColumn<int>("kind");
         QTest::addColumn<bool>("audit");
         QTest::addRow("making gain documents") << 1 << false;
-        QTest::addRow("making loss documents") << 2 << false;
-        QTest::addRow("auditing a gain document") << 1 << true;
         QTest::addRow("auditing a loss document") << 2 << true;
     }
     void failureAtAnyStatementLeavesNothing()
@@ -477,6 +404,7 @@ private slots:
             const DocumentOutput::Result again = DocumentOutput::run(
                 model, kind, Process, [&](const QString &text) { seen << text; }, false);
             QCOMPARE(int(again.outcome), int(DocumentOutput::Outcome::Nothing));
+            QCOMPARE(values("SELECT COUNT(*) FROM ICStockBill"), QStringLiteral("3.0000"));
             QVERIFY(ui.messages.isEmpty());
             QCOMPARE(seen.last(), QStringLiteral("就绪"));
         }

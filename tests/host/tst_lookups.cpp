@@ -48,7 +48,6 @@ private slots:
         QTest::addRow("preferred among them") << "101" << false << "1.02" << QStringList{"1.02"};
         QTest::addRow("preferred not among them") << "101" << false << "1.3" << QStringList{"1.01", "1.02"};
         QTest::addRow("help code, shortest number first") << "XYZ" << true << "" << QStringList{"1.3", "1.03.001"};
-        QTest::addRow("help code is not filtered") << "XYZ" << true << "1.03.001" << QStringList{"1.3", "1.03.001"};
         QTest::addRow("barcode of type 4") << "6901234" << true << "" << QStringList{"1.03.001"};
         QTest::addRow("barcode of another type") << "6909999" << true << "" << QStringList{};
         QTest::addRow("class 6 item left out") << "9.01" << true << "" << QStringList{};

@@ -43,7 +43,6 @@ private slots:
         const QString plain = QStringLiteral("UserID=5;Language=CHT;SubID=StdCost");
         QTest::addRow("braced value kept whole") << PropsRow{braces, "DBConn", "Provider=x;Data Source=srv"};
         QTest::addRow("entry after braces") << PropsRow{braces, "LANGUAGE", "EN"};
-        QTest::addRow("key case ignored") << PropsRow{braces, "userid", "16394"};
         QTest::addRow("blanks trimmed") << PropsRow{" UserName = 张三 ;x=1", "UserName", "张三"};
         QTest::addRow("raw, key case ignored") << PropsRow{plain, "language", "CHT", true};
         QTest::addRow("raw, last without ';'") << PropsRow{plain, "SUBID", "StdCost", true};

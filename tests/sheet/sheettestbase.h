@@ -4,6 +4,8 @@
 #include "fakeui.h"
 #include "testdb.h"
 
+#include "erp/demodata.h"
+#include "host/loginprops.h"
 #include "host/sharedstate.h"
 #include "sheet/countsheet.h"
 
@@ -87,6 +89,15 @@ protected:
 
     // The data of every test: the sample processes 1 and 2 unless a test class says otherwise.
     virtual bool fill() { return sheetfixture::addSample(conn()) && addSecondProcess(); }
+
+    // The demo database with a snapshot of its whole stock, for the window tests.
+    bool fillDemo()
+    {
+        ParseProps(QStringLiteral("UserID=16394;LANGUAGE=chs;"));
+        QString error;
+        return erp::fillDemoData(conn(), erp::DemoOptions{}, &error) &&
+               sheetfixture::snapshotStock(conn(), 1, QStringLiteral("2026120600001"));
+    }
 
     // Re-reads the settings file, as a new session would.
     void reopenSettings()

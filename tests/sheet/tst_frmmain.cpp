@@ -1,8 +1,6 @@
 #include "sheettestbase.h"
 #include "testmain.h"
 
-#include "erp/demodata.h"
-#include "host/loginprops.h"
 #include "sheet/ui/frmmain.h"
 
 #include <QtWidgets>
@@ -30,13 +28,7 @@ class TestFrmMain : public SheetTestBase
         if (!dir.isEmpty())
             QVERIFY(w->grab().save(QDir(dir).filePath(name)));
     }
-    bool fill() override
-    {
-        ParseProps(QStringLiteral("UserID=16394;LANGUAGE=chs;"));
-        QString error;
-        return erp::fillDemoData(conn(), erp::DemoOptions{}, &error) &&
-               sheetfixture::snapshotStock(conn(), 1, QStringLiteral("2026120600001"));
-    }
+    bool fill() override { return fillDemo(); }
 
 private slots:
     // Captions, grids and commands per mode (commands whose work is not there yet

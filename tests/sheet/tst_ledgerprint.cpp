@@ -6,7 +6,6 @@
 #include "sheet/ledgerprint.h"
 #include "sheet/ui/frmmain.h"
 
-#include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QtWidgets>
@@ -45,31 +44,19 @@ class TestLedgerPrint : public SheetTestBase
 
     QTemporaryDir dir;
 
-    struct Run
-    {
-        int exitCode = -1;
-        QString out, err;
-    };
+    using Run = ProgramRun;
     Run print(const QStringList &args)
     {
-        QProcess p;
-        p.start(QStringLiteral(STOCKCHECK_CLI),
-                QStringList{QStringLiteral("print"), QStringLiteral("--db"), m_db->url(), QStringLiteral("--user"),
-                            QString::number(User)} +
-                    args);
-        if (!p.waitForFinished(120000) || p.exitStatus() != QProcess::NormalExit)
-            return {};
-        return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
-                QString::fromUtf8(p.readAllStandardError())};
+        return runProgram(QStringLiteral(STOCKCHECK_CLI),
+                          QStringList{QStringLiteral("print"), QStringLiteral("--db"), m_db->url(),
+                                      QStringLiteral("--user"), QString::number(User)} +
+                              args);
     }
     // The text of each page of a PDF.
     QStringList pages(const QString &pdf)
     {
-        QProcess p;
-        p.start(pdftotext(), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-        if (!p.waitForFinished(60000))
-            return {};
-        QStringList result = readable(QString::fromUtf8(p.readAllStandardOutput())).split(QLatin1Char('\f'));
+        const Run p = runProgram(pdftotext(), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+        QStringList result = readable(p.out).split(QLatin1Char('\f'));
         if (!result.isEmpty() && result.last().trimmed().isEmpty())
             result.removeLast();
         return result;
@@ -131,19 +118,12 @@ private slots:
         QVERIFY(all.contains(QStringLiteral("A100")));
     }
 
-    // A page line splits at "|" into left, centre and right parts, with the page
-    // number and count filled in; the printout paginates every row exactly once.
+    // The printout paginates every row and the total line; the orientation
+    // follows the columns' widths. (The page lines: the PDF test.)
     void pagesAndLines()
     {
-        QCOMPARE(LedgerPrintLines::expand(QStringLiteral("第 &[页] 页|共 &[总页] 页"), 3, 12),
-                 QStringLiteral("第 3 页|共 12 页"));
         const LedgerPrintLines lines = LedgerPrintLines::forSheet(QStringLiteral("T"), QStringLiteral("P2"),
                                                                   QStringLiteral("账存日期:x"), QStringLiteral("王"));
-        QCOMPARE(lines.header, (QStringList{QStringLiteral("T"), QStringLiteral("盘点方案:P2|账存日期:x")}));
-        QCOMPARE(lines.footer.value(0), QStringLiteral("部门主管:|财务:|审核:|监盘:|制表:王"));
-        QCOMPARE(lines.footer.value(1), QStringLiteral("第 &[页] 页        |共 &[总页] 页"));
-        QCOMPARE(ledgerPrintOperatorName(User), QStringLiteral("李会计"));
-        QCOMPARE(ledgerPrintOperatorName(User + 1), QString());
 
         MainDo model;
         model.setMode(SheetMode::Check);
@@ -211,10 +191,6 @@ private slots:
                         QStringLiteral("--pdf"), pdf})
                      .exitCode,
                  2);
-        QCOMPARE(
-            print({QStringLiteral("--process"), QStringLiteral("2"), QStringLiteral("--mode"), QStringLiteral("1")})
-                .exitCode,
-            2);
         const Run missing = print({QStringLiteral("--process"), QStringLiteral("99"), QStringLiteral("--mode"),
                                    QStringLiteral("1"), QStringLiteral("--pdf"), pdf});
         QCOMPARE(missing.exitCode, 1);

@@ -2,8 +2,8 @@
 #include "testmain.h"
 
 // The document commands of the check mode: the request for the process shown,
-// the viewer opened on what was made, the status bar back at "就绪", and the
-// refusal of a snapshot older than the current period.
+// the viewer opened on what was made, the status bar back at "就绪". (The
+// refusals of DocumentOutput: the host stand-in's tests.)
 class TestSheetDocuments : public SheetTestBase
 {
     Q_OBJECT
@@ -31,8 +31,6 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::addRow("gain") << "mnuFOutBill" << QDate() << 40 << "盘盈单已生成1张";
         QTest::addRow("loss, by its tool") << "OutLossBill" << QDate(2026, 3, 1) << 43 << "盘亏单已生成1张";
-        QTest::addRow("snapshot before the period")
-            << "mnuFOutBill" << QDate(2026, 4, 1) << 0 << "输出盘点单必须在本期间起始日期之后!";
     }
     void outputCommands()
     {

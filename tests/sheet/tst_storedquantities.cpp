@@ -1,13 +1,8 @@
-#include "factories.h"
-#include "fakeui.h"
-#include "testdb.h"
+#include "../snapshot/snapshotfixture.h"
 #include "testmain.h"
 
-#include "host/loginprops.h"
-#include "host/sharedstate.h"
 #include "sheet/countsaver.h"
 #include "sheet/countsheet.h"
-#include "snapshot/icbackupinv.h"
 
 #include <QTest>
 
@@ -19,11 +14,11 @@ class TestStoredQuantities : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<TestDb> m_db;
-    std::unique_ptr<Factories> m_f;
-    FakeUi m_ui;
+    SnapshotFixture fx;
+    Factories *m_f = nullptr;
+    FakeUi &m_ui = fx.ui;
 
-    AppConnection &conn() { return m_db->conn(); }
+    AppConnection &conn() { return fx.conn(); }
 
     double stored(const char *field, int process)
     {
@@ -42,46 +37,16 @@ class TestStoredQuantities : public QObject
                 out << QString::number(rs.number(QString::fromLatin1(f)), 'g', 17);
         return out.join(QLatin1Char(' '));
     }
-    int snapshotOf(int stock)
-    {
-        SnapshotParams params;
-        params.setValue(SnapshotParams::Stock, SnapshotParams::joinIds({stock}));
-        params.setValue(SnapshotParams::IsCutDate, false);
-        params.setValue(SnapshotParams::Operater, shared().operatorId);
-        ICBackupInv engine;
-        QString table;
-        bool ok = false;
-        engine.BackUpData(params, false, QDate(2026, 3, 15), false, true, false, false, table, ok);
-        return ok && engine.processCreated() ? engine.processId() : 0;
-    }
+    int snapshotOf(int stock) { return fx.snapshot(fx.params({stock})); }
 
 private slots:
     void initTestCase() { STOCKCHECK_REQUIRE_ENGINE(); }
-
     void init()
     {
-        m_db = std::make_unique<TestDb>();
-        OPEN_TEST_DB(*m_db);
-        m_db->installShared();
-        shared().ui = &m_ui;
-        m_f = std::make_unique<Factories>(conn());
-        const int user = m_f->user(QStringLiteral("张三"));
-        shared().operatorId = user;
-        ParseProps(QStringLiteral("UserID=%1;LANGUAGE=chs;").arg(user));
-        m_f->period(2026, 3, QDate(2026, 3, 1), QDate(2026, 3, 31));
-        for (const char *key : {"StartYear", "CurrentYear"})
-            m_f->systemParam(QStringLiteral("IC"), QLatin1String(key), QStringLiteral("2026"));
-        for (const char *key : {"StartPeriod", "CurrentPeriod"})
-            m_f->systemParam(QStringLiteral("IC"), QLatin1String(key), QStringLiteral("3"));
+        QVERIFY(fx.setUp());
+        m_f = fx.f.get();
     }
-
-    void cleanup()
-    {
-        m_f.reset();
-        m_db.reset();
-        shared().reset();
-        m_ui.clear();
-    }
+    void cleanup() { fx.tearDown(); }
 
     // One piece counted in boxes of three: a third of a box.
     void snapshotStartingFigures()
@@ -95,17 +60,10 @@ private slots:
                                     .qtyDecimal = 4});
         const int stock = m_f->stock(QStringLiteral("01"), QStringLiteral("原料仓"));
         m_f->currentStock(item, stock, 0, 1);
-        SnapshotParams params;
-        params.setValue(SnapshotParams::Stock, SnapshotParams::joinIds({stock}));
-        params.setValue(SnapshotParams::IsCutDate, false);
-        params.setValue(SnapshotParams::Operater, shared().operatorId);
-        ICBackupInv engine;
-        QString table;
-        bool ok = false;
-        engine.BackUpData(params, false, QDate(2026, 3, 15), false, true, false, false, table, ok);
-        QVERIFY2(ok && engine.processCreated(), qPrintable(engine.lastMessage()));
-        QVERIFY(stored("FAuxQty", engine.processId()) == 0.3333333333);
-        QVERIFY(stored("FQty", engine.processId()) == 1);
+        const int process = snapshotOf(stock);
+        QVERIFY(process > 0);
+        QVERIFY(stored("FAuxQty", process) == 0.3333333333);
+        QVERIFY(stored("FQty", process) == 1);
     }
 
     void differenceRounded_data()

@@ -81,8 +81,6 @@ private slots:
             {group2, false, {root, k(group1), k(s2)}, {root, k(group1)}},
             {s2, false, {}, {}},                              // the last child clears the group and the root
             {group2, true, {root, k(group2), k(s3)}, {root}}, // a branch with everything above it
-            {0, true, all, {}},
-            {group1, false, {root, k(group2), k(s3)}, {root}},
             {0, false, {}, {}},
         };
         QHash<QString, Qt::CheckState> shown;
@@ -136,9 +134,7 @@ private slots:
         using R = BackupInvLogic::Restriction;
         const QList<QStringList> broken{{"", "", "x", ""}};
         QTest::addRow("no stock comes first") << ValidationRow{0, R::Commodity, broken, "请选择要盘点的仓库!"};
-        QTest::addRow("no supplier") << ValidationRow{1, R::Supplier, {}, "请至少选择一个供应商!"};
         QTest::addRow("no brand") << ValidationRow{1, R::CommBrand, {}, "请至少选择一个品牌!"};
-        QTest::addRow("no category") << ValidationRow{1, R::CommCategory, {}, "请至少选择一个商品类别!"};
         QTest::addRow("row without field") << ValidationRow{1, R::Commodity, broken, "第1行，[名称]列数据不完整！"};
         QTest::addRow("row without comparison")
             << ValidationRow{1, R::Commodity, {{"物料名称", "", "x", ""}}, "第1行，[比较]列数据不完整！"};
@@ -232,8 +228,6 @@ private slots:
         QTest::addColumn<QString>("listed");
         QTest::addRow("source") << "chs"
                                 << "物料代码、物料名称、仓位代码、仓位名称、条形码";
-        QTest::addRow("Traditional") << "CHT"
-                                     << "物料代碼、物料名稱、儲位代碼、儲位名稱、條碼";
         QTest::addRow("English") << "EN"
                                  << "Item Code, Item Name, Bin Code, Bin Name, Barcode";
     }

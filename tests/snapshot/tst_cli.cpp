@@ -1,8 +1,6 @@
 #include "snapshottest.h"
 #include "testmain.h"
 
-#include <QProcess>
-
 namespace {
 
 // One run of stockcheck-cli: the arguments, the exit status, stdout exactly (or
@@ -42,21 +40,12 @@ class TestCli : public SnapshotTest
             .replace("{P}", QString::number(process));
     }
 
-    struct Output
-    {
-        int exitCode = -1;
-        QString out, err;
-    };
+    using Output = ProgramRun;
     Output run(QStringList args) const
     {
         for (QString &a : args)
             a = fill(a);
-        QProcess p;
-        p.start(QStringLiteral(STOCKCHECK_CLI), args);
-        if (!p.waitForFinished(120000) || p.exitStatus() != QProcess::NormalExit)
-            return {};
-        return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
-                QString::fromUtf8(p.readAllStandardError())};
+        return runProgram(QStringLiteral(STOCKCHECK_CLI), args);
     }
 
     // Screws in stock A, nuts in stock B, one process over both; 李四 may see B only.
@@ -100,7 +89,6 @@ private slots:
         QTest::addRow("stocks, unknown user")
             << CliRun{{"stocks", "--db", "{DB}", "--user", "999999"}, 1, "", "用户 999999 不存在"};
         QTest::addRow("stocks, no user") << CliRun{{"stocks", "--db", "{DB}"}, 2, "", "--user"};
-        QTest::addRow("users, no database") << CliRun{{"users"}, 2, "", "--db"};
 
         // a well-formed number goes to the rules, which may refuse it
         QTest::addRow("fraction") << CliRun{count({"--qty", "0.25"}), 0, "盘点数量\t0.25\n", "", true};
@@ -111,44 +99,21 @@ private slots:
 
         QTest::addRow("sheet, unknown process")
             << CliRun{on("sheet", {"--process", "999999", "--mode", "4"}), 1, "", "盘点方案 999999 不存在"};
-        QTest::addRow("sheet, unknown user")
-            << CliRun{{"sheet", "--db", "{DB}", "--user", "999999", "--process", "{P}", "--mode", "4"},
-                      1,
-                      "",
-                      "用户 999999 不存在"};
         QTest::addRow("sheet, no process") << CliRun{on("sheet", {"--mode", "4"}), 2, "", "--process"};
         QTest::addRow("sheet, English message")
             << CliRun{on("sheet", {"--process", "999999", "--mode", "4", "--lang", "EN"}), 1, "",
                       "The count process 999999 does not exist"};
         QTest::addRow("unknown language") << CliRun{on("users", {"--lang", "FR"}), 2, "", "--lang"};
-        QTest::addRow("language without value") << CliRun{{"users", "--db", "{DB}", "--lang"}, 2, "", "--lang"};
         QTest::addRow("unknown option") << CliRun{on("stocks", {"--all"}), 2, "", "--all"};
 
-        // anything but a plain decimal is refused, naming the option
-        const QStringList bad{"1e3", "1,000", "nan", "inf", "12abc", "0x10", ""};
-        const struct
-        {
-            const char *option;
-            QStringList args; // "#" stands for the number
-        } numbers[] = {
-            {"--qty", count({"--qty", "#"})},
-            {"--adj", count({"--qty", "1", "--adj", "#"})},
-            {"--secqty", count({"--qty", "1", "--secqty", "#"})},
-            {"--kfperiod", count({"--qty", "1", "--kfperiod", "#"})},
-            {"--process", on("count", {"--process", "#", "--item", "8.01", "--stock", "A", "--qty", "1"})},
-            {"--user", {"stocks", "--db", "{DB}", "--user", "#"}},
-            {"--mode", on("sheet", {"--process", "{P}", "--mode", "#"})},
-            {"--process", on("sheet", {"--process", "#", "--mode", "4"})},
-            {"--stocks", on("snapshot", {"--stocks", "{A},#"})},
-            {"--brands", on("snapshot", {"--stocks", "{A}", "--brands", "#"})},
-            {"--size", {"init", "--db", "{DB}", "--size", "#"}},
-        };
-        for (const auto &n : numbers)
-            for (const QString &value : bad)
-                QTest::addRow("%s %s, %s", n.args.first().toUtf8().constData(), n.option, qPrintable(value))
-                    << CliRun{QStringList(n.args).replaceInStrings("#", value), 2, "", n.option};
+        // anything but a plain decimal is refused, naming the option: every option
+        // goes through the one parser, so a few options and forms stand for all
+        QTest::addRow("exponent") << CliRun{count({"--qty", "1e3"}), 2, "", "--qty"};
+        QTest::addRow("grouped") << CliRun{count({"--qty", "1", "--adj", "1,000"}), 2, "", "--adj"};
+        QTest::addRow("nan id") << CliRun{on("sheet", {"--process", "nan", "--mode", "4"}), 2, "", "--process"};
+        QTest::addRow("hex in a list") << CliRun{on("snapshot", {"--stocks", "{A},0x10"}), 2, "", "--stocks"};
+        QTest::addRow("empty size") << CliRun{{"init", "--db", "{DB}", "--size", ""}, 2, "", "--size"};
         QTest::addRow("id 0") << CliRun{on("sheet", {"--process", "0", "--mode", "4"}), 2, "", "--process"};
-        QTest::addRow("negative id") << CliRun{{"stocks", "--db", "{DB}", "--user", "-5"}, 2, "", "--user"};
         QTest::addRow("empty id in a list") << CliRun{on("snapshot", {"--stocks", "{A},,{B}"}), 2, "", "--stocks"};
         QTest::addRow("negative days") << CliRun{count({"--qty", "1", "--kfperiod", "-1"}), 2, "", "--kfperiod"};
     }
@@ -185,21 +150,11 @@ private slots:
                                << "仓库"
                                << "账存数量"
                                << "10.00" << 1 + 2 + 1;
-        QTest::addRow("check, English") << "1"
-                                        << "EN"
-                                        << "Warehouse"
-                                        << "Book Qty"
-                                        << "10.00" << 1 + 2 + 1;
         QTest::addRow("count book, Traditional") << "3"
                                                  << "CHT"
                                                  << "倉庫"
                                                  << "物料名稱"
                                                  << "螺丝" << 1 + 2;
-        QTest::addRow("entry") << "4"
-                               << "chs"
-                               << "仓库代码"
-                               << "账存数量"
-                               << "10.00" << 1 + 2 + 1;
         QTest::addRow("entry, English") << "4"
                                         << "EN"
                                         << "Warehouse Code"

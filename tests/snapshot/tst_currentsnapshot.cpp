@@ -144,7 +144,6 @@ private slots:
         QVariantMap both = where("物料代码", ">=", "1.02");
         both.insert(SnapshotParams::CommBrand, "-5");
         QTest::addRow("conditions win over brands") << both << QStringList{bolts};
-        QTest::addRow("quote in a value") << where("物料名称", "=", "x' OR '1'='1") << QStringList();
         QTest::addRow("statement in a value")
             << where("物料代码", "like", "'); DELETE FROM ICInventory; --") << QStringList();
     }

@@ -111,7 +111,6 @@ private slots:
         QTest::addRow("receipt") << DocumentRow{1, 'A', false, false, false, a};
         QTest::addRow("audited receipt") << DocumentRow{1, 'A', true, false, false, "passed"};
         QTest::addRow("cancelled receipt") << DocumentRow{1, 'A', false, true, false, "passed"};
-        QTest::addRow("requisition: the issuing stock") << DocumentRow{24, 'A', false, false, false, a};
         QTest::addRow("transfer into a chosen stock: the receiving side")
             << DocumentRow{41, 'B', false, false, false, head + "[乙仓]仓库,[乙位]仓位"};
         QTest::addRow("transfer out to another stock: the issuing side")
