@@ -244,12 +244,14 @@
     <message>
         <location filename="../src/additions/ui/frmadditem.cpp"/>
         <location filename="../src/erp/ui/lookupdialog.cpp"/>
+        <location filename="../src/sheet/ui/frmfind.cpp"/>
         <location filename="../src/snapshot/ui/dialogbuttons.h"/>
         <source>确定(&amp;O)</source>
         <translation>&amp;OK</translation>
     </message>
     <message>
         <location filename="../src/additions/ui/frmadditem.cpp"/>
+        <location filename="../src/sheet/ui/frmfind.cpp"/>
         <source>退出(&amp;E)</source>
         <translation>E&amp;xit</translation>
     </message>
@@ -309,6 +311,11 @@
         <translation>More than one count row matches: </translation>
     </message>
     <message>
+        <location filename="../src/app/cli_cyclecount.cpp"/>
+        <source>请给出 --per-stock 或者 --all 之一</source>
+        <translation>Give either --per-stock or --all</translation>
+    </message>
+    <message>
         <location filename="../src/app/cli_documents.cpp"/>
         <source>没有需要输出的单据。</source>
         <translation>There is no document to make.</translation>
@@ -356,6 +363,11 @@
         <translation>--date: "%1" is not a date of the form YYYY-MM-DD</translation>
     </message>
     <message>
+        <location filename="../src/app/cli_processes.cpp"/>
+        <source>请给出 --name、--remark 或者 --delete 之一</source>
+        <translation>Give --name and/or --remark, or --delete</translation>
+    </message>
+    <message>
         <location filename="../src/app/cli_reconcile.cpp"/>
         <source>请给出 --list，或 --mark / --unmark 单据内码，两者只能用一种</source>
         <translation>Give --list, or --mark / --unmark with document internal IDs, not both</translation>
@@ -364,6 +376,16 @@
         <location filename="../src/app/cli_reconcile.cpp"/>
         <source>这一行没有这些单据：%1</source>
         <translation>This row has no such documents: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_retailresults.cpp"/>
+        <source>该盘点方案还有未审核的零售盘点单，只计入已审核的。</source>
+        <translation>This count process still has retail count documents that are not approved; only approved ones are merged.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_retailresults.cpp"/>
+        <source>计入零售盘点结果失败：</source>
+        <translation>The retail count results could not be merged:</translation>
     </message>
     <message>
         <location filename="../src/app/cli_snapshot.cpp"/>
@@ -576,6 +598,7 @@
     <message>
         <location filename="../src/app/shell/logindialog.cpp"/>
         <location filename="../src/erp/ui/lookupdialog.cpp"/>
+        <location filename="../src/sheet/ui/frmfilter.cpp"/>
         <location filename="../src/snapshot/ui/dialogbuttons.h"/>
         <source>取消(&amp;C)</source>
         <translation>&amp;Cancel</translation>
@@ -711,6 +734,7 @@
     </message>
     <message>
         <location filename="../src/app/shell/shelloperations.cpp"/>
+        <location filename="../src/snapshot/ui/chkstockprocwindow.cpp"/>
         <source>盘点方案</source>
         <translation>Count Processes</translation>
     </message>
@@ -872,6 +896,7 @@
     </message>
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
+        <location filename="../src/sheet/ui/frmfilter.cpp"/>
         <location filename="../src/snapshot/conditiongridmodel.cpp"/>
         <source>名称</source>
         <translation>Name</translation>
@@ -1167,6 +1192,7 @@
     </message>
     <message>
         <location filename="../src/erp/ui/helpdialog.cpp"/>
+        <location filename="../src/snapshot/ui/chkstockprocwindow.cpp"/>
         <source>帮助</source>
         <translation>Help</translation>
     </message>
@@ -1223,11 +1249,13 @@
     </message>
     <message>
         <location filename="../src/erp/ui/widgetui.cpp"/>
+        <location filename="../src/sheet/ui/frmfind.cpp"/>
         <source>是(&amp;Y)</source>
         <translation>&amp;Yes</translation>
     </message>
     <message>
         <location filename="../src/erp/ui/widgetui.cpp"/>
+        <location filename="../src/sheet/ui/frmfind.cpp"/>
         <source>否(&amp;N)</source>
         <translation>&amp;No</translation>
     </message>
@@ -1398,6 +1426,7 @@
     </message>
     <message>
         <location filename="../src/model/entrygrid.cpp"/>
+        <location filename="../src/snapshot/proclistmodel.cpp"/>
         <source>备注</source>
         <translation>Note</translation>
     </message>
@@ -1437,12 +1466,93 @@
         <translation>Total</translation>
     </message>
     <message>
+        <location filename="../src/model/sheetfilter.cpp"/>
+        <location filename="../src/sheet/finddialog.cpp"/>
+        <source>升序</source>
+        <translation>Ascending</translation>
+    </message>
+    <message>
+        <location filename="../src/model/sheetfilter.cpp"/>
+        <location filename="../src/sheet/finddialog.cpp"/>
+        <source>降序</source>
+        <translation>Descending</translation>
+    </message>
+    <message>
+        <location filename="../src/model/sheetfilter.cpp"/>
+        <source>第%1行排序类型不能为空!</source>
+        <translation>Row %1: the sort direction is empty!</translation>
+    </message>
+    <message>
+        <location filename="../src/model/sheetfilter.cpp"/>
+        <source>第%1行排序字段不能为空!</source>
+        <translation>Row %1: the sort field is empty!</translation>
+    </message>
+    <message>
+        <location filename="../src/model/sheetfilter.cpp"/>
+        <location filename="../src/snapshot/goodsfilter.cpp"/>
+        <source>第%1行，[名称]列数据不完整！</source>
+        <translation>Row %1: the [Name] column is incomplete!</translation>
+    </message>
+    <message>
+        <location filename="../src/model/sheetfilter.cpp"/>
+        <location filename="../src/snapshot/goodsfilter.cpp"/>
+        <source>第%1行，[比较]列数据不完整！</source>
+        <translation>Row %1: the [Comparison] column is incomplete!</translation>
+    </message>
+    <message>
+        <location filename="../src/model/sheetfilter.cpp"/>
+        <location filename="../src/snapshot/goodsfilter.cpp"/>
+        <source>第%1行，[逻辑]列数据不完整！</source>
+        <translation>Row %1: the [Logic] column is incomplete!</translation>
+    </message>
+    <message>
+        <location filename="../src/model/sheetfilter.cpp"/>
+        <location filename="../src/snapshot/goodsfilter.cpp"/>
+        <source>第%1行，[名称]列的“%2”不是可选的字段！</source>
+        <translation>Row %1: "%2" in the [Name] column is not one of the fields offered!</translation>
+    </message>
+    <message>
+        <location filename="../src/model/sheetfilter.cpp"/>
+        <location filename="../src/snapshot/goodsfilter.cpp"/>
+        <source>第%1行，[比较]列的“%2”不是可选的比较方式！</source>
+        <translation>Row %1: "%2" in the [Comparison] column is not one of the comparisons offered!</translation>
+    </message>
+    <message>
+        <location filename="../src/model/sheetfilter.cpp"/>
+        <location filename="../src/snapshot/goodsfilter.cpp"/>
+        <source>第%1行，[逻辑]列的“%2”不是可选的逻辑！</source>
+        <translation>Row %1: "%2" in the [Logic] column is not one of the logic words offered!</translation>
+    </message>
+    <message>
+        <location filename="../src/model/sheetfilter.cpp"/>
+        <source>第%1行排序字段“%2”不是可选的字段！</source>
+        <translation>Row %1: the sort field "%2" is not one of the fields offered!</translation>
+    </message>
+    <message>
+        <location filename="../src/model/sheetfilter.cpp"/>
+        <location filename="../src/snapshot/goodsfilter.cpp"/>
+        <source>条件“%1”应写作 字段:比较:比较值[:逻辑]</source>
+        <translation>Write the condition "%1" as field:comparison:value[:logic]</translation>
+    </message>
+    <message>
+        <location filename="../src/model/sheetfilter.cpp"/>
+        <location filename="../src/snapshot/goodsfilter.cpp"/>
+        <source>条件“%1”的比较方式不是可选的比较方式（%2）</source>
+        <translation>The comparison of the condition "%1" is not one of the comparisons offered (%2)</translation>
+    </message>
+    <message>
+        <location filename="../src/model/sheetfilter.cpp"/>
+        <source>排序“%1”应写作 字段:asc|desc</source>
+        <translation>Sort "%1" must be written as FIELD:asc|desc</translation>
+    </message>
+    <message>
         <location filename="../src/reconcile/selectlogic.cpp"/>
         <source>选中标志</source>
         <translation>Selected</translation>
     </message>
     <message>
         <location filename="../src/reconcile/selectlogic.cpp"/>
+        <location filename="../src/snapshot/proclistmodel.cpp"/>
         <source>日期</source>
         <translation>Date</translation>
     </message>
@@ -1570,6 +1680,7 @@
     <message>
         <location filename="../src/reconcile/ui/frmselect.cpp"/>
         <location filename="../src/sheet/sheetcommands.cpp"/>
+        <location filename="../src/snapshot/chkstockproclogic.cpp"/>
         <source>退出</source>
         <translation>Exit</translation>
     </message>
@@ -1737,6 +1848,16 @@
         <translation>Excel workbook (*.xlsx);;CSV file (*.csv)</translation>
     </message>
     <message>
+        <location filename="../src/sheet/countsheet_find.cpp"/>
+        <source>请输入要搜索的字符!</source>
+        <translation>Please enter the text to find!</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/countsheet_find.cpp"/>
+        <source>你已搜索完全部记录，但没有找到相应的内容!是否重新搜索?</source>
+        <translation>All records have been searched and nothing more was found! Search again from the start?</translation>
+    </message>
+    <message>
         <location filename="../src/sheet/documentoutput.cpp"/>
         <source>当前期间已经关账，不能新增当前及以前期间单据。</source>
         <translation>The current period is closed: no documents can be added in it or in earlier periods.</translation>
@@ -1755,6 +1876,36 @@
         <location filename="../src/sheet/entryrules.cpp"/>
         <source>数量超出允许的范围：数量的绝对值不能超过9,999,999,999.9999。</source>
         <translation>Quantity out of range: a quantity cannot exceed 9,999,999,999.9999 either way.</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/finddialog.cpp"/>
+        <source>(无)</source>
+        <translation>(none)</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/finddialog.cpp"/>
+        <source>等于</source>
+        <translation>equals</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/finddialog.cpp"/>
+        <source>不等</source>
+        <translation>not equal</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/finddialog.cpp"/>
+        <source>小于</source>
+        <translation>less than</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/finddialog.cpp"/>
+        <source>大于</source>
+        <translation>greater than</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/finddialog.cpp"/>
+        <source>包含</source>
+        <translation>contains</translation>
     </message>
     <message>
         <location filename="../src/sheet/ledgerprint.cpp"/>
@@ -1784,6 +1935,7 @@
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
+        <location filename="../src/snapshot/chkstockproclogic.cpp"/>
         <source>保存</source>
         <translation>Save</translation>
     </message>
@@ -1870,6 +2022,8 @@
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
+        <location filename="../src/sheet/ui/frmfilter.cpp"/>
+        <location filename="../src/sheet/ui/frmfind.cpp"/>
         <source>排序</source>
         <translation>Sort</translation>
     </message>
@@ -1880,6 +2034,8 @@
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
+        <location filename="../src/sheet/ui/frmfilter.cpp"/>
+        <location filename="../src/sheet/ui/frmfind.cpp"/>
         <source>过滤</source>
         <translation>Filter</translation>
     </message>
@@ -1900,6 +2056,7 @@
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
+        <location filename="../src/snapshot/chkstockproclogic.cpp"/>
         <source>删除</source>
         <translation>Delete</translation>
     </message>
@@ -1990,6 +2147,7 @@
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
+        <location filename="../src/snapshot/chkstockproclogic.cpp"/>
         <source>刷新</source>
         <translation>Refresh</translation>
     </message>
@@ -2039,6 +2197,110 @@
         <translation>Count Sheet</translation>
     </message>
     <message>
+        <location filename="../src/sheet/ui/frmfilter.cpp"/>
+        <source>可按[F7]选择比较值</source>
+        <translation>Press [F7] to choose a value</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/ui/frmfilter.cpp"/>
+        <source>确定(&amp;Y)</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/ui/frmfilter.cpp"/>
+        <location filename="../src/snapshot/conditiongridmodel.cpp"/>
+        <source>比较</source>
+        <translation>Comparison</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/ui/frmfilter.cpp"/>
+        <location filename="../src/snapshot/conditiongridmodel.cpp"/>
+        <source>比较值</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/ui/frmfilter.cpp"/>
+        <location filename="../src/snapshot/conditiongridmodel.cpp"/>
+        <source>逻辑</source>
+        <translation>Logic</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/ui/frmfilter.cpp"/>
+        <source>排序字段</source>
+        <translation>Sort Field</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/ui/frmfilter.cpp"/>
+        <location filename="../src/sheet/ui/frmfind.cpp"/>
+        <source>排序方式</source>
+        <translation>Sort Order</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/ui/frmfind.cpp"/>
+        <source>搜索/排序/过滤...</source>
+        <translation>Find/Sort/Filter...</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/ui/frmfind.cpp"/>
+        <source>搜索目标</source>
+        <translation>Search In</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/ui/frmfind.cpp"/>
+        <source>搜索内容</source>
+        <translation>Find What</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/ui/frmfind.cpp"/>
+        <source>搜索(&amp;S)</source>
+        <translation>&amp;Find</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/ui/frmfind.cpp"/>
+        <source>排序目标</source>
+        <translation>Sort By</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/ui/frmfind.cpp"/>
+        <source>过滤目标</source>
+        <translation>Filter On</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/ui/frmfind.cpp"/>
+        <source>过滤条件</source>
+        <translation>Condition</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/ui/frmfind.cpp"/>
+        <source>过滤内容</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/ui/frmfind.cpp"/>
+        <source>匹配选项:</source>
+        <translation>Match:</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/ui/frmfind.cpp"/>
+        <source>模糊搜索(&amp;B)</source>
+        <translation>Whole value (&amp;B)</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/ui/frmfind.cpp"/>
+        <source>匹配搜索(&amp;A)</source>
+        <translation>Contains the text (&amp;A)</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/ui/frmfind.cpp"/>
+        <source>是否区分大小写:</source>
+        <translation>Match case:</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/ui/frmfind.cpp"/>
+        <source>选项(&amp;P)</source>
+        <translation>O&amp;ptions</translation>
+    </message>
+    <message>
         <location filename="../src/sheet/ui/frmmain.cpp"/>
         <source>条形码:</source>
         <translation>Barcode:</translation>
@@ -2079,24 +2341,151 @@
         <translation>The warehouse backup is complete! Count process number: %1. Press "OK" to return!</translation>
     </message>
     <message>
-        <location filename="../src/snapshot/conditiongridmodel.cpp"/>
-        <source>比较</source>
-        <translation>Comparison</translation>
+        <location filename="../src/snapshot/chkstockproclogic.cpp"/>
+        <source>没有备份账存数据的权限，请与系统管理员联系!</source>
+        <translation>You have no right to back up book stock. Please contact the system administrator.</translation>
     </message>
     <message>
-        <location filename="../src/snapshot/conditiongridmodel.cpp"/>
-        <source>比较值</source>
-        <translation>Value</translation>
+        <location filename="../src/snapshot/chkstockproclogic.cpp"/>
+        <source>新建</source>
+        <translation>New</translation>
     </message>
     <message>
-        <location filename="../src/snapshot/conditiongridmodel.cpp"/>
-        <source>逻辑</source>
-        <translation>Logic</translation>
+        <location filename="../src/snapshot/chkstockproclogic.cpp"/>
+        <source>新建盘点进程</source>
+        <translation>Start a new count</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/chkstockproclogic.cpp"/>
+        <source>打开</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/chkstockproclogic.cpp"/>
+        <source>打开当前盘点进程</source>
+        <translation>Open the selected count process</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/chkstockproclogic.cpp"/>
+        <source>保存修改后的备注</source>
+        <translation>Save the changed names and remarks</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/chkstockproclogic.cpp"/>
+        <source>删除当前盘点进程</source>
+        <translation>Delete the selected count process</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/chkstockproclogic.cpp"/>
+        <source>刷新当前盘点进程列表</source>
+        <translation>Refresh the list of count processes</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/chkstockproclogic.cpp"/>
+        <source>退出盘点处理</source>
+        <translation>Close the count processes</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/chkstockproclogic.cpp"/>
+        <source>分仓库创建</source>
+        <translation>One count per warehouse</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/chkstockproclogic.cpp"/>
+        <source>不分仓库创建</source>
+        <translation>One count for all warehouses</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/chkstockproclogic.cpp"/>
+        <source>帮助目录</source>
+        <translation>Help contents</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/chkstockproclogic.cpp"/>
+        <source>选择已经存在的盘点方案或新建</source>
+        <translation>Choose an existing count process or start a new one</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/chkstockproclogic.cpp"/>
+        <source>读取盘点方案失败。</source>
+        <translation>The count processes could not be read.</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/chkstockproclogic.cpp"/>
+        <source>没有查看盘点报告单的权限，请与系统管理员联系!</source>
+        <translation>You have no right to view count reports. Please contact the system administrator.</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/chkstockproclogic.cpp"/>
+        <source>没有更改盘点方案的权限，请与系统管理员联系!</source>
+        <translation>You have no right to change count processes. Please contact the system administrator.</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/chkstockproclogic.cpp"/>
+        <source>盘点方案[%1]重复，请修改后保存!</source>
+        <translation>The count process name [%1] is used twice. Please change it before saving.</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/chkstockproclogic.cpp"/>
+        <source>保存盘点方案失败。</source>
+        <translation>The count processes could not be saved.</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/chkstockproclogic.cpp"/>
+        <source>没有删除盘点方案的权限，请与系统管理员联系!</source>
+        <translation>You have no right to delete count processes. Please contact the system administrator.</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/chkstockproclogic.cpp"/>
+        <source>该盘点方案生成的盘盈(亏)单已经审核，不允许删除!</source>
+        <translation>The gain/loss documents of this count process are approved; it cannot be deleted.</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/chkstockproclogic.cpp"/>
+        <source>该盘点方案已经生成下列盘盈(亏)单,不能删除!</source>
+        <translation>This count process has produced the following gain/loss documents and cannot be deleted:</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/chkstockproclogic.cpp"/>
+        <source>删除盘点方案失败。</source>
+        <translation>The count process could not be deleted.</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/chkstockproclogic.cpp"/>
+        <source>您确信要删除第[%1]号方案吗?</source>
+        <translation>Delete count process [%1]?</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/chkstockproclogic.cpp"/>
+        <source>您指定的第[%1]号方案已经顺利删除!</source>
+        <translation>Count process [%1] has been deleted.</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/chkstockproclogic.cpp"/>
+        <source>你修改了某些进程的信息，要保存修改吗？</source>
+        <translation>You have changed some count processes. Save the changes?</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/chkstockproclogic.cpp"/>
+        <source>不能读取用户的权限。</source>
+        <translation>The user's rights cannot be read.</translation>
     </message>
     <message>
         <location filename="../src/snapshot/cutoffsnapshot.cpp"/>
         <source>截止日期超出已定义的会计期间范围，不能备份！</source>
         <translation>The cut-off date lies outside the defined accounting periods; cannot back up!</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/cyclecount.cpp"/>
+        <location filename="../src/snapshot/icbackupinv.cpp"/>
+        <location filename="../src/snapshot/snapshotprecheck.cpp"/>
+        <source>备份数据失败！</source>
+        <translation>Backing up the data failed!</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/cyclecount.cpp"/>
+        <source>没有需要备份的物料!</source>
+        <translation>No items are due for a count.</translation>
     </message>
     <message>
         <location filename="../src/snapshot/cycleselection.cpp"/>
@@ -2125,54 +2514,8 @@
     </message>
     <message>
         <location filename="../src/snapshot/goodsfilter.cpp"/>
-        <source>第%1行，[名称]列数据不完整！</source>
-        <translation>Row %1: the [Name] column is incomplete!</translation>
-    </message>
-    <message>
-        <location filename="../src/snapshot/goodsfilter.cpp"/>
-        <source>第%1行，[比较]列数据不完整！</source>
-        <translation>Row %1: the [Comparison] column is incomplete!</translation>
-    </message>
-    <message>
-        <location filename="../src/snapshot/goodsfilter.cpp"/>
-        <source>第%1行，[逻辑]列数据不完整！</source>
-        <translation>Row %1: the [Logic] column is incomplete!</translation>
-    </message>
-    <message>
-        <location filename="../src/snapshot/goodsfilter.cpp"/>
-        <source>第%1行，[名称]列的“%2”不是可选的字段！</source>
-        <translation>Row %1: "%2" in the [Name] column is not one of the fields offered!</translation>
-    </message>
-    <message>
-        <location filename="../src/snapshot/goodsfilter.cpp"/>
-        <source>第%1行，[比较]列的“%2”不是可选的比较方式！</source>
-        <translation>Row %1: "%2" in the [Comparison] column is not one of the comparisons offered!</translation>
-    </message>
-    <message>
-        <location filename="../src/snapshot/goodsfilter.cpp"/>
-        <source>第%1行，[逻辑]列的“%2”不是可选的逻辑！</source>
-        <translation>Row %1: "%2" in the [Logic] column is not one of the logic words offered!</translation>
-    </message>
-    <message>
-        <location filename="../src/snapshot/goodsfilter.cpp"/>
-        <source>条件“%1”应写作 字段:比较:比较值[:逻辑]</source>
-        <translation>Write the condition "%1" as field:comparison:value[:logic]</translation>
-    </message>
-    <message>
-        <location filename="../src/snapshot/goodsfilter.cpp"/>
         <source>条件“%1”的字段不是可选的字段（%2）</source>
         <translation>The field of the condition "%1" is not one of the fields offered (%2)</translation>
-    </message>
-    <message>
-        <location filename="../src/snapshot/goodsfilter.cpp"/>
-        <source>条件“%1”的比较方式不是可选的比较方式（%2）</source>
-        <translation>The comparison of the condition "%1" is not one of the comparisons offered (%2)</translation>
-    </message>
-    <message>
-        <location filename="../src/snapshot/icbackupinv.cpp"/>
-        <location filename="../src/snapshot/snapshotprecheck.cpp"/>
-        <source>备份数据失败！</source>
-        <translation>Backing up the data failed!</translation>
     </message>
     <message>
         <location filename="../src/snapshot/icbackupinv.cpp"/>
@@ -2183,6 +2526,21 @@
         <location filename="../src/snapshot/icbackupinv.cpp"/>
         <source>周期盘点物料表名称无效。</source>
         <translation>The name of the cycle-count item table is not valid.</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/proclistmodel.cpp"/>
+        <source>顺序号</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/proclistmodel.cpp"/>
+        <source>盘点方案名称</source>
+        <translation>Count process</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/proclistmodel.cpp"/>
+        <source>制单</source>
+        <translation>Prepared by</translation>
     </message>
     <message>
         <location filename="../src/snapshot/snapshotparams.cpp"/>
@@ -2270,6 +2628,26 @@
         <location filename="../src/snapshot/ui/backuptypedialog.cpp"/>
         <source>请选择该盘点方案的备份类型</source>
         <translation>Choose the backup type of this count process</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/ui/chkstockprocwindow.cpp"/>
+        <source>编辑</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/ui/chkstockprocwindow.cpp"/>
+        <source>选项</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/ui/chkstockprocwindow.cpp"/>
+        <source>启用周期盘点</source>
+        <translation>Cycle count</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/ui/chkstockprocwindow.cpp"/>
+        <source>盘点进程</source>
+        <translation>Count processes</translation>
     </message>
     <message>
         <source>--kfperiod：“%1”不是天数</source>

@@ -244,12 +244,14 @@
     <message>
         <location filename="../src/additions/ui/frmadditem.cpp"/>
         <location filename="../src/erp/ui/lookupdialog.cpp"/>
+        <location filename="../src/sheet/ui/frmfind.cpp"/>
         <location filename="../src/snapshot/ui/dialogbuttons.h"/>
         <source>确定(&amp;O)</source>
         <translation>確定(&amp;O)</translation>
     </message>
     <message>
         <location filename="../src/additions/ui/frmadditem.cpp"/>
+        <location filename="../src/sheet/ui/frmfind.cpp"/>
         <source>退出(&amp;E)</source>
         <translation>結束(&amp;E)</translation>
     </message>
@@ -309,6 +311,11 @@
         <translation>符合條件的盤點記錄不止一筆：</translation>
     </message>
     <message>
+        <location filename="../src/app/cli_cyclecount.cpp"/>
+        <source>请给出 --per-stock 或者 --all 之一</source>
+        <translation>請給出 --per-stock 或 --all 其中之一</translation>
+    </message>
+    <message>
         <location filename="../src/app/cli_documents.cpp"/>
         <source>没有需要输出的单据。</source>
         <translation>沒有需要輸出的單據。</translation>
@@ -356,6 +363,11 @@
         <translation>--date：「%1」不是 YYYY-MM-DD 形式的日期</translation>
     </message>
     <message>
+        <location filename="../src/app/cli_processes.cpp"/>
+        <source>请给出 --name、--remark 或者 --delete 之一</source>
+        <translation>請給出 --name、--remark 或 --delete 其中之一</translation>
+    </message>
+    <message>
         <location filename="../src/app/cli_reconcile.cpp"/>
         <source>请给出 --list，或 --mark / --unmark 单据内码，两者只能用一种</source>
         <translation>請給出 --list，或 --mark / --unmark 單據內碼，兩者只能用一種</translation>
@@ -364,6 +376,16 @@
         <location filename="../src/app/cli_reconcile.cpp"/>
         <source>这一行没有这些单据：%1</source>
         <translation>這一列沒有這些單據：%1</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_retailresults.cpp"/>
+        <source>该盘点方案还有未审核的零售盘点单，只计入已审核的。</source>
+        <translation>該盤點方案還有未審核的零售盤點單，只計入已審核的。</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_retailresults.cpp"/>
+        <source>计入零售盘点结果失败：</source>
+        <translation>計入零售盤點結果失敗：</translation>
     </message>
     <message>
         <location filename="../src/app/cli_snapshot.cpp"/>
@@ -576,6 +598,7 @@
     <message>
         <location filename="../src/app/shell/logindialog.cpp"/>
         <location filename="../src/erp/ui/lookupdialog.cpp"/>
+        <location filename="../src/sheet/ui/frmfilter.cpp"/>
         <location filename="../src/snapshot/ui/dialogbuttons.h"/>
         <source>取消(&amp;C)</source>
         <translation>取消(&amp;C)</translation>
@@ -711,6 +734,7 @@
     </message>
     <message>
         <location filename="../src/app/shell/shelloperations.cpp"/>
+        <location filename="../src/snapshot/ui/chkstockprocwindow.cpp"/>
         <source>盘点方案</source>
         <translation>盤點方案</translation>
     </message>
@@ -872,6 +896,7 @@
     </message>
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
+        <location filename="../src/sheet/ui/frmfilter.cpp"/>
         <location filename="../src/snapshot/conditiongridmodel.cpp"/>
         <source>名称</source>
         <translation>名稱</translation>
@@ -1167,6 +1192,7 @@
     </message>
     <message>
         <location filename="../src/erp/ui/helpdialog.cpp"/>
+        <location filename="../src/snapshot/ui/chkstockprocwindow.cpp"/>
         <source>帮助</source>
         <translation>說明</translation>
     </message>
@@ -1223,11 +1249,13 @@
     </message>
     <message>
         <location filename="../src/erp/ui/widgetui.cpp"/>
+        <location filename="../src/sheet/ui/frmfind.cpp"/>
         <source>是(&amp;Y)</source>
         <translation>是(&amp;Y)</translation>
     </message>
     <message>
         <location filename="../src/erp/ui/widgetui.cpp"/>
+        <location filename="../src/sheet/ui/frmfind.cpp"/>
         <source>否(&amp;N)</source>
         <translation>否(&amp;N)</translation>
     </message>
@@ -1398,6 +1426,7 @@
     </message>
     <message>
         <location filename="../src/model/entrygrid.cpp"/>
+        <location filename="../src/snapshot/proclistmodel.cpp"/>
         <source>备注</source>
         <translation>備註</translation>
     </message>
@@ -1437,12 +1466,93 @@
         <translation>合計</translation>
     </message>
     <message>
+        <location filename="../src/model/sheetfilter.cpp"/>
+        <location filename="../src/sheet/finddialog.cpp"/>
+        <source>升序</source>
+        <translation>升冪</translation>
+    </message>
+    <message>
+        <location filename="../src/model/sheetfilter.cpp"/>
+        <location filename="../src/sheet/finddialog.cpp"/>
+        <source>降序</source>
+        <translation>降冪</translation>
+    </message>
+    <message>
+        <location filename="../src/model/sheetfilter.cpp"/>
+        <source>第%1行排序类型不能为空!</source>
+        <translation>第%1列排序方式不能為空!</translation>
+    </message>
+    <message>
+        <location filename="../src/model/sheetfilter.cpp"/>
+        <source>第%1行排序字段不能为空!</source>
+        <translation>第%1列排序欄位不能為空!</translation>
+    </message>
+    <message>
+        <location filename="../src/model/sheetfilter.cpp"/>
+        <location filename="../src/snapshot/goodsfilter.cpp"/>
+        <source>第%1行，[名称]列数据不完整！</source>
+        <translation>第%1列，[名稱]欄資料不完整！</translation>
+    </message>
+    <message>
+        <location filename="../src/model/sheetfilter.cpp"/>
+        <location filename="../src/snapshot/goodsfilter.cpp"/>
+        <source>第%1行，[比较]列数据不完整！</source>
+        <translation>第%1列，[比較]欄資料不完整！</translation>
+    </message>
+    <message>
+        <location filename="../src/model/sheetfilter.cpp"/>
+        <location filename="../src/snapshot/goodsfilter.cpp"/>
+        <source>第%1行，[逻辑]列数据不完整！</source>
+        <translation>第%1列，[邏輯]欄資料不完整！</translation>
+    </message>
+    <message>
+        <location filename="../src/model/sheetfilter.cpp"/>
+        <location filename="../src/snapshot/goodsfilter.cpp"/>
+        <source>第%1行，[名称]列的“%2”不是可选的字段！</source>
+        <translation>第%1列，[名稱]欄的「%2」不是可選的欄位！</translation>
+    </message>
+    <message>
+        <location filename="../src/model/sheetfilter.cpp"/>
+        <location filename="../src/snapshot/goodsfilter.cpp"/>
+        <source>第%1行，[比较]列的“%2”不是可选的比较方式！</source>
+        <translation>第%1列，[比較]欄的「%2」不是可選的比較方式！</translation>
+    </message>
+    <message>
+        <location filename="../src/model/sheetfilter.cpp"/>
+        <location filename="../src/snapshot/goodsfilter.cpp"/>
+        <source>第%1行，[逻辑]列的“%2”不是可选的逻辑！</source>
+        <translation>第%1列，[邏輯]欄的「%2」不是可選的邏輯！</translation>
+    </message>
+    <message>
+        <location filename="../src/model/sheetfilter.cpp"/>
+        <source>第%1行排序字段“%2”不是可选的字段！</source>
+        <translation>第%1列排序欄位「%2」不是可選的欄位！</translation>
+    </message>
+    <message>
+        <location filename="../src/model/sheetfilter.cpp"/>
+        <location filename="../src/snapshot/goodsfilter.cpp"/>
+        <source>条件“%1”应写作 字段:比较:比较值[:逻辑]</source>
+        <translation>條件「%1」應寫作 欄位:比較:比較值[:邏輯]</translation>
+    </message>
+    <message>
+        <location filename="../src/model/sheetfilter.cpp"/>
+        <location filename="../src/snapshot/goodsfilter.cpp"/>
+        <source>条件“%1”的比较方式不是可选的比较方式（%2）</source>
+        <translation>條件「%1」的比較方式不是可選的比較方式（%2）</translation>
+    </message>
+    <message>
+        <location filename="../src/model/sheetfilter.cpp"/>
+        <source>排序“%1”应写作 字段:asc|desc</source>
+        <translation>排序「%1」應寫作 欄位:asc|desc</translation>
+    </message>
+    <message>
         <location filename="../src/reconcile/selectlogic.cpp"/>
         <source>选中标志</source>
         <translation>選中標誌</translation>
     </message>
     <message>
         <location filename="../src/reconcile/selectlogic.cpp"/>
+        <location filename="../src/snapshot/proclistmodel.cpp"/>
         <source>日期</source>
         <translation>日期</translation>
     </message>
@@ -1570,6 +1680,7 @@
     <message>
         <location filename="../src/reconcile/ui/frmselect.cpp"/>
         <location filename="../src/sheet/sheetcommands.cpp"/>
+        <location filename="../src/snapshot/chkstockproclogic.cpp"/>
         <source>退出</source>
         <translation>結束</translation>
     </message>
@@ -1737,6 +1848,16 @@
         <translation>Excel 活頁簿 (*.xlsx);;CSV 檔案 (*.csv)</translation>
     </message>
     <message>
+        <location filename="../src/sheet/countsheet_find.cpp"/>
+        <source>请输入要搜索的字符!</source>
+        <translation>請輸入要搜尋的字元!</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/countsheet_find.cpp"/>
+        <source>你已搜索完全部记录，但没有找到相应的内容!是否重新搜索?</source>
+        <translation>你已搜尋完全部記錄，但沒有找到相應的內容!是否重新搜尋?</translation>
+    </message>
+    <message>
         <location filename="../src/sheet/documentoutput.cpp"/>
         <source>当前期间已经关账，不能新增当前及以前期间单据。</source>
         <translation>目前期間已經關帳，不能新增目前及以前期間的單據。</translation>
@@ -1755,6 +1876,36 @@
         <location filename="../src/sheet/entryrules.cpp"/>
         <source>数量超出允许的范围：数量的绝对值不能超过9,999,999,999.9999。</source>
         <translation>數量超出允許的範圍：數量的絕對值不能超過9,999,999,999.9999。</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/finddialog.cpp"/>
+        <source>(无)</source>
+        <translation>(無)</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/finddialog.cpp"/>
+        <source>等于</source>
+        <translation>等於</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/finddialog.cpp"/>
+        <source>不等</source>
+        <translation>不等於</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/finddialog.cpp"/>
+        <source>小于</source>
+        <translation>小於</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/finddialog.cpp"/>
+        <source>大于</source>
+        <translation>大於</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/finddialog.cpp"/>
+        <source>包含</source>
+        <translation>包含</translation>
     </message>
     <message>
         <location filename="../src/sheet/ledgerprint.cpp"/>
@@ -1784,6 +1935,7 @@
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
+        <location filename="../src/snapshot/chkstockproclogic.cpp"/>
         <source>保存</source>
         <translation>儲存</translation>
     </message>
@@ -1870,6 +2022,8 @@
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
+        <location filename="../src/sheet/ui/frmfilter.cpp"/>
+        <location filename="../src/sheet/ui/frmfind.cpp"/>
         <source>排序</source>
         <translation>排序</translation>
     </message>
@@ -1880,6 +2034,8 @@
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
+        <location filename="../src/sheet/ui/frmfilter.cpp"/>
+        <location filename="../src/sheet/ui/frmfind.cpp"/>
         <source>过滤</source>
         <translation>篩選</translation>
     </message>
@@ -1900,6 +2056,7 @@
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
+        <location filename="../src/snapshot/chkstockproclogic.cpp"/>
         <source>删除</source>
         <translation>刪除</translation>
     </message>
@@ -1990,6 +2147,7 @@
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
+        <location filename="../src/snapshot/chkstockproclogic.cpp"/>
         <source>刷新</source>
         <translation>重新整理</translation>
     </message>
@@ -2039,6 +2197,110 @@
         <translation>盤點表</translation>
     </message>
     <message>
+        <location filename="../src/sheet/ui/frmfilter.cpp"/>
+        <source>可按[F7]选择比较值</source>
+        <translation>可按[F7]選擇比較值</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/ui/frmfilter.cpp"/>
+        <source>确定(&amp;Y)</source>
+        <translation>確定(&amp;Y)</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/ui/frmfilter.cpp"/>
+        <location filename="../src/snapshot/conditiongridmodel.cpp"/>
+        <source>比较</source>
+        <translation>比較</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/ui/frmfilter.cpp"/>
+        <location filename="../src/snapshot/conditiongridmodel.cpp"/>
+        <source>比较值</source>
+        <translation>比較值</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/ui/frmfilter.cpp"/>
+        <location filename="../src/snapshot/conditiongridmodel.cpp"/>
+        <source>逻辑</source>
+        <translation>邏輯</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/ui/frmfilter.cpp"/>
+        <source>排序字段</source>
+        <translation>排序欄位</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/ui/frmfilter.cpp"/>
+        <location filename="../src/sheet/ui/frmfind.cpp"/>
+        <source>排序方式</source>
+        <translation>排序方式</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/ui/frmfind.cpp"/>
+        <source>搜索/排序/过滤...</source>
+        <translation>搜尋/排序/篩選...</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/ui/frmfind.cpp"/>
+        <source>搜索目标</source>
+        <translation>搜尋目標</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/ui/frmfind.cpp"/>
+        <source>搜索内容</source>
+        <translation>搜尋內容</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/ui/frmfind.cpp"/>
+        <source>搜索(&amp;S)</source>
+        <translation>搜尋(&amp;S)</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/ui/frmfind.cpp"/>
+        <source>排序目标</source>
+        <translation>排序目標</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/ui/frmfind.cpp"/>
+        <source>过滤目标</source>
+        <translation>篩選目標</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/ui/frmfind.cpp"/>
+        <source>过滤条件</source>
+        <translation>篩選條件</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/ui/frmfind.cpp"/>
+        <source>过滤内容</source>
+        <translation>篩選內容</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/ui/frmfind.cpp"/>
+        <source>匹配选项:</source>
+        <translation>比對選項:</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/ui/frmfind.cpp"/>
+        <source>模糊搜索(&amp;B)</source>
+        <translation>模糊搜尋(&amp;B)</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/ui/frmfind.cpp"/>
+        <source>匹配搜索(&amp;A)</source>
+        <translation>比對搜尋(&amp;A)</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/ui/frmfind.cpp"/>
+        <source>是否区分大小写:</source>
+        <translation>是否區分大小寫:</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/ui/frmfind.cpp"/>
+        <source>选项(&amp;P)</source>
+        <translation>選項(&amp;P)</translation>
+    </message>
+    <message>
         <location filename="../src/sheet/ui/frmmain.cpp"/>
         <source>条形码:</source>
         <translation>條碼：</translation>
@@ -2079,24 +2341,151 @@
         <translation>倉庫備份已經完成！盤點方案編號：%1，請按「確定」返回！</translation>
     </message>
     <message>
-        <location filename="../src/snapshot/conditiongridmodel.cpp"/>
-        <source>比较</source>
-        <translation>比較</translation>
+        <location filename="../src/snapshot/chkstockproclogic.cpp"/>
+        <source>没有备份账存数据的权限，请与系统管理员联系!</source>
+        <translation>沒有備份帳存資料的權限，請與系統管理員聯絡！</translation>
     </message>
     <message>
-        <location filename="../src/snapshot/conditiongridmodel.cpp"/>
-        <source>比较值</source>
-        <translation>比較值</translation>
+        <location filename="../src/snapshot/chkstockproclogic.cpp"/>
+        <source>新建</source>
+        <translation>新增</translation>
     </message>
     <message>
-        <location filename="../src/snapshot/conditiongridmodel.cpp"/>
-        <source>逻辑</source>
-        <translation>邏輯</translation>
+        <location filename="../src/snapshot/chkstockproclogic.cpp"/>
+        <source>新建盘点进程</source>
+        <translation>新增盤點方案</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/chkstockproclogic.cpp"/>
+        <source>打开</source>
+        <translation>開啟</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/chkstockproclogic.cpp"/>
+        <source>打开当前盘点进程</source>
+        <translation>開啟目前的盤點方案</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/chkstockproclogic.cpp"/>
+        <source>保存修改后的备注</source>
+        <translation>儲存修改後的備註</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/chkstockproclogic.cpp"/>
+        <source>删除当前盘点进程</source>
+        <translation>刪除目前的盤點方案</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/chkstockproclogic.cpp"/>
+        <source>刷新当前盘点进程列表</source>
+        <translation>重新整理盤點方案清單</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/chkstockproclogic.cpp"/>
+        <source>退出盘点处理</source>
+        <translation>結束盤點方案處理</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/chkstockproclogic.cpp"/>
+        <source>分仓库创建</source>
+        <translation>分倉庫建立</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/chkstockproclogic.cpp"/>
+        <source>不分仓库创建</source>
+        <translation>不分倉庫建立</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/chkstockproclogic.cpp"/>
+        <source>帮助目录</source>
+        <translation>說明目錄</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/chkstockproclogic.cpp"/>
+        <source>选择已经存在的盘点方案或新建</source>
+        <translation>選擇已存在的盤點方案或新增</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/chkstockproclogic.cpp"/>
+        <source>读取盘点方案失败。</source>
+        <translation>讀取盤點方案失敗。</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/chkstockproclogic.cpp"/>
+        <source>没有查看盘点报告单的权限，请与系统管理员联系!</source>
+        <translation>沒有檢視盤點報告單的權限，請與系統管理員聯絡！</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/chkstockproclogic.cpp"/>
+        <source>没有更改盘点方案的权限，请与系统管理员联系!</source>
+        <translation>沒有變更盤點方案的權限，請與系統管理員聯絡！</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/chkstockproclogic.cpp"/>
+        <source>盘点方案[%1]重复，请修改后保存!</source>
+        <translation>盤點方案[%1]重複，請修改後再儲存！</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/chkstockproclogic.cpp"/>
+        <source>保存盘点方案失败。</source>
+        <translation>儲存盤點方案失敗。</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/chkstockproclogic.cpp"/>
+        <source>没有删除盘点方案的权限，请与系统管理员联系!</source>
+        <translation>沒有刪除盤點方案的權限，請與系統管理員聯絡！</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/chkstockproclogic.cpp"/>
+        <source>该盘点方案生成的盘盈(亏)单已经审核，不允许删除!</source>
+        <translation>該盤點方案產生的盤盈(虧)單已經審核，不允許刪除！</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/chkstockproclogic.cpp"/>
+        <source>该盘点方案已经生成下列盘盈(亏)单,不能删除!</source>
+        <translation>該盤點方案已經產生下列盤盈(虧)單，不能刪除！</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/chkstockproclogic.cpp"/>
+        <source>删除盘点方案失败。</source>
+        <translation>刪除盤點方案失敗。</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/chkstockproclogic.cpp"/>
+        <source>您确信要删除第[%1]号方案吗?</source>
+        <translation>您確定要刪除第[%1]號方案嗎？</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/chkstockproclogic.cpp"/>
+        <source>您指定的第[%1]号方案已经顺利删除!</source>
+        <translation>您指定的第[%1]號方案已經順利刪除！</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/chkstockproclogic.cpp"/>
+        <source>你修改了某些进程的信息，要保存修改吗？</source>
+        <translation>你修改了某些盤點方案的資訊，要儲存修改嗎？</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/chkstockproclogic.cpp"/>
+        <source>不能读取用户的权限。</source>
+        <translation>無法讀取使用者的權限。</translation>
     </message>
     <message>
         <location filename="../src/snapshot/cutoffsnapshot.cpp"/>
         <source>截止日期超出已定义的会计期间范围，不能备份！</source>
         <translation>截止日期超出已定義的會計期間範圍，不能備份！</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/cyclecount.cpp"/>
+        <location filename="../src/snapshot/icbackupinv.cpp"/>
+        <location filename="../src/snapshot/snapshotprecheck.cpp"/>
+        <source>备份数据失败！</source>
+        <translation>備份資料失敗！</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/cyclecount.cpp"/>
+        <source>没有需要备份的物料!</source>
+        <translation>沒有需要備份的物料！</translation>
     </message>
     <message>
         <location filename="../src/snapshot/cycleselection.cpp"/>
@@ -2125,54 +2514,8 @@
     </message>
     <message>
         <location filename="../src/snapshot/goodsfilter.cpp"/>
-        <source>第%1行，[名称]列数据不完整！</source>
-        <translation>第%1列，[名稱]欄資料不完整！</translation>
-    </message>
-    <message>
-        <location filename="../src/snapshot/goodsfilter.cpp"/>
-        <source>第%1行，[比较]列数据不完整！</source>
-        <translation>第%1列，[比較]欄資料不完整！</translation>
-    </message>
-    <message>
-        <location filename="../src/snapshot/goodsfilter.cpp"/>
-        <source>第%1行，[逻辑]列数据不完整！</source>
-        <translation>第%1列，[邏輯]欄資料不完整！</translation>
-    </message>
-    <message>
-        <location filename="../src/snapshot/goodsfilter.cpp"/>
-        <source>第%1行，[名称]列的“%2”不是可选的字段！</source>
-        <translation>第%1列，[名稱]欄的「%2」不是可選的欄位！</translation>
-    </message>
-    <message>
-        <location filename="../src/snapshot/goodsfilter.cpp"/>
-        <source>第%1行，[比较]列的“%2”不是可选的比较方式！</source>
-        <translation>第%1列，[比較]欄的「%2」不是可選的比較方式！</translation>
-    </message>
-    <message>
-        <location filename="../src/snapshot/goodsfilter.cpp"/>
-        <source>第%1行，[逻辑]列的“%2”不是可选的逻辑！</source>
-        <translation>第%1列，[邏輯]欄的「%2」不是可選的邏輯！</translation>
-    </message>
-    <message>
-        <location filename="../src/snapshot/goodsfilter.cpp"/>
-        <source>条件“%1”应写作 字段:比较:比较值[:逻辑]</source>
-        <translation>條件「%1」應寫作 欄位:比較:比較值[:邏輯]</translation>
-    </message>
-    <message>
-        <location filename="../src/snapshot/goodsfilter.cpp"/>
         <source>条件“%1”的字段不是可选的字段（%2）</source>
         <translation>條件「%1」的欄位不是可選的欄位（%2）</translation>
-    </message>
-    <message>
-        <location filename="../src/snapshot/goodsfilter.cpp"/>
-        <source>条件“%1”的比较方式不是可选的比较方式（%2）</source>
-        <translation>條件「%1」的比較方式不是可選的比較方式（%2）</translation>
-    </message>
-    <message>
-        <location filename="../src/snapshot/icbackupinv.cpp"/>
-        <location filename="../src/snapshot/snapshotprecheck.cpp"/>
-        <source>备份数据失败！</source>
-        <translation>備份資料失敗！</translation>
     </message>
     <message>
         <location filename="../src/snapshot/icbackupinv.cpp"/>
@@ -2183,6 +2526,21 @@
         <location filename="../src/snapshot/icbackupinv.cpp"/>
         <source>周期盘点物料表名称无效。</source>
         <translation>週期盤點物料表名稱無效。</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/proclistmodel.cpp"/>
+        <source>顺序号</source>
+        <translation>序號</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/proclistmodel.cpp"/>
+        <source>盘点方案名称</source>
+        <translation>盤點方案名稱</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/proclistmodel.cpp"/>
+        <source>制单</source>
+        <translation>製單</translation>
     </message>
     <message>
         <location filename="../src/snapshot/snapshotparams.cpp"/>
@@ -2270,6 +2628,26 @@
         <location filename="../src/snapshot/ui/backuptypedialog.cpp"/>
         <source>请选择该盘点方案的备份类型</source>
         <translation>請選擇該盤點方案的備份類型</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/ui/chkstockprocwindow.cpp"/>
+        <source>编辑</source>
+        <translation>編輯</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/ui/chkstockprocwindow.cpp"/>
+        <source>选项</source>
+        <translation>選項</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/ui/chkstockprocwindow.cpp"/>
+        <source>启用周期盘点</source>
+        <translation>啟用週期盤點</translation>
+    </message>
+    <message>
+        <location filename="../src/snapshot/ui/chkstockprocwindow.cpp"/>
+        <source>盘点进程</source>
+        <translation>盤點方案</translation>
     </message>
     <message>
         <source>--kfperiod：“%1”不是天数</source>
