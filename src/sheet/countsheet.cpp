@@ -42,6 +42,7 @@ const QHash<QString, Handler> &handlers()
         {QStringLiteral("mnuvselectbill"), &CountSheet::mnuVSelectBill},
         {QStringLiteral("mnuadditem"), &CountSheet::mnuAddItem},
         {QStringLiteral("mnufileout"), &CountSheet::mnuFileOut},
+        {QStringLiteral("mnufilein"), &CountSheet::mnuFileIn},
         {QStringLiteral("mnufprint"), &CountSheet::mnuFPrint},
         {QStringLiteral("mnufprintpreview"), &CountSheet::mnuFPrintPreview},
         {QStringLiteral("mnufprintsetup"), &CountSheet::mnuFPrintSetup}};

@@ -6,6 +6,7 @@
 #include "erp/complexqty.h"
 #include "host/hostcomponents.h"
 #include "host/sharedstate.h"
+#include "import/countimport.h"
 #include "sheet/ui/frmmain.h"
 #include "snapshot/ui/backupinvdialog.h"
 #include "snapshot/ui/backuptypedialog.h"
@@ -31,6 +32,7 @@ void registerWindows(WindowRegistry &windows)
     windows.add(QStringLiteral("frmMain"), [](const QVariantMap &args) { return FrmMain::open(args, &calComplexQty); });
     ComplexQtyEditor::registerOpener(windows);
     BillViewer::registerOpener(windows);
+    countimport::registerOperation(windows);
 }
 
 } // namespace erp
