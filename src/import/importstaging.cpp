@@ -169,15 +169,16 @@ ImportStaging::Result ImportStaging::merge()
     // A place of another place group becomes the stock's own entry of the same
     // number and name. First of all: the book quantities, the directions and the
     // duplicates are then judged on the row the record will really change.
-    m_c.ExecuteRaiseErr(QStringLiteral(R"(UPDATE %1 SET FStockPlaceID = (
-    SELECT MIN(p.FSPID) FROM t_StockPlace p, t_StockPlace c, t_Stock s
-     WHERE c.FSPID = %1.FStockPlaceID AND s.FItemID = %1.FStockID
-       AND p.FSPGroupID = s.FSPGroupID AND p.FNumber = c.FNumber AND p.FName = c.FName)
- WHERE FStockPlaceID > 0 AND EXISTS (
-    SELECT 1 FROM t_StockPlace p, t_StockPlace c, t_Stock s
-     WHERE c.FSPID = %1.FStockPlaceID AND s.FItemID = %1.FStockID AND s.FIsStockMgr = 1 AND s.FSPGroupID > 0
-       AND c.FSPGroupID <> s.FSPGroupID
-       AND p.FSPGroupID = s.FSPGroupID AND p.FNumber = c.FNumber AND p.FName = c.FName))")
+    // (judged once per stock and place named, not per record)
+    m_c.ExecuteRaiseErr(QStringLiteral(R"(UPDATE %1 SET FStockPlaceID = m.FNewPlaceID
+  FROM (SELECT d.FStockID, d.FStockPlaceID, MIN(p.FSPID) AS FNewPlaceID
+          FROM (SELECT DISTINCT FStockID, FStockPlaceID FROM %1 WHERE FStockPlaceID > 0) d
+          JOIN t_Stock s ON s.FItemID = d.FStockID
+          JOIN t_StockPlace c ON c.FSPID = d.FStockPlaceID
+          JOIN t_StockPlace p ON p.FSPGroupID = s.FSPGroupID AND p.FNumber = c.FNumber AND p.FName = c.FName
+         WHERE s.FIsStockMgr = 1 AND s.FSPGroupID > 0 AND c.FSPGroupID <> s.FSPGroupID
+         GROUP BY d.FStockID, d.FStockPlaceID) m
+ WHERE %1.FStockID = m.FStockID AND %1.FStockPlaceID = m.FStockPlaceID)")
                             .arg(T));
 
     // book quantities of the matching count rows, then the differences with each
@@ -185,12 +186,12 @@ ImportStaging::Result ImportStaging::merge()
     QStringList keys;
     for (const char *c : kKeyColumns)
         keys << QLatin1String(c);
-    m_c.ExecuteRaiseErr(QStringLiteral(R"(UPDATE %1 SET FQty = v.FQty, FSecQty = v.FSecQty
-  FROM (SELECT FInterID, %2, SUM(FQty) AS FQty, SUM(FSecQty) AS FSecQty FROM ICInvBackup
-         WHERE FInterID = ? GROUP BY FInterID, %2) v
- WHERE %3)")
-                            .arg(T, keys.join(QStringLiteral(", ")), keyEquals(T, QStringLiteral("v"), false)),
-                        {m_context.processId});
+    // (a position held in both ledgers has two rows of one key: their sum is its book)
+    const QString book = QStringLiteral("COALESCE((SELECT SUM(b.%1) FROM ICInvBackup b WHERE %2), 0)");
+    const QString match = keyEquals(QStringLiteral("b"), T, false);
+    m_c.ExecuteRaiseErr(
+        QStringLiteral("UPDATE %1 SET FQty = %2, FSecQty = %3")
+            .arg(T, book.arg(QStringLiteral("FQty"), match), book.arg(QStringLiteral("FSecQty"), match)));
     // an item without its row of decimals counts whole units, a unit without its
     // row converts 1:1: the record is judged rather than left with no difference
     const QString dec =
@@ -211,18 +212,17 @@ ImportStaging::Result ImportStaging::merge()
     m_c.ExecuteRaiseErr(QStringLiteral("DELETE FROM %1%2").arg(T, opposite));
 
     // every copy of a key that occurs more than once stays out
+    const QString key = QStringLiteral("FInterID, FBrNo, ") + keys.join(QStringLiteral(", "));
     m_c.ExecuteRaiseErr(
         QStringLiteral(R"(INSERT INTO %1 (FInterID, FBrNo, FItemID, FAuxPropID, FUnitID, FBatchNo, FMtoNo,
  FStockID, FStockPlaceID, FKFDate, FKFPeriod, FRowNum, FNumber, FName)
 SELECT t1.FInterID, t1.FBrNo, t1.FItemID, t1.FAuxPropID, t1.FUnitID, t1.FBatchNo, t1.FMtoNo, t1.FStockID,
        t1.FStockPlaceID, t1.FKFDate, t1.FKFPeriod, t1.FRowNum, i.FNumber, i.FName
-  FROM %2 t1
-  JOIN (SELECT FInterID, FBrNo, %3 FROM %2 GROUP BY FInterID, FBrNo, %3 HAVING COUNT(*) > 1) v ON %4
-  JOIN t_ICItem i ON i.FItemID = t1.FItemID)")
-            .arg(m_double, T, keys.join(QStringLiteral(", ")),
-                 keyEquals(QStringLiteral("t1"), QStringLiteral("v"), true)));
-    m_c.ExecuteRaiseErr(QStringLiteral("DELETE FROM %1 WHERE EXISTS (SELECT 1 FROM %2 d WHERE %3)")
-                            .arg(T, m_double, keyEquals(T, QStringLiteral("d"), true)));
+  FROM (SELECT t.*, COUNT(*) OVER (PARTITION BY %3) AS FCopies FROM %2 t) t1
+  JOIN t_ICItem i ON i.FItemID = t1.FItemID
+ WHERE t1.FCopies > 1)")
+            .arg(m_double, T, key));
+    m_c.ExecuteRaiseErr(QStringLiteral("DELETE FROM %1 WHERE FRowNum IN (SELECT FRowNum FROM %2)").arg(T, m_double));
     rs = m_c.ExecuteRaiseErr(
         QStringLiteral("SELECT FItemID, FNumber, FName, FRowNum FROM %1 ORDER BY FItemID, FRowNum").arg(m_double));
     for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {

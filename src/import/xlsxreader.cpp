@@ -5,6 +5,7 @@
 #include <QDate>
 #include <QFile>
 #include <QRegularExpression>
+#include <QXmlStreamReader>
 
 #include <unzip.h>
 
@@ -14,6 +15,7 @@ namespace {
 
 constexpr qint64 MaxPartBytes = qint64(16) << 20; // workbook, relations, styles
 constexpr int ChunkBytes = 256 * 1024;
+constexpr qsizetype MaxMarkupBytes = qsizetype(4) << 20; // text or a tag without its end
 
 unzFile zipOf(void *p)
 {
@@ -237,45 +239,80 @@ bool XlsxReader::openSheet(const QString &name)
         unzOpenCurrentFile(zipOf(m_zip)) != UNZ_OK)
         return damaged();
     m_sheetOpen = true;
-    m_chunk.resize(ChunkBytes);
-    return feed();
+    return true;
 }
 
-bool XlsxReader::feed()
+bool XlsxReader::fill()
 {
-    if (m_eof)
+    if (m_eof || !error().isEmpty())
         return false;
-    const int n = unzReadCurrentFile(zipOf(m_zip), m_chunk.data(), int(m_chunk.size()));
+    m_buffer.remove(0, m_pos);
+    m_pos = 0;
+    const qsizetype size = m_buffer.size();
+    m_buffer.resize(size + ChunkBytes);
+    const int n = unzReadCurrentFile(zipOf(m_zip), m_buffer.data() + size, ChunkBytes);
+    m_buffer.resize(size + std::max(n, 0));
     if (n < 0)
         return damaged();
     if (n == 0) {
         m_eof = true;
         m_sheetOpen = false;
-        if (unzCloseCurrentFile(zipOf(m_zip)) != UNZ_OK)
-            return damaged();
-        return true;
+        if (unzCloseCurrentFile(zipOf(m_zip)) != UNZ_OK) // a CRC that does not match
+            damaged();
+        return false;
     }
     m_expanded += n;
     if (m_expanded > m_limits.maxExpandedBytes)
         return fail(LoadText("文件解压后过大，超出引入的限制。"));
-    m_xml.addData(QByteArray(m_chunk.constData(), n));
+    return true;
+}
+
+bool XlsxReader::findByte(char c, qsizetype *at)
+{
+    qsizetype from = m_pos;
+    for (;;) {
+        const qsizetype i = m_buffer.indexOf(c, from);
+        if (i >= 0) {
+            *at = i;
+            return true;
+        }
+        if (m_buffer.size() - m_pos > MaxMarkupBytes)
+            return damaged();           // no markup for megabytes: not a sheet
+        from = m_buffer.size() - m_pos; // offsets move when fill() drops what was read
+        if (!fill())
+            return false;
+        from += m_pos;
+    }
+}
+
+bool XlsxReader::readTag(QByteArray *tag)
+{
+    qsizetype lt = 0, gt = 0;
+    if (!findByte('<', &lt))
+        return false;
+    m_text = m_buffer.mid(m_pos, lt - m_pos);
+    m_pos = lt;
+    if (!findByte('>', &gt))
+        return false;
+    *tag = m_buffer.mid(m_pos + 1, gt - m_pos - 1);
+    m_pos = gt + 1;
     return true;
 }
 
 QVariant XlsxReader::cellValue() const
 {
-    if (m_type == QLatin1String("s")) {
+    if (m_type == "s") {
         bool ok = false;
         const int index = m_value.toInt(&ok);
         return ok && index >= 0 && index < m_shared.size() ? QVariant(m_shared.at(index)) : QVariant();
     }
-    if (m_type == QLatin1String("inlineStr") || m_type == QLatin1String("str"))
+    if (m_type == "inlineStr" || m_type == "str")
         return m_value.isEmpty() ? QVariant() : QVariant(m_value);
-    if (m_type == QLatin1String("e"))
+    if (m_type == "e")
         return QVariant::fromValue(ImportCellError{m_value});
     if (m_value.isEmpty()) // a formula without a cached value
         return {};
-    if (m_type == QLatin1String("d")) {
+    if (m_type == "d") {
         const QDate d = QDate::fromString(m_value.left(10), Qt::ISODate);
         return d.isValid() ? QVariant(d) : QVariant(m_value);
     }
@@ -291,83 +328,189 @@ QVariant XlsxReader::cellValue() const
     return number;
 }
 
+namespace {
+
+// The local name of a tag ("x:row a=1" -> "row"), and whether it ends it or closes itself.
+QByteArrayView tagName(QByteArrayView tag, bool *end, bool *selfClosing)
+{
+    *end = tag.startsWith('/');
+    *selfClosing = tag.endsWith('/');
+    if (*end)
+        tag = tag.sliced(1);
+    qsizetype stop = 0;
+    while (stop < tag.size() && tag.at(stop) != ' ' && tag.at(stop) != '/' && tag.at(stop) != '\t' &&
+           tag.at(stop) != '\n' && tag.at(stop) != '\r')
+        ++stop;
+    QByteArrayView name = tag.first(stop);
+    const qsizetype colon = name.indexOf(':');
+    return colon >= 0 ? name.sliced(colon + 1) : name;
+}
+
+// The value of attribute `name` in a start tag; empty when it has none.
+QByteArrayView attribute(QByteArrayView tag, QByteArrayView name)
+{
+    qsizetype from = 0;
+    for (;;) {
+        const qsizetype at = tag.indexOf(name, from);
+        if (at < 0 || at + name.size() + 2 > tag.size())
+            return {};
+        from = at + 1;
+        const bool startsWord = at > 0 && (tag.at(at - 1) == ' ' || tag.at(at - 1) == '\t' || tag.at(at - 1) == '\n' ||
+                                           tag.at(at - 1) == '\r');
+        if (!startsWord || tag.at(at + name.size()) != '=')
+            continue;
+        const char quote = tag.at(at + name.size() + 1);
+        if (quote != '"' && quote != '\'')
+            continue;
+        const qsizetype begin = at + name.size() + 2;
+        const qsizetype close = tag.indexOf(quote, begin);
+        return close < 0 ? QByteArrayView() : tag.sliced(begin, close - begin);
+    }
+}
+
+// Character data with its references resolved (&amp; &lt; &#20013; &#x4E2D; ...).
+QString unescape(QByteArrayView bytes)
+{
+    if (!bytes.contains('&'))
+        return QString::fromUtf8(bytes);
+    QByteArray out;
+    out.reserve(bytes.size());
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const char c = bytes.at(i);
+        const qsizetype semi = c == '&' ? bytes.indexOf(';', i) : -1;
+        if (semi < 0 || semi - i > 10) {
+            out += c;
+            continue;
+        }
+        const QByteArrayView name = bytes.sliced(i + 1, semi - i - 1);
+        uint code = 0;
+        bool ok = true;
+        if (name == "amp")
+            code = '&';
+        else if (name == "lt")
+            code = '<';
+        else if (name == "gt")
+            code = '>';
+        else if (name == "quot")
+            code = '"';
+        else if (name == "apos")
+            code = '\'';
+        else if (name.startsWith("#x") || name.startsWith("#X"))
+            code = name.sliced(2).toByteArray().toUInt(&ok, 16);
+        else if (name.startsWith('#'))
+            code = name.sliced(1).toByteArray().toUInt(&ok, 10);
+        else
+            ok = false;
+        if (!ok || code == 0 || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
+            out += c;
+            continue;
+        }
+        const char32_t ch = char32_t(code);
+        out += QString::fromUcs4(&ch, 1).toUtf8();
+        i = semi;
+    }
+    return QString::fromUtf8(out);
+}
+
+} // namespace
+
 bool XlsxReader::nextLine(QList<QVariant> *cells)
 {
     cells->clear();
-    bool inRow = false;
+    bool inRow = false, inCell = false, inValue = false, inInline = false, inText = false;
+    int phonetic = 0;
+    QByteArray tag;
     for (;;) {
         if (m_sheetDone)
             return false;
-        const QXmlStreamReader::TokenType token = m_xml.readNext();
-        switch (token) {
-        case QXmlStreamReader::Invalid:
-            if (m_xml.error() == QXmlStreamReader::PrematureEndOfDocumentError && !m_eof) {
-                if (!feed())
-                    return false;
-                continue;
-            }
-            return damaged();
-        case QXmlStreamReader::EndDocument:
-            return inRow ? damaged() : false;
-        case QXmlStreamReader::StartElement: {
-            const QStringView name = m_xml.name();
-            if (name == QLatin1String("row")) {
-                inRow = true;
-                m_col = -1;
-            } else if (name == QLatin1String("c") && inRow) {
-                const QXmlStreamAttributes a = m_xml.attributes();
-                const QStringView ref = a.value(QLatin1String("r"));
-                const int col = ref.isEmpty() ? m_col + 1 : columnOf(ref);
-                if (col < 0 || col < m_col || col >= m_limits.maxColumns) {
-                    if (col >= m_limits.maxColumns)
-                        return fail(FormatText("第%1行的列数过多（超过%2列）。", {m_line + 1, m_limits.maxColumns}));
-                    return damaged();
-                }
-                m_col = col;
-                m_type = a.value(QLatin1String("t")).toString();
-                m_style = a.value(QLatin1String("s")).toInt();
-                m_value.clear();
-                m_phonetic = 0;
-            } else if (name == QLatin1String("v")) {
-                m_inValue = true;
-            } else if (name == QLatin1String("is")) {
-                m_inInline = true;
-            } else if (name == QLatin1String("rPh")) {
-                ++m_phonetic;
-            }
-            break;
-        }
-        case QXmlStreamReader::Characters:
-            if ((m_inValue || (m_inInline && m_phonetic == 0)) && m_value.size() <= m_limits.maxTextLength)
-                m_value += m_xml.text();
-            break;
-        case QXmlStreamReader::EndElement: {
-            const QStringView name = m_xml.name();
-            if (name == QLatin1String("v")) {
-                m_inValue = false;
-            } else if (name == QLatin1String("is")) {
-                m_inInline = false;
-            } else if (name == QLatin1String("rPh")) {
-                --m_phonetic;
-            } else if (name == QLatin1String("c") && inRow) {
-                const QVariant value = cellValue();
-                if (value.typeId() == QMetaType::QString && !acceptText(value.toString()))
-                    return false;
-                if (!value.isNull()) {
-                    while (cells->size() < m_col)
-                        cells->append(QVariant());
-                    cells->append(value);
-                }
-            } else if (name == QLatin1String("row")) {
-                return true;
-            } else if (name == QLatin1String("sheetData")) {
-                m_sheetDone = true;
+        if (!readTag(&tag)) {
+            if (!error().isEmpty())
                 return false;
-            }
-            break;
+            return damaged(); // the sheet ends without closing its data
         }
-        default:
-            break;
+        if ((inValue || (inText && inInline && phonetic == 0)) && !m_text.isEmpty() &&
+            m_value.size() <= m_limits.maxTextLength)
+            m_value += unescape(m_text);
+        if (tag.startsWith('?') || tag.startsWith('!')) {
+            // a comment or character data may hold '>': on to their real end
+            const bool cdata = tag.startsWith("![CDATA[");
+            const QByteArray close = cdata ? QByteArray("]]") : tag.startsWith("!--") ? QByteArray("--") : QByteArray();
+            while (!close.isEmpty() && (!tag.endsWith(close) || tag.size() < (cdata ? 10 : 5))) {
+                qsizetype gt = 0;
+                if (!findByte('>', &gt))
+                    return error().isEmpty() ? damaged() : false;
+                tag += '>' + m_buffer.mid(m_pos, gt - m_pos);
+                m_pos = gt + 1;
+                if (tag.size() > MaxMarkupBytes)
+                    return damaged();
+            }
+            if (cdata && (inValue || (inText && inInline && phonetic == 0)) && m_value.size() <= m_limits.maxTextLength)
+                m_value += QString::fromUtf8(tag.sliced(8, tag.size() - 10));
+            continue;
+        }
+        bool end = false, selfClosing = false;
+        const QByteArrayView name = tagName(tag, &end, &selfClosing);
+        if (!end) {
+            if (name == "row") {
+                if (inRow)
+                    return damaged(); // a line inside a line
+                inRow = !selfClosing;
+                m_col = -1;
+                if (selfClosing)
+                    return true;
+            } else if (name == "c" && inRow) {
+                if (inCell)
+                    return damaged(); // a cell inside a cell
+                const QByteArrayView ref = attribute(tag, "r");
+                const int col = ref.isEmpty() ? m_col + 1 : columnOf(QString::fromLatin1(ref));
+                if (col >= m_limits.maxColumns)
+                    return fail(FormatText("第%1行的列数过多（超过%2列）。", {m_line + 1, m_limits.maxColumns}));
+                if (col < 0 || col < m_col)
+                    return damaged();
+                m_col = col;
+                m_type = attribute(tag, "t").toByteArray();
+                m_style = attribute(tag, "s").toInt();
+                m_value.clear();
+                phonetic = 0;
+                inCell = !selfClosing;
+                if (selfClosing)
+                    continue; // an empty cell
+            } else if (name == "v") {
+                inValue = !selfClosing;
+            } else if (name == "is") {
+                inInline = !selfClosing;
+            } else if (name == "t") {
+                inText = !selfClosing;
+            } else if (name == "rPh") {
+                phonetic += selfClosing ? 0 : 1;
+            }
+            continue;
+        }
+        if (name == "v") {
+            inValue = false;
+        } else if (name == "t") {
+            inText = false;
+        } else if (name == "is") {
+            inInline = false;
+        } else if (name == "rPh") {
+            --phonetic;
+        } else if (name == "c" && inRow) {
+            if (!inCell)
+                return damaged();
+            inCell = false;
+            const QVariant value = cellValue();
+            if (value.typeId() == QMetaType::QString && !acceptText(value.toString()))
+                return false;
+            if (!value.isNull()) {
+                while (cells->size() < m_col)
+                    cells->append(QVariant());
+                cells->append(value);
+            }
+        } else if (name == "row") {
+            return !inCell || damaged(); // a cell left open
+        } else if (name == "sheetData") {
+            m_sheetDone = true;
+            return false;
         }
     }
 }
