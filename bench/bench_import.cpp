@@ -4,7 +4,7 @@
 // a table of the same columns, measured in the same run. Targets: < 10 s, at most
 // twice the bare run, < 300 MB peak memory of the import.
 //
-//   bench_import [--rows N] [--pg URL] [--keep DIR]
+//   bench_import [--rows N] [--pg URL] [--keep DIR] [--profile]
 //
 // The files are the count sheet's own export (mode 4) of a counted process over the
 // demo data. SQLite runs in a temporary file; PostgreSQL when --pg or
@@ -28,10 +28,13 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int ProcessId = 900002;
 QString outDir;
+bool profile = false; // --profile: the slowest statements of each import
 
 double msSince(const QElapsedTimer &t)
 {
@@ -130,10 +133,26 @@ bool measure(AppConnection &c, const QString &label, const QString &kind, const 
     const double bareMs = bare(c, file, &records);
     resetPeak();
     const qint64 statements = c.statementCount();
+    // the time from one statement to the next is charged to the first
+    QList<QPair<double, QString>> spans;
+    QElapsedTimer since;
+    QString last;
+    if (profile)
+        c.setStatementHook([&](const QString &sql, const QVariantList &) {
+            if (!last.isEmpty())
+                spans << qMakePair(msSince(since), last);
+            last = sql.simplified().left(90);
+            since.start();
+            return QString();
+        });
     QElapsedTimer t;
     t.start();
     const CountImport::Outcome out = CountImport(c, o).run(file);
     const double ms = msSince(t);
+    c.setStatementHook({});
+    std::sort(spans.begin(), spans.end(), [](const auto &a, const auto &b) { return a.first > b.first; });
+    for (qsizetype i = 0; i < std::min<qsizetype>(8, spans.size()); ++i)
+        std::printf("    %8.0f ms  %s\n", spans.at(i).first, qPrintable(spans.at(i).second));
     const double peak = bench::peakMemoryMb();
     if (bareMs < 0 || out.status != CountImport::Outcome::Status::Done) {
         std::fprintf(stderr, "%s: %s\n", qPrintable(kind), qPrintable(out.message + out.details));
@@ -184,6 +203,7 @@ int main(int argc, char **argv)
         bench::option(args, QStringLiteral("--pg"), QString::fromLocal8Bit(qgetenv("STOCKCHECK_BENCH_PG")));
     QTemporaryDir dir;
     outDir = bench::option(args, QStringLiteral("--keep"), dir.path());
+    profile = args.contains(QStringLiteral("--profile"));
     QDir().mkpath(outDir);
     return bench::onBothEngines(QStringLiteral("bench_import"), dir.filePath(QStringLiteral("bench.db")), pg,
                                 [&](const QString &label, const QString &url) { return runEngine(label, url, rows); });

@@ -39,6 +39,9 @@ void ImportLookups::load(AppConnection &c, bool useFullNumber)
         const QString g = rs.Fields(3).toString() + u'|' + k;
         groupPlaces.insert(g, groupPlaces.value(g, rs.Fields(0).toInt()));
     }
+    rs = c.ExecuteRaiseErr(QStringLiteral("SELECT FItemID, FQtyDecimal FROM t_ICItemBase"));
+    for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext())
+        decimals.insert(rs.Fields(0).toInt(), rs.Fields(1).toInt());
     rs = c.ExecuteRaiseErr(
         QStringLiteral("SELECT FItemID, %1, FName, FItemClassID FROM t_AuxItem ORDER BY FItemID").arg(n));
     for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext())

@@ -41,6 +41,7 @@ struct ImportLookups
     QHash<QString, int> places;      // any place group
     QHash<QString, int> groupPlaces; // "group|number|name": the stock's own entry
     QHash<QString, AuxItem> auxItems;
+    QHash<int, int> decimals; // places of an item's quantities (t_ICItemBase)
 
     // Throws DbException.
     void load(AppConnection &connection, bool useFullNumber);

@@ -27,7 +27,9 @@ enum Item {
     ItSecUnitID,
     ItSecCheckQty,
     ItSecAdjQty,
-    ItRowNum
+    ItRowNum,
+    ItDecimals,
+    ItCoefficient
 };
 
 const char *const kKeyColumns[] = {"FItemID", "FAuxPropID", "FUnitID",  "FBatchNo",     "FMtoNo",
@@ -76,7 +78,8 @@ void ImportStaging::create()
  FNote %7, FStockPlaceID INTEGER NOT NULL, FKFDate %8 NOT NULL DEFAULT '', FKFPeriod INTEGER NOT NULL DEFAULT 0,
  FSecUnitID INTEGER NOT NULL DEFAULT 0, FSecQty %5 NOT NULL DEFAULT 0, FSecQtyAct %5 NOT NULL DEFAULT 0,
  FSecCheckQty %5 NOT NULL DEFAULT 0, FSecAdjQty %5 NOT NULL DEFAULT 0, FSecMinus %5 NOT NULL DEFAULT 0,
- FRowNum INTEGER NOT NULL DEFAULT 0, FChecker INTEGER))")
+ FRowNum INTEGER NOT NULL DEFAULT 0, FChecker INTEGER, FQtyDecimal INTEGER NOT NULL DEFAULT 0,
+ FCoefficient %5 NOT NULL DEFAULT 1))")
                             .arg(m_table, d.textType(10), d.textType(200), d.textType(300), q, d.dateTimeType(),
                                  d.textType(255), d.textType(20)));
     m_created = true;
@@ -91,10 +94,26 @@ void ImportStaging::create()
 
 void ImportStaging::add(const StagedRow &r)
 {
-    m_buffer.append(QJsonArray{r.itemId, r.auxPropId, r.unitId, nonNull(r.batchNo), nonNull(r.mtoNo), r.stockId,
-                               r.stockPlaceId, nonNull(r.kfDate), r.kfPeriod, r.checkQty, r.auxCheckQty, r.adjQty,
-                               nonNull(r.complexQty), nonNull(r.note), r.secUnitId, r.secCheckQty, r.secAdjQty,
-                               r.rowNum});
+    m_buffer.append(QJsonArray{r.itemId,
+                               r.auxPropId,
+                               r.unitId,
+                               nonNull(r.batchNo),
+                               nonNull(r.mtoNo),
+                               r.stockId,
+                               r.stockPlaceId,
+                               nonNull(r.kfDate),
+                               r.kfPeriod,
+                               r.checkQty,
+                               r.auxCheckQty,
+                               r.adjQty,
+                               nonNull(r.complexQty),
+                               nonNull(r.note),
+                               r.secUnitId,
+                               r.secCheckQty,
+                               r.secAdjQty,
+                               r.rowNum,
+                               r.decimals,
+                               r.coefficient});
 }
 
 void ImportStaging::flush()
@@ -114,7 +133,7 @@ void ImportStaging::flush()
             " (FInterID, FBrNo, FItemID, FAuxPropID, FUnitID, FBatchNo, FMtoNo, FStockID, FQty, FSelect, FAdj,"
             " FAdjQty, FDateBackup, FMaxBillInterID, FCheckQty, FComplexQty, FQtyAct, FAuxCheckQty,"
             " FAuxQtyAct, FAuxQty, FMinus, FNote, FStockPlaceID, FKFDate, FKFPeriod, FSecUnitID, FSecQty,"
-            " FChecker, FSecQtyAct, FSecCheckQty, FSecAdjQty, FRowNum) SELECT ?, '0', ") +
+            " FChecker, FSecQtyAct, FSecCheckQty, FSecAdjQty, FRowNum, FQtyDecimal, FCoefficient) SELECT ?, '0', ") +
         QStringList{item(ItItemID, 'i'),
                     item(ItAuxPropID, 'i'),
                     item(ItUnitID, 'i'),
@@ -140,7 +159,9 @@ void ImportStaging::flush()
                     secCheckQty,
                     secCheckQty,
                     item(ItSecAdjQty, 'q'),
-                    item(ItRowNum, 'i')}
+                    item(ItRowNum, 'i'),
+                    item(ItDecimals, 'i'),
+                    item(ItCoefficient, 'q')}
             .join(QStringLiteral(", ")) +
         QStringLiteral(" FROM ") + d.jsonArrayElements(QStringLiteral("j"));
     const QByteArray json = QJsonDocument(m_buffer).toJson(QJsonDocument::Compact);
@@ -187,23 +208,16 @@ ImportStaging::Result ImportStaging::merge()
     for (const char *c : kKeyColumns)
         keys << QLatin1String(c);
     // (a position held in both ledgers has two rows of one key: their sum is its book)
-    const QString book = QStringLiteral("COALESCE((SELECT SUM(b.%1) FROM ICInvBackup b WHERE %2), 0)");
-    const QString match = keyEquals(QStringLiteral("b"), T, false);
-    m_c.ExecuteRaiseErr(
-        QStringLiteral("UPDATE %1 SET FQty = %2, FSecQty = %3")
-            .arg(T, book.arg(QStringLiteral("FQty"), match), book.arg(QStringLiteral("FSecQty"), match)));
-    // an item without its row of decimals counts whole units, a unit without its
-    // row converts 1:1: the record is judged rather than left with no difference
-    const QString dec =
-        QStringLiteral("COALESCE((SELECT c.FQtyDecimal FROM t_ICItemBase c WHERE c.FItemID = %1.FItemID), 0)").arg(T);
-    const QString coef =
-        QStringLiteral("COALESCE((SELECT u.FCoefficient FROM t_MeasureUnit u WHERE u.FMeasureUnitID = %1.FUnitID), 1)")
-            .arg(T);
-    m_c.ExecuteRaiseErr(QStringLiteral("UPDATE %1 SET FSecAdjQty = ROUND(FSecAdjQty, %2)").arg(T, dec));
+    if (m_c.dialect().isPostgres()) // the planner knows nothing of a table just filled
+        m_c.ExecuteRaiseErr(QStringLiteral("ANALYZE ") + T);
+    m_c.ExecuteRaiseErr(QStringLiteral("UPDATE %1 SET (FQty, FSecQty) = (SELECT COALESCE(SUM(b.FQty), 0),"
+                                       " COALESCE(SUM(b.FSecQty), 0) FROM ICInvBackup b WHERE %2)")
+                            .arg(T, keyEquals(QStringLiteral("b"), T, false)));
+    m_c.ExecuteRaiseErr(QStringLiteral("UPDATE %1 SET FSecAdjQty = ROUND(FSecAdjQty, FQtyDecimal)").arg(T));
     m_c.ExecuteRaiseErr(QStringLiteral(R"(UPDATE %1 SET
-    FMinus = ROUND(FCheckQty, %2) - ROUND(COALESCE(FQty, 0), %2) - ROUND(FAdjQty * %3, %2),
-    FSecMinus = ROUND(FSecCheckQty, %2) - ROUND(COALESCE(FSecQty, 0), %2) - ROUND(FSecAdjQty, %2))")
-                            .arg(T, dec, coef));
+    FMinus = ROUND(FCheckQty, FQtyDecimal) - ROUND(FQty, FQtyDecimal) - ROUND(FAdjQty * FCoefficient, FQtyDecimal),
+    FSecMinus = ROUND(FSecCheckQty, FQtyDecimal) - ROUND(FSecQty, FQtyDecimal) - ROUND(FSecAdjQty, FQtyDecimal))")
+                            .arg(T));
     const QString opposite = QStringLiteral(" WHERE ((FMinus = 0 AND FSecMinus <> 0) OR (FMinus > 0 AND FSecMinus < 0)"
                                             " OR (FMinus < 0 AND FSecMinus > 0))");
     Recordset rs = m_c.ExecuteRaiseErr(QStringLiteral("SELECT FRowNum FROM %1%2 ORDER BY FRowNum").arg(T, opposite));

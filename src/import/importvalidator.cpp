@@ -83,6 +83,8 @@ QString ImportValidator::check(const ImportRecord &r, StagedRow *row) const
     row->complexQty = r.text(ComplexQty);
     row->note = r.text(Note);
     const double c = unit->coefficient;
+    row->coefficient = c;
+    row->decimals = m_lookups.decimals.value(item->id); // an item without its row counts whole units
     double k = r.coefficient;
     row->auxCheckQty = r.checkQty;
     row->checkQty = r.checkQty * c;

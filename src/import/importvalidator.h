@@ -16,6 +16,8 @@ struct StagedRow
     double auxCheckQty = 0; // the count unit, as written
     double adjQty = 0;
     double secCheckQty = 0, secAdjQty = 0;
+    int decimals = 0;       // the item's places, to which each term of a difference is rounded
+    double coefficient = 1; // of the count unit
 };
 
 // The rules a record must pass, in their order; the first that fails names the
