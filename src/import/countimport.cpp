@@ -17,6 +17,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 namespace {
 
@@ -98,7 +99,8 @@ CountImport::Outcome CountImport::run(const QString &path)
     QString error;
     std::unique_ptr<SheetReader> reader = SheetReader::open(path, &error, m_options.limits);
     if (!reader) {
-        out.message = LoadText(kInvalidFile) + u'\n' + error;
+        // a file that is not there is said as such; one that cannot be read gets the reason
+        out.message = QFileInfo(path).isFile() ? LoadText(kInvalidFile) + u'\n' + error : error;
         return out;
     }
     if (!readCaptions(*reader, &out))

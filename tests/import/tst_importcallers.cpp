@@ -115,6 +115,10 @@ private slots:
                                 QStringList{file(QStringLiteral("captions.csv"), csvOf({}))});
         QCOMPARE(refused.exitCode, 2);
         QCOMPARE(refused.err.trimmed(), QStringLiteral("引入Excel文件不合法，请确认!"));
+        const Run missing = cli(QStringList{QStringLiteral("import")} + common() +
+                                QStringList{m_dir.filePath(QStringLiteral("no.xlsx"))});
+        QCOMPARE(missing.exitCode, 2);
+        QCOMPARE(missing.err.trimmed(), QStringLiteral("指定引入Excel文件不存在，请重新选择!"));
         QCOMPARE(cli({QStringLiteral("import"), QStringLiteral("--db"), m_db->url()}).exitCode, 2);
     }
 
