@@ -224,7 +224,7 @@ private slots:
         SheetLimits limits;
         limits.maxExpandedBytes = 8 << 20;
         int read = 0, refused = 0;
-        const int copies = 600;
+        const int copies = 500;
         for (const auto &[name, bytes] : seeds) {
             for (int i = 0; i < copies; ++i) {
                 QByteArray copy = bytes;
