@@ -7,6 +7,7 @@
 #include "host/sysparams.h"
 #include "host/texts.h"
 
+#include "import/countimport.h"
 #include "model/maindo.h"
 
 namespace {
@@ -104,8 +105,7 @@ void ICCheckInterface::TestImport(const QString &path)
         importEntry()(path);
         return;
     }
-    if (shared().ui)
-        shared().ui->message(LoadText("此功能尚未提供"), HostUi::Icon::Information);
+    countimport::TestImport(path);
 }
 
 void ICCheckInterface::setImportEntry(ImportEntry entry)

@@ -45,6 +45,7 @@ const QHash<QString, Handler> &handlers()
         {QStringLiteral("mnuedit_filter"), &CountSheet::mnuEdit_Filter},
         {QStringLiteral("mnuedit_sort"), &CountSheet::mnuEdit_Sort},
         {QStringLiteral("mnuedit_find"), &CountSheet::mnuEdit_Find},
+        {QStringLiteral("mnufilein"), &CountSheet::mnuFileIn},
         {QStringLiteral("mnufprint"), &CountSheet::mnuFPrint},
         {QStringLiteral("mnufprintpreview"), &CountSheet::mnuFPrintPreview},
         {QStringLiteral("mnufprintsetup"), &CountSheet::mnuFPrintSetup}};

@@ -158,6 +158,9 @@ public:
     // The rows shown into a spreadsheet file (.xlsx or .csv) the person chooses;
     // an entry sheet without rows exports nothing.
     void mnuFileOut();
+    // Counted quantities from a spreadsheet file (.xls, .xlsx or .csv) through the
+    // count import ("CountImport"), then the rows again.
+    void mnuFileIn();
     // Print, preview and printer setup: the window owns the printer and its dialogs.
     enum class PrintAction { Print, Preview, Setup };
     void mnuFPrint() { emit printRequested(PrintAction::Print); }

@@ -9,6 +9,7 @@
 #include "host/sharedstate.h"
 #include "reconcile/ui/frmselect.h"
 #include "sheet/ui/frmfilter.h"
+#include "import/countimport.h"
 #include "sheet/ui/frmmain.h"
 #include "snapshot/ui/backupinvdialog.h"
 #include "snapshot/ui/backuptypedialog.h"
@@ -39,6 +40,7 @@ void registerWindows(WindowRegistry &windows)
     windows.add(QStringLiteral("frmFilter"), &FrmFilter::open);
     ComplexQtyEditor::registerOpener(windows);
     BillViewer::registerOpener(windows);
+    countimport::registerOperation(windows);
 }
 
 } // namespace erp
