@@ -338,6 +338,17 @@
         <translation>There is no data to export.</translation>
     </message>
     <message>
+        <location filename="../src/app/cli_import.cpp"/>
+        <source>须指定一个要引入的文件</source>
+        <translation>Name one file to import</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_import.cpp"/>
+        <location filename="../src/import/countimport.cpp"/>
+        <source>引入错误提示</source>
+        <translation>Import errors</translation>
+    </message>
+    <message>
         <location filename="../src/app/cli_init.cpp"/>
         <source>数据库已经初始化，没有做任何修改。</source>
         <translation>The database is already set up; nothing was changed.</translation>
@@ -436,12 +447,6 @@
         <location filename="../src/erp/users.cpp"/>
         <source>读取用户资料失败：</source>
         <translation>Reading the users failed: </translation>
-    </message>
-    <message>
-        <location filename="../src/app/iccheckinterface.cpp"/>
-        <location filename="../src/host/openwindow.cpp"/>
-        <source>此功能尚未提供</source>
-        <translation>This function is not available yet</translation>
     </message>
     <message>
         <location filename="../src/app/main_cli.cpp"/>
@@ -1327,6 +1332,170 @@
         <translation>The database is not connected.</translation>
     </message>
     <message>
+        <location filename="../src/host/openwindow.cpp"/>
+        <source>此功能尚未提供</source>
+        <translation>This function is not available yet</translation>
+    </message>
+    <message>
+        <location filename="../src/import/countimport.cpp"/>
+        <source>数据导入失败[</source>
+        <translation>Import failed for [</translation>
+    </message>
+    <message>
+        <location filename="../src/import/countimport.cpp"/>
+        <source>]笔，原因[重复], 明细如下：</source>
+        <translation>] records, reason [duplicate], details:</translation>
+    </message>
+    <message>
+        <location filename="../src/import/countimport.cpp"/>
+        <source>]行号[</source>
+        <translation>] line numbers [</translation>
+    </message>
+    <message>
+        <location filename="../src/import/countimport.cpp"/>
+        <source>]物料代码[</source>
+        <translation>] item code [</translation>
+    </message>
+    <message>
+        <location filename="../src/import/countimport.cpp"/>
+        <source>]物料名称[</source>
+        <translation>] item name [</translation>
+    </message>
+    <message>
+        <location filename="../src/import/countimport.cpp"/>
+        <source>数据导入成功[</source>
+        <translation>Imported successfully: [</translation>
+    </message>
+    <message>
+        <location filename="../src/import/countimport.cpp"/>
+        <source>]笔!</source>
+        <translation>] records!</translation>
+    </message>
+    <message>
+        <location filename="../src/import/countimport.cpp"/>
+        <source>未填盘点数量[%1]笔，未引入。</source>
+        <translation>No counted qty in [%1] records; not imported.</translation>
+    </message>
+    <message>
+        <location filename="../src/import/countimport.cpp"/>
+        <source>数据引入完毕!</source>
+        <translation>Import finished!</translation>
+    </message>
+    <message>
+        <location filename="../src/import/countimport.cpp"/>
+        <source>引入Excel文件不合法，第11列不是计划跟踪号，请确认!</source>
+        <translation>The import file is not valid: column 11 is not the MTO number. Please check!</translation>
+    </message>
+    <message>
+        <location filename="../src/import/countimport.cpp"/>
+        <source>引入Excel文件不合法，第11列不是生产/采购日，请确认!</source>
+        <translation>The import file is not valid: column 11 is not the production/purchase date. Please check!</translation>
+    </message>
+    <message>
+        <location filename="../src/import/countimport.cpp"/>
+        <source>第%1条记录基本单位与辅助计量单位盘盈盘亏方向不一致!</source>
+        <translation>Record %1: the base unit and the secondary unit show gain and loss in different directions!</translation>
+    </message>
+    <message>
+        <location filename="../src/import/countimport.cpp"/>
+        <source>引入失败，盘点数据没有改变：%1</source>
+        <translation>The import failed; the count data is unchanged: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/import/countimport.cpp"/>
+        <source>错误原因</source>
+        <translation>Reason</translation>
+    </message>
+    <message>
+        <location filename="../src/import/countimport.cpp"/>
+        <source>没有可引入的盘点方案。</source>
+        <translation>There is no count process to import into.</translation>
+    </message>
+    <message>
+        <location filename="../src/import/csvreader.cpp"/>
+        <location filename="../src/import/sheetreader.cpp"/>
+        <source>不能打开文件：%1</source>
+        <translation>Cannot open the file: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/import/csvreader.cpp"/>
+        <source>文件不是有效的UTF-8或GB18030文本。</source>
+        <translation>The file is not valid UTF-8 or GB18030 text.</translation>
+    </message>
+    <message>
+        <location filename="../src/import/csvreader.cpp"/>
+        <location filename="../src/import/sheetreader.cpp"/>
+        <location filename="../src/import/xlsxreader.cpp"/>
+        <source>第%1行的列数过多（超过%2列）。</source>
+        <translation>Line %1 has too many columns (more than %2).</translation>
+    </message>
+    <message>
+        <location filename="../src/import/csvreader.cpp"/>
+        <source>CSV文件第%1行的引号没有结束。</source>
+        <translation>A quotation mark in line %1 of the CSV file is not closed.</translation>
+    </message>
+    <message>
+        <location filename="../src/import/importrecord.cpp"/>
+        <source>第%1条记录第%2列是错误值%3，请改正后再引入。</source>
+        <translation>Record %1: column %2 holds the error value %3; correct it and import again.</translation>
+    </message>
+    <message>
+        <location filename="../src/import/importrecord.cpp"/>
+        <source>第%1条记录第%2列的文字过长（最多%3个字符）。</source>
+        <translation>Record %1: the text in column %2 is too long (at most %3 characters).</translation>
+    </message>
+    <message>
+        <location filename="../src/import/importrecord.cpp"/>
+        <source>第%1条记录第%2列应为数字：%3</source>
+        <translation>Record %1: column %2 should be a number: %3</translation>
+    </message>
+    <message>
+        <location filename="../src/import/importrecord.cpp"/>
+        <source>第%1条记录的生产/采购日期不正确：%2</source>
+        <translation>Record %1: the production/purchase date is not valid: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/import/sheetreader.cpp"/>
+        <location filename="../src/sheet/countsheet_import.cpp"/>
+        <source>指定引入Excel文件不存在，请重新选择!</source>
+        <translation>The chosen import file does not exist. Please choose again!</translation>
+    </message>
+    <message>
+        <location filename="../src/import/sheetreader.cpp"/>
+        <source>文件是空的。</source>
+        <translation>The file is empty.</translation>
+    </message>
+    <message>
+        <location filename="../src/import/sheetreader.cpp"/>
+        <source>文件不是.xls、.xlsx或.csv格式的表格。</source>
+        <translation>The file is not a spreadsheet in .xls, .xlsx or .csv format.</translation>
+    </message>
+    <message>
+        <location filename="../src/import/sheetreader.cpp"/>
+        <source>文件行数过多（超过%1行）。</source>
+        <translation>The file has too many lines (more than %1).</translation>
+    </message>
+    <message>
+        <location filename="../src/import/sheetreader.cpp"/>
+        <source>第%1行的单元格文字过长（超过%2个字符）。</source>
+        <translation>A cell in line %1 is too long (more than %2 characters).</translation>
+    </message>
+    <message>
+        <location filename="../src/import/xlsreader.cpp"/>
+        <source>文件不是有效的.xls工作簿，可能已损坏或不完整。</source>
+        <translation>The file is not a valid .xls workbook; it may be damaged or incomplete.</translation>
+    </message>
+    <message>
+        <location filename="../src/import/xlsxreader.cpp"/>
+        <source>文件不是有效的.xlsx工作簿，可能已损坏或不完整。</source>
+        <translation>The file is not a valid .xlsx workbook; it may be damaged or incomplete.</translation>
+    </message>
+    <message>
+        <location filename="../src/import/xlsxreader.cpp"/>
+        <source>文件解压后过大，超出引入的限制。</source>
+        <translation>The file expands to more than the import allows.</translation>
+    </message>
+    <message>
         <location filename="../src/model/entrygrid.cpp"/>
         <source>仓库代码</source>
         <translation>Warehouse Code</translation>
@@ -1856,6 +2025,16 @@
         <location filename="../src/sheet/countsheet_find.cpp"/>
         <source>你已搜索完全部记录，但没有找到相应的内容!是否重新搜索?</source>
         <translation>All records have been searched and nothing more was found! Search again from the start?</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/countsheet_import.cpp"/>
+        <source>选择引入的Excel文件</source>
+        <translation>Choose the spreadsheet file to import</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/countsheet_import.cpp"/>
+        <source>Excel 文件 (*.xls *.xlsx *.csv);;所有文件 (*)</source>
+        <translation>Excel files (*.xls *.xlsx *.csv);;All files (*)</translation>
     </message>
     <message>
         <location filename="../src/sheet/documentoutput.cpp"/>

@@ -338,6 +338,17 @@
         <translation>沒有可匯出的資料。</translation>
     </message>
     <message>
+        <location filename="../src/app/cli_import.cpp"/>
+        <source>须指定一个要引入的文件</source>
+        <translation>須指定一個要匯入的檔案</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_import.cpp"/>
+        <location filename="../src/import/countimport.cpp"/>
+        <source>引入错误提示</source>
+        <translation>匯入錯誤提示</translation>
+    </message>
+    <message>
         <location filename="../src/app/cli_init.cpp"/>
         <source>数据库已经初始化，没有做任何修改。</source>
         <translation>資料庫已經初始化，沒有做任何修改。</translation>
@@ -436,12 +447,6 @@
         <location filename="../src/erp/users.cpp"/>
         <source>读取用户资料失败：</source>
         <translation>讀取使用者資料失敗：</translation>
-    </message>
-    <message>
-        <location filename="../src/app/iccheckinterface.cpp"/>
-        <location filename="../src/host/openwindow.cpp"/>
-        <source>此功能尚未提供</source>
-        <translation>此功能尚未提供</translation>
     </message>
     <message>
         <location filename="../src/app/main_cli.cpp"/>
@@ -1327,6 +1332,170 @@
         <translation>資料庫沒有連線。</translation>
     </message>
     <message>
+        <location filename="../src/host/openwindow.cpp"/>
+        <source>此功能尚未提供</source>
+        <translation>此功能尚未提供</translation>
+    </message>
+    <message>
+        <location filename="../src/import/countimport.cpp"/>
+        <source>数据导入失败[</source>
+        <translation>資料匯入失敗[</translation>
+    </message>
+    <message>
+        <location filename="../src/import/countimport.cpp"/>
+        <source>]笔，原因[重复], 明细如下：</source>
+        <translation>]筆，原因[重複], 明細如下：</translation>
+    </message>
+    <message>
+        <location filename="../src/import/countimport.cpp"/>
+        <source>]行号[</source>
+        <translation>]列號[</translation>
+    </message>
+    <message>
+        <location filename="../src/import/countimport.cpp"/>
+        <source>]物料代码[</source>
+        <translation>]物料代碼[</translation>
+    </message>
+    <message>
+        <location filename="../src/import/countimport.cpp"/>
+        <source>]物料名称[</source>
+        <translation>]物料名稱[</translation>
+    </message>
+    <message>
+        <location filename="../src/import/countimport.cpp"/>
+        <source>数据导入成功[</source>
+        <translation>資料匯入成功[</translation>
+    </message>
+    <message>
+        <location filename="../src/import/countimport.cpp"/>
+        <source>]笔!</source>
+        <translation>]筆!</translation>
+    </message>
+    <message>
+        <location filename="../src/import/countimport.cpp"/>
+        <source>未填盘点数量[%1]笔，未引入。</source>
+        <translation>未填盤點數量[%1]筆，未匯入。</translation>
+    </message>
+    <message>
+        <location filename="../src/import/countimport.cpp"/>
+        <source>数据引入完毕!</source>
+        <translation>資料匯入完畢!</translation>
+    </message>
+    <message>
+        <location filename="../src/import/countimport.cpp"/>
+        <source>引入Excel文件不合法，第11列不是计划跟踪号，请确认!</source>
+        <translation>匯入Excel檔案不合法，第11欄不是計畫追蹤號，請確認!</translation>
+    </message>
+    <message>
+        <location filename="../src/import/countimport.cpp"/>
+        <source>引入Excel文件不合法，第11列不是生产/采购日，请确认!</source>
+        <translation>匯入Excel檔案不合法，第11欄不是生產/採購日，請確認!</translation>
+    </message>
+    <message>
+        <location filename="../src/import/countimport.cpp"/>
+        <source>第%1条记录基本单位与辅助计量单位盘盈盘亏方向不一致!</source>
+        <translation>第%1筆記錄基本單位與輔助計量單位盤盈盤虧方向不一致!</translation>
+    </message>
+    <message>
+        <location filename="../src/import/countimport.cpp"/>
+        <source>引入失败，盘点数据没有改变：%1</source>
+        <translation>匯入失敗，盤點資料沒有改變：%1</translation>
+    </message>
+    <message>
+        <location filename="../src/import/countimport.cpp"/>
+        <source>错误原因</source>
+        <translation>錯誤原因</translation>
+    </message>
+    <message>
+        <location filename="../src/import/countimport.cpp"/>
+        <source>没有可引入的盘点方案。</source>
+        <translation>沒有可匯入的盤點方案。</translation>
+    </message>
+    <message>
+        <location filename="../src/import/csvreader.cpp"/>
+        <location filename="../src/import/sheetreader.cpp"/>
+        <source>不能打开文件：%1</source>
+        <translation>無法開啟檔案：%1</translation>
+    </message>
+    <message>
+        <location filename="../src/import/csvreader.cpp"/>
+        <source>文件不是有效的UTF-8或GB18030文本。</source>
+        <translation>檔案不是有效的UTF-8或GB18030文字。</translation>
+    </message>
+    <message>
+        <location filename="../src/import/csvreader.cpp"/>
+        <location filename="../src/import/sheetreader.cpp"/>
+        <location filename="../src/import/xlsxreader.cpp"/>
+        <source>第%1行的列数过多（超过%2列）。</source>
+        <translation>第%1列的欄數過多（超過%2欄）。</translation>
+    </message>
+    <message>
+        <location filename="../src/import/csvreader.cpp"/>
+        <source>CSV文件第%1行的引号没有结束。</source>
+        <translation>CSV檔案第%1列的引號沒有結束。</translation>
+    </message>
+    <message>
+        <location filename="../src/import/importrecord.cpp"/>
+        <source>第%1条记录第%2列是错误值%3，请改正后再引入。</source>
+        <translation>第%1筆記錄第%2欄是錯誤值%3，請改正後再匯入。</translation>
+    </message>
+    <message>
+        <location filename="../src/import/importrecord.cpp"/>
+        <source>第%1条记录第%2列的文字过长（最多%3个字符）。</source>
+        <translation>第%1筆記錄第%2欄的文字過長（最多%3個字元）。</translation>
+    </message>
+    <message>
+        <location filename="../src/import/importrecord.cpp"/>
+        <source>第%1条记录第%2列应为数字：%3</source>
+        <translation>第%1筆記錄第%2欄應為數字：%3</translation>
+    </message>
+    <message>
+        <location filename="../src/import/importrecord.cpp"/>
+        <source>第%1条记录的生产/采购日期不正确：%2</source>
+        <translation>第%1筆記錄的生產/採購日期不正確：%2</translation>
+    </message>
+    <message>
+        <location filename="../src/import/sheetreader.cpp"/>
+        <location filename="../src/sheet/countsheet_import.cpp"/>
+        <source>指定引入Excel文件不存在，请重新选择!</source>
+        <translation>指定匯入的Excel檔案不存在，請重新選擇!</translation>
+    </message>
+    <message>
+        <location filename="../src/import/sheetreader.cpp"/>
+        <source>文件是空的。</source>
+        <translation>檔案是空的。</translation>
+    </message>
+    <message>
+        <location filename="../src/import/sheetreader.cpp"/>
+        <source>文件不是.xls、.xlsx或.csv格式的表格。</source>
+        <translation>檔案不是.xls、.xlsx或.csv格式的表格。</translation>
+    </message>
+    <message>
+        <location filename="../src/import/sheetreader.cpp"/>
+        <source>文件行数过多（超过%1行）。</source>
+        <translation>檔案列數過多（超過%1列）。</translation>
+    </message>
+    <message>
+        <location filename="../src/import/sheetreader.cpp"/>
+        <source>第%1行的单元格文字过长（超过%2个字符）。</source>
+        <translation>第%1列的儲存格文字過長（超過%2個字元）。</translation>
+    </message>
+    <message>
+        <location filename="../src/import/xlsreader.cpp"/>
+        <source>文件不是有效的.xls工作簿，可能已损坏或不完整。</source>
+        <translation>檔案不是有效的.xls活頁簿，可能已損壞或不完整。</translation>
+    </message>
+    <message>
+        <location filename="../src/import/xlsxreader.cpp"/>
+        <source>文件不是有效的.xlsx工作簿，可能已损坏或不完整。</source>
+        <translation>檔案不是有效的.xlsx活頁簿，可能已損壞或不完整。</translation>
+    </message>
+    <message>
+        <location filename="../src/import/xlsxreader.cpp"/>
+        <source>文件解压后过大，超出引入的限制。</source>
+        <translation>檔案解壓縮後過大，超出匯入的限制。</translation>
+    </message>
+    <message>
         <location filename="../src/model/entrygrid.cpp"/>
         <source>仓库代码</source>
         <translation>倉庫代碼</translation>
@@ -1856,6 +2025,16 @@
         <location filename="../src/sheet/countsheet_find.cpp"/>
         <source>你已搜索完全部记录，但没有找到相应的内容!是否重新搜索?</source>
         <translation>你已搜尋完全部記錄，但沒有找到相應的內容!是否重新搜尋?</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/countsheet_import.cpp"/>
+        <source>选择引入的Excel文件</source>
+        <translation>選擇匯入的Excel檔案</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/countsheet_import.cpp"/>
+        <source>Excel 文件 (*.xls *.xlsx *.csv);;所有文件 (*)</source>
+        <translation>Excel 檔案 (*.xls *.xlsx *.csv);;所有檔案 (*)</translation>
     </message>
     <message>
         <location filename="../src/sheet/documentoutput.cpp"/>
