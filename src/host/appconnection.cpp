@@ -192,6 +192,7 @@ QString AppConnection::openPostgres(const DbLocation &location)
 
 void AppConnection::close()
 {
+    m_kept.clear(); // before the database they were prepared on goes
     m_depth = 0;
     m_rollbackOnly = false;
     if (QSqlDatabase::contains(m_name)) {
@@ -213,7 +214,7 @@ QSqlDatabase AppConnection::database() const
     return QSqlDatabase::database(m_name, false);
 }
 
-bool AppConnection::run(const QString &sql, const QVariantList &binds, Recordset *result, int *rowsAffected)
+bool AppConnection::run(const QString &sql, const QVariantList &binds, Recordset *result, int *rowsAffected, bool keep)
 {
     ++m_statements;
     m_lastError = {};
@@ -231,6 +232,37 @@ bool AppConnection::run(const QString &sql, const QVariantList &binds, Recordset
     }
     if (!isOpen()) {
         m_lastError = {tr("数据库没有连接。"), sql, binds};
+        return false;
+    }
+    if (keep && !binds.isEmpty()) {
+        auto kept = m_kept.find(sql);
+        bool ok = true;
+        if (kept == m_kept.end()) {
+            QSqlQuery prepared(database());
+            prepared.setForwardOnly(true);
+            ok = prepared.prepare(sql);
+            if (ok)
+                kept = m_kept.insert(sql, prepared);
+            else
+                m_lastError = {prepared.lastError().text().trimmed(), sql, binds};
+        }
+        if (ok) {
+            QSqlQuery &query = kept.value();
+            for (int i = 0; i < binds.size(); ++i)
+                query.bindValue(i, binds.at(i));
+            ok = query.exec();
+            if (!ok) {
+                const QSqlError e = query.lastError();
+                m_lastError = {e.databaseText().trimmed().isEmpty() ? e.text().trimmed() : e.databaseText().trimmed(),
+                               sql, binds};
+                m_kept.erase(kept); // prepared anew next time (the server may have dropped it)
+                return false;
+            }
+            if (result)
+                *result = query.isSelect() ? Recordset::fromQuery(query, m_dialect.isSQLite()) : Recordset();
+            query.finish(); // the rows are read: the statement stays prepared, holding nothing
+            return true;
+        }
         return false;
     }
     QSqlQuery query(database());
@@ -265,6 +297,13 @@ Recordset AppConnection::Execute(const QString &sql, const QVariantList &binds)
 {
     Recordset rs;
     run(sql, binds, &rs, nullptr);
+    return rs;
+}
+
+Recordset AppConnection::ExecuteKept(const QString &sql, const QVariantList &binds)
+{
+    Recordset rs;
+    run(sql, binds, &rs, nullptr, true);
     return rs;
 }
 

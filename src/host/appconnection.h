@@ -4,7 +4,9 @@
 #include "dialect.h"
 #include "recordset.h"
 
+#include <QHash>
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QString>
 #include <QVariantList>
 
@@ -57,6 +59,10 @@ public:
     QSqlDatabase database() const;
 
     Recordset Execute(const QString &sql, const QVariantList &binds = {});
+    // A query that runs again and again with other values (one row after another
+    // of a window): prepared once and kept until the connection closes, so the
+    // server plans it once instead of at every call. Otherwise as Execute().
+    Recordset ExecuteKept(const QString &sql, const QVariantList &binds);
     Recordset ExecuteRaiseErr(const QString &sql, const QVariantList &binds = {});
     // Statements that must all happen or none: one transaction (or part of the
     // transaction already open). False with lastError() on failure, after rollback.
@@ -84,7 +90,7 @@ public:
 private:
     QString openSqlite(const DbLocation &location);   // empty on success, else the message
     QString openPostgres(const DbLocation &location); // the same
-    bool run(const QString &sql, const QVariantList &binds, Recordset *result, int *rowsAffected);
+    bool run(const QString &sql, const QVariantList &binds, Recordset *result, int *rowsAffected, bool keep = false);
 
     QString m_name; // Qt connection name
     QString m_url;
@@ -96,6 +102,7 @@ private:
     int m_depth = 0;
     bool m_rollbackOnly = false;
     DbError m_rollbackError;
+    QHash<QString, QSqlQuery> m_kept; // ExecuteKept's prepared queries, by text
 };
 
 // Rolls back unless committed.

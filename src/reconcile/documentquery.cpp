@@ -159,5 +159,5 @@ SqlFragment DocumentQuery::statement() const
 Recordset DocumentQuery::run(AppConnection &connection) const
 {
     const SqlFragment sql = statement();
-    return connection.Execute(sql.sql, sql.binds);
+    return connection.ExecuteKept(sql.sql, sql.binds);
 }

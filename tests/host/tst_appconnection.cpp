@@ -42,6 +42,24 @@ private slots:
         QCOMPARE(later.RecordCount(), 0);
     }
 
+    // A kept query answers each call with its own values, also more often than a
+    // server plans it afresh, and sees rows written between the calls; one that
+    // fails is prepared anew.
+    void keptQueryRunsWithEachCallsValues()
+    {
+        const QString select = QStringLiteral("SELECT COUNT(*) AS n FROM t_probe WHERE FID >= ?");
+        for (int id = 1; id <= 8; ++id) {
+            QVERIFY_SQL(conn(), conn().Exec(insert, {id}));
+            QCOMPARE(conn().ExecuteKept(select, {1}).integer(u"n"), id);
+            QCOMPARE(conn().ExecuteKept(select, {id}).integer(u"n"), 1);
+        }
+        QVERIFY_SQL(conn(), conn().Exec(QStringLiteral("DROP TABLE t_probe")));
+        QVERIFY(!conn().ExecuteKept(select, {1}).isOpen());
+        QVERIFY_SQL(conn(), conn().Exec(QStringLiteral("CREATE TABLE t_probe (FID INTEGER)")));
+        QVERIFY_SQL(conn(), conn().Exec(insert, {5}));
+        QCOMPARE(conn().ExecuteKept(select, {1}).integer(u"n"), 1);
+    }
+
     void failureLeavesAClosedRecordsetAndTheMessage()
     {
         Recordset rs = conn().Execute(QStringLiteral("SELECT nope FROM t_probe"));
