@@ -61,7 +61,7 @@ bool cli::parseRowKey(const CliContext &ctx, RowKey *k, QString *error)
     return ctx.wholeOption(QStringLiteral("--kfperiod"), &k->kfPeriod, &given, error);
 }
 
-bool cli::loadItemRows(CliContext &ctx, AppConnection &conn, int process, const QString &item, EntryGrid *grid)
+static bool loadItemRows(CliContext &ctx, AppConnection &conn, int process, const QString &item, EntryGrid *grid)
 {
     shared().showType = SheetMode::Entry;
     MainDo model;
@@ -78,7 +78,7 @@ bool cli::loadItemRows(CliContext &ctx, AppConnection &conn, int process, const 
     return true;
 }
 
-int cli::findRow(CliContext &ctx, const EntryGrid &grid, int process, const RowKey &key)
+static int findRow(CliContext &ctx, const EntryGrid &grid, int process, const cli::RowKey &key)
 {
     int found = 0, count = 0;
     for (int row = 1; row <= grid.dataRows(); ++row)
@@ -88,10 +88,18 @@ int cli::findRow(CliContext &ctx, const EntryGrid &grid, int process, const RowK
         }
     if (count == 1)
         return found;
-    const RowKey &k = key;
+    const cli::RowKey &k = key;
     const QString what = FormatText("方案%1，物料%2，仓库%3，仓位“%4”，批次“%5”，计划跟踪号“%6”，生产/采购日期“%7”，"
                                     "保质期%8天，辅助属性“%9”",
                                     {process, k.item, k.stock, k.place, k.batch, k.mto, k.kfDate, k.kfPeriod, k.aux});
     ctx.err << (count == 0 ? LoadText("找不到盘点记录：") : LoadText("符合条件的盘点记录不止一条：")) << what << "\n";
     return 0;
+}
+
+int cli::openRow(CliContext &ctx, AppConnection &conn, int process, const RowKey &key, EntryGrid *grid)
+{
+    if (!readNumbering(ctx) || !userExists(ctx, conn) || !processExists(ctx, conn, process) ||
+        !loadItemRows(ctx, conn, process, key.item, grid))
+        return 0;
+    return findRow(ctx, *grid, process, key);
 }

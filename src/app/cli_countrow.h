@@ -21,10 +21,10 @@ struct RowKey
 // The options of the key, to add to a command's own.
 QStringList rowKeyOptions();
 bool parseRowKey(const CliContext &ctx, RowKey *key, QString *error);
-// The entry grid of the item's rows in the process, filled as the window fills
-// it; false with the message printed.
-bool loadItemRows(CliContext &ctx, AppConnection &conn, int process, const QString &item, EntryGrid *grid);
-// Row number of the key, 0 with a message when there is none or more than one.
-int findRow(CliContext &ctx, const EntryGrid &grid, int process, const RowKey &key);
+// The row of the key in the process, after the checks every such command makes
+// (numbering option, operator, process), with the item's rows loaded into `grid`
+// as the window fills them; 0 with the message printed when any check fails or
+// the key names no row or more than one.
+int openRow(CliContext &ctx, AppConnection &conn, int process, const RowKey &key, EntryGrid *grid);
 
 } // namespace cli

@@ -128,12 +128,8 @@ int run(CliContext &ctx)
     if (!cli::openDatabase(ctx, conn))
         return cli::Refused;
     const ScopedStreamUi ui(ctx.err);
-    if (!cli::readNumbering(ctx) || !cli::userExists(ctx, conn) || !cli::processExists(ctx, conn, request.process))
-        return cli::Refused;
     EntryGrid grid;
-    if (!cli::loadItemRows(ctx, conn, request.process, request.key.item, &grid))
-        return cli::Refused;
-    const int row = cli::findRow(ctx, grid, request.process, request.key);
+    const int row = cli::openRow(ctx, conn, request.process, request.key, &grid);
     if (row == 0)
         return cli::Refused;
     shared().currentProcess = request.process;
