@@ -1,3 +1,4 @@
+#include "erp/ui/helpdialog.h"
 #include "erp/ui/listdialog.h"
 #include "erp/ui/widgetui.h"
 #include "testmain.h"
@@ -19,6 +20,16 @@ class TestWidgetUi : public QObject
     }
 
 private slots:
+    // A topic of one mode finds the window's page for all modes; a name that
+    // could leave the help folder finds nothing.
+    void helpPages()
+    {
+        QVERIFY(erp::HelpDialog::pagePath(QStringLiteral("ICStockCheckFind_4")).endsWith(QLatin1String(".html")));
+        QVERIFY(
+            erp::HelpDialog::pagePath(QStringLiteral("ICStockCheckMain")).contains(QLatin1String("ICStockCheckMain")));
+        QVERIFY(erp::HelpDialog::pagePath(QStringLiteral("../ICStockCheckMain")).isEmpty());
+    }
+
     void busyCursorNests()
     {
         erp::WidgetUi ui;

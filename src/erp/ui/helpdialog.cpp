@@ -24,15 +24,21 @@ QString HelpDialog::pagePath(const QString &topic)
 #ifdef STOCKCHECK_SOURCE_DIR
     dirs << QStringLiteral(STOCKCHECK_SOURCE_DIR "/help");
 #endif
+    // A window with a topic per mode ("Name_4") may have one page for all its
+    // modes ("Name").
+    QStringList topics{topic};
+    static const QRegularExpression modeSuffix(QStringLiteral("_\\d+$"));
+    if (const auto m = modeSuffix.match(topic); m.hasMatch())
+        topics << topic.left(m.capturedStart());
     const QString language = UserLanguage().toLower();
-    for (const QString &dir : std::as_const(dirs)) {
-        for (const QString &name :
-             {topic + QLatin1Char('.') + language + QStringLiteral(".html"), topic + QStringLiteral(".html")}) {
-            const QFileInfo page(QDir(dir).filePath(name));
-            if (page.isFile())
-                return page.absoluteFilePath();
-        }
-    }
+    for (const QString &t : std::as_const(topics))
+        for (const QString &dir : std::as_const(dirs))
+            for (const QString &name :
+                 {t + QLatin1Char('.') + language + QStringLiteral(".html"), t + QStringLiteral(".html")}) {
+                const QFileInfo page(QDir(dir).filePath(name));
+                if (page.isFile())
+                    return page.absoluteFilePath();
+            }
     return {};
 }
 
