@@ -1,6 +1,7 @@
 #include "goodsfilter.h"
 
 #include "host/texts.h"
+#include "model/sheetfilter.h"
 
 namespace {
 
@@ -16,9 +17,6 @@ const FieldDef kFields[] = {
     {N_("仓位代码"), "t5.FNumber", "t5.FNumber"},           {N_("仓位名称"), "t5.FName", "t5.FName"},
     {N_("条形码"), "t4.FGoodsBarCode", "t4.FGoodsBarCode"},
 };
-
-const char *const kComparisons[] = {"=", "<>", ">", ">=", "<", "<=", "like", "not like"};
-const char *const kLogics[] = {"and", "or"};
 
 const FieldDef *findField(const QString &source)
 {
@@ -70,20 +68,15 @@ QStringList fields()
     return out;
 }
 
+// the same comparisons and links as the count sheet's filter
 QStringList comparisons()
 {
-    QStringList out;
-    for (const char *c : kComparisons)
-        out << QString::fromLatin1(c);
-    return out;
+    return sheetfilter::comparisons();
 }
 
 QStringList logics()
 {
-    QStringList out;
-    for (const char *l : kLogics)
-        out << QString::fromLatin1(l);
-    return out;
+    return sheetfilter::logics();
 }
 
 QString canonicalField(const QString &shown)
