@@ -7,6 +7,7 @@
 #include "host/numbers.h"
 #include "host/sharedstate.h"
 #include "host/texts.h"
+#include "model/maindo.h"
 
 #include <QDateTime>
 
@@ -179,20 +180,6 @@ bool SelectLogic::isColumnHidden(int col) const
     }
 }
 
-QString SelectLogic::formatQuantity(double value, int decimals)
-{
-    // "#,###0" or "#,###0.00..": thousands grouped, the item's places
-    decimals = qBound(0, decimals, 10);
-    const double rounded = roundQuantity(value, decimals);
-    QString digits = QString::number(std::abs(rounded), 'f', decimals);
-    qsizetype end = digits.indexOf(QLatin1Char('.'));
-    if (end < 0)
-        end = digits.size();
-    for (qsizetype i = end - 3; i > 0; i -= 3)
-        digits.insert(i, QLatin1Char(','));
-    return rounded < 0 ? QLatin1Char('-') + digits : digits;
-}
-
 QString SelectLogic::text(int index, int col) const
 {
     if (index < 0 || index >= m_rows.size())
@@ -233,11 +220,11 @@ QString SelectLogic::text(int index, int col) const
     case Unit:
         return e.unit;
     case Qty:
-        return formatQuantity(e.qty, d);
+        return MainDo::formatQuantity(e.qty, d);
     case SecUnit:
         return e.secUnit;
     case SecQty:
-        return formatQuantity(e.secQty, d);
+        return MainDo::formatQuantity(e.secQty, d);
     case EntryID:
         return QString::number(e.entryId);
     case ROB:

@@ -139,8 +139,6 @@ public:
     // Unload and terminate: the widths and the view settings go back to the store.
     void saveSettings() const;
 
-    static QString formatQuantity(double value, int decimals);
-
 signals:
     void rowsChanged();
     void stateChanged();
