@@ -12,18 +12,6 @@ const char *const kLogics[] = {"and", "or"};
 const char *const kAscending = N_("升序");
 const char *const kDescending = N_("降序");
 
-QString canonicalComparison(const QString &shown)
-{
-    const QString text = shown.simplified().toLower();
-    return sheetfilter::comparisons().contains(text) ? text : QString();
-}
-
-QString canonicalLogic(const QString &shown)
-{
-    const QString text = shown.trimmed().toLower();
-    return sheetfilter::logics().contains(text) ? text : QString();
-}
-
 // "Asc", "Desc" or empty when the text is no direction.
 QString canonicalDirection(const QString &shown)
 {
@@ -151,6 +139,18 @@ QStringList logics()
     for (const char *l : kLogics)
         out << QString::fromLatin1(l);
     return out;
+}
+
+QString canonicalComparison(const QString &shown)
+{
+    const QString text = shown.simplified().toLower();
+    return comparisons().contains(text) ? text : QString();
+}
+
+QString canonicalLogic(const QString &shown)
+{
+    const QString text = shown.trimmed().toLower();
+    return logics().contains(text) ? text : QString();
 }
 
 QStringList directions()

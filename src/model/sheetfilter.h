@@ -56,6 +56,8 @@ Column column(const QString &target);
 
 QStringList comparisons();
 QStringList logics();
+QString canonicalComparison(const QString &shown); // lower case; empty when unknown
+QString canonicalLogic(const QString &shown);      // lower case; empty when unknown
 // As the sort grid shows them: "升序", "降序" (source texts).
 QStringList directions();
 

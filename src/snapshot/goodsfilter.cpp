@@ -94,14 +94,12 @@ QString canonicalField(const QString &shown)
 
 QString canonicalComparison(const QString &shown)
 {
-    const QString text = shown.simplified().toLower();
-    return comparisons().contains(text) ? text : QString();
+    return sheetfilter::canonicalComparison(shown);
 }
 
 QString canonicalLogic(const QString &shown)
 {
-    const QString text = shown.trimmed().toLower();
-    return logics().contains(text) ? text : QString();
+    return sheetfilter::canonicalLogic(shown);
 }
 
 QString column(const QString &field, bool useFullNumber)
