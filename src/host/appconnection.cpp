@@ -180,6 +180,9 @@ QString AppConnection::openPostgres(const DbLocation &location)
     // have no such setting and ignore the failed SET.
     for (const char *setting : {"SET client_min_messages TO WARNING", "SET datestyle TO ISO, YMD", "SET jit TO off"})
         setup.exec(QString::fromLatin1(setting));
+    // plan_cache_mode exists from PostgreSQL 12 on; older servers plan kept
+    // queries as they always did
+    m_planMode = setup.exec(QStringLiteral("SET plan_cache_mode TO auto")) ? PlanMode::PerCall : PlanMode::Unsupported;
     if (!location.schema.isEmpty()) {
         const QString schema = location.schema;
         if (schema.contains(QLatin1Char('"')))
@@ -193,6 +196,8 @@ QString AppConnection::openPostgres(const DbLocation &location)
 void AppConnection::close()
 {
     m_kept.clear(); // before the database they were prepared on goes
+    m_planMode = PlanMode::Unsupported;
+    m_memo.clear();
     m_depth = 0;
     m_rollbackOnly = false;
     if (QSqlDatabase::contains(m_name)) {
@@ -234,6 +239,10 @@ bool AppConnection::run(const QString &sql, const QVariantList &binds, Recordset
         m_lastError = {tr("数据库没有连接。"), sql, binds};
         return false;
     }
+    // A kept query is planned once for all values: planning the listing's branches
+    // anew at every call cost more than running them. Every other statement is
+    // prepared for one run and planned with its values.
+    usePlanMode(keep && !binds.isEmpty() ? PlanMode::Once : PlanMode::PerCall);
     if (keep && !binds.isEmpty()) {
         auto kept = m_kept.find(sql);
         bool ok = true;
@@ -291,6 +300,16 @@ bool AppConnection::run(const QString &sql, const QVariantList &binds, Recordset
     if (result)
         *result = query.isSelect() ? Recordset::fromQuery(query, m_dialect.isSQLite()) : Recordset();
     return true;
+}
+
+void AppConnection::usePlanMode(PlanMode mode)
+{
+    if (m_planMode == PlanMode::Unsupported || m_planMode == mode)
+        return;
+    QSqlQuery set(database());
+    if (set.exec(mode == PlanMode::Once ? QStringLiteral("SET plan_cache_mode TO force_generic_plan")
+                                        : QStringLiteral("SET plan_cache_mode TO auto")))
+        m_planMode = mode;
 }
 
 Recordset AppConnection::Execute(const QString &sql, const QVariantList &binds)
@@ -388,6 +407,8 @@ void AppConnection::rollback()
     const DbError error = m_lastError;                         // keep the reason of the failure for the caller
     const StatementHook hook = std::exchange(m_hook, nullptr); // a rollback must not be failed on purpose
     run(QStringLiteral("ROLLBACK"), {}, nullptr, nullptr);
+    if (m_planMode != PlanMode::Unsupported)
+        m_planMode = PlanMode::Unknown;
     m_hook = hook;
     m_lastError = error;
 }

@@ -73,6 +73,11 @@ public:
 
     const DbError &lastError() const { return m_lastError; }
 
+    // Values read once per connection from tables that do not change while a
+    // window works (names of document types): invalid until set; gone on close.
+    QVariant memo(const QString &key) const { return m_memo.value(key); }
+    void setMemo(const QString &key, const QVariant &value) { m_memo.insert(key, value); }
+
     // Transactions nest: only the outermost begin/commit reach the database. An
     // inner rollback dooms the whole transaction: the outermost commit then rolls
     // back and throws.
@@ -103,6 +108,13 @@ private:
     bool m_rollbackOnly = false;
     DbError m_rollbackError;
     QHash<QString, QSqlQuery> m_kept; // ExecuteKept's prepared queries, by text
+    QHash<QString, QVariant> m_memo;
+    // PostgreSQL: whether the session plans prepared statements once (for kept
+    // queries) or per call with the values (everything else); Unknown after a
+    // rollback, which undoes a SET made in the transaction.
+    enum class PlanMode { Unsupported, Unknown, PerCall, Once };
+    PlanMode m_planMode = PlanMode::Unsupported;
+    void usePlanMode(PlanMode mode);
 };
 
 // Rolls back unless committed.

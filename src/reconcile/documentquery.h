@@ -5,6 +5,8 @@
 #include "host/recordset.h"
 #include "host/sqlfragment.h"
 
+#include <QHash>
+
 class AppConnection;
 
 // The documents posted after the snapshot that moved exactly the stock line of
@@ -47,6 +49,7 @@ private:
     SqlFragment stockBranch(Branch branch) const;
     SqlFragment mtoBranch(bool into) const;
     SqlFragment commonLine(const QString &placeColumn, const QString &kfColumn) const;
+    QHash<int, QString> typeNames(AppConnection &connection) const;
 
     Options m_o;
 };
