@@ -207,16 +207,10 @@ bool runEngine(const QString &label, const QString &url, int rows, int repeat, b
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    const QStringList args = app.arguments();
-    const auto option = [&](const QString &name, const QString &fallback) {
-        return bench::option(args, name, fallback);
-    };
-    const int rows = option(QStringLiteral("--rows"), QStringLiteral("100000")).toInt();
-    const int repeat = std::max(1, option(QStringLiteral("--repeat"), QStringLiteral("3")).toInt());
-    const QString pg = option(QStringLiteral("--pg"), QString::fromLocal8Bit(qgetenv("STOCKCHECK_BENCH_PG")));
-    const bool explain = args.contains(QStringLiteral("--explain"));
-    QTemporaryDir dir;
-    return bench::onBothEngines(
-        QStringLiteral("bench_documents"), dir.filePath(QStringLiteral("bench.db")), pg,
-        [&](const QString &label, const QString &url) { return runEngine(label, url, rows, repeat, explain); });
+    const bench::Args args(app.arguments());
+    const int rows = args.count("--rows", 100000), repeat = args.count("--repeat", 3);
+    const bool explain = args.flag("--explain");
+    return bench::onBothEngines(QStringLiteral("bench_documents"), args, [&](const QString &label, const QString &url) {
+        return runEngine(label, url, rows, repeat, explain);
+    });
 }

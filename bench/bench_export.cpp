@@ -252,17 +252,12 @@ bool runEngine(const QString &label, const QString &url, int rows, int repeat)
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    const QStringList args = app.arguments();
-    const auto option = [&](const QString &name, const QString &fallback) {
-        return bench::option(args, name, fallback);
-    };
-    const int rows = option(QStringLiteral("--rows"), QStringLiteral("100000")).toInt();
-    const int repeat = std::max(1, option(QStringLiteral("--repeat"), QStringLiteral("3")).toInt());
-    const QString pg = option(QStringLiteral("--pg"), QString::fromLocal8Bit(qgetenv("STOCKCHECK_BENCH_PG")));
+    const bench::Args args(app.arguments());
+    const int rows = args.count("--rows", 100000), repeat = args.count("--repeat", 3);
     QTemporaryDir dir;
-    outDir = option(QStringLiteral("--keep"), dir.path());
+    outDir = args.text("--keep", dir.path());
     QDir().mkpath(outDir);
-    return bench::onBothEngines(
-        QStringLiteral("bench_export"), dir.filePath(QStringLiteral("bench.db")), pg,
-        [&](const QString &label, const QString &url) { return runEngine(label, url, rows, repeat); });
+    return bench::onBothEngines(QStringLiteral("bench_export"), args, [&](const QString &label, const QString &url) {
+        return runEngine(label, url, rows, repeat);
+    });
 }

@@ -70,9 +70,8 @@ bool report(const char *what, double ms, double baseMs, int found, int baseFound
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    const QStringList args = app.arguments();
-    const int count = bench::option(args, QStringLiteral("--rows"), QStringLiteral("100000")).toInt();
-    const int repeat = bench::option(args, QStringLiteral("--repeat"), QStringLiteral("5")).toInt();
+    const bench::Args args(app.arguments());
+    const int count = args.count("--rows", 100000), repeat = args.count("--repeat", 5);
     Recordset rows = makeRows(count);
     const int number = rows.fieldIndex(u"FNumber"), name = rows.fieldIndex(u"FName");
     std::printf("%d loaded rows, best of %d\n", rows.RecordCount(), repeat);

@@ -197,14 +197,12 @@ bool runEngine(const QString &label, const QString &url, int rows)
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    const QStringList args = app.arguments();
-    const int rows = bench::option(args, QStringLiteral("--rows"), QStringLiteral("100000")).toInt();
-    const QString pg =
-        bench::option(args, QStringLiteral("--pg"), QString::fromLocal8Bit(qgetenv("STOCKCHECK_BENCH_PG")));
+    const bench::Args args(app.arguments());
+    const int rows = args.count("--rows", 100000);
     QTemporaryDir dir;
-    outDir = bench::option(args, QStringLiteral("--keep"), dir.path());
-    profile = args.contains(QStringLiteral("--profile"));
+    outDir = args.text("--keep", dir.path());
+    profile = args.flag("--profile");
     QDir().mkpath(outDir);
-    return bench::onBothEngines(QStringLiteral("bench_import"), dir.filePath(QStringLiteral("bench.db")), pg,
+    return bench::onBothEngines(QStringLiteral("bench_import"), args,
                                 [&](const QString &label, const QString &url) { return runEngine(label, url, rows); });
 }

@@ -123,12 +123,10 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    const QStringList args = app.arguments();
-    const int rows = bench::option(args, QStringLiteral("--rows"), QStringLiteral("100000")).toInt();
-    const QString pg =
-        bench::option(args, QStringLiteral("--pg"), QString::fromLocal8Bit(qgetenv("STOCKCHECK_BENCH_PG")));
+    const bench::Args args(app.arguments());
+    const int rows = args.count("--rows", 100000);
     QTemporaryDir dir;
-    return bench::onBothEngines(
-        QStringLiteral("bench_print"), dir.filePath(QStringLiteral("bench.db")), pg,
-        [&](const QString &label, const QString &url) { return runEngine(label, url, rows, dir.path()); });
+    return bench::onBothEngines(QStringLiteral("bench_print"), args, [&](const QString &label, const QString &url) {
+        return runEngine(label, url, rows, dir.path());
+    });
 }

@@ -160,16 +160,10 @@ bool runEngine(const QString &label, const QString &url, int rows, int processes
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    const QStringList args = app.arguments();
-    const auto option = [&](const QString &name, const QString &fallback) {
-        return bench::option(args, name, fallback);
-    };
-    const int rows = option(QStringLiteral("--rows"), QStringLiteral("100000")).toInt();
-    const int processes = option(QStringLiteral("--processes"), QStringLiteral("10000")).toInt();
-    const int repeat = std::max(1, option(QStringLiteral("--repeat"), QStringLiteral("2")).toInt());
-    const QString pg = option(QStringLiteral("--pg"), QString::fromLocal8Bit(qgetenv("STOCKCHECK_BENCH_PG")));
-    QTemporaryDir dir;
-    return bench::onBothEngines(
-        QStringLiteral("bench_processes"), dir.filePath(QStringLiteral("bench.db")), pg,
-        [&](const QString &label, const QString &url) { return runEngine(label, url, rows, processes, repeat); });
+    const bench::Args args(app.arguments());
+    const int rows = args.count("--rows", 100000), processes = args.count("--processes", 10000);
+    const int repeat = args.count("--repeat", 2);
+    return bench::onBothEngines(QStringLiteral("bench_processes"), args, [&](const QString &label, const QString &url) {
+        return runEngine(label, url, rows, processes, repeat);
+    });
 }

@@ -4,7 +4,7 @@
 // entries by stock and item, measured in the same run over many rows. Targets:
 // < 50 ms a listing, at most 3 times the bare lookup.
 //
-//   bench_reconcile [--entries N] [--rows N] [--pg URL] [--explain] [--keep FILE]
+//   bench_reconcile [--entries N] [--rows N] [--pg URL] [--explain] [--keep-db FILE]
 //
 // SQLite runs in a temporary file. PostgreSQL runs when --pg or STOCKCHECK_BENCH_PG
 // names a server; a schema of its own is made there and dropped afterwards.
@@ -197,18 +197,10 @@ bool runEngine(const QString &label, const QString &url, int entries, int rows, 
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    const QStringList args = app.arguments();
-    const auto option = [&](const QString &name, const QString &fallback) {
-        return bench::option(args, name, fallback);
-    };
-    const int entries = option(QStringLiteral("--entries"), QStringLiteral("1000000")).toInt();
-    const int rows = option(QStringLiteral("--rows"), QStringLiteral("50")).toInt();
-    const QString pg = option(QStringLiteral("--pg"), QString::fromLocal8Bit(qgetenv("STOCKCHECK_BENCH_PG")));
-    const bool explain = args.contains(QStringLiteral("--explain"));
-    QTemporaryDir dir;
-    // --keep FILE leaves the SQLite database there, to look at its plans
-    const QString file = option(QStringLiteral("--keep"), dir.filePath(QStringLiteral("bench.db")));
-    return bench::onBothEngines(
-        QStringLiteral("bench_reconcile"), file, pg,
-        [&](const QString &label, const QString &url) { return runEngine(label, url, entries, rows, explain); });
+    const bench::Args args(app.arguments());
+    const int entries = args.count("--entries", 1000000), rows = args.count("--rows", 50);
+    const bool explain = args.flag("--explain");
+    return bench::onBothEngines(QStringLiteral("bench_reconcile"), args, [&](const QString &label, const QString &url) {
+        return runEngine(label, url, entries, rows, explain);
+    });
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QTemporaryDir>
+
 // A counted process of N rows over the demo data, shared by the benchmarks of
 // what follows a count (documents, export).
 
@@ -123,6 +125,16 @@ int onBothEngines(const QString &name, const QString &sqliteFile, const QString 
     ok = run(QStringLiteral("PostgreSQL"), bench::withSchema(pg, schema)) && ok;
     admin.Exec(QStringLiteral("DROP SCHEMA \"%1\" CASCADE").arg(schema));
     return ok ? 0 : 1;
+}
+
+// The same with the server from the command line and the SQLite file in a
+// temporary folder, or where --keep-db FILE says (to look at its plans later).
+template<class Run>
+int onBothEngines(const QString &name, const Args &args, Run run)
+{
+    QTemporaryDir dir;
+    const QString file = args.text("--keep-db", dir.filePath(QStringLiteral("bench.db")));
+    return onBothEngines(name, file, args.pg(), run);
 }
 
 } // namespace bench

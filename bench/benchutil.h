@@ -8,6 +8,7 @@
 #include <QUrl>
 #include <QUrlQuery>
 
+#include <algorithm>
 #include <ctime>
 
 namespace bench {
@@ -18,6 +19,32 @@ inline QString option(const QStringList &args, const QString &name, const QStrin
     const qsizetype i = args.indexOf(name);
     return i >= 0 && i + 1 < args.size() ? args.at(i + 1) : fallback;
 }
+
+// The command line of a benchmark: "--name value" options and flags.
+class Args
+{
+public:
+    explicit Args(QStringList list)
+        : m_list(std::move(list))
+    {}
+    QString text(const char *name, const QString &fallback = {}) const
+    {
+        return option(m_list, QLatin1String(name), fallback);
+    }
+    // At least 1: a size or a repeat count.
+    int count(const char *name, int fallback) const
+    {
+        bool ok = false;
+        const int n = text(name).toInt(&ok);
+        return ok ? std::max(1, n) : fallback;
+    }
+    bool flag(const char *name) const { return m_list.contains(QLatin1String(name)); }
+    // The PostgreSQL server to measure on: --pg URL, else STOCKCHECK_BENCH_PG; empty for none.
+    QString pg() const { return text("--pg", QString::fromLocal8Bit(qgetenv("STOCKCHECK_BENCH_PG"))); }
+
+private:
+    QStringList m_list;
+};
 
 // A schema of its own on the server for the run.
 inline QString withSchema(const QString &url, const QString &schema)
