@@ -31,6 +31,16 @@ public:
     virtual void showList(const QString &caption, const QStringList &titles, const QList<int> &widths,
                           const QList<QStringList> &rows) = 0;
 
+    // One of `rows` chosen by the person (0-based), -1 when cancelled. Without a
+    // person to ask nothing is chosen.
+    virtual int chooseRow(const QString &caption, const QStringList &titles, const QList<QStringList> &rows)
+    {
+        Q_UNUSED(caption);
+        Q_UNUSED(titles);
+        Q_UNUSED(rows);
+        return -1;
+    }
+
     // File choices; an empty result means the person cancelled.
     virtual QString openFileName(const QString &caption, const QString &filter) = 0;
     virtual QString saveFileName(const QString &caption, const QString &filter, const QString &suggested) = 0;

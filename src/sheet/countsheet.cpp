@@ -33,6 +33,8 @@ const QHash<QString, Handler> &handlers()
         {QStringLiteral("mnustatusbar"), &CountSheet::mnuStatusBar},
         {QStringLiteral("mnuviewlable"), &CountSheet::mnuViewLable},
         {QStringLiteral("mnualertsame"), &CountSheet::mnuAlertSame},
+        {QStringLiteral("mnuscanadd"), &CountSheet::mnuScanAdd},
+        {QStringLiteral("mnuundoscan"), &CountSheet::mnuUndoScan},
         {QStringLiteral("mnuformatresetcolwidth"), &CountSheet::mnuFormatResetColWidth},
         {QStringLiteral("mnuhcontents"), &CountSheet::mnuHContents},
         {QStringLiteral("mnufoutbill"), &CountSheet::mnuFOutBill},
@@ -171,6 +173,8 @@ bool CountSheet::isChecked(const SheetCommand &c) const
         return m_settings.showClosedProcesses;
     if (name == QLatin1String("mnuAlertSame"))
         return m_alertSame;
+    if (name == QLatin1String("mnuScanAdd"))
+        return m_scanAdd;
     return false;
 }
 

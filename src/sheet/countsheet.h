@@ -128,6 +128,18 @@ public:
     void mnuSubItem();
     void mnuVSelectBill();
     void mnuAddItem();
+    // Scan-to-add: while on, each scan adds the quantity per scan to its row and
+    // stores it at once; undo takes back this user's last add in the process.
+    void mnuScanAdd();
+    void mnuUndoScan();
+    bool scanAddOn() const { return m_scanAdd; }
+    // The quantity box beside the barcode box, in the row's unit ("1" to start).
+    QString scanQtyText() const { return m_scanQty; }
+    void setScanQtyText(const QString &text) { m_scanQty = text; }
+    enum class ScanOutcome { None, Added, Unknown, Cancelled, Refused };
+    // Enter in the barcode box while scan-to-add is on.
+    ScanOutcome scanAdd(const QString &text);
+
     // The filter dialog on its filter or sort tab; the rows are read again unless
     // it was cancelled.
     void mnuEdit_Filter();
@@ -245,6 +257,11 @@ signals:
     // A scanned code matched no row: the window beeps and keeps the code selected,
     // so the next scan replaces it.
     void barcodeNotFound();
+    // Scan-to-add stored a scan (the window sounds once), or refused one (twice).
+    void scanAdded();
+    void scanRefused();
+    // The scan-to-add tool was switched: the quantity box shows or hides.
+    void scanAddChanged(bool on);
     // The find window opens (or comes forward) on the tab of `actionMode`: 0 find,
     // 1 sort, 2 filter.
     void finderRequested(int actionMode);
@@ -296,6 +313,8 @@ private:
     bool m_unloaded = false;
     CountSaver::SaveResult m_lastSave = CountSaver::SaveResult::NotChanged;
     bool m_alertSame = false;
+    bool m_scanAdd = false;
+    QString m_scanQty = QStringLiteral("1");
     bool m_complexQty = false;
     int m_warnedProcess = 0;
     QSet<QString> m_disabled; // commands switched off by the state of the sheet

@@ -338,6 +338,22 @@ void EntryRules::adjustmentChanged(RowPlan &p)
     p.set(SecAdjQty, isZeroRate(r) ? 0.0 : adjusted / r);
 }
 
+void EntryRules::showStoredCount(EntryGrid &grid, int row, const CountFigures &counted, EntrySession &session)
+{
+    if (!grid.isDataRow(row))
+        return;
+    grid.setNumber(row, CheckQty, counted.unitQty);
+    grid.setNumber(row, ActualQty, counted.unitQty + grid.number(row, UnitDiffQty));
+    grid.setNumber(row, BaseCheckQty, counted.baseQty);
+    grid.setNumber(row, BaseActualQty, counted.baseQty + grid.number(row, DiffQty));
+    const bool zero = isZeroRate(grid.number(row, SecRate));
+    grid.setNumber(row, SecCheckQty, zero ? 0.0 : counted.secQty);
+    grid.setNumber(row, SecActualQty, zero ? 0.0 : counted.secQty + grid.number(row, SecDiffQty));
+    grid.setText(row, ComplexQty, QString());
+    writeComplexQty(grid, row, session);
+    grid.refreshTotalsRow();
+}
+
 void EntryRules::writeComplexQty(EntryGrid &grid, int row, EntrySession &session)
 {
     if (!session.complexQty)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "entrysession.h"
+#include "model/countjournal.h"
 #include "model/countrowcheck.h"
 #include "model/entrygrid.h"
 
@@ -58,6 +59,11 @@ public:
     // unit), then the base counted quantity's rule; refused like setCell.
     static bool setDifferences(EntryGrid &grid, int row, double baseDiff, double secDiff, EntrySession &session,
                                QString *refusal = nullptr);
+    // Counted figures another writer stored (a scan that added, an undo): the counted
+    // cells take them and the actual cells follow with the row's document
+    // differences, as the database derived them; the composite text is worked out
+    // again. The row is not marked changed: it holds what is stored.
+    static void showStoredCount(EntryGrid &grid, int row, const CountFigures &counted, EntrySession &session);
 
     // The cursor leaves the session's current cell: a cell left blank gets its
     // previous text back (and its rule again when one ran on it), and leaving the

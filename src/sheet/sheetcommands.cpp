@@ -29,6 +29,8 @@ const SheetCommand kCommands[] = {
     {"mnuASItem", "", "mnuEdit", C::Separator, M4, "", "", "", None, true},
     {"mnuAddItem", N_("添加物料(&A)"), "mnuEdit", C::Command, M4, "AddItem", N_("添加"), N_("添加物料"), M4, true},
     {"mnuSubItem", N_("删除物料(&D)"), "mnuEdit", C::Command, M4, "SubItem", N_("删除"), N_("删除物料"), M4, true},
+    {"mnuScanAdd", N_("扫描累加(&U)"), "mnuEdit", C::Toggle, M4, "ScanAdd", N_("扫描累加"), N_("每次扫描给对应的行累加数量并立即保存"), M4, true},
+    {"mnuUndoScan", N_("撤销上次扫描(&Z)"), "mnuEdit", C::Command, M4, "UndoScan", N_("撤销扫描"), N_("撤销上次扫描"), M4, true},
     {"mnuEdit_DeleteRow", N_("清除数据(&D)"), "mnuEdit", C::Command, None, "Delete", N_("清除"), N_("清除(Del)"), None, false},
     {"mnuView", N_("查看(&V)"), "", C::Title, All, "", "", "", None, true},
     {"mnuVSelectBill", N_("选择单据(&B)"), "mnuView", C::Command, M4, "SelectBill", N_("选单"), N_("选择盘点期间的单据"), M4, true},

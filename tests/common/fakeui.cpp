@@ -15,6 +15,8 @@ void FakeUi::clear()
     messages.clear();
     questions.clear();
     lists.clear();
+    choices.clear();
+    choicesShown.clear();
     helpTopics.clear();
     busyDepth = 0;
 }
@@ -39,6 +41,12 @@ void FakeUi::showList(const QString &caption, const QStringList &titles, const Q
                       const QList<QStringList> &rows)
 {
     lists.append({caption, titles, widths, rows});
+}
+
+int FakeUi::chooseRow(const QString &caption, const QStringList &titles, const QList<QStringList> &rows)
+{
+    choicesShown.append({caption, titles, {}, rows});
+    return choices.isEmpty() ? -1 : choices.takeFirst();
 }
 
 QString FakeUi::openFileName(const QString &, const QString &)

@@ -31,6 +31,8 @@ public:
     QList<Shown> messages;
     QStringList questions;
     QList<ListShown> lists;
+    QList<int> choices;            // answers to chooseRow, -1 (cancel) when empty
+    QList<ListShown> choicesShown; // what chooseRow offered
     QStringList helpTopics;
     int busyDepth = 0;
 
@@ -44,6 +46,7 @@ public:
     void setBusy(bool busy) override;
     void showList(const QString &caption, const QStringList &titles, const QList<int> &widths,
                   const QList<QStringList> &rows) override;
+    int chooseRow(const QString &caption, const QStringList &titles, const QList<QStringList> &rows) override;
     QString openFileName(const QString &caption, const QString &filter) override;
     QString saveFileName(const QString &caption, const QString &filter, const QString &suggested) override;
     void showHelp(const QString &topic) override;

@@ -58,6 +58,28 @@ ListDialog::ListDialog(const QString &caption, const QStringList &titles, const 
     resize(qBound(420, wanted, screen.width() * 9 / 10), qBound(300, tall, screen.height() * 8 / 10));
 }
 
+int ListDialog::choose(const QString &caption, const QStringList &titles, const QList<QStringList> &rows,
+                       QWidget *parent)
+{
+    ListDialog dialog(caption, titles, {}, rows, parent);
+    dialog.setObjectName(QStringLiteral("frmChooseRow"));
+    auto *buttons = dialog.findChild<QDialogButtonBox *>();
+    buttons->clear();
+    QPushButton *ok = buttons->addButton(LoadText("确定"), QDialogButtonBox::AcceptRole);
+    buttons->addButton(LoadText("取消"), QDialogButtonBox::RejectRole);
+    ok->setDefault(true);
+    connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QTableWidget *table = dialog.m_table;
+    table->setSelectionMode(QAbstractItemView::SingleSelection);
+    connect(table, &QTableWidget::cellDoubleClicked, &dialog, &QDialog::accept);
+    if (table->rowCount() > 0)
+        table->selectRow(0);
+    table->setFocus();
+    if (dialog.exec() != QDialog::Accepted)
+        return -1;
+    return table->currentRow();
+}
+
 // A column grows to its longest text up to `widest` pixels; a longer text wraps
 // and its row grows to hold it. Only the first rows are measured: a list of
 // thousands opens as fast as a short one.

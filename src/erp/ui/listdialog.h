@@ -19,6 +19,11 @@ public:
     ListDialog(const QString &caption, const QStringList &titles, const QList<int> &widths,
                const QList<QStringList> &rows, QWidget *parent = nullptr);
 
+    // The same list with 确定 and 取消 (double-click or Enter chooses): the chosen
+    // row, 0-based, or -1 when cancelled.
+    static int choose(const QString &caption, const QStringList &titles, const QList<QStringList> &rows,
+                      QWidget *parent = nullptr);
+
     static int twipsToPixels(int twips) { return twips / 15; }
     // Rows whose texts size the columns and heights.
     static constexpr int MeasuredRows = 500;

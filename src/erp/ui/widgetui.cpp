@@ -118,6 +118,12 @@ void WidgetUi::showList(const QString &caption, const QStringList &titles, const
     dialog.exec();
 }
 
+int WidgetUi::chooseRow(const QString &caption, const QStringList &titles, const QList<QStringList> &rows)
+{
+    NormalCursor cursor(m_busyDepth > 0);
+    return ListDialog::choose(caption, titles, rows, dialogParent());
+}
+
 QString WidgetUi::openFileName(const QString &caption, const QString &filter)
 {
     NormalCursor cursor(m_busyDepth > 0);

@@ -50,9 +50,18 @@ EntryInput::EntryInput(CountSheet *sheet, FrozenTable *grid, QLineEdit *barcode,
         m_focusingBarcode = false;
     });
     connect(qApp, &QApplication::focusChanged, this, &EntryInput::focusChanged);
-    // heard by someone looking at the shelf; the selected code is replaced by the next scan
+    // heard by someone looking at the shelf: once for a scan stored, twice for one
+    // that was not; the code stays selected, so the next scan replaces it
     connect(sheet, &CountSheet::barcodeNotFound, this, [this] {
+        failureSound();
+        m_barcode->selectAll();
+    });
+    connect(sheet, &CountSheet::scanAdded, this, [this] {
         QApplication::beep();
+        m_barcode->selectAll();
+    });
+    connect(sheet, &CountSheet::scanRefused, this, [this] {
+        failureSound();
         m_barcode->selectAll();
     });
 }
@@ -114,8 +123,21 @@ bool EntryInput::barcodeKeyPress(int key)
         m_barcode->clear();
     if (!isEnter(key))
         return false;
+    if (m_sheet->scanAddOn()) {
+        m_sheet->scanAdd(m_barcode->text());
+        // the box keeps the focus for the next scan, its code selected to be replaced
+        m_barcode->setFocus(Qt::OtherFocusReason);
+        m_barcode->selectAll();
+        return true;
+    }
     m_sheet->searchBarcode(m_barcode->text());
     return true;
+}
+
+void EntryInput::failureSound()
+{
+    QApplication::beep();
+    QTimer::singleShot(180, this, [] { QApplication::beep(); });
 }
 
 void EntryInput::currentChanged(const QModelIndex &current)

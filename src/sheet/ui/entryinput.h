@@ -28,6 +28,7 @@ protected:
 private:
     bool gridKeyPress(int key, const QString &text);
     bool barcodeKeyPress(int key);
+    void failureSound();
     void currentChanged(const QModelIndex &current);
     void moveCursor(int row, int col, bool edit);
     void countedEntered(const QModelIndex &index);

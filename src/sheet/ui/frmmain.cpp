@@ -54,6 +54,8 @@ QStyle::StandardPixmap toolIcon(const QString &tool)
         {QStringLiteral("Filter"), QStyle::SP_FileDialogListView},
         {QStringLiteral("AddItem"), QStyle::SP_FileDialogNewFolder},
         {QStringLiteral("SubItem"), QStyle::SP_TrashIcon},
+        {QStringLiteral("ScanAdd"), QStyle::SP_MediaSeekForward},
+        {QStringLiteral("UndoScan"), QStyle::SP_BrowserReload},
         {QStringLiteral("Delete"), QStyle::SP_DialogDiscardButton},
         {QStringLiteral("SelectBill"), QStyle::SP_FileDialogContentsView},
         {QStringLiteral("Show"), QStyle::SP_DesktopIcon},
@@ -241,9 +243,26 @@ void FrmMain::buildCentral()
         if (clean != text)
             m_txtBarCode->setText(clean);
     });
+    m_lblScanQty = new QLabel(LoadText("每次数量:"), central);
+    m_lblScanQty->setObjectName(QStringLiteral("lblScanQty"));
+    m_txtScanQty = new QLineEdit(m_sheet->scanQtyText(), central);
+    m_txtScanQty->setObjectName(QStringLiteral("txtScanQty"));
+    m_txtScanQty->setMaximumWidth(70);
+    m_txtScanQty->setAlignment(Qt::AlignRight);
+    m_txtScanQty->setToolTip(LoadText("扫描累加时每次扫描累加的数量（行的单位）"));
+    connect(m_txtScanQty, &QLineEdit::textChanged, m_sheet, &CountSheet::setScanQtyText);
+    // Enter in the box sends the counter back to the scanner
+    connect(m_txtScanQty, &QLineEdit::returnPressed, this, [this] { m_txtBarCode->setFocus(Qt::OtherFocusReason); });
     const bool input = m_sheet->mode() == SheetMode::Entry;
     m_lblBarCode->setVisible(input);
     m_txtBarCode->setVisible(input);
+    for (QWidget *w : std::initializer_list<QWidget *>{m_lblScanQty, m_txtScanQty})
+        w->setVisible(input && m_sheet->scanAddOn());
+    connect(m_sheet, &CountSheet::scanAddChanged, this, [this](bool on) {
+        m_lblScanQty->setVisible(on);
+        m_txtScanQty->setVisible(on);
+        m_txtBarCode->setFocus(Qt::OtherFocusReason);
+    });
     line->addWidget(label1);
     line->addWidget(m_lstStock);
     line->addStretch(1);
@@ -251,6 +270,8 @@ void FrmMain::buildCentral()
     line->addStretch(1);
     line->addWidget(m_lblBarCode);
     line->addWidget(m_txtBarCode);
+    line->addWidget(m_lblScanQty);
+    line->addWidget(m_txtScanQty);
     layout->addLayout(line);
 
     m_ldgCheck = new FrozenTable(central);

@@ -96,6 +96,8 @@ private:
     QLabel *m_labCheckDate = nullptr;
     QLabel *m_lblBarCode = nullptr;
     QLineEdit *m_txtBarCode = nullptr;
+    QLabel *m_lblScanQty = nullptr;
+    QLineEdit *m_txtScanQty = nullptr; // scan-to-add: the quantity each scan adds
     FrozenTable *m_ldgCheck = nullptr;
     FrozenTable *m_vsCheck = nullptr;
     LedgerModel *m_ledgerRows = nullptr;
