@@ -12,6 +12,7 @@
 #include "host/loginprops.h"
 #include "host/sharedstate.h"
 #include "host/texts.h"
+#include "model/countjournal.h"
 #include "model/entrygrid.h"
 #include "model/recount.h"
 #include "sheet/countsaver.h"
@@ -93,7 +94,7 @@ int runRecount(CliContext &ctx)
         if (row == 0)
             return cli::Refused;
         entered = CountRowValues::fromGrid(grid, row).key(request.process);
-        if (!recount.enter(entered, request.qty, ctx.userId, &error)) {
+        if (!recount.enter(entered, request.qty, ctx.userId, CountSource::commandLine, &error)) {
             ctx.err << error << "\n";
             return cli::Refused;
         }

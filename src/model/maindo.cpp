@@ -1,5 +1,6 @@
 #include "maindo.h"
 
+#include "recount.h"
 #include "sheetquery.h"
 
 #include "host/appconnection.h"
@@ -239,6 +240,37 @@ void MainDo::readHiddenBook(AppConnection &conn, int processId)
         m_hiddenBook.insert(rowKeyText(rs, r), {rs.value(r, qty), rs.value(r, aux), rs.value(r, sec)});
 }
 
+// Recounted rows are few: each one's journal is read for the count it replaced.
+void MainDo::fillFirstCounts(AppConnection &conn, int processId)
+{
+    const int flag = m_rows.fieldIndex(u"FReCheckFlag"), first = m_rows.fieldIndex(u"FFirstCheckQty");
+    if (flag < 0 || first < 0)
+        return;
+    for (int r = 0; r < m_rows.RecordCount(); ++r) {
+        if (Recordset::toNumber(m_rows.value(r, flag)) != 1)
+            continue;
+        const auto field = [&](const char *name) {
+            return m_rows.value(r, m_rows.fieldIndex(QString::fromLatin1(name)));
+        };
+        const CountRowKey key{processId,
+                              field("FItemID").toInt(),
+                              field("FAuxPropID").toInt(),
+                              field("FUnitID").toInt(),
+                              field("FBatchNo").toString(),
+                              field("FMtoNo").toString(),
+                              field("FKFDate").toString(),
+                              field("FKFPeriod").toInt(),
+                              field("FStockID").toInt(),
+                              field("FStockPlaceID").toInt()};
+        try {
+            if (const std::optional<double> count = Recount::firstCount(conn, key))
+                m_rows.setValue(r, first, *count);
+        } catch (const DbException &) {
+            return; // the column stays empty rather than the sheet failing
+        }
+    }
+}
+
 Recordset MainDo::GetRsMain(int processId, const SqlFragment &extraCondition, bool includeItemsWithoutStock,
                             const FilterSettings &filterSettings)
 {
@@ -275,5 +307,7 @@ Recordset MainDo::GetRsMain(int processId, const SqlFragment &extraCondition, bo
     setRows(conn->Execute(m_lastRowQuery.sql, m_lastRowQuery.binds));
     if (m_blind && q.mode == SheetMode::Entry && m_rows.isOpen())
         readHiddenBook(*conn, processId);
+    if (q.mode == SheetMode::Check && m_rows.isOpen())
+        fillFirstCounts(*conn, processId);
     return m_rows;
 }

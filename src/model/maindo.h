@@ -135,6 +135,7 @@ public:
 private:
     void resolveLayoutFields() const;
     void readHiddenBook(AppConnection &conn, int processId);
+    void fillFirstCounts(AppConnection &conn, int processId);
     static QString rowKeyText(const Recordset &rows, int record);
     QString dataLine(int record) const;
     QString totalLine() const;

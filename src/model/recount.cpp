@@ -1,5 +1,7 @@
 #include "recount.h"
 
+#include "countjournal.h"
+
 #include "host/appconnection.h"
 #include "host/numbers.h"
 #include "host/sharedstate.h"
@@ -28,23 +30,23 @@ const QString rowSql = QStringLiteral(
     R"(SELECT ICInvBackup.FQtyAct, (SELECT u.FCoefficient FROM t_MeasureUnit u WHERE u.FItemID = ICInvBackup.FUnitID)
        AS FCoefficient FROM ICInvBackup WHERE)");
 
-// The recount replaces what was counted (the first count, or an earlier recount):
-// the actual quantity loses that and gains the recount, so documents folded in
-// after the snapshot stay in it. Every SET reads the row as it was.
+// The recount becomes the row's count: counted and actual quantities lose what
+// was counted before and gain the recount, so documents folded in after the
+// snapshot stay in the actual. Every SET reads the row as it was.
 const QString figuresSql = QStringLiteral(
     R"(UPDATE ICInvBackup
-   SET FAuxQtyAct = ROUND(COALESCE(FAuxQtyAct, 0)
-                          - CASE WHEN FReCheckFlag = 1 THEN FReCheckQty ELSE COALESCE(FAuxCheckQty, 0) END + ?, 10),
-       FQtyAct = ROUND(COALESCE(FQtyAct, 0)
-                       - CASE WHEN FReCheckFlag = 1 THEN FReCheckQty * ? ELSE COALESCE(FCheckQty, 0) END + ?, 10),
-       FReCheckQty = ?, FReCheckFlag = 1, FChecker = ?
+   SET FAuxQtyAct = ROUND(COALESCE(FAuxQtyAct, 0) - COALESCE(FAuxCheckQty, 0) + ?, 10),
+       FQtyAct = ROUND(COALESCE(FQtyAct, 0) - COALESCE(FCheckQty, 0) + ?, 10),
+       FAuxCheckQty = ?, FCheckQty = ?, FReCheckQty = ?, FReCheckFlag = 1, FChecker = ?
  WHERE)");
-// Then the secondary actual in the row's own ratio (as the retail recount does),
-// and both differences from the figures just written.
+// Then the secondary count in the row's own ratio (as the retail recount does),
+// its actual keeping its documents, and both differences from the figures written.
 const QString secondarySql = QStringLiteral(
     R"(UPDATE ICInvBackup
    SET FSecQtyAct = CASE WHEN FSecQty = 0 OR COALESCE(FQty, 0) = 0 THEN FSecQtyAct
-                         ELSE ROUND(FQtyAct * FSecQty / FQty, 10) END
+                         ELSE ROUND(FSecQtyAct - FSecCheckQty + FCheckQty * FSecQty / FQty, 10) END,
+       FSecCheckQty = CASE WHEN FSecQty = 0 OR COALESCE(FQty, 0) = 0 THEN FSecCheckQty
+                           ELSE ROUND(FCheckQty * FSecQty / FQty, 10) END
  WHERE)");
 const QString minusSql = QStringLiteral(
     R"(UPDATE ICInvBackup
@@ -97,7 +99,7 @@ QList<Recount::Line> Recount::lines(int processId, const countparams::Tolerance 
         l.kfDate = l.key.kfDate;
         l.unit = rs.text(u"FUnitName");
         l.book = rs.number(u"FAuxQty");
-        l.firstCount = rs.number(u"FAuxCheckQty");
+        l.firstCount = l.recounted ? firstCount(m_connection, l.key) : rs.number(u"FAuxCheckQty");
         l.recount = rs.number(u"FReCheckQty");
         lines << l;
     }
@@ -127,12 +129,12 @@ QStringList Recount::cells(const Line &l, bool blind, bool mto)
     c << l.kfDate << l.unit;
     const auto qty = [&](double v) { return QString::number(roundQuantity(v, l.decimals), 'f', l.decimals); };
     if (!blind)
-        c << qty(l.book) << qty(l.firstCount) << qty(l.difference);
+        c << qty(l.book) << (l.firstCount ? qty(*l.firstCount) : QString()) << qty(l.difference);
     c << (l.recounted ? qty(l.recount) : QString());
     return c;
 }
 
-bool Recount::enter(const CountRowKey &key, double quantity, int checker, QString *error)
+bool Recount::enter(const CountRowKey &key, double quantity, int checker, const QString &source, QString *error)
 {
     if (quantity < 0) {
         *error = LoadText("复盘数量不能为负数。");
@@ -156,18 +158,34 @@ bool Recount::enter(const CountRowKey &key, double quantity, int checker, QStrin
             *error = LoadText("这一行的单位没有换算系数，不能复盘。");
             return false;
         }
-        // the row change and (once the count journal exists) its "recount" entry
-        // belong to this one transaction
+        // A row counted before the journal kept it gets its first count as a start
+        // entry: the journal then still replays to the row, and shows the count
+        // that the recount replaces.
+        if (CountJournal::lastEntryId(m_connection, key) == 0)
+            CountJournal::appendRows(m_connection, where, CountEntryKind::Start, source, checker);
+        const double base = quantity * coefficient;
         const SqlFragment figures =
-            SqlFragment(figuresSql, {quantity, coefficient, quantity * coefficient, quantity, checker}) + where;
+            SqlFragment(figuresSql, {quantity, base, quantity, base, quantity, checker}) + where;
         const SqlFragment secondary = SqlFragment(secondarySql) + where;
         const SqlFragment minus = SqlFragment(minusSql, {coefficient}) + where;
         for (const SqlFragment &s : {figures, secondary, minus})
             m_connection.ExecuteRaiseErr(s.sql, s.binds);
+        CountJournal::appendRows(m_connection, where, CountEntryKind::Recount, source, checker);
         tx.commit();
     } catch (const DbException &e) {
         *error = e.error().detailed();
         return false;
     }
     return true;
+}
+
+std::optional<double> Recount::firstCount(AppConnection &connection, const CountRowKey &key)
+{
+    const QList<CountJournalEntry> entries = CountJournal::rowEntries(connection, key);
+    qsizetype first = 0;
+    while (first < entries.size() && entries.at(first).kind != CountEntryKind::Recount)
+        ++first;
+    if (first == 0 || first == entries.size())
+        return std::nullopt;
+    return CountJournal::replay(entries.mid(0, first)).unitQty;
 }

@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <QVariant>
 
+#include <optional>
+
 class AppConnection;
 
 // Counting again the rows whose difference is too large to book unseen. A row is
@@ -17,10 +19,12 @@ class AppConnection;
 // small one on a small stock are both counted again. Only counted rows take part;
 // rows already recounted stay on the list with their recount.
 //
-// A recount is kept in the row's counting unit in FReCheckQty with FReCheckFlag 1.
-// It replaces the actual quantity (documents folded in after the snapshot stay
-// added to it) while the first count stays in FCheckQty / FAuxCheckQty, so the
-// check mode can show both.
+// A recount becomes the row's count (FAuxCheckQty, FCheckQty, the secondary count
+// in the row's ratio) and replaces its actual quantity (documents folded in after
+// the snapshot stay added to it); FReCheckQty keeps it in the row's unit with
+// FReCheckFlag 1. The count journal gets a "recount" entry in the same
+// transaction, and keeps the first count: firstCount() reads it back, so the
+// check mode shows first count and recount side by side.
 class Recount
 {
 public:
@@ -29,9 +33,9 @@ public:
         CountRowKey key;
         QString stock, place, itemNumber, itemName, model, auxProp, batch, mto, kfDate, unit;
         int decimals = 0;
-        double book = 0;       // in the row's unit
-        double firstCount = 0; // in the row's unit
-        double difference = 0; // base unit
+        double book = 0;                  // in the row's unit
+        std::optional<double> firstCount; // in the row's unit: the count, or the first one of a recounted row
+        double difference = 0;            // base unit
         bool recounted = false;
         double recount = 0; // in the row's unit, when recounted
     };
@@ -54,7 +58,11 @@ public:
     // Takes the recount of one row in its counting unit, in one transaction.
     // False with the reason for a person (a row not counted yet, a unit without a
     // conversion, a negative quantity, a database error).
-    bool enter(const CountRowKey &key, double quantity, int checker, QString *error);
+    bool enter(const CountRowKey &key, double quantity, int checker, const QString &source, QString *error);
+
+    // The count in the row's unit before the row's first recount, from the count
+    // journal; none when the journal has no entry before it. Throws DbException.
+    static std::optional<double> firstCount(AppConnection &connection, const CountRowKey &key);
 
 private:
     AppConnection &m_connection;

@@ -169,8 +169,11 @@ QStringList storedQuantities(SheetMode mode, const Dialect &dialect)
               : QStringLiteral("CASE WHEN t2.FSecUnitID = 0 THEN 0 WHEN t2.FSecCoefficient > 0 THEN t2.FSecCoefficient"
                                " ELSE COALESCE(t5.FCoefficient, 0) END AS FSecCoefficient"));
     c << overAndShort(QStringLiteral("t1.FSecMinus"), QStringLiteral("FSecOverQty"), QStringLiteral("FSecDownQty"));
-    // a recount (in the row's unit) beside the first count
+    // a recount (in the row's unit); the check mode shows the first count beside it,
+    // filled in from the count journal for the recounted rows
     c << QStringLiteral("t1.FReCheckQty") << QStringLiteral("t1.FReCheckFlag");
+    if (check)
+        c << dialect.castQuantity(QStringLiteral("NULL")) + QStringLiteral(" AS FFirstCheckQty");
     return c;
 }
 

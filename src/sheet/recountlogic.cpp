@@ -1,5 +1,7 @@
 #include "recountlogic.h"
 
+#include "model/countjournal.h"
+
 #include "host/appconnection.h"
 #include "host/hostcomponents.h"
 #include "host/hostui.h"
@@ -81,7 +83,7 @@ bool RecountLogic::save()
     QList<QStringList> errors;
     for (auto it = m_typed.begin(); it != m_typed.end();) {
         QString error;
-        if (Recount(m_connection).enter(m_lines.at(it.key()).key, it.value(), m_userId, &error)) {
+        if (Recount(m_connection).enter(m_lines.at(it.key()).key, it.value(), m_userId, CountSource::sheet, &error)) {
             m_saved = true;
             it = m_typed.erase(it);
             continue;

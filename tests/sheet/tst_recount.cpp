@@ -3,6 +3,7 @@
 
 #include "erp/gldata.h"
 #include "host/countparams.h"
+#include "model/countjournal.h"
 #include "model/recount.h"
 #include "sheet/countsaver.h"
 #include "sheet/recountlogic.h"
@@ -36,7 +37,8 @@ CountRowKey keyOf(int process, int item)
 } // namespace
 
 // Recounting: which rows go on the recount sheet, what a recount writes into its
-// row (the actual follows it, the first count stays, documents folded in stay), the
+// row and its journal (the count and the actual follow it, documents folded in
+// stay, the journal keeps the first count), the
 // rows it refuses, and the recount seen in the check mode, the entry grid and the
 // command line.
 class TestRecount : public SheetTestBase
@@ -110,15 +112,25 @@ private slots:
                     conn().Exec(QStringLiteral("UPDATE ICInvBackup SET FQtyAct = 40, FAdjQty = 0 WHERE FItemID = 1")));
         Recount recount(conn());
         QString error;
-        QVERIFY2(recount.enter(keyOf(1, 1), 2.5, 7, &error), qPrintable(error));
-        QCOMPARE(
-            stored(1, "FReCheckQty FReCheckFlag FQtyAct FCheckQty FAuxCheckQty FMinus FSecQtyAct FSecMinus FChecker"),
-            QStringLiteral("FReCheckQty=2.5 FReCheckFlag=1 FQtyAct=34 FCheckQty=36 FAuxCheckQty=3 FMinus=10"
-                           " FSecQtyAct=5.66667 FSecMinus=1.66667 FChecker=7"));
+        QVERIFY2(recount.enter(keyOf(1, 1), 2.5, 7, CountSource::sheet, &error), qPrintable(error));
+        QCOMPARE(stored(1, "FReCheckQty FReCheckFlag FQtyAct FAuxQtyAct FCheckQty FAuxCheckQty FMinus FSecCheckQty"
+                           " FSecQtyAct FSecMinus FChecker"),
+                 QStringLiteral("FReCheckQty=2.5 FReCheckFlag=1 FQtyAct=34 FAuxQtyAct=2.5 FCheckQty=30 FAuxCheckQty=2.5"
+                                " FMinus=10 FSecCheckQty=5 FSecQtyAct=5 FSecMinus=1 FChecker=7"));
         // a second recount replaces the first one, not the count before it
-        QVERIFY2(recount.enter(keyOf(1, 1), 3, 7, &error), qPrintable(error));
+        QVERIFY2(recount.enter(keyOf(1, 1), 3, 7, CountSource::sheet, &error), qPrintable(error));
         QCOMPARE(stored(1, "FReCheckQty FQtyAct FAuxQtyAct FCheckQty FMinus"),
                  QStringLiteral("FReCheckQty=3 FQtyAct=40 FAuxQtyAct=3 FCheckQty=36 FMinus=16"));
+        // the journal: the first count as a start entry, then the two recounts; it
+        // replays to the row and still knows the first count
+        const QList<CountJournalEntry> entries = CountJournal::rowEntries(conn(), keyOf(1, 1));
+        QList<CountEntryKind> kinds;
+        for (const CountJournalEntry &e : entries)
+            kinds << e.kind;
+        QCOMPARE(kinds,
+                 (QList<CountEntryKind>{CountEntryKind::Start, CountEntryKind::Recount, CountEntryKind::Recount}));
+        QVERIFY(CountJournal::replay(entries).sameAs({3, 36, 6})); // the row: 3 boxes, 36 pieces, 6 kg
+        QCOMPARE(Recount::firstCount(conn(), keyOf(1, 1)), std::optional<double>(3));
         // still on the sheet, though within any tolerance now
         QCOMPARE(recount.lines(1, {1000, 1000}).size(), 1);
     }
@@ -143,7 +155,7 @@ private slots:
         QFETCH(QString, reason);
         const QString before = figures(conn(), process, item, QStringLiteral("FQtyAct FReCheckFlag FMinus"));
         QString error;
-        QVERIFY(!Recount(conn()).enter(keyOf(process, item), qty, 7, &error));
+        QVERIFY(!Recount(conn()).enter(keyOf(process, item), qty, 7, CountSource::sheet, &error));
         QCOMPARE(error, reason);
         QCOMPARE(figures(conn(), process, item, QStringLiteral("FQtyAct FReCheckFlag FMinus")), before);
     }
@@ -153,13 +165,13 @@ private slots:
     void recountInTheSheet()
     {
         QString error;
-        QVERIFY2(Recount(conn()).enter(keyOf(1, 1), 2.5, 7, &error), qPrintable(error));
+        QVERIFY2(Recount(conn()).enter(keyOf(1, 1), 2.5, 7, CountSource::sheet, &error), qPrintable(error));
         {
             CountSheet sheet(SheetMode::Check);
             sheet.open();
             sheet.chooseProcess(processIndex(sheet, 1));
             const QStringList headings = sheet.model().TRowData().split(QLatin1Char('|'));
-            const int first = int(headings.indexOf(QStringLiteral("盘点数量$")));
+            const int first = int(headings.indexOf(QStringLiteral("初盘数量$")));
             const int again = int(headings.indexOf(QStringLiteral("复盘数量$")));
             QVERIFY(first >= 0 && again == first + 1);
             QStringList line;
