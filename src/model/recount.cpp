@@ -11,8 +11,9 @@
 
 namespace {
 
-// Counted rows of a process with what the recount sheet shows; a row counted in
-// neither unit (FQtyAct NULL) has nothing to recount.
+// Counted rows of a process with what the recount sheet shows. A snapshot starts
+// every row at a counted zero (or at the book), so a row counts as counted when
+// somebody wrote it (FChecker), recounted it, or the journal has an entry for it.
 const QString linesSql = QStringLiteral(
     R"(SELECT t1.FItemID, t1.FAuxPropID, t1.FUnitID, t1.FBatchNo, t1.FMtoNo, t1.FKFDate, t1.FKFPeriod, t1.FStockID,
        t1.FStockPlaceID, RTRIM(t12.FName) AS FStockName, t11.FName AS FSPName, t2.FNumber, t2.FShortNumber,
@@ -23,12 +24,19 @@ const QString linesSql = QStringLiteral(
   LEFT JOIN t_StockPlace t11 ON t1.FStockPlaceID = t11.FSPID
   LEFT JOIN t_Stock t12 ON t1.FStockID = t12.FItemID
   LEFT JOIN t_AuxItem t13 ON t1.FAuxPropID = t13.FItemID
- WHERE t1.FInterID = ? AND t1.FQtyAct IS NOT NULL
+ WHERE t1.FInterID = ? AND t1.FQtyAct IS NOT NULL AND (%1)
  ORDER BY t12.FNumber, t11.FNumber, t2.FNumber, t1.FBatchNo, t1.FKFDate)");
+
+const QString countedSql = QStringLiteral(
+    R"(%1.FChecker IS NOT NULL OR %1.FReCheckFlag = 1 OR EXISTS (SELECT 1 FROM ICStockCheckJournal j
+   WHERE j.FInterID = %1.FInterID AND j.FItemID = %1.FItemID AND j.FStockID = %1.FStockID
+     AND j.FStockPlaceID = %1.FStockPlaceID AND j.FBatchNo = %1.FBatchNo AND j.FMtoNo = %1.FMtoNo
+     AND j.FAuxPropID = %1.FAuxPropID AND j.FUnitID = %1.FUnitID AND j.FKFDate = %1.FKFDate
+     AND j.FKFPeriod = %1.FKFPeriod))");
 
 const QString rowSql = QStringLiteral(
     R"(SELECT ICInvBackup.FQtyAct, (SELECT u.FCoefficient FROM t_MeasureUnit u WHERE u.FItemID = ICInvBackup.FUnitID)
-       AS FCoefficient FROM ICInvBackup WHERE)");
+       AS FCoefficient, CASE WHEN %1 THEN 1 ELSE 0 END AS FCounted FROM ICInvBackup WHERE)");
 
 // The recount becomes the row's count: counted and actual quantities lose what
 // was counted before and gain the recount, so documents folded in after the
@@ -68,7 +76,8 @@ bool Recount::beyond(double difference, double book, const countparams::Toleranc
 
 QList<Recount::Line> Recount::lines(int processId, const countparams::Tolerance &tolerance)
 {
-    Recordset rs = m_connection.ExecuteRaiseErr(linesSql, {processId});
+    const QString sql = linesSql.arg(countedSql.arg(QStringLiteral("t1")));
+    Recordset rs = m_connection.ExecuteRaiseErr(sql, {processId});
     const bool full = shared().useFullNumber;
     QList<Line> lines;
     for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
@@ -143,13 +152,13 @@ bool Recount::enter(const CountRowKey &key, double quantity, int checker, const 
     const SqlFragment where = key.whereClause();
     try {
         Transaction tx(m_connection);
-        SqlFragment read = SqlFragment(rowSql) + where;
+        SqlFragment read = SqlFragment(rowSql.arg(countedSql.arg(QStringLiteral("ICInvBackup")))) + where;
         Recordset row = m_connection.ExecuteRaiseErr(read.sql, read.binds);
         if (row.isEmpty()) {
             *error = LoadText("这条盘点记录在数据库中已不存在（可能已被其他用户删除），没有保存。");
             return false;
         }
-        if (row.Fields(u"FQtyAct").isNull()) {
+        if (row.Fields(u"FQtyAct").isNull() || row.integer(u"FCounted") == 0) {
             *error = LoadText("这一行还没有盘点，不能复盘。");
             return false;
         }

@@ -45,6 +45,15 @@ class TestRecount : public SheetTestBase
 {
     Q_OBJECT
 
+    // Process 1's counted rows as saving leaves them, with their counter; process 2's
+    // as a snapshot leaves them, without.
+    bool fill() override
+    {
+        return SheetTestBase::fill() &&
+               conn().Exec(QStringLiteral(
+                   "UPDATE ICInvBackup SET FChecker = 16394 WHERE FInterID = 1 AND FQtyAct IS NOT NULL"));
+    }
+
     QString stored(int item, const char *fields) { return figures(conn(), 1, item, QLatin1String(fields)); }
 
     ProgramRun cli(int user, const QStringList &args)
@@ -142,6 +151,7 @@ private slots:
         QTest::addColumn<double>("qty");
         QTest::addColumn<QString>("reason");
         QTest::newRow("not counted") << 2 << 2 << 1.0 << "这一行还没有盘点，不能复盘。";
+        QTest::newRow("as the snapshot left it") << 2 << 1 << 1.0 << "这一行还没有盘点，不能复盘。";
         QTest::newRow("unit without conversion") << 1 << 2 << 1.0 << "这一行的单位没有换算系数，不能复盘。";
         QTest::newRow("negative") << 1 << 1 << -1.0 << "复盘数量不能为负数。";
         QTest::newRow("no such row") << 1 << 4 << 1.0
