@@ -56,6 +56,7 @@ QStyle::StandardPixmap toolIcon(const QString &tool)
         {QStringLiteral("SubItem"), QStyle::SP_TrashIcon},
         {QStringLiteral("Delete"), QStyle::SP_DialogDiscardButton},
         {QStringLiteral("SelectBill"), QStyle::SP_FileDialogContentsView},
+        {QStringLiteral("Recount"), QStyle::SP_BrowserReload},
         {QStringLiteral("Show"), QStyle::SP_DesktopIcon},
         {QStringLiteral("AllData"), QStyle::SP_DirIcon},
         {QStringLiteral("CheckedData"), QStyle::SP_DialogApplyButton},

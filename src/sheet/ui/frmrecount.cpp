@@ -77,6 +77,7 @@ void FrmRecount::fill()
             m_grid->setItem(r, c, item);
         }
     }
+    m_grid->resizeColumnsToContents(); // a recount sheet is short: every column fits
     m_filling = false;
 }
 
