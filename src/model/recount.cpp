@@ -34,6 +34,11 @@ const QString countedSql = QStringLiteral(
      AND j.FAuxPropID = %1.FAuxPropID AND j.FUnitID = %1.FUnitID AND j.FKFDate = %1.FKFDate
      AND j.FKFPeriod = %1.FKFPeriod))");
 
+// Taken first: on PostgreSQL the row stays locked to the end of the transaction, so
+// what is read next is what the recount replaces, and two recounts of one row
+// take their turns.
+const QString lockSql = QStringLiteral("UPDATE ICInvBackup SET FReCheckFlag = FReCheckFlag WHERE");
+
 const QString rowSql = QStringLiteral(
     R"(SELECT ICInvBackup.FQtyAct, (SELECT u.FCoefficient FROM t_MeasureUnit u WHERE u.FItemID = ICInvBackup.FUnitID)
        AS FCoefficient, CASE WHEN %1 THEN 1 ELSE 0 END AS FCounted FROM ICInvBackup WHERE)");
@@ -152,6 +157,8 @@ bool Recount::enter(const CountRowKey &key, double quantity, int checker, const 
     const SqlFragment where = key.whereClause();
     try {
         Transaction tx(m_connection);
+        const SqlFragment lock = SqlFragment(lockSql) + where;
+        m_connection.ExecuteRaiseErr(lock.sql, lock.binds);
         SqlFragment read = SqlFragment(rowSql.arg(countedSql.arg(QStringLiteral("ICInvBackup")))) + where;
         Recordset row = m_connection.ExecuteRaiseErr(read.sql, read.binds);
         if (row.isEmpty()) {
