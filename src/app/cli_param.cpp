@@ -77,6 +77,22 @@ bool maySet(CliContext &ctx, AppConnection &connection)
     return allowed;
 }
 
+// A snapshot that starts every count at the book (IsInputStockDate) shows the books
+// in the counted column: blind counting would hide nothing.
+const QString inputStockDateSql =
+    QStringLiteral(R"(SELECT FValue FROM t_SystemProfile WHERE FCategory = 'RTSTOCK' AND FKey = 'IsInputStockDate')");
+
+bool blindPossible(CliContext &ctx, AppConnection &connection, const Request &request)
+{
+    if (qstrcmp(request.param->key, countparams::BlindCount) != 0 || request.stored != QLatin1String("1"))
+        return true;
+    Recordset rs = connection.ExecuteRaiseErr(inputStockDateSql);
+    if (rs.isEmpty() || Recordset::toNumber(rs.Fields(u"FValue")) == 0)
+        return true;
+    ctx.err << LoadText("盘点实存数量默认等于账存数量时不能使用盲盘。") << "\n";
+    return false;
+}
+
 int runParam(CliContext &ctx)
 {
     Request request;
@@ -87,7 +103,7 @@ int runParam(CliContext &ctx)
     if (!cli::openDatabase(ctx, connection) || !cli::userExists(ctx, connection))
         return cli::Refused;
     try {
-        if (request.set && !maySet(ctx, connection))
+        if (request.set && (!maySet(ctx, connection) || !blindPossible(ctx, connection, request)))
             return cli::Refused;
         if (request.set)
             countparams::setValue(connection, *request.param, request.stored);

@@ -125,6 +125,12 @@ private slots:
         QCOMPARE(cli(User, {"param", "--get", "BlindCount"}).out.trimmed(), QStringLiteral("BlindCount=1"));
         QCOMPARE(cli(User, {"param", "--get", "UseShortNumber"}).exitCode, 2); // not ours
         QCOMPARE(cli(User, {"param", "--set", "BlindCount"}).exitCode, 2);
+        // counts that start at the book would show it: blind counting is refused then
+        QVERIFY(
+            sheetfixture::exec(conn(), "INSERT INTO t_SystemProfile (FCategory, FKey, FValue) VALUES (?, ?, ?)",
+                               {QStringLiteral("RTSTOCK"), QStringLiteral("IsInputStockDate"), QStringLiteral("1")}));
+        QCOMPARE(cli(User, {"param", "--set", "BlindCount=0"}).exitCode, 0);
+        QCOMPARE(cli(User, {"param", "--set", "BlindCount=1"}).exitCode, 1);
     }
 
     // Which rows come back without books: modes 3 and 4 for a counter while blind
