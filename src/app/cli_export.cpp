@@ -91,7 +91,7 @@ int runExport(CliContext &ctx)
         ctx.out << LoadText("没有可引出的数据。") << "\n";
         return cli::Done;
     }
-    return write(ctx, SheetExport::entry(grid, model.columnLayout()), request.out);
+    return write(ctx, SheetExport::entry(grid, model.columnLayout(), model.hidesBookFigures()), request.out);
 }
 
 const CliCommand exportCommand("export", kUsage, runExport);

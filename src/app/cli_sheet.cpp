@@ -98,7 +98,7 @@ void printEntryGrid(CliContext &ctx, const MainDo &model)
     const bool complexQty = GetComplexQtyFlag();
     QList<int> shown;
     for (int col = 1; col <= EntryCol::Count; ++col)
-        if (!CountSheet::isEntryColumnHidden(col, complexQty))
+        if (!CountSheet::isEntryColumnHidden(col, complexQty, model.hidesBookFigures()))
             shown << col;
     QStringList cells;
     for (int col : shown)

@@ -16,7 +16,9 @@
 // Mode 1 (the count report): stock, place, item number, name, model, auxiliary
 // property, batch, MTO number (hidden unless MTO planning is on), production date,
 // shelf life; then for the base unit, the counting unit and the secondary unit:
-// unit, book, actual, gain and loss quantities; adjustment, brand, category,
+// unit, book, actual, gain and loss quantities (the counting unit also the first
+// count and the recount of a recounted row, side by side: FFirstCheckQty is read
+// from the count journal, not the query); adjustment, brand, category,
 // barcode, note; hidden stock and place numbers for filtering.
 // Mode 3 (the count book): the same identification columns, then per unit the
 // blank counting columns ("基本单位盘点数量$", "盘点数量$"); no book or difference
@@ -87,6 +89,8 @@ const Field kFields[] = {
     {"FCUUnitCheckQty", "盘点数量", "盤點數量", "Counted Qty", Quantity, 1200, 0, "ICInvBackup", "t1"},
     {"FCUUnitOverQty", "盘盈数量", "盤盈數量", "Gain Qty", Quantity, 1200, 0, "ICInvBackup", "t1"},
     {"FCUUnitDownQty", "盘亏数量", "盤虧數量", "Loss Qty", Quantity, 1200, 0, "ICInvBackup", "t1"},
+    {"FFirstCheckQty", "初盘数量", "初盤數量", "First Count Qty", Quantity, 1200, 0, "", ""},
+    {"FReCheckQty", "复盘数量", "複盤數量", "Recount Qty", Quantity, 1200, 0, "ICInvBackup", "t1"},
     {"FCUMutiUnitCheckQty", "盘点综合单位数量", "盤點綜合單位數量", "Counted Composite Quantity", Text, 1800, 0,
      "ICInvBackup", "t1"},
     {"FAdjQty", "调整数量", "調整數量", "Adjustment Qty", Quantity, 1100, 0, "ICInvBackup", "t1"},
@@ -146,6 +150,8 @@ const Use kCheck[] = {
     {"FCUUnitName", Shown},
     {"FCUUnitQty", Quest | Order},
     {"FCUUnitQtyAct", Quest | Order},
+    {"FFirstCheckQty", Shown},
+    {"FReCheckQty", Quest | Order},
     {"FCUUnitOverQty", Quest | Order},
     {"FCUUnitDownQty", Quest | Order},
     {"FSecUnitName", Shown},

@@ -72,6 +72,9 @@ void writeParameters(AppConnection &c, const World &w)
         {"IC", "AlertSameCheckStockRecord", QStringLiteral("1"), "盘点重复添加时给予提示 "},
         {"IC", "ICBillPos", QStringLiteral("0"), "备份前同步零售单据"},
         {"IC", "BillStatus", QStringLiteral("0"), "期末关账控制"},
+        {"IC", "BlindCount", QStringLiteral("0"), "盲盘：录入盘点数量时不显示账存数量和差异"},
+        {"IC", "RecountToleranceQty", QStringLiteral("10"), "复盘容差（基本单位数量）"},
+        {"IC", "RecountTolerancePercent", QStringLiteral("5"), "复盘容差（账存数量的百分比）"},
         {"RTSTOCK", "IsInputStockDate", QStringLiteral("0"), "盘点实存数量默认等于账存数量"},
     };
     BulkInsert rows(c, QStringLiteral("t_SystemProfile"),

@@ -23,4 +23,6 @@ struct CountRowKey
     // " FInterID = ? AND FItemID = ? ..." with the values bound; `alias` prefixes
     // the columns ("t1." or empty). An empty production date matches '' and NULL.
     SqlFragment whereClause(const QString &alias = {}) const;
+
+    bool operator==(const CountRowKey &) const = default;
 };

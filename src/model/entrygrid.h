@@ -82,6 +82,11 @@ public:
     static QString heading(int col);
     // Hidden whatever the settings: ids, coefficients and document differences.
     static bool isAlwaysHidden(int col);
+    // The book quantities (17, 25, 33): hidden from a counter who counts blind.
+    static bool isBookColumn(int col)
+    {
+        return col == EntryCol::BaseBookQty || col == EntryCol::BookQty || col == EntryCol::SecBookQty;
+    }
 
     void clear() { resize(0); }
     void resize(int dataRows); // clears every cell

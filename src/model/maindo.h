@@ -5,15 +5,18 @@
 #include "host/sqlfragment.h"
 #include "ledgergrid.h"
 
+#include <QHash>
 #include <QList>
 #include <QMap>
 #include <QString>
 #include <QStringList>
+#include <QVariant>
 
 #include <array>
 #include <optional>
 #include <vector>
 
+class AppConnection;
 class EntryGrid;
 struct FilterSettings;
 
@@ -94,6 +97,11 @@ public:
     Recordset GetRsMain(int processId, const SqlFragment &extraCondition, bool includeItemsWithoutStock,
                         const FilterSettings &filterSettings);
     bool accessFailed() const { return m_accessFailed; }
+    // Blind counting is on for the user and the mode (count book, entry): the rows
+    // hold no book quantity or difference. The entry grid still gets the book
+    // quantities, read apart from the rows, for the save checks that need them;
+    // whoever shows the grid hides those columns.
+    bool hidesBookFigures() const { return m_blind; }
     // The line of ledger grid row `gridRow` (3 is the first record); in the check
     // mode the grid's last row is the total line.
     QString DRowData(int gridRow) const;
@@ -126,11 +134,17 @@ public:
 
 private:
     void resolveLayoutFields() const;
+    void readHiddenBook(AppConnection &conn, int processId);
+    void fillFirstCounts(AppConnection &conn, int processId);
+    static QString rowKeyText(const Recordset &rows, int record);
     QString dataLine(int record) const;
     QString totalLine() const;
 
     bool m_showDelete = false;
-    bool m_accessFailed = false;     // the last GetRsMain could not read the access rules
+    bool m_accessFailed = false; // the last GetRsMain could not read the access rules
+    bool m_blind = false;        // the last GetRsMain was blind
+    // Blind entry: book quantities (base, row unit, secondary) by row key.
+    QHash<QString, std::array<QVariant, 3>> m_hiddenBook;
     std::optional<SheetMode> m_mode; // none: the shared state's
     LedgerGrid *m_ldg = nullptr;
     Recordset m_rows; // the rows loaded for the sheet

@@ -268,6 +268,16 @@ void MainDo::InputFillRow(EntryGrid &grid) const
                 grid.setText(row, col, s.date ? dateText(v) : plainText(v));
         }
     }
+    if (!m_hiddenBook.isEmpty())
+        for (int r = 0; r < records; ++r) {
+            const auto it = m_hiddenBook.constFind(rowKeyText(m_rows, r));
+            if (it == m_hiddenBook.constEnd())
+                continue;
+            const int cols[] = {EntryCol::BaseBookQty, EntryCol::BookQty, EntryCol::SecBookQty};
+            for (int i = 0; i < 3; ++i)
+                if (!(*it)[size_t(i)].isNull())
+                    grid.setNumber(r + 1, cols[i], Recordset::toNumber((*it)[size_t(i)]));
+        }
     grid.setText(grid.totalsRow(), EntryCol::StockNumber, LoadText("合计"));
     grid.recomputeTotals();
 }

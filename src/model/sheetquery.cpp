@@ -169,6 +169,11 @@ QStringList storedQuantities(SheetMode mode, const Dialect &dialect)
               : QStringLiteral("CASE WHEN t2.FSecUnitID = 0 THEN 0 WHEN t2.FSecCoefficient > 0 THEN t2.FSecCoefficient"
                                " ELSE COALESCE(t5.FCoefficient, 0) END AS FSecCoefficient"));
     c << overAndShort(QStringLiteral("t1.FSecMinus"), QStringLiteral("FSecOverQty"), QStringLiteral("FSecDownQty"));
+    // a recount (in the row's unit); the check mode shows the first count beside it,
+    // filled in from the count journal for the recounted rows
+    c << QStringLiteral("t1.FReCheckQty") << QStringLiteral("t1.FReCheckFlag");
+    if (check)
+        c << dialect.castQuantity(QStringLiteral("NULL")) + QStringLiteral(" AS FFirstCheckQty");
     return c;
 }
 
@@ -190,12 +195,29 @@ QStringList numberColumns(SheetMode mode)
     return c;
 }
 
-QString selectList(const Dialect &dialect, SheetMode mode)
+// The name a select item gives its column: "t1.FQty" -> FQty, "... AS FOverQty" -> FOverQty.
+QString aliasOf(const QString &item)
+{
+    const qsizetype as = item.lastIndexOf(QLatin1String(" AS "), -1, Qt::CaseInsensitive);
+    const QString name = as >= 0 ? item.mid(as + 4).trimmed() : item.trimmed();
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    return dot >= 0 ? name.mid(dot + 1) : name;
+}
+
+QString selectList(const Dialect &dialect, SheetMode mode, bool blind)
 {
     QStringList c = headColumnsOf(mode);
     c << (isPrintMode(mode) ? printQuantities(dialect.castQuantity(QStringLiteral("NULL")))
                             : storedQuantities(mode, dialect));
     c << numberColumns(mode);
+    if (blind) {
+        const QString nullQty = dialect.castQuantity(QStringLiteral("NULL"));
+        for (QString &item : c) {
+            const QString alias = aliasOf(item);
+            if (bookFields().contains(alias, Qt::CaseInsensitive))
+                item = nullQty + QStringLiteral(" AS ") + alias;
+        }
+    }
     return QStringLiteral("SELECT ") + c.join(QStringLiteral(",\n       "));
 }
 
@@ -219,7 +241,7 @@ SqlFragment andCondition(const SqlFragment &condition)
 
 SqlFragment snapshotRows(const Dialect &dialect, const RowQuery &q)
 {
-    SqlFragment sql(selectList(dialect, q.mode) + rowsFrom);
+    SqlFragment sql(selectList(dialect, q.mode, q.blind) + rowsFrom);
     sql += joinedAccess(q.accessFrom);
     sql += SqlFragment(QStringLiteral(" WHERE 1=1"));
     if (!q.showDeleted)
@@ -248,6 +270,16 @@ SqlFragment itemsWithoutStock(const Dialect &dialect, const RowQuery &q)
 }
 
 } // namespace
+
+const QStringList &bookFields()
+{
+    static const QStringList fields{
+        QStringLiteral("FQty"),        QStringLiteral("FCUUnitQty"),     QStringLiteral("FSecQty"),
+        QStringLiteral("FBal"),        QStringLiteral("FMinus"),         QStringLiteral("FOverQty"),
+        QStringLiteral("FDownQty"),    QStringLiteral("FCUUnitOverQty"), QStringLiteral("FCUUnitDownQty"),
+        QStringLiteral("FSecOverQty"), QStringLiteral("FSecDownQty"),    QStringLiteral("FSecMinus")};
+    return fields;
+}
 
 QString columnDefinitions(const QString &captionColumn)
 {

@@ -5,6 +5,7 @@
 #include "host/sqlfragment.h"
 
 #include <QString>
+#include <QStringList>
 
 class Dialect;
 
@@ -32,7 +33,13 @@ struct RowQuery
     SqlFragment itemAccessFrom, itemAccessWhere;
     SqlFragment filter; // on the sheet's columns, empty for none
     QString sortBy;     // checked order text, empty for the default
+    // Blind counting: the book quantities and differences come back NULL, so no
+    // filter, sort, total or output built on the rows can show them.
+    bool blind = false;
 };
+
+// The columns of the row query that blind counting leaves NULL.
+const QStringList &bookFields();
 
 SqlFragment rows(const Dialect &dialect, const RowQuery &query);
 

@@ -18,7 +18,7 @@ const QString checkedRows = QStringLiteral(" AND t1.FQtyAct IS NOT NULL AND (t1.
 const QString bookRows = QStringLiteral(" AND t1.FQty IS NOT NULL AND t1.FQty <> 0");
 
 // Commands that need a process to work on.
-const char *const kEditingCommands[] = {"mnuAddItem", "mnuSubItem", "mnuFileOut", "mnuFileIn"};
+const char *const kEditingCommands[] = {"mnuAddItem", "mnuSubItem", "mnuFileOut", "mnuFileIn", "mnuRecount"};
 
 using Handler = void (CountSheet::*)();
 const QHash<QString, Handler> &handlers()
@@ -50,6 +50,7 @@ const QHash<QString, Handler> &handlers()
         {QStringLiteral("mnuedit_sort"), &CountSheet::mnuEdit_Sort},
         {QStringLiteral("mnuedit_find"), &CountSheet::mnuEdit_Find},
         {QStringLiteral("mnufilein"), &CountSheet::mnuFileIn},
+        {QStringLiteral("mnurecount"), &CountSheet::mnuRecount},
         {QStringLiteral("mnufprint"), &CountSheet::mnuFPrint},
         {QStringLiteral("mnufprintpreview"), &CountSheet::mnuFPrintPreview},
         {QStringLiteral("mnufprintsetup"), &CountSheet::mnuFPrintSetup}};
@@ -384,12 +385,12 @@ QString CountSheet::checkDateText(const QVariant &processDate, const Recordset &
 
 bool CountSheet::isEntryColumnHidden(int col) const
 {
-    return isEntryColumnHidden(col, m_complexQty);
+    return isEntryColumnHidden(col, m_complexQty, hidesBookFigures());
 }
 
-bool CountSheet::isEntryColumnHidden(int col, bool complexQty)
+bool CountSheet::isEntryColumnHidden(int col, bool complexQty, bool blind)
 {
-    if (EntryGrid::isAlwaysHidden(col))
+    if (EntryGrid::isAlwaysHidden(col) || (blind && EntryGrid::isBookColumn(col)))
         return true;
     if (col == EntryCol::MtoNo)
         return shared().enableMtoPlanMode == 0;

@@ -93,7 +93,9 @@ public:
     const LedgerGrid &ledgerGrid() const { return m_ledger; }
     bool isEntryColumnHidden(int col) const;
     // The same rule without a window: the command line prints the columns the grid shows.
-    static bool isEntryColumnHidden(int col, bool complexQty);
+    static bool isEntryColumnHidden(int col, bool complexQty, bool blind = false);
+    // Blind counting applies to the person at this sheet (see MainDo::hidesBookFigures).
+    bool hidesBookFigures() const { return m_model.hidesBookFigures(); }
     int entryColumnWidth(int col) const; // twips
     void setEntryColumnWidth(int col, int twips);
     QString checkDateText() const { return m_checkDate; }
@@ -178,6 +180,9 @@ public:
     // Counted quantities from a spreadsheet file (.xls, .xlsx or .csv) through the
     // count import ("CountImport"), then the rows again.
     void mnuFileIn();
+    // The recount window (frmRecount) for the process shown, after saving with
+    // asking; the rows are read again when recounts were saved there.
+    void mnuRecount();
     // Print, preview and printer setup: the window owns the printer and its dialogs.
     enum class PrintAction { Print, Preview, Setup };
     void mnuFPrint() { emit printRequested(PrintAction::Print); }
@@ -194,6 +199,9 @@ public:
     // Whether the last edit was refused by the entry rules (and the person told);
     // asking forgets it. After a refused count the cursor stays in its cell.
     bool takeEditRefused() { return std::exchange(m_editRefused, false); }
+    // A recounted row has its actual quantity from the recount: typing a count into
+    // it, or folding documents into it, would put the first count back.
+    bool isRecounted(int row) const;
     // Saves changed rows; with `ask` the person is asked first. True when nothing
     // is left unsaved. A database error is told and the edits stay for the next save.
     bool SaveStockData(bool ask);

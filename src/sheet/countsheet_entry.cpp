@@ -36,6 +36,13 @@ CountSaver CountSheet::makeSaver()
     return saver;
 }
 
+bool CountSheet::isRecounted(int row) const
+{
+    const Recordset &rows = m_model.rows();
+    return m_entry.isDataRow(row) && row <= rows.RecordCount() &&
+           Recordset::toNumber(rows.value(row - 1, u"FReCheckFlag")) == 1;
+}
+
 bool CountSheet::editCell(int row, int col, const QString &text)
 {
     if (m_session.loading || !m_entry.isDataRow(row) || !EntryGrid::isEditable(col))
@@ -43,6 +50,11 @@ bool CountSheet::editCell(int row, int col, const QString &text)
     const QString clean = withoutQuotes(text);
     if (clean == m_entry.text(row, col))
         return false;
+    if (isRecounted(row)) {
+        m_editRefused = true;
+        showMessage(LoadText("这一行已经复盘，实存数量以复盘数量为准，不能再修改盘点数量。"));
+        return false;
+    }
     QString refusal;
     EntryRules::setCell(m_entry, row, col, clean, m_session, &refusal);
     m_editRefused = !refusal.isEmpty();
@@ -280,6 +292,12 @@ CountSaver::RowWrite CountSheet::FillDiffQty(bool calculated, double baseDiff, d
     const int row = m_activeRow;
     if (m_mode != SheetMode::Entry || !m_entry.isDataRow(row) || !shared().connection)
         return {};
+    if (isRecounted(row)) {
+        CountSaver::RowWrite refused;
+        refused.refused = LoadText("这一行已经复盘，实存数量以复盘数量为准，不能再修改盘点数量。");
+        showMessage(refused.refused);
+        return refused;
+    }
     enterCell(row, BaseCheckQty);
     emit currentCellRequested(row, BaseCheckQty, false);
     CountSaver saver = makeSaver();

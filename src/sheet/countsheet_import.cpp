@@ -2,6 +2,7 @@
 // the count import (its own layer, reached by name) merges it, the rows reload.
 
 #include "countsheet.h"
+#include "recountlogic.h"
 
 #include "host/hostui.h"
 #include "host/openwindow.h"
@@ -25,5 +26,15 @@ void CountSheet::mnuFileIn()
     }
     if (OpenWindow(QStringLiteral("CountImport"),
                    {{QStringLiteral("Path"), fileName}, {QStringLiteral("ProcID"), currentProcess()}}))
+        loadRows();
+}
+
+void CountSheet::mnuRecount()
+{
+    if (currentProcess() <= 0 || !saveBeforeReload())
+        return;
+    QVariantMap result;
+    OpenWindow(QStringLiteral("frmRecount"), {{QLatin1String(RecountLogic::ArgProcessID), currentProcess()}}, &result);
+    if (result.value(QLatin1String(RecountLogic::ResultChanged)).toBool())
         loadRows();
 }

@@ -47,6 +47,9 @@ QVariant EntryGridModel::data(const QModelIndex &index, int role) const
     switch (role) {
     case Qt::DisplayRole:
     case Qt::EditRole:
+        // the grid keeps the books for the save checks; a blind counter never sees them
+        if (m_sheet->hidesBookFigures() && EntryGrid::isBookColumn(col))
+            return {};
         return grid.text(row, col);
     case Qt::TextAlignmentRole:
         return gridcells::alignment(EntryGrid::kind(col) != EntryGrid::Kind::Text);

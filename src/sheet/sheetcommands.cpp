@@ -20,6 +20,7 @@ const SheetCommand kCommands[] = {
     {"mnuFStep", "", "mnuFile", C::Separator, M1, "", "", "", None, true},
     {"mnuFileOut", N_("引出(&O)..."), "mnuFile", C::Command, M1 | M4, "Export", N_("引出"), "", M4, true},
     {"mnuFileIn", N_("引入(&I)..."), "mnuFile", C::Command, M4, "Import", N_("引入"), "", M4, true},
+    {"mnuRecount", N_("复盘(&C)..."), "mnuFile", C::Command, M1 | M4, "Recount", N_("复盘"), N_("复盘差异超过容差的记录"), M1 | M4, true},
     {"mnuFExit", N_("退出(&X)"), "mnuFile", C::Command, All, "Exit", N_("退出"), "", All, true},
     {"mnuEdit", N_("编辑(&E)"), "", C::Title, All, "", "", "", None, true},
     {"mnuEdit_Find", N_("搜索(&F)..."), "mnuEdit", C::Command, All, "Find", N_("搜索"), "", All, true},

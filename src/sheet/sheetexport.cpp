@@ -82,7 +82,7 @@ SheetExport SheetExport::of(const CountSheet &sheet)
 {
     if (sheet.mode() != SheetMode::Entry)
         return ledger(sheet.model(), sheet.ledgerGrid(), sheet.mode());
-    SheetExport e = entry(sheet.entryGrid(), sheet.model().columnLayout());
+    SheetExport e = entry(sheet.entryGrid(), sheet.model().columnLayout(), sheet.hidesBookFigures());
     for (qsizetype i = 0; i < e.m_columns.size(); ++i) // the widths the person left
         e.m_columns[i].width = sheet.entryColumnWidth(entryColumns().at(i));
     return e;
@@ -126,7 +126,7 @@ QList<int> SheetExport::entryColumns()
     return cols;
 }
 
-SheetExport SheetExport::entry(const EntryGrid &grid, const QList<SheetColumn> &layout)
+SheetExport SheetExport::entry(const EntryGrid &grid, const QList<SheetColumn> &layout, bool blind)
 {
     SheetExport e;
     e.m_title = LoadText("物料盘点表");
@@ -136,11 +136,13 @@ SheetExport SheetExport::entry(const EntryGrid &grid, const QList<SheetColumn> &
                                     col <= layout.size() ? layout.at(col - 1).width : 0};
     // the totals row stays out: read back, it would be a record of an unknown item
     e.m_rowCount = grid.dataRows();
-    e.m_load = [&grid, cols, columns = e.m_columns](int row, ExportRow &values) {
+    e.m_load = [&grid, cols, columns = e.m_columns, blind](int row, ExportRow &values) {
         values.decimals = grid.decimals(row);
         for (qsizetype i = 0; i < cols.size(); ++i) {
             const int col = cols.at(i);
-            if (EntryGrid::kind(col) != EntryGrid::Kind::Text)
+            if (blind && EntryGrid::isBookColumn(col))
+                values.values << QVariant();
+            else if (EntryGrid::kind(col) != EntryGrid::Kind::Text)
                 values.values << (grid.isBlank(row, col) ? QVariant() : QVariant(grid.number(row, col)));
             else
                 values.values << typedCell(grid.text(row, col), columns.at(i).kind);

@@ -25,7 +25,9 @@ public:
     // A loaded model with its ledger grid (its maxRows set, as the window sets it).
     static SheetExport ledger(const MainDo &model, const LedgerGrid &grid, SheetMode mode);
     // `layout` is the entry mode's column layout (types and widths by column).
-    static SheetExport entry(const EntryGrid &grid, const QList<SheetColumn> &layout);
+    // With `blind` the book quantity cells stay empty (the columns stay, so the file
+    // still reads back through the import).
+    static SheetExport entry(const EntryGrid &grid, const QList<SheetColumn> &layout, bool blind = false);
 
     // The entry grid's columns an export holds, in order: those of the import
     // template, which starts at the second column and has the MTO number only in

@@ -11,6 +11,7 @@
 #include "reconcile/ui/frmselect.h"
 #include "sheet/ui/frmfilter.h"
 #include "sheet/ui/frmmain.h"
+#include "sheet/ui/frmrecount.h"
 #include "snapshot/ui/backupinvdialog.h"
 #include "snapshot/ui/backuptypedialog.h"
 #include "snapshot/ui/chkstockprocwindow.h"
@@ -38,6 +39,7 @@ void registerWindows(WindowRegistry &windows)
     windows.add(QStringLiteral("frmAddItem"), &FrmAddItem::open);
     windows.add(QStringLiteral("frmSelect"), &FrmSelect::open);
     windows.add(QStringLiteral("frmFilter"), &FrmFilter::open);
+    windows.add(QStringLiteral("frmRecount"), &FrmRecount::open);
     ComplexQtyEditor::registerOpener(windows);
     BillViewer::registerOpener(windows);
     countimport::registerOperation(windows);

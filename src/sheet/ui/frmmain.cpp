@@ -58,6 +58,7 @@ QStyle::StandardPixmap toolIcon(const QString &tool)
         {QStringLiteral("UndoScan"), QStyle::SP_BrowserReload},
         {QStringLiteral("Delete"), QStyle::SP_DialogDiscardButton},
         {QStringLiteral("SelectBill"), QStyle::SP_FileDialogContentsView},
+        {QStringLiteral("Recount"), QStyle::SP_BrowserReload},
         {QStringLiteral("Show"), QStyle::SP_DesktopIcon},
         {QStringLiteral("AllData"), QStyle::SP_DirIcon},
         {QStringLiteral("CheckedData"), QStyle::SP_DialogApplyButton},
