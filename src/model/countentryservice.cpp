@@ -13,50 +13,57 @@
 
 namespace {
 
-// Takes the row's lock first (on PostgreSQL; SQLite's write lock is already held),
-// so the figures read next are the ones the change starts from.
-const QString claimSql = QStringLiteral("UPDATE ICInvBackup SET FChecker = ? WHERE");
+// Every statement of an entry is prepared once per connection and kept: a scanner
+// sends thousands of them, and preparing each again costs round trips.
 
-// The row's figures and what derives the others from its unit: the unit's
-// coefficient, the item's secondary rate (as the entry grid reads it) and places.
-const QString rowSql = QStringLiteral(
-    R"(SELECT COALESCE(b.FAuxCheckQty, 0) AS FAuxCheckQty, COALESCE(b.FCheckQty, 0) AS FCheckQty, b.FSecCheckQty,
-       COALESCE(b.FQty, 0) AS FQty, COALESCE(b.FQtyAct, 0) AS FQtyAct, b.FAdjQty, b.FSecQty, b.FSecAdjQty,
-       b.FSecQtyAct, COALESCE(u.FCoefficient, 0) AS FCoefficient,
+// Takes the row's lock first (on PostgreSQL; SQLite's write lock is already held)
+// and gives the counted figures the change starts from.
+const QString claimSql = QStringLiteral(
+    R"(UPDATE ICInvBackup SET FChecker = ? WHERE %1
+RETURNING COALESCE(FAuxCheckQty, 0) AS FAuxCheckQty, COALESCE(FCheckQty, 0) AS FCheckQty, FSecCheckQty)");
+
+// What derives the other figures from the row's unit: the unit's coefficient, the
+// item's secondary rate (as the entry grid reads it) and its places.
+const QString unitSql = QStringLiteral(
+    R"(SELECT COALESCE(u.FCoefficient, 0) AS FCoefficient,
        CASE WHEN i.FSecUnitID = 0 THEN 0 WHEN i.FSecCoefficient > 0 THEN i.FSecCoefficient
             ELSE COALESCE(s.FCoefficient, 0) END AS FRate,
        i.FQtyDecimal
-  FROM ICInvBackup b
- INNER JOIN t_ICItem i ON i.FItemID = b.FItemID
-  LEFT JOIN t_MeasureUnit u ON u.FItemID = b.FUnitID
+  FROM t_ICItem i
+  LEFT JOIN t_MeasureUnit u ON u.FItemID = ?
   LEFT JOIN t_MeasureUnit s ON s.FItemID = i.FSecUnitID
- WHERE)");
+ WHERE i.FItemID = ?)");
 
-// %1 the new count in the row's unit; the differences documents put between
-// counted and actual quantities stay, as the grid keeps them.
+// %1 the new count in the row's unit. The differences documents put between
+// counted and actual quantities stay, as the grid keeps them; the gain or loss
+// follows as the save computes it. Returns the figures the rules look at.
 const QString figuresSql = QStringLiteral(
     R"(WITH p AS (SELECT %2 AS FQtyIn, %2 AS FCoefficient, %2 AS FRate, %3 AS FPlaces)
 UPDATE ICInvBackup
    SET FAuxCheckQty = ROUND(%1, p.FPlaces),
        FAuxQtyAct = ROUND(%1, p.FPlaces) + COALESCE(ICInvBackup.FAuxQtyAct - ICInvBackup.FAuxCheckQty, 0),
        FCheckQty = ROUND(%1 * p.FCoefficient, p.FPlaces),
-       FQtyAct = ROUND(%1 * p.FCoefficient, p.FPlaces) + COALESCE(ICInvBackup.FQtyAct - ICInvBackup.FCheckQty, 0),
+       FQtyAct = %4,
+       FMinus = ROUND(%4 - COALESCE(ICInvBackup.FQty, 0) - ICInvBackup.FAdjQty * p.FCoefficient, 10),
        FSecCheckQty = CASE WHEN p.FRate = 0 THEN 0 ELSE ROUND(%1 * p.FCoefficient / p.FRate, p.FPlaces) END,
-       FSecQtyAct = CASE WHEN p.FRate = 0 THEN 0
-                    ELSE ROUND(%1 * p.FCoefficient / p.FRate, p.FPlaces) + ICInvBackup.FSecQtyAct
-                         - ICInvBackup.FSecCheckQty END,
+       FSecQtyAct = %5,
+       FSecMinus = ROUND(%5 - ICInvBackup.FSecQty - ICInvBackup.FSecAdjQty, 10),
        FComplexQty = ''
   FROM p
- WHERE)");
+ WHERE %6
+RETURNING ICInvBackup.FAuxCheckQty, ICInvBackup.FCheckQty, ICInvBackup.FSecCheckQty,
+       COALESCE(ICInvBackup.FQty, 0) AS FQty, ICInvBackup.FQtyAct, ICInvBackup.FAdjQty, ICInvBackup.FSecQty,
+       ICInvBackup.FSecAdjQty, ICInvBackup.FSecQtyAct)");
+const QString newQtyActSql = QStringLiteral(
+    "(ROUND(%1 * p.FCoefficient, p.FPlaces) + COALESCE(ICInvBackup.FQtyAct - ICInvBackup.FCheckQty, 0))");
+const QString newSecQtyActSql = QStringLiteral(
+    "(CASE WHEN p.FRate = 0 THEN 0 ELSE ROUND(%1 * p.FCoefficient / p.FRate, p.FPlaces) + ICInvBackup.FSecQtyAct"
+    " - ICInvBackup.FSecCheckQty END)");
 const QString addedSql = QStringLiteral("(COALESCE(ICInvBackup.FAuxCheckQty, 0) + p.FQtyIn)");
 const QString replacedSql = QStringLiteral("p.FQtyIn");
 
-const QString minusSql = QStringLiteral(
-    R"(UPDATE ICInvBackup SET FMinus = ROUND(COALESCE(FQtyAct, 0) - COALESCE(FQty, 0) - (FAdjQty * ?), 10),
-       FSecMinus = ROUND(FSecQtyAct - FSecQty - FSecAdjQty, 10)
- WHERE)");
-
-const QString hasEntriesSql = QStringLiteral("SELECT 1 AS FFound FROM ICStockCheckJournal WHERE");
+// The figures a row had before its first entry, when it has none yet.
+const QString startRowsSql = QStringLiteral(" AND NOT EXISTS (SELECT 1 FROM ICStockCheckJournal j WHERE%1)");
 
 // The user's last add in the process that no undo names yet.
 const QString lastAddSql = QStringLiteral(
@@ -73,13 +80,6 @@ const QString entrySql = QStringLiteral(
 
 enum class Mode { Add, Set, Undo };
 
-struct RowState
-{
-    CountFigures counted;
-    RowCheckFigures check;
-    double rate = 0;
-};
-
 // Ends a refused entry: the transaction rolls back as the exception leaves it.
 struct Refusal
 {
@@ -87,24 +87,36 @@ struct Refusal
     QString message;
 };
 
-std::optional<RowState> readRow(AppConnection &conn, const CountRowKey &key)
+struct RowState
 {
-    const SqlFragment sql = SqlFragment(rowSql) + key.whereClause(QStringLiteral("b."));
-    Recordset rs = conn.ExecuteRaiseErr(sql.sql, sql.binds);
-    if (rs.isEmpty())
-        return std::nullopt;
-    RowState s;
-    s.counted = {rs.number(u"FAuxCheckQty"), rs.number(u"FCheckQty"), rs.number(u"FSecCheckQty")};
-    s.check = {.accountQty = rs.number(u"FQty"),
-               .baseActual = rs.number(u"FQtyAct"),
-               .adjQty = rs.number(u"FAdjQty"),
-               .coefficient = rs.number(u"FCoefficient"),
-               .secUnitQty = rs.number(u"FSecQty"),
-               .secAdjQty = rs.number(u"FSecAdjQty"),
-               .secQtyAct = rs.number(u"FSecQtyAct"),
-               .decimals = rs.integer(u"FQtyDecimal")};
-    s.rate = rs.number(u"FRate");
-    return s;
+    CountFigures counted;
+    RowCheckFigures check;
+};
+
+struct UnitRule
+{
+    double coefficient = 0, rate = 0;
+    int places = 0;
+};
+
+// A kept statement that must succeed.
+Recordset kept(AppConnection &conn, const QString &sql, const QVariantList &binds)
+{
+    Recordset rs = conn.ExecuteKept(sql, binds);
+    if (!rs.isOpen())
+        throw DbException(conn.lastError());
+    return rs;
+}
+
+CountFigures countedOf(const Recordset &rs)
+{
+    return {rs.number(u"FAuxCheckQty"), rs.number(u"FCheckQty"), rs.number(u"FSecCheckQty")};
+}
+
+UnitRule unitRuleOf(AppConnection &conn, const CountRowKey &key)
+{
+    const Recordset rs = kept(conn, unitSql, {key.unitId, key.itemId});
+    return {rs.number(u"FCoefficient"), rs.number(u"FRate"), rs.integer(u"FQtyDecimal")};
 }
 
 // The refusals the entry grid makes for a counted figure, in its words.
@@ -139,12 +151,6 @@ CountFigures difference(const CountFigures &after, const CountFigures &before)
             roundQuantity(after.secQty - before.secQty, 10)};
 }
 
-bool hasEntries(AppConnection &conn, const CountRowKey &key)
-{
-    const SqlFragment sql = SqlFragment(hasEntriesSql) + key.whereClause() + SqlFragment(QStringLiteral(" LIMIT 1"));
-    return !conn.ExecuteRaiseErr(sql.sql, sql.binds).isEmpty();
-}
-
 // The answer to a client's id seen before: the row's figures as that entry left them.
 std::optional<CountEntryResult> repeated(AppConnection &conn, int processId, const QString &clientEntryId)
 {
@@ -174,36 +180,52 @@ struct Request
     qint64 undoneId = 0;
 };
 
-// Inside the caller's transaction, the row already claimed.
-CountEntryResult apply(AppConnection &conn, const Request &q)
+// Inside the caller's transaction, the row already claimed with its figures `before`.
+CountEntryResult apply(AppConnection &conn, const Request &q, const CountFigures &before)
 {
-    const std::optional<RowState> before = readRow(conn, q.key);
-    if (!before)
-        throw Refusal{CountEntryResult::Status::Gone, LoadText("没有找到这条盘点记录。")};
-    const int places = before->check.decimals;
-    checkFigure(q.qty, places);
+    const UnitRule unit = unitRuleOf(conn, q.key);
+    checkFigure(q.qty, unit.places);
     const bool adds = q.mode != Mode::Set;
-    // a row counted from its book starts from those figures: keep them before the first add
-    if (adds && !hasEntries(conn, q.key))
-        CountJournal::appendRows(conn, q.key.whereClause(QStringLiteral("b.")), CountEntryKind::Start, q.source,
-                                 q.userId);
     const Dialect &d = conn.dialect();
+    const QString where = q.key.whereClause(QStringLiteral("ICInvBackup.")).sql;
+    if (adds) {
+        // a row counted from its book starts from those figures: keep them before its first add
+        const SqlFragment rows =
+            SqlFragment(CountJournal::rowFiguresSelect(QStringLiteral("b")) + QStringLiteral(" WHERE")) +
+            q.key.whereClause(QStringLiteral("b.")) +
+            SqlFragment(startRowsSql.arg(q.key.whereClause(QStringLiteral("j.")).sql), q.key.whereClause().binds);
+        const SqlStatement start =
+            CountJournal::appendSelectStatement(d, rows, CountEntryKind::Start, q.source, q.userId);
+        kept(conn, start.sql + QStringLiteral(" RETURNING FID"), start.binds);
+    }
+    const QString n = adds ? addedSql : replacedSql;
     const QString q4 = d.castQuantity(QStringLiteral("?"));
-    SqlFragment figures(figuresSql.arg(adds ? addedSql : replacedSql, q4, d.castInt(QStringLiteral("?"))),
-                        {q.qty, before->check.coefficient, before->rate, places});
-    figures += q.key.whereClause(QStringLiteral("ICInvBackup."));
-    conn.ExecuteRaiseErr(figures.sql, figures.binds);
-    const SqlFragment minus = SqlFragment(minusSql, {before->check.coefficient}) + q.key.whereClause();
-    conn.ExecuteRaiseErr(minus.sql, minus.binds);
-
-    const RowState after = *readRow(conn, q.key);
+    const QString sql = QString(figuresSql)
+                            .replace(QLatin1String("%4"), QString(newQtyActSql).replace(QLatin1String("%1"), n))
+                            .replace(QLatin1String("%5"), QString(newSecQtyActSql).replace(QLatin1String("%1"), n))
+                            .replace(QLatin1String("%6"), where)
+                            .replace(QLatin1String("%1"), n)
+                            .replace(QLatin1String("%2"), q4)
+                            .replace(QLatin1String("%3"), d.castInt(QStringLiteral("?")));
+    const Recordset rs =
+        kept(conn, sql, QVariantList{q.qty, unit.coefficient, unit.rate, unit.places} + q.key.whereClause().binds);
+    RowState after;
+    after.counted = countedOf(rs);
+    after.check = {.accountQty = rs.number(u"FQty"),
+                   .baseActual = rs.number(u"FQtyAct"),
+                   .adjQty = rs.number(u"FAdjQty"),
+                   .coefficient = unit.coefficient,
+                   .secUnitQty = rs.number(u"FSecQty"),
+                   .secAdjQty = rs.number(u"FSecAdjQty"),
+                   .secQtyAct = rs.number(u"FSecQtyAct"),
+                   .decimals = unit.places};
     checkResult(after);
     CountJournalEntry entry;
     entry.key = q.key;
     entry.kind = q.mode == Mode::Add    ? CountEntryKind::Add
                  : q.mode == Mode::Undo ? CountEntryKind::Undo
                                         : CountEntryKind::Set;
-    entry.qty = adds ? difference(after.counted, before->counted) : after.counted;
+    entry.qty = adds ? difference(after.counted, before) : after.counted;
     entry.source = q.source;
     entry.userId = q.userId;
     entry.undoneId = q.undoneId;
@@ -216,13 +238,14 @@ CountEntryResult apply(AppConnection &conn, const Request &q)
     return r;
 }
 
-bool claim(AppConnection &conn, const CountRowKey &key, int userId)
+// The row's figures before the change, its lock taken; none when there is no such row.
+std::optional<CountFigures> claim(AppConnection &conn, const CountRowKey &key, int userId)
 {
-    const SqlFragment sql = SqlFragment(claimSql, {userId}) + key.whereClause();
-    int claimed = 0;
-    if (!conn.Exec(sql.sql, sql.binds, &claimed))
-        throw DbException(conn.lastError());
-    return claimed > 0;
+    const SqlFragment where = key.whereClause();
+    const Recordset rs = kept(conn, claimSql.arg(where.sql), QVariantList{userId} + where.binds);
+    if (rs.isEmpty())
+        return std::nullopt;
+    return countedOf(rs);
 }
 
 CountEntryResult failed(CountEntryResult::Status status, const QString &message, const DbError &error = {})
@@ -262,9 +285,10 @@ CountEntryResult inTransaction(AppConnection &conn, int processId, const QString
 CountEntryResult write(AppConnection &conn, const Request &q)
 {
     return inTransaction(conn, q.key.processId, q.clientEntryId, [&] {
-        if (!claim(conn, q.key, q.userId))
+        const std::optional<CountFigures> before = claim(conn, q.key, q.userId);
+        if (!before)
             throw Refusal{CountEntryResult::Status::Gone, LoadText("没有找到这条盘点记录。")};
-        return apply(conn, q);
+        return apply(conn, q, *before);
     });
 }
 
@@ -311,11 +335,13 @@ CountEntryResult CountEntryService::undoLastAdd(AppConnection &conn, int process
             const qint64 addId = last.Fields(u"FID").toLongLong();
             Recordset added = conn.ExecuteRaiseErr(entrySql, {addId});
             const CountRowKey key = keyOf(added);
-            if (!claim(conn, key, userId))
+            const std::optional<CountFigures> before = claim(conn, key, userId);
+            if (!before)
                 throw Refusal{CountEntryResult::Status::Gone, LoadText("没有找到这条盘点记录。")};
             if (!conn.ExecuteRaiseErr(undoneSql, {processId, addId}).isEmpty())
                 continue;
-            return apply(conn, {Mode::Undo, key, -added.number(u"FAuxQty"), source, userId, clientEntryId, addId});
+            return apply(conn, {Mode::Undo, key, -added.number(u"FAuxQty"), source, userId, clientEntryId, addId},
+                         *before);
         }
     });
 }

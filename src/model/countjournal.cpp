@@ -23,10 +23,9 @@ SELECT r.FInterID, r.FItemID, r.FAuxPropID, r.FUnitID, r.FBatchNo, r.FMtoNo, COA
        %2, %3, %4, %5
   FROM (%6) r)");
 
-const QString rowFiguresSql = QStringLiteral(
+const QString rowFiguresColumnsSql = QStringLiteral(
     R"(SELECT %1.FInterID, %1.FItemID, %1.FAuxPropID, %1.FUnitID, %1.FBatchNo, %1.FMtoNo, %1.FKFDate, %1.FKFPeriod,
-       %1.FStockID, %1.FStockPlaceID, %1.FAuxCheckQty AS FAuxQty, %1.FCheckQty AS FQty, %1.FSecCheckQty AS FSecQty
-  FROM ICInvBackup %1)");
+       %1.FStockID, %1.FStockPlaceID, %1.FAuxCheckQty AS FAuxQty, %1.FCheckQty AS FQty, %1.FSecCheckQty AS FSecQty)");
 
 const QString readSql = QStringLiteral(
     R"(SELECT j.FID, j.FInterID, j.FItemID, j.FAuxPropID, j.FUnitID, j.FBatchNo, j.FMtoNo, j.FKFDate, j.FKFPeriod,
@@ -119,7 +118,10 @@ qint64 CountJournal::append(AppConnection &conn, const CountJournalEntry &e)
                              e.undoneId > 0 ? QVariant(e.undoneId) : QVariant(QMetaType::fromType<qint64>()),
                              e.clientEntryId.isEmpty() ? QVariant(QMetaType::fromType<QString>())
                                                        : QVariant(e.clientEntryId)};
-    Recordset rs = conn.ExecuteRaiseErr(appendSql.arg(entryColumns, conn.dialect().now()), binds);
+    // kept prepared: a scanner appends one entry after another
+    Recordset rs = conn.ExecuteKept(appendSql.arg(entryColumns, conn.dialect().now()), binds);
+    if (!rs.isOpen())
+        throw DbException(conn.lastError());
     return rs.isEmpty() ? 0 : rs.Fields(u"FID").toLongLong();
 }
 
@@ -142,9 +144,14 @@ int CountJournal::appendSelect(AppConnection &conn, const SqlFragment &rows, Cou
     return appended;
 }
 
+QString CountJournal::rowFiguresColumns(const QString &alias)
+{
+    return rowFiguresColumnsSql.arg(alias);
+}
+
 QString CountJournal::rowFiguresSelect(const QString &alias)
 {
-    return rowFiguresSql.arg(alias);
+    return rowFiguresColumns(alias) + QStringLiteral(" FROM ICInvBackup ") + alias;
 }
 
 int CountJournal::appendRows(AppConnection &conn, const SqlFragment &where, CountEntryKind kind, const QString &source,

@@ -100,6 +100,8 @@ public:
     // The rows of ICInvBackup as appendSelect() takes them, for writers that need
     // their own condition or join: "SELECT ... FROM ICInvBackup <alias>".
     static QString rowFiguresSelect(const QString &alias);
+    // Its SELECT list alone ("SELECT <alias>.FInterID, ..."), for a FROM of their own.
+    static QString rowFiguresColumns(const QString &alias);
 
     // A row's entries in FID order, with the names of their users.
     static QList<CountJournalEntry> rowEntries(AppConnection &conn, const CountRowKey &key);
