@@ -177,7 +177,7 @@ bool Recount::enter(const CountRowKey &key, double quantity, int checker, const 
         // A row counted before the journal kept it gets its first count as a start
         // entry: the journal then still replays to the row, and shows the count
         // that the recount replaces.
-        if (CountJournal::lastEntryId(m_connection, key) == 0)
+        if (CountJournal::rowEntries(m_connection, key).isEmpty())
             CountJournal::appendRows(m_connection, where, CountEntryKind::Start, source, checker);
         const double base = quantity * coefficient;
         const SqlFragment figures =
