@@ -46,6 +46,7 @@ public:
     static CountEntryResult set(AppConnection &conn, const CountRowKey &key, double qty, const QString &source,
                                 int userId, const QString &clientEntryId = {});
     // Takes back the user's last add in the process that is not undone yet.
-    static CountEntryResult undoLastAdd(AppConnection &conn, int processId, int userId, const QString &source,
+    static CountEntryResult undoLastAdd(AppConnection &conn, int processId, int userId,
+                                        const QString &source = CountSource::scanner,
                                         const QString &clientEntryId = {});
 };

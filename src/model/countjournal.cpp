@@ -229,7 +229,7 @@ QStringList CountJournal::historyTitles()
 
 QList<int> CountJournal::historyWidths()
 {
-    return {1900, 900, 1000, 1500, 1100, 1100, 1300, 1500};
+    return {1900, 900, 1000, 1500, 1100, 1100, 1700, 2000};
 }
 
 QList<QStringList> CountJournal::historyRows(const QList<CountJournalEntry> &entries, int decimals)
