@@ -1,7 +1,7 @@
 #include "schemaddl.h"
 
-// The count tables: processes, count rows and the snapshot work table, plus the
-// rules table of row-level access.
+// The count tables: processes, count rows, the count journal and the snapshot
+// work table, plus the rules table of row-level access.
 
 namespace {
 
@@ -97,6 +97,39 @@ CREATE TABLE IF NOT EXISTS ICInvBackupTemp (
     FAuxPropID INTEGER NULL DEFAULT 0
 ))";
 
+// One row per change of a count row's counted figures, appended in the same
+// transaction as the change. Replaying a row's entries in FID order gives its
+// counted figures (FAuxCheckQty, FCheckQty, FSecCheckQty in FAuxQty, FQty,
+// FSecQty): an add (2) or undo (3) carries the change, every other kind the
+// row's figures after it. A start entry (0) keeps the figures a row had before
+// the first add, so a row counted from its book quantities replays too. FKind:
+// 0 start, 1 set, 2 add, 3 undo, 4 recount, 5 import, 6 added item, 7 retail
+// result, 8 documents folded in. FUndoneID: the add an undo takes back.
+// FClientEntryID: a handheld's own id of an entry, so a retry is not counted twice.
+const char *const kJournal = R"(
+CREATE TABLE IF NOT EXISTS ICStockCheckJournal (
+    FID {ID},
+    FInterID INTEGER NOT NULL,
+    FItemID INTEGER NOT NULL,
+    FAuxPropID INTEGER NOT NULL DEFAULT 0,
+    FUnitID INTEGER NOT NULL,
+    FBatchNo {T:200} NOT NULL DEFAULT '',
+    FMtoNo {T:300} NOT NULL DEFAULT '',
+    FKFDate {T:20} NOT NULL DEFAULT '',
+    FKFPeriod INTEGER NOT NULL DEFAULT 0,
+    FStockID INTEGER NOT NULL,
+    FStockPlaceID INTEGER NOT NULL DEFAULT 0,
+    FAuxQty {Q} NOT NULL DEFAULT 0,
+    FQty {Q} NOT NULL DEFAULT 0,
+    FSecQty {Q} NOT NULL DEFAULT 0,
+    FKind SMALLINT NOT NULL,
+    FSource {T:255} NOT NULL DEFAULT '',
+    FUserID INTEGER NOT NULL DEFAULT 0,
+    FTime {D} NOT NULL,
+    FUndoneID INTEGER NULL,
+    FClientEntryID {T:100} NULL
+))";
+
 // Row-level access rules: a user with rows for a table sees only those ids of it;
 // a user without any row is not restricted.
 const char *const kUserDataAccess = R"(
@@ -132,6 +165,12 @@ const char *const kCountIndexes[] = {
     "CREATE INDEX IF NOT EXISTS ix_ICInvBackup_stock ON ICInvBackup (FStockID)",
     "CREATE INDEX IF NOT EXISTS ix_ICInvBackup_item ON ICInvBackup (FItemID)",
     "CREATE INDEX IF NOT EXISTS ix_ICInvBackupTemp_item ON ICInvBackupTemp (FItemID)",
+    // the entries of one row (history, replay), of one process (its user's last add)
+    "CREATE INDEX IF NOT EXISTS ix_ICStockCheckJournal_row ON ICStockCheckJournal "
+    "(FInterID, FItemID, FStockID, FStockPlaceID, FBatchNo, FMtoNo, FAuxPropID, FUnitID, FKFDate, FKFPeriod, FID)",
+    "CREATE INDEX IF NOT EXISTS ix_ICStockCheckJournal_process ON ICStockCheckJournal (FInterID, FUserID, FKind, FID)",
+    "CREATE UNIQUE INDEX IF NOT EXISTS ux_ICStockCheckJournal_client ON ICStockCheckJournal "
+    "(FInterID, FClientEntryID) WHERE FClientEntryID IS NOT NULL",
     "CREATE INDEX IF NOT EXISTS ix_t_UserDataAccess_user ON t_UserDataAccess (FUserID, FTableName)",
     "CREATE INDEX IF NOT EXISTS ix_t_UserRight_user ON t_UserRight (FUserID, FRight)",
 };
@@ -143,7 +182,7 @@ namespace erp::ddl {
 QStringList countTables()
 {
     QStringList out;
-    for (const char *s : {kProcess, kBackup, kBackupTemp, kUserDataAccess, kUserRight, kLog})
+    for (const char *s : {kProcess, kBackup, kBackupTemp, kJournal, kUserDataAccess, kUserRight, kLog})
         out << QString::fromUtf8(s);
     for (const char *s : kCountIndexes)
         out << QString::fromLatin1(s);

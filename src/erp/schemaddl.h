@@ -7,7 +7,7 @@ class Dialect;
 
 // The statements that create the stand-in's tables, written once for both engines.
 // Types that differ are tokens expanded by expand(): {Q} a quantity, {D} a date and
-// time, {T:n} a text of up to n characters. Every statement may run again without
+// time, {T:n} a text of up to n characters, {ID} an id the database allocates. Every statement may run again without
 // effect (IF NOT EXISTS).
 namespace erp::ddl {
 

@@ -396,7 +396,7 @@ Transaction::Transaction(AppConnection &connection, Mode mode, int lockKey)
     : m_connection(connection)
 {
     const bool outermost = !connection.inTransaction();
-    connection.begin(mode == Exclusive);
+    connection.begin(mode != Normal);
     if (mode == Exclusive && outermost) {
         try {
             for (const QString &sql : connection.dialect().exclusiveLockStatements(lockKey))

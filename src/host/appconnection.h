@@ -109,7 +109,11 @@ private:
 class Transaction
 {
 public:
-    enum Mode { Normal, Exclusive };
+    // Write: a unit that reads a row before it changes it. SQLite takes its write
+    // lock at the start, so two such units wait for each other (busy timeout)
+    // instead of one failing when it upgrades its read lock; PostgreSQL's row
+    // locks are enough there. Exclusive: no other Exclusive unit runs meanwhile.
+    enum Mode { Normal, Exclusive, Write };
     explicit Transaction(AppConnection &connection, Mode mode = Normal, int lockKey = 0);
     ~Transaction();
     Transaction(const Transaction &) = delete;

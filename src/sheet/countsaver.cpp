@@ -142,11 +142,6 @@ QString storedDate(const QString &cell)
     return QString(text).replace(QLatin1Char('/'), QLatin1Char('-'));
 }
 
-int sign(double v)
-{
-    return v > 0 ? 1 : (v < 0 ? -1 : 0);
-}
-
 const QString deleteRowSql = QStringLiteral("DELETE FROM ICInvBackup WHERE");
 
 // Kinds of refusal the person can act on, by the words both engines use for them.
@@ -224,29 +219,19 @@ CountSaver::CountSaver(EntryGrid &grid, EntrySession &session, AppConnection &co
 
 RowCheck CountSaver::checkRow(const CountRowValues &v)
 {
-    // Decided on figures rounded to the row's places, so binary noise never flips a sign.
-    const int d = v.decimals;
-    const double book = roundQuantity(v.accountQty, d);
-    const double actual = roundQuantity(v.baseActual, d);
-    if (book < 0 && actual < book)
-        return RowCheck::NegativeBook;
-    const double a = roundQuantity(v.adjQty * v.coefficient + v.accountQty - v.baseActual, d);
-    const double b = roundQuantity(v.secUnitQty + v.secAdjQty - v.secQtyAct, d);
-    const bool accepted = (a != 0 || b == 0) && ((a == 0 && b == 0) || sign(a) + sign(b) != 0);
-    return accepted ? RowCheck::Accepted : RowCheck::Direction;
+    return checkCountRow({.accountQty = v.accountQty,
+                          .baseActual = v.baseActual,
+                          .adjQty = v.adjQty,
+                          .coefficient = v.coefficient,
+                          .secUnitQty = v.secUnitQty,
+                          .secAdjQty = v.secAdjQty,
+                          .secQtyAct = v.secQtyAct,
+                          .decimals = v.decimals});
 }
 
 QString CountSaver::checkMessage(RowCheck check)
 {
-    switch (check) {
-    case RowCheck::NegativeBook:
-        return LoadText("账存数量为负且实存数量小于账存数量，盘点数据未能成功保存，请检查数据！");
-    case RowCheck::Direction:
-        return LoadText("基本单位与辅助计量单位盘盈盘亏方向不一致，盘点数据未能成功保存，请检查数据！");
-    case RowCheck::Accepted:
-        break;
-    }
-    return {};
+    return rowCheckMessage(check);
 }
 
 QString CountSaver::failureReason(const DbError &error)

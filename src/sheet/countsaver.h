@@ -1,6 +1,7 @@
 #pragma once
 
 #include "entrysession.h"
+#include "model/countrowcheck.h"
 #include "model/entrygrid.h"
 
 #include "host/appconnection.h"
@@ -29,13 +30,6 @@ struct CountRowValues
 
     static CountRowValues fromGrid(const EntryGrid &grid, int row);
     CountRowKey key(int processId) const;
-};
-
-// Why a changed row is not written.
-enum class RowCheck {
-    Accepted = 0,
-    NegativeBook = 1, // negative book quantity and an actual quantity below it
-    Direction = 2,    // a secondary difference without a base one, or the two of opposite signs
 };
 
 // Writes the counted figures of the entry grid into the count rows: every changed

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "entrysession.h"
+#include "model/countrowcheck.h"
 #include "model/entrygrid.h"
 
 #include <QString>
@@ -34,7 +35,7 @@ public:
 
     // Every quantity of a row stays within what its cells (and the database's
     // columns) hold; counted quantities are never below 0.
-    static constexpr double quantityLimit = 9999999999.9999;
+    static constexpr double quantityLimit = countQuantityLimit;
 
     // Recomputes the row after the text of (row, col) was set, marks the row changed,
     // sets data changed and updates the totals row. Does nothing while loading, and

@@ -17,6 +17,7 @@ const QString anyBillOfProcessSql = QStringLiteral(R"(SELECT 1 AS FFound FROM IC
 const char *const deleteProcessSql[] = {
     "DELETE FROM ICStockCheckProcess WHERE FID = ?",
     "DELETE FROM ICInvBackup WHERE FInterID = ?",
+    "DELETE FROM ICStockCheckJournal WHERE FInterID = ?",
     "UPDATE ICStockBillEntry SET FSelectedProcID = 0 WHERE FSelectedProcID = ?",
     "UPDATE t_MTOChangeEntry SET FSelectedProcID = 0 WHERE FSelectedProcID = ?",
     "UPDATE ICVMIInStockEntry SET FSelectedProcID = 0 WHERE FSelectedProcID = ?",

@@ -1,0 +1,228 @@
+#include "countjournal.h"
+
+#include "host/appconnection.h"
+#include "host/numbers.h"
+#include "host/texts.h"
+
+namespace {
+
+const QString entryColumns =
+    QStringLiteral("FInterID, FItemID, FAuxPropID, FUnitID, FBatchNo, FMtoNo, FKFDate, FKFPeriod, FStockID,"
+                   " FStockPlaceID, FAuxQty, FQty, FSecQty, FKind, FSource, FUserID, FTime");
+
+const QString appendSql =
+    QStringLiteral("INSERT INTO ICStockCheckJournal (%1, FUndoneID, FClientEntryID)"
+                   " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, %2, ?, ?) RETURNING FID");
+
+// The kind, source and user are bound before the rows' own values: they come
+// first in the text.
+const QString appendSelectSql = QStringLiteral(
+    R"(INSERT INTO ICStockCheckJournal (%1)
+SELECT r.FInterID, r.FItemID, r.FAuxPropID, r.FUnitID, r.FBatchNo, r.FMtoNo, COALESCE(r.FKFDate, ''), r.FKFPeriod,
+       r.FStockID, r.FStockPlaceID, COALESCE(r.FAuxQty, 0), COALESCE(r.FQty, 0), COALESCE(r.FSecQty, 0),
+       %2, %3, %4, %5
+  FROM (%6) r)");
+
+const QString rowFiguresSql = QStringLiteral(
+    R"(SELECT %1.FInterID, %1.FItemID, %1.FAuxPropID, %1.FUnitID, %1.FBatchNo, %1.FMtoNo, %1.FKFDate, %1.FKFPeriod,
+       %1.FStockID, %1.FStockPlaceID, %1.FAuxCheckQty AS FAuxQty, %1.FCheckQty AS FQty, %1.FSecCheckQty AS FSecQty
+  FROM ICInvBackup %1)");
+
+const QString readSql = QStringLiteral(
+    R"(SELECT j.FID, j.FInterID, j.FItemID, j.FAuxPropID, j.FUnitID, j.FBatchNo, j.FMtoNo, j.FKFDate, j.FKFPeriod,
+       j.FStockID, j.FStockPlaceID, j.FAuxQty, j.FQty, j.FSecQty, j.FKind, j.FSource, j.FUserID,
+       COALESCE(u.FName, '') AS FUserName, j.FTime, j.FUndoneID, j.FClientEntryID
+  FROM ICStockCheckJournal j LEFT JOIN t_User u ON u.FUserID = j.FUserID
+ WHERE)");
+
+const QString lastIdSql = QStringLiteral("SELECT COALESCE(MAX(FID), 0) AS FID FROM ICStockCheckJournal WHERE");
+
+QString nonNull(const QString &s)
+{
+    return s.isNull() ? QString(QLatin1String("")) : s;
+}
+
+CountJournalEntry entryAt(const Recordset &rs)
+{
+    CountJournalEntry e;
+    e.id = rs.Fields(u"FID").toLongLong();
+    e.key.processId = rs.integer(u"FInterID");
+    e.key.itemId = rs.integer(u"FItemID");
+    e.key.auxPropId = rs.integer(u"FAuxPropID");
+    e.key.unitId = rs.integer(u"FUnitID");
+    e.key.batchNo = rs.text(u"FBatchNo");
+    e.key.mtoNo = rs.text(u"FMtoNo");
+    e.key.kfDate = rs.text(u"FKFDate");
+    e.key.kfPeriod = rs.integer(u"FKFPeriod");
+    e.key.stockId = rs.integer(u"FStockID");
+    e.key.stockPlaceId = rs.integer(u"FStockPlaceID");
+    e.qty = {rs.number(u"FAuxQty"), rs.number(u"FQty"), rs.number(u"FSecQty")};
+    e.kind = CountEntryKind(rs.integer(u"FKind"));
+    e.source = rs.text(u"FSource");
+    e.userId = rs.integer(u"FUserID");
+    e.userName = rs.text(u"FUserName").trimmed();
+    const QVariant time = rs.Fields(u"FTime");
+    e.time = time.typeId() == QMetaType::QString
+                 ? QDateTime::fromString(time.toString(), QStringLiteral("yyyy-MM-dd HH:mm:ss"))
+                 : time.toDateTime();
+    e.undoneId = rs.Fields(u"FUndoneID").toLongLong();
+    e.clientEntryId = rs.Fields(u"FClientEntryID").toString();
+    return e;
+}
+
+QList<CountJournalEntry> entriesOf(Recordset rs)
+{
+    QList<CountJournalEntry> out;
+    for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext())
+        out << entryAt(rs);
+    return out;
+}
+
+} // namespace
+
+bool CountFigures::sameAs(const CountFigures &o) const
+{
+    return roundQuantity(unitQty - o.unitQty, 10) == 0 && roundQuantity(baseQty - o.baseQty, 10) == 0 &&
+           roundQuantity(secQty - o.secQty, 10) == 0;
+}
+
+qint64 CountJournal::append(AppConnection &conn, const CountJournalEntry &e)
+{
+    const CountRowKey &k = e.key;
+    const QVariantList binds{k.processId,
+                             k.itemId,
+                             k.auxPropId,
+                             k.unitId,
+                             nonNull(k.batchNo),
+                             nonNull(k.mtoNo),
+                             nonNull(k.kfDate),
+                             k.kfPeriod,
+                             k.stockId,
+                             k.stockPlaceId,
+                             e.qty.unitQty,
+                             e.qty.baseQty,
+                             e.qty.secQty,
+                             int(e.kind),
+                             nonNull(e.source),
+                             e.userId,
+                             e.undoneId > 0 ? QVariant(e.undoneId) : QVariant(QMetaType::fromType<qint64>()),
+                             e.clientEntryId.isEmpty() ? QVariant(QMetaType::fromType<QString>())
+                                                       : QVariant(e.clientEntryId)};
+    Recordset rs = conn.ExecuteRaiseErr(appendSql.arg(entryColumns, conn.dialect().now()), binds);
+    return rs.isEmpty() ? 0 : rs.Fields(u"FID").toLongLong();
+}
+
+int CountJournal::appendSelect(AppConnection &conn, const SqlFragment &rows, CountEntryKind kind, const QString &source,
+                               int userId)
+{
+    const Dialect &d = conn.dialect();
+    const QString sql =
+        appendSelectSql.arg(entryColumns, d.castInt(QStringLiteral("?")), d.castText(QStringLiteral("?")),
+                            d.castInt(QStringLiteral("?")), d.now(), rows.sql);
+    int appended = 0;
+    if (!conn.Exec(sql, QVariantList{int(kind), nonNull(source), userId} + rows.binds, &appended))
+        throw DbException(conn.lastError());
+    return appended;
+}
+
+QString CountJournal::rowFiguresSelect(const QString &alias)
+{
+    return rowFiguresSql.arg(alias);
+}
+
+int CountJournal::appendRows(AppConnection &conn, const SqlFragment &where, CountEntryKind kind, const QString &source,
+                             int userId)
+{
+    const SqlFragment rows = SqlFragment(rowFiguresSelect(QStringLiteral("b")) + QStringLiteral(" WHERE ")) + where;
+    return appendSelect(conn, rows, kind, source, userId);
+}
+
+QList<CountJournalEntry> CountJournal::rowEntries(AppConnection &conn, const CountRowKey &key)
+{
+    const SqlFragment sql =
+        SqlFragment(readSql) + key.whereClause(QStringLiteral("j.")) + SqlFragment(QStringLiteral(" ORDER BY j.FID"));
+    return entriesOf(conn.ExecuteRaiseErr(sql.sql, sql.binds));
+}
+
+std::optional<CountJournalEntry> CountJournal::byClientId(AppConnection &conn, int processId,
+                                                          const QString &clientEntryId)
+{
+    const QList<CountJournalEntry> found = entriesOf(conn.ExecuteRaiseErr(
+        readSql + QStringLiteral(" j.FInterID = ? AND j.FClientEntryID = ?"), {processId, clientEntryId}));
+    if (found.isEmpty())
+        return std::nullopt;
+    return found.first();
+}
+
+CountFigures CountJournal::replay(const QList<CountJournalEntry> &entries)
+{
+    CountFigures f;
+    for (const CountJournalEntry &e : entries) {
+        if (isChange(e.kind)) {
+            f.unitQty += e.qty.unitQty;
+            f.baseQty += e.qty.baseQty;
+            f.secQty += e.qty.secQty;
+        } else {
+            f = e.qty;
+        }
+    }
+    return f;
+}
+
+std::optional<CountFigures> CountJournal::replayRow(AppConnection &conn, const CountRowKey &key)
+{
+    const QList<CountJournalEntry> entries = rowEntries(conn, key);
+    if (entries.isEmpty())
+        return std::nullopt;
+    return replay(entries);
+}
+
+qint64 CountJournal::lastEntryId(AppConnection &conn, const CountRowKey &key)
+{
+    const SqlFragment sql = SqlFragment(lastIdSql) + key.whereClause();
+    return conn.ExecuteRaiseErr(sql.sql, sql.binds).Fields(u"FID").toLongLong();
+}
+
+QString CountJournal::kindText(CountEntryKind kind)
+{
+    switch (kind) {
+    case CountEntryKind::Start:
+        return LoadText("起始数");
+    case CountEntryKind::Set:
+        return LoadText("录入");
+    case CountEntryKind::Add:
+        return LoadText("累加");
+    case CountEntryKind::Undo:
+        return LoadText("撤销累加");
+    case CountEntryKind::Recount:
+        return LoadText("复盘");
+    case CountEntryKind::Import:
+        return LoadText("引入");
+    case CountEntryKind::AddedItem:
+        return LoadText("添加物料");
+    case CountEntryKind::RetailResult:
+        return LoadText("零售盘点结果");
+    case CountEntryKind::Documents:
+        return LoadText("选择单据");
+    }
+    return QString::number(int(kind));
+}
+
+QString CountJournal::sourceText(const QString &source)
+{
+    if (source == CountSource::sheet)
+        return LoadText("盘点表");
+    if (source == CountSource::commandLine)
+        return LoadText("命令行");
+    if (source == CountSource::scanner)
+        return LoadText("扫描");
+    if (source == CountSource::retail)
+        return LoadText("零售单");
+    if (source == CountSource::addItem)
+        return LoadText("添加物料");
+    if (source.startsWith(QLatin1String("file:")))
+        return FormatText("文件 %1", {source.mid(5)});
+    if (source.startsWith(QLatin1String("device:")))
+        return FormatText("手持终端 %1", {source.mid(7)});
+    return source;
+}

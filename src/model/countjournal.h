@@ -1,0 +1,115 @@
+#pragma once
+
+#include "host/countrowkey.h"
+#include "host/sqlfragment.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+class AppConnection;
+
+// What a count entry did to its row. The numbers are stored in FKind.
+enum class CountEntryKind {
+    Start = 0,        // the figures a row had before its first add (counted from the book)
+    Set = 1,          // typed into the count sheet or set by a command
+    Add = 2,          // added to what the row held (a scan, a handheld, --add)
+    Undo = 3,         // takes back an add (FUndoneID names it)
+    Recount = 4,      // a recount replaced the row's count
+    Import = 5,       // a count file was merged
+    AddedItem = 6,    // goods added by hand (a new row, or added to one)
+    RetailResult = 7, // the shop's count documents were merged
+    Documents = 8,    // documents after the snapshot were folded into the row
+};
+
+// Where an entry came from, as stored in FSource: one of these, or
+// "file:<name>" for an import and "device:<id>" for a handheld.
+namespace CountSource {
+inline const QString sheet = QStringLiteral("sheet");
+inline const QString commandLine = QStringLiteral("cli");
+inline const QString scanner = QStringLiteral("scan");
+inline const QString retail = QStringLiteral("retail");
+inline const QString addItem = QStringLiteral("additem");
+inline QString file(const QString &name)
+{
+    return QStringLiteral("file:") + name;
+}
+inline QString device(const QString &id)
+{
+    return QStringLiteral("device:") + id;
+}
+} // namespace CountSource
+
+// The counted figures of a count row: FAuxCheckQty, FCheckQty, FSecCheckQty.
+struct CountFigures
+{
+    double unitQty = 0; // in the row's unit
+    double baseQty = 0;
+    double secQty = 0;
+
+    // Equal once rounded to the ten places the columns keep.
+    bool sameAs(const CountFigures &other) const;
+};
+
+struct CountJournalEntry
+{
+    qint64 id = 0;
+    CountRowKey key;
+    CountEntryKind kind = CountEntryKind::Set;
+    CountFigures qty; // the change for an add or undo, else the figures after the entry
+    QString source;
+    int userId = 0;
+    QString userName; // read back only
+    QDateTime time;   // read back only: the server's time of the entry
+    qint64 undoneId = 0;
+    QString clientEntryId;
+};
+
+// The count journal (ICStockCheckJournal): one entry per change of a row's
+// counted figures. Every writer appends inside the transaction that changes the
+// row, after changing it: the row's lock is then held, so two writers of one row
+// get their entries in the order their changes take effect. The append functions
+// throw DbException, so a failed append rolls the row change back with it.
+//
+// Replay: start from zero; an add or undo adds its figures, every other kind
+// replaces the figures with its own. Replaying a row's entries in FID order gives
+// exactly the row's counted figures.
+class CountJournal
+{
+public:
+    static bool isChange(CountEntryKind kind) { return kind == CountEntryKind::Add || kind == CountEntryKind::Undo; }
+
+    // One entry; returns its FID.
+    static qint64 append(AppConnection &conn, const CountJournalEntry &entry);
+    // One entry per row `rows` yields, set-based. `rows` must give the columns
+    // FInterID, FItemID, FAuxPropID, FUnitID, FBatchNo, FMtoNo, FKFDate, FKFPeriod,
+    // FStockID, FStockPlaceID, FAuxQty, FQty, FSecQty (by these names). Returns the
+    // entries appended.
+    static int appendSelect(AppConnection &conn, const SqlFragment &rows, CountEntryKind kind, const QString &source,
+                            int userId);
+    // One entry per count row of ICInvBackup that `where` selects (a condition on
+    // ICInvBackup's own columns, without WHERE), carrying its counted figures now.
+    static int appendRows(AppConnection &conn, const SqlFragment &where, CountEntryKind kind, const QString &source,
+                          int userId);
+    // The rows of ICInvBackup as appendSelect() takes them, for writers that need
+    // their own condition or join: "SELECT ... FROM ICInvBackup <alias>".
+    static QString rowFiguresSelect(const QString &alias);
+
+    // A row's entries in FID order, with the names of their users.
+    static QList<CountJournalEntry> rowEntries(AppConnection &conn, const CountRowKey &key);
+    // The entry a client's id names in a process.
+    static std::optional<CountJournalEntry> byClientId(AppConnection &conn, int processId,
+                                                       const QString &clientEntryId);
+    static CountFigures replay(const QList<CountJournalEntry> &entries);
+    // The replay of the row's entries; none when the row has no entries.
+    static std::optional<CountFigures> replayRow(AppConnection &conn, const CountRowKey &key);
+    // The highest FID of the row's entries, 0 without any: what a window read
+    // with a row, to tell later whether somebody changed the row meanwhile.
+    static qint64 lastEntryId(AppConnection &conn, const CountRowKey &key);
+
+    // The kind and source as a person reads them.
+    static QString kindText(CountEntryKind kind);
+    static QString sourceText(const QString &source);
+};
