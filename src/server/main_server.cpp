@@ -36,7 +36,7 @@ bool parseListen(const QString &text, QString *host, int *port)
     *host = text.left(colon);
     if (host->startsWith(QLatin1Char('[')) && host->endsWith(QLatin1Char(']')))
         *host = host->mid(1, host->size() - 2);
-    return ok && *port > 0 && *port < 65536 && !host->isEmpty();
+    return ok && *port >= 0 && *port < 65536 && !host->isEmpty(); // 0: any free port
 }
 
 } // namespace
