@@ -53,7 +53,7 @@ SELECT t1.FItemID, t2.FNumber, t2.FName, t2.FModel, t2.FQtyDecimal, t1.FUnitID, 
   LEFT JOIN t_StockPlace t11 ON t1.FStockPlaceID = t11.FSPID AND t1.FStockPlaceID <> 0
   LEFT JOIN t_AuxItem t13 ON t1.FAuxPropID = t13.FItemID AND t1.FAuxPropID <> 0
  WHERE t1.FInterID = ? AND t1.FItemID = ? AND (? = 0 OR t1.FStockID = ?) AND (? < 0 OR t1.FStockPlaceID = ?)
-   AND %1
+   AND (? = 0 OR t1.FBatchNo = ?) AND %1
  ORDER BY t12.FNumber, t11.FNumber, t1.FBatchNo, t1.FKFDate)");
 const QString kNoteProcess =
     QStringLiteral("UPDATE ICStockCheckSession SET FInterID = ?, FLastEntry = ? WHERE FToken = ?");
@@ -105,10 +105,12 @@ struct RowLookup
     QList<CountRowKey> keys;
 };
 
-// The count rows of the code's item(s) in the process, within the stock and place
-// when given (place -1: any), and within the stocks the user may count.
+// The count rows of the code's item(s) in the process, within the stock, place and
+// batch when given (place -1: any; batch null: any), and within the stocks the user
+// may count. An entry names its batch: an item kept in hundreds of batches is then
+// one row to read, not hundreds.
 RowLookup lookUp(AppConnection &conn, int userId, int process, const QString &barcode, const QString &itemNumber,
-                 int stock, int place)
+                 int stock, int place, const QString &batch = {})
 {
     RowLookup out;
     QList<int> itemIds;
@@ -134,7 +136,10 @@ RowLookup lookUp(AppConnection &conn, int userId, int process, const QString &ba
     const QVariantList rule = stockRuleBinds(conn, userId);
     QString itemName;
     for (int itemId : itemIds) {
-        Recordset rs = conn.ExecuteRaiseErr(sql, QVariantList{process, itemId, stock, stock, place, place} + rule);
+        Recordset rs =
+            conn.ExecuteRaiseErr(sql, QVariantList{process, itemId, stock, stock, place, place, batch.isNull() ? 0 : 1,
+                                                   batch.isNull() ? QStringLiteral("") : batch} +
+                                          rule);
         for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
             const int spId = rs.integer(u"FStockPlaceID");
             const QVariant counted = rs.Fields(u"FAuxCheckQty");
@@ -288,7 +293,8 @@ ApiReply postEntry(AppConnection &conn, const Caller &caller, const QJsonObject 
     }
     if (auto refusal = checkProcess(conn, caller.session.userId, process))
         return *refusal;
-    const RowLookup found = lookUp(conn, caller.session.userId, process, barcode, item, stock, place);
+    const RowLookup found = lookUp(conn, caller.session.userId, process, barcode, item, stock, place,
+                                   batch.isNull() ? QStringLiteral("") : batch);
     if (found.refusal)
         return *found.refusal;
     QList<int> matches;

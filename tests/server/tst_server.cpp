@@ -8,6 +8,7 @@
 #include "erp/users.h"
 #include "model/countentryservice.h"
 #include "model/countjournal.h"
+#include "model/handheldactivity.h"
 
 #include <QTest>
 
@@ -275,6 +276,9 @@ private slots:
         QVERIFY2(a.status == 200, qPrintable(a.text()));
         QCOMPARE(counted(screwKey()), 9.5);
         QCOMPARE(journalEntries(), 4);
+        // the count sheet tells that the process is counted from a handheld, and which not
+        QCOMPARE(handheldCounters(conn(), Open), 1);
+        QCOMPARE(handheldCounters(conn(), OnlyStockA), 0);
         verifyReplay();
         // the device's list: newest first, the undone add marked, the total of what was counted
         a = d.get(QStringLiteral("/api/entries?process=1"));

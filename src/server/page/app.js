@@ -227,7 +227,7 @@
     if (!r.ok) {
       state.current = null;
       renderItem();
-      say("error", refusalText(r.data, r.status) + " (" + code + ")");
+      say("error", refusalText(r.data, r.status));
       $("codeInput").focus();
       return;
     }
