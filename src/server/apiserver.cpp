@@ -95,7 +95,7 @@ ApiServer::ApiServer(Options options)
     : m_options(std::move(options))
     , m_sessions(m_options.sessions)
     , m_perSession(m_options.requestsPerSecond, m_options.burst)
-    , m_loginsPerAddress(1.0, 10.0)
+    , m_loginsPerAddress(10.0, 50.0)
     , m_server(std::make_unique<httplib::Server>())
 {
     const int threads = std::max(1, m_options.threads);

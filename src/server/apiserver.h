@@ -67,6 +67,8 @@ private:
     Options m_options;
     SessionStore m_sessions;
     RateLimiter m_perSession;
+    // login attempts per address; behind a proxy every device has the proxy's
+    // address, so this is a ceiling for all of them: generous for people, tight for a script
     RateLimiter m_loginsPerAddress;
     std::unique_ptr<httplib::Server> m_server;
     std::thread m_thread;

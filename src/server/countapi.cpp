@@ -13,10 +13,13 @@
 
 namespace {
 
-// "? = 0 OR ..." keeps one statement text whether or not the user is limited to
-// some stocks; the flag and the user are bound like every other value.
+// A user whom t_UserDataAccess limits to some stocks gets this condition on the
+// stock column of a statement; others get none. Statements are chosen among fixed
+// texts rather than kept as one text with "? = 0 OR ..." switches: PostgreSQL plans
+// a prepared statement once for all values, and such a switch then costs a scan of
+// the whole process.
 const QString kStockRule = QStringLiteral(
-    "(? = 0 OR %1 IN (SELECT FItemID FROM t_UserDataAccess WHERE FUserID = ? AND LOWER(FTableName) = 't_stock'))");
+    " AND %1 IN (SELECT FItemID FROM t_UserDataAccess WHERE FUserID = ? AND LOWER(FTableName) = 't_stock')");
 const QString kIsLimited = QStringLiteral(
     "SELECT COUNT(*) AS FCount FROM t_UserDataAccess WHERE FUserID = ? AND LOWER(FTableName) = 't_stock'");
 
@@ -24,13 +27,13 @@ const QString kProcesses = QStringLiteral(R"(
 SELECT p.FID, p.FProcessID, p.FDate, p.FRemark, p.FBackupType
   FROM ICStockCheckProcess p
  WHERE p.FStatus = 0
-   AND EXISTS (SELECT 1 FROM ICInvBackup b WHERE b.FInterID = p.FID AND %1)
+   AND EXISTS (SELECT 1 FROM ICInvBackup b WHERE b.FInterID = p.FID%1)
  ORDER BY p.FID DESC)");
 const QString kProcess = QStringLiteral("SELECT FID, FStatus FROM ICStockCheckProcess WHERE FID = ?");
 const QString kProcessStocks = QStringLiteral(R"(
 SELECT s.FItemID, s.FNumber, s.FName
   FROM t_Stock s
- WHERE s.FItemID IN (SELECT DISTINCT b.FStockID FROM ICInvBackup b WHERE b.FInterID = ?) AND %1
+ WHERE s.FItemID IN (SELECT DISTINCT b.FStockID FROM ICInvBackup b WHERE b.FInterID = ?)%1
  ORDER BY s.FNumber)");
 const QString kProcessPlaces = QStringLiteral(R"(
 SELECT x.FStockID, p.FSPID, p.FNumber, p.FName
@@ -52,9 +55,11 @@ SELECT t1.FItemID, t2.FNumber, t2.FName, t2.FModel, t2.FQtyDecimal, t1.FUnitID, 
   LEFT JOIN t_Stock t12 ON t1.FStockID = t12.FItemID
   LEFT JOIN t_StockPlace t11 ON t1.FStockPlaceID = t11.FSPID AND t1.FStockPlaceID <> 0
   LEFT JOIN t_AuxItem t13 ON t1.FAuxPropID = t13.FItemID AND t1.FAuxPropID <> 0
- WHERE t1.FInterID = ? AND t1.FItemID = ? AND (? = 0 OR t1.FStockID = ?) AND (? < 0 OR t1.FStockPlaceID = ?)
-   AND (? = 0 OR t1.FBatchNo = ?) AND %1
+ WHERE t1.FInterID = ? AND t1.FItemID = ?%1%2
  ORDER BY t12.FNumber, t11.FNumber, t1.FBatchNo, t1.FKFDate)");
+const QString kInStock = QStringLiteral(" AND t1.FStockID = ?");
+const QString kInPlace = QStringLiteral(" AND t1.FStockID = ? AND t1.FStockPlaceID = ?");
+const QString kInBatch = QStringLiteral(" AND t1.FStockID = ? AND t1.FStockPlaceID = ? AND t1.FBatchNo = ?");
 const QString kNoteProcess =
     QStringLiteral("UPDATE ICStockCheckSession SET FInterID = ?, FLastEntry = ? WHERE FToken = ?");
 const QString kTotals = QStringLiteral(R"(
@@ -68,26 +73,39 @@ QString text(const char *s)
     return QString::fromUtf8(s);
 }
 
-// Whether t_UserDataAccess limits the user to some stocks; the binds of kStockRule.
-QVariantList stockRuleBinds(AppConnection &conn, int userId)
+struct Condition
 {
-    const bool limited = conn.ExecuteRaiseErr(kIsLimited, {userId}).integer(u"FCount") > 0;
-    return {limited ? 1 : 0, userId};
+    QString sql;
+    QVariantList binds;
+};
+
+bool isLimited(AppConnection &conn, int userId)
+{
+    return conn.ExecuteRaiseErr(kIsLimited, {userId}).integer(u"FCount") > 0;
+}
+
+// The stock rule of the user on `column`, empty when the user is not limited.
+Condition stockRule(bool limited, int userId, const QString &column)
+{
+    if (!limited)
+        return {};
+    return {kStockRule.arg(column), {userId}};
 }
 
 // The process when it exists, is open and has rows the user may count; else the refusal.
-std::optional<ApiReply> checkProcess(AppConnection &conn, int userId, int process)
+std::optional<ApiReply> checkProcess(AppConnection &conn, int userId, int process, bool limited)
 {
     const Recordset rs = conn.ExecuteRaiseErr(kProcess, {process});
     if (rs.isEmpty())
         return ApiReply::refused(404, QStringLiteral("noProcess"), text("没有这个盘点方案。"));
     if (rs.integer(u"FStatus") != 0)
         return ApiReply::refused(403, QStringLiteral("processClosed"), text("这个盘点方案已经结束，不能再盘点。"));
-    QVariantList binds = stockRuleBinds(conn, userId);
-    const Recordset allowed =
-        conn.ExecuteRaiseErr(QStringLiteral("SELECT 1 AS FOne FROM ICInvBackup b WHERE b.FInterID = ? AND %1 LIMIT 1")
-                                 .arg(kStockRule.arg(QStringLiteral("b.FStockID"))),
-                             QVariantList{process} + binds);
+    if (!limited)
+        return std::nullopt;
+    const Condition rule = stockRule(limited, userId, QStringLiteral("b.FStockID"));
+    const Recordset allowed = conn.ExecuteRaiseErr(
+        QStringLiteral("SELECT 1 AS FOne FROM ICInvBackup b WHERE b.FInterID = ?%1 LIMIT 1").arg(rule.sql),
+        QVariantList{process} + rule.binds);
     if (allowed.isEmpty())
         return ApiReply::refused(403, QStringLiteral("forbidden"), text("没有权限盘点这个方案。"));
     return std::nullopt;
@@ -109,8 +127,8 @@ struct RowLookup
 // batch when given (place -1: any; batch null: any), and within the stocks the user
 // may count. An entry names its batch: an item kept in hundreds of batches is then
 // one row to read, not hundreds.
-RowLookup lookUp(AppConnection &conn, int userId, int process, const QString &barcode, const QString &itemNumber,
-                 int stock, int place, const QString &batch = {})
+RowLookup lookUp(AppConnection &conn, int userId, bool limited, int process, const QString &barcode,
+                 const QString &itemNumber, int stock, int place, const QString &batch = {})
 {
     RowLookup out;
     QList<int> itemIds;
@@ -132,14 +150,17 @@ RowLookup lookUp(AppConnection &conn, int userId, int process, const QString &ba
             ApiReply::refused(404, QStringLiteral("unknownCode"), text("“%1”不是已知的条码或物料代码。").arg(code));
         return out;
     }
-    const QString sql = kRowsOfItem.arg(kStockRule.arg(QStringLiteral("t1.FStockID")));
-    const QVariantList rule = stockRuleBinds(conn, userId);
-    QString itemName;
+    const Condition rule = stockRule(limited, userId, QStringLiteral("t1.FStockID"));
+    Condition where;
+    if (!batch.isNull())
+        where = {kInBatch, {stock, place, batch}};
+    else if (stock > 0 && place >= 0)
+        where = {kInPlace, {stock, place}};
+    else if (stock > 0)
+        where = {kInStock, {stock}};
+    const QString sql = kRowsOfItem.arg(rule.sql, where.sql);
     for (int itemId : itemIds) {
-        Recordset rs =
-            conn.ExecuteRaiseErr(sql, QVariantList{process, itemId, stock, stock, place, place, batch.isNull() ? 0 : 1,
-                                                   batch.isNull() ? QStringLiteral("") : batch} +
-                                          rule);
+        Recordset rs = conn.ExecuteRaiseErr(sql, QVariantList{process, itemId} + rule.binds + where.binds);
         for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
             const int spId = rs.integer(u"FStockPlaceID");
             const QVariant counted = rs.Fields(u"FAuxCheckQty");
@@ -177,16 +198,15 @@ RowLookup lookUp(AppConnection &conn, int userId, int process, const QString &ba
             key.stockPlaceId = spId;
             out.keys << key;
         }
-        if (itemName.isEmpty()) {
-            const Recordset item =
-                conn.ExecuteRaiseErr(QStringLiteral("SELECT FNumber, FName FROM t_ICItem WHERE FItemID = ?"), {itemId});
-            itemName = item.text(u"FNumber") + QLatin1Char(' ') + item.text(u"FName");
-        }
     }
-    if (out.rows.isEmpty())
+    if (out.rows.isEmpty()) {
+        const Recordset item = conn.ExecuteRaiseErr(
+            QStringLiteral("SELECT FNumber, FName FROM t_ICItem WHERE FItemID = ?"), {itemIds.first()});
+        const QString itemName = item.text(u"FNumber") + QLatin1Char(' ') + item.text(u"FName");
         out.refusal = ApiReply::refused(
             404, QStringLiteral("notInCount"),
             (stock > 0 ? text("%1 不在这个仓库（仓位）的盘点中。") : text("%1 不在这个盘点方案中。")).arg(itemName));
+    }
     return out;
 }
 
@@ -197,8 +217,9 @@ namespace countapi {
 ApiReply processes(AppConnection &conn, const Caller &caller)
 {
     QJsonArray list;
-    Recordset rs = conn.ExecuteRaiseErr(kProcesses.arg(kStockRule.arg(QStringLiteral("b.FStockID"))),
-                                        stockRuleBinds(conn, caller.session.userId));
+    const Condition rule =
+        stockRule(isLimited(conn, caller.session.userId), caller.session.userId, QStringLiteral("b.FStockID"));
+    Recordset rs = conn.ExecuteRaiseErr(kProcesses.arg(rule.sql), rule.binds);
     for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext())
         list.append(QJsonObject{
             {QStringLiteral("id"), rs.integer(u"FID")},
@@ -215,15 +236,16 @@ ApiReply stocks(AppConnection &conn, const Caller &caller, const QJsonObject &qu
     const int process = check.whole(QStringLiteral("process"), 1, kMaxId);
     if (check.failed())
         return check.failure();
-    if (auto refusal = checkProcess(conn, caller.session.userId, process))
+    const bool limited = isLimited(conn, caller.session.userId);
+    if (auto refusal = checkProcess(conn, caller.session.userId, process, limited))
         return *refusal;
     QHash<int, QJsonArray> places;
     Recordset ps = conn.ExecuteRaiseErr(kProcessPlaces, {process});
     for (ps.MoveFirst(); !ps.Eof(); ps.MoveNext())
         places[ps.integer(u"FStockID")].append(numbered(ps.integer(u"FSPID"), ps.text(u"FNumber"), ps.text(u"FName")));
     QJsonArray list;
-    Recordset rs = conn.ExecuteRaiseErr(kProcessStocks.arg(kStockRule.arg(QStringLiteral("s.FItemID"))),
-                                        QVariantList{process} + stockRuleBinds(conn, caller.session.userId));
+    const Condition rule = stockRule(limited, caller.session.userId, QStringLiteral("s.FItemID"));
+    Recordset rs = conn.ExecuteRaiseErr(kProcessStocks.arg(rule.sql), QVariantList{process} + rule.binds);
     for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
         QJsonObject stock = numbered(rs.integer(u"FItemID"), rs.text(u"FNumber"), rs.text(u"FName"));
         stock.insert(QStringLiteral("places"), places.value(rs.integer(u"FItemID")));
@@ -244,9 +266,10 @@ ApiReply items(AppConnection &conn, const Caller &caller, const QJsonObject &que
         check.fail(QStringLiteral("barcode"), text("请给出“barcode”或“item”之一。"));
     if (check.failed())
         return check.failure();
-    if (auto refusal = checkProcess(conn, caller.session.userId, process))
+    const bool limited = isLimited(conn, caller.session.userId);
+    if (auto refusal = checkProcess(conn, caller.session.userId, process, limited))
         return *refusal;
-    const RowLookup found = lookUp(conn, caller.session.userId, process, barcode, item, stock, place);
+    const RowLookup found = lookUp(conn, caller.session.userId, limited, process, barcode, item, stock, place);
     if (found.refusal)
         return *found.refusal;
     QJsonArray rows;
@@ -291,9 +314,10 @@ ApiReply postEntry(AppConnection &conn, const Caller &caller, const QJsonObject 
                                         {QStringLiteral("mode"), mode},
                                         {QStringLiteral("qty"), qty}});
     }
-    if (auto refusal = checkProcess(conn, caller.session.userId, process))
+    const bool limited = isLimited(conn, caller.session.userId);
+    if (auto refusal = checkProcess(conn, caller.session.userId, process, limited))
         return *refusal;
-    const RowLookup found = lookUp(conn, caller.session.userId, process, barcode, item, stock, place,
+    const RowLookup found = lookUp(conn, caller.session.userId, limited, process, barcode, item, stock, place,
                                    batch.isNull() ? QStringLiteral("") : batch);
     if (found.refusal)
         return *found.refusal;
@@ -327,7 +351,10 @@ ApiReply postEntry(AppConnection &conn, const Caller &caller, const QJsonObject 
     const EntryOutcome outcome = handheld::storeEntry(conn, entry);
     if (outcome.status >= 400)
         return ApiReply::refused(outcome.status, outcome.code, outcome.message);
-    conn.Exec(kNoteProcess, {process, SessionStore::now(), caller.session.tokenHash});
+    // the count sheet asks which processes are counted from handhelds: a minute is exact enough
+    const qint64 now = SessionStore::now();
+    if (caller.session.process != process || now - caller.session.lastEntry > 60)
+        conn.Exec(kNoteProcess, {process, now, caller.session.tokenHash});
     return ApiReply::ok(QJsonObject{{QStringLiteral("entryId"), outcome.entryId},
                                     {QStringLiteral("repeated"), outcome.repeated},
                                     {QStringLiteral("counted"), outcome.counted},
@@ -343,7 +370,8 @@ ApiReply entries(AppConnection &conn, const Caller &caller, const QJsonObject &q
     const int limit = check.whole(QStringLiteral("limit"), 1, 200, false, 20);
     if (check.failed())
         return check.failure();
-    if (auto refusal = checkProcess(conn, caller.session.userId, process))
+    const bool limited = isLimited(conn, caller.session.userId);
+    if (auto refusal = checkProcess(conn, caller.session.userId, process, limited))
         return *refusal;
     const int user = caller.session.userId;
     const Recordset totals = conn.ExecuteRaiseErr(
@@ -359,7 +387,8 @@ ApiReply undo(AppConnection &conn, const Caller &caller, const QJsonObject &body
     const int process = check.whole(QStringLiteral("process"), 1, kMaxId);
     if (check.failed())
         return check.failure();
-    if (auto refusal = checkProcess(conn, caller.session.userId, process))
+    const bool limited = isLimited(conn, caller.session.userId);
+    if (auto refusal = checkProcess(conn, caller.session.userId, process, limited))
         return *refusal;
     const EntryOutcome outcome = handheld::undoLastAdd(conn, process, caller.session.userId, caller.device);
     if (outcome.status >= 400)

@@ -19,7 +19,8 @@ const QString kUserName = QStringLiteral("SELECT FName FROM t_user WHERE FUserID
 const QString kDropExpired = QStringLiteral("DELETE FROM ICStockCheckSession WHERE FExpires < ?");
 const QString kAddSession = QStringLiteral(
     "INSERT INTO ICStockCheckSession (FToken, FUserID, FCreated, FExpires, FDevice) VALUES (?, ?, ?, ?, ?)");
-const QString kFindSession = QStringLiteral(R"(SELECT s.FUserID, s.FExpires, u.FName, u.FForbidden
+const QString kFindSession =
+    QStringLiteral(R"(SELECT s.FUserID, s.FExpires, s.FInterID, s.FLastEntry, u.FName, u.FForbidden
   FROM ICStockCheckSession s INNER JOIN t_user u ON s.FUserID = u.FUserID
  WHERE s.FToken = ?)");
 const QString kDropSession = QStringLiteral("DELETE FROM ICStockCheckSession WHERE FToken = ?");
@@ -95,6 +96,8 @@ std::optional<SessionStore::Session> SessionStore::find(AppConnection &conn, con
     s.userId = rs.integer(u"FUserID");
     s.userName = rs.text(u"FName");
     s.expires = rs.Fields(u"FExpires").toLongLong();
+    s.process = rs.integer(u"FInterID");
+    s.lastEntry = rs.Fields(u"FLastEntry").toLongLong();
     if (s.expires < now())
         return std::nullopt;
     return s;

@@ -27,6 +27,8 @@ public:
         int userId = 0;
         QString userName;
         qint64 expires = 0;
+        int process = 0;      // the process of the session's last entry
+        qint64 lastEntry = 0; // when it was noted
     };
 
     explicit SessionStore(Options options)
