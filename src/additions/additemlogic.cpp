@@ -583,6 +583,7 @@ AddedEntry AddItemLogic::entry() const
     e.secQty = figure(Field::SecQty, m_f.secQty);
     e.note = m_f.note;
     e.decimals = m_f.decimals;
+    e.userId = shared().operatorId;
     return e;
 }
 

@@ -1,5 +1,7 @@
 #include "snapshotrowappend.h"
 
+#include "model/countjournal.h"
+
 #include "host/hostui.h"
 #include "host/logging.h"
 #include "host/numbers.h"
@@ -165,6 +167,8 @@ SnapshotRowAppend::Outcome SnapshotRowAppend::write(const AddedEntry &e)
     for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext())
         if (!directionsAgree(rs.number(u"FMinus"), rs.number(u"FSecMinus"), e.decimals))
             return Outcome::Direction; // the guard rolls the whole entry back
+    CountJournal::appendRows(m_connection, k.whereClause(QStringLiteral("b.")), CountEntryKind::AddedItem,
+                             CountSource::addItem, e.userId);
     tx.commit();
     return exists ? Outcome::Accumulated : Outcome::Inserted;
 }

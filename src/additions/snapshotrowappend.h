@@ -19,6 +19,7 @@ struct AddedEntry
     double secQty = 0;      // counted, in the secondary unit
     QString note;
     int decimals = 0; // the item's quantity places: signs are decided after rounding to them
+    int userId = 0;   // who counted it, for the count journal
 
     // The adjustment in the secondary unit, at the ratio of the two counts (0
     // without a secondary count), as the entry grid derives it.
@@ -29,7 +30,8 @@ struct AddedEntry
 // quantities 0, or the counts added to the row of the same key, the differences
 // recomputed, and the whole entry rolled back when the base and secondary
 // differences point in opposite directions. All of it is one transaction with
-// bound values on the connection it is handed.
+// bound values on the connection it is handed, with the row's count journal
+// entry (the figures after the entry).
 class SnapshotRowAppend
 {
 public:

@@ -7,9 +7,11 @@
 
 #include "erp/complexqty.h"
 #include "host/appconnection.h"
+#include "host/numbers.h"
 #include "host/sharedstate.h"
 #include "host/sysparams.h"
 #include "host/texts.h"
+#include "model/countentryservice.h"
 #include "model/maindo.h"
 #include "sheet/countsaver.h"
 #include "sheet/countsheet.h"
@@ -22,7 +24,8 @@ using namespace EntryCol;
 const char *const kUsage =
     "count --db URL --user ID --process FID --item NUMBER --stock NUMBER [--place NUMBER] [--batch TEXT] "
     "[--mto TEXT] [--kfdate YYYY-MM-DD] [--kfperiod N] [--aux NUMBER] (--qty Q [--base] | --composite TEXT) "
-    "[--adj A] [--secqty S] [--note TEXT]  count one row of a process and save it";
+    "[--adj A] [--secqty S] [--note TEXT] [--add]  count one row of a process and save it; with --add the --qty "
+    "(in the row's unit) is added to what the row holds";
 
 const QStringList kValueOptions =
     cli::rowKeyOptions() + QStringList{QStringLiteral("--db"),        QStringLiteral("--user"),
@@ -30,6 +33,7 @@ const QStringList kValueOptions =
                                        QStringLiteral("--composite"), QStringLiteral("--adj"),
                                        QStringLiteral("--secqty"),    QStringLiteral("--note")};
 const QString kBaseFlag = QStringLiteral("--base");
+const QString kAddFlag = QStringLiteral("--add");
 
 // What is typed into the row, in the order it is typed.
 struct Entry
@@ -39,6 +43,7 @@ struct Entry
     QString composite;
     QString adj, secQty, note;
     bool hasAdj = false, hasSecQty = false, hasNote = false;
+    bool add = false; // added to the row by the database, not typed
 };
 
 struct Request
@@ -63,12 +68,17 @@ bool parseEntry(const CliContext &ctx, Entry *e, QString *error)
         !ctx.quantityOption(QStringLiteral("--secqty"), &e->secQty, &e->hasSecQty, error))
         return false;
     e->note = ctx.option(QStringLiteral("--note"), {}, &e->hasNote);
+    e->add = ctx.flag(kAddFlag);
+    if (e->add && (!qty || e->base || e->hasAdj || e->hasSecQty || e->hasNote)) {
+        *error = LoadText("--add 只能与 --qty（行的单位）一起使用");
+        return false;
+    }
     return true;
 }
 
 bool parseRequest(const CliContext &ctx, Request *r, QString *error)
 {
-    if (!cli::checkArgumentsWithUser(ctx, kValueOptions, {kBaseFlag}, error))
+    if (!cli::checkArgumentsWithUser(ctx, kValueOptions, {kBaseFlag, kAddFlag}, error))
         return false;
     return cli::processOption(ctx, &r->process, error) && cli::parseRowKey(ctx, &r->key, error) &&
            parseEntry(ctx, &r->entry, error);
@@ -134,6 +144,24 @@ void printRow(CliContext &ctx, const EntryGrid &grid, int row)
         ctx.out << EntryGrid::heading(col) << '\t' << grid.text(row, col) << "\n";
 }
 
+// --add: the database adds to the row, so counters adding at the same time never
+// lose each other's figures.
+int addToRow(CliContext &ctx, AppConnection &conn, const CountRowKey &key, const QString &qtyText)
+{
+    const CountEntryResult r =
+        CountEntryService::add(conn, key, qtyText.toDouble(), CountSource::commandLine, ctx.userId);
+    if (!r.ok()) {
+        ctx.err << r.message << "\n";
+        if (!r.error.statement.isEmpty())
+            ctx.err << r.error.detailed() << "\n";
+        return cli::Refused;
+    }
+    ctx.out << EntryGrid::heading(CheckQty) << '\t' << plainNumber(r.counted.unitQty) << "\n"
+            << EntryGrid::heading(BaseCheckQty) << '\t' << plainNumber(r.counted.baseQty) << "\n"
+            << EntryGrid::heading(SecCheckQty) << '\t' << plainNumber(r.counted.secQty) << "\n";
+    return cli::Done;
+}
+
 int run(CliContext &ctx)
 {
     Request request;
@@ -148,6 +176,8 @@ int run(CliContext &ctx)
     const int row = cli::openRow(ctx, conn, request.process, request.key, &grid);
     if (row == 0)
         return cli::Refused;
+    if (request.entry.add)
+        return addToRow(ctx, conn, CountRowValues::fromGrid(grid, row).key(request.process), request.entry.qty);
     EntrySession session;
     session.complexQty = [&conn](int item, const QString &units, double qty, const QString &unit) {
         return erp::CalComplexQty(conn, item, units, qty, unit);
@@ -155,8 +185,10 @@ int run(CliContext &ctx)
     if (const int typed = typeEntry(ctx, conn, grid, row, request.entry, session); typed != cli::Done)
         return typed;
     shared().currentProcess = request.process;
-    const CountSaver::Options options{
-        .processId = request.process, .operatorId = ctx.userId, .mtoPlanMode = shared().enableMtoPlanMode != 0};
+    const CountSaver::Options options{.processId = request.process,
+                                      .operatorId = ctx.userId,
+                                      .mtoPlanMode = shared().enableMtoPlanMode != 0,
+                                      .source = CountSource::commandLine};
     CountSaver saver(grid, session, conn, shared().ui, options);
     const CountSaver::RowWrite write = saver.saveRow(row);
     if (write.check != RowCheck::Accepted || !write.refused.isEmpty()) {

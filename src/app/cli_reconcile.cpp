@@ -97,8 +97,10 @@ int calculate(CliContext &ctx, AppConnection &conn, const Request &r, EntryGrid 
         return cli::Refused;
     }
     EntrySession session;
-    const CountSaver::Options options{
-        .processId = r.process, .operatorId = ctx.userId, .mtoPlanMode = shared().enableMtoPlanMode != 0};
+    const CountSaver::Options options{.processId = r.process,
+                                      .operatorId = ctx.userId,
+                                      .mtoPlanMode = shared().enableMtoPlanMode != 0,
+                                      .source = CountSource::commandLine};
     CountSaver saver(grid, session, conn, shared().ui, options);
     logic.setRowWriter([&](double base, double sec, QString *reason) {
         const CountSaver::RowWrite write = saver.FillDiffQty(row, true, base, sec);

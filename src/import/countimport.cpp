@@ -119,7 +119,7 @@ CountImport::Outcome CountImport::run(const QString &path)
             QStringLiteral("SELECT FMaxBillInterID FROM ICStockCheckProcess WHERE FID = ?"), {m_options.processId});
         const ImportStaging::Context context{m_options.processId, m_options.operatorId,
                                              process.isEmpty() ? 0 : process.Fields(0).toInt(),
-                                             QDateTime::currentDateTime()};
+                                             QDateTime::currentDateTime(), QFileInfo(path).fileName()};
         ImportStaging staging(m_c, stagingName(), context);
         staging.create();
         const ImportValidator validator(lookups, m_options.mtoMode);

@@ -1,5 +1,7 @@
 #include "importstaging.h"
 
+#include "model/countjournal.h"
+
 #include "host/appconnection.h"
 
 #include <QJsonDocument>
@@ -282,6 +284,12 @@ SELECT t.FInterID, t.FBrNo, t.FItemID, t.FAuxPropID, t.FUnitID, t.FBatchNo, t.FM
                       .arg(T, keyEquals(QStringLiteral("t"), QStringLiteral("b"), false)),
                   {}, &inserted))
         throw DbException(m_c.lastError());
+    // every row the file reached, with its figures after the merge
+    CountJournal::appendSelect(m_c,
+                               SqlFragment(CountJournal::rowFiguresSelect(QStringLiteral("b")) +
+                                           QStringLiteral(" WHERE EXISTS (SELECT 1 FROM %1 t WHERE %2)")
+                                               .arg(T, keyEquals(QStringLiteral("t"), QStringLiteral("b"), false))),
+                               CountEntryKind::Import, CountSource::file(m_context.fileName), m_context.operatorId);
     transaction.commit();
     Q_UNUSED(updated);
     Q_UNUSED(inserted);

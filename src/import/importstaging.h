@@ -13,7 +13,8 @@ class AppConnection;
 // temporary table of this connection, a batch of at most 100 records per
 // statement, then checked as a set (gain and loss in the same direction in both
 // units, the same row key twice) and merged into ICInvBackup: matching count rows
-// are updated, the others inserted, both in one transaction. The staging tables
+// are updated, the others inserted, both in one transaction with the rows' count
+// journal entries. The staging tables
 // are dropped when the object goes, on every path.
 class ImportStaging
 {
@@ -24,6 +25,7 @@ public:
         int operatorId = 0;
         int maxBillInterId = 0;
         QDateTime importTime; // FDateBackup of inserted rows
+        QString fileName;     // the count journal's source of the merged rows
     };
     struct Duplicate
     {

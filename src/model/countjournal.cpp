@@ -31,11 +31,18 @@ const QString rowFiguresSql = QStringLiteral(
 const QString readSql = QStringLiteral(
     R"(SELECT j.FID, j.FInterID, j.FItemID, j.FAuxPropID, j.FUnitID, j.FBatchNo, j.FMtoNo, j.FKFDate, j.FKFPeriod,
        j.FStockID, j.FStockPlaceID, j.FAuxQty, j.FQty, j.FSecQty, j.FKind, j.FSource, j.FUserID,
-       COALESCE(u.FName, '') AS FUserName, j.FTime, j.FUndoneID, j.FClientEntryID
-  FROM ICStockCheckJournal j LEFT JOIN t_User u ON u.FUserID = j.FUserID
+       COALESCE(u.FName, '') AS FUserName, j.FTime, j.FUndoneID, j.FClientEntryID,
+       COALESCE(i.FNumber, '') AS FItemNumber, COALESCE(i.FName, '') AS FItemName,
+       COALESCE(s.FNumber, '') AS FStockNumber, COALESCE(p.FNumber, '') AS FPlaceNumber
+  FROM ICStockCheckJournal j
+  LEFT JOIN t_user u ON u.FUserID = j.FUserID
+  LEFT JOIN t_ICItem i ON i.FItemID = j.FItemID
+  LEFT JOIN t_Stock s ON s.FItemID = j.FStockID
+  LEFT JOIN t_StockPlace p ON p.FSPID = j.FStockPlaceID AND j.FStockPlaceID <> 0
  WHERE)");
 
-const QString lastIdSql = QStringLiteral("SELECT COALESCE(MAX(FID), 0) AS FID FROM ICStockCheckJournal WHERE");
+const QString markSql =
+    QStringLiteral("SELECT COALESCE(MAX(FID), 0) AS FID FROM ICStockCheckJournal WHERE FInterID = ?");
 
 QString nonNull(const QString &s)
 {
@@ -65,6 +72,10 @@ CountJournalEntry entryAt(const Recordset &rs)
     e.time = time.typeId() == QMetaType::QString
                  ? QDateTime::fromString(time.toString(), QStringLiteral("yyyy-MM-dd HH:mm:ss"))
                  : time.toDateTime();
+    e.itemNumber = rs.text(u"FItemNumber").trimmed();
+    e.itemName = rs.text(u"FItemName").trimmed();
+    e.stockNumber = rs.text(u"FStockNumber").trimmed();
+    e.placeNumber = rs.text(u"FPlaceNumber").trimmed();
     e.undoneId = rs.Fields(u"FUndoneID").toLongLong();
     e.clientEntryId = rs.Fields(u"FClientEntryID").toString();
     return e;
@@ -112,15 +123,21 @@ qint64 CountJournal::append(AppConnection &conn, const CountJournalEntry &e)
     return rs.isEmpty() ? 0 : rs.Fields(u"FID").toLongLong();
 }
 
-int CountJournal::appendSelect(AppConnection &conn, const SqlFragment &rows, CountEntryKind kind, const QString &source,
-                               int userId)
+SqlStatement CountJournal::appendSelectStatement(const Dialect &d, const SqlFragment &rows, CountEntryKind kind,
+                                                 const QString &source, int userId)
 {
-    const Dialect &d = conn.dialect();
     const QString sql =
         appendSelectSql.arg(entryColumns, d.castInt(QStringLiteral("?")), d.castText(QStringLiteral("?")),
                             d.castInt(QStringLiteral("?")), d.now(), rows.sql);
+    return {sql, QVariantList{int(kind), nonNull(source), userId} + rows.binds};
+}
+
+int CountJournal::appendSelect(AppConnection &conn, const SqlFragment &rows, CountEntryKind kind, const QString &source,
+                               int userId)
+{
+    const SqlStatement s = appendSelectStatement(conn.dialect(), rows, kind, source, userId);
     int appended = 0;
-    if (!conn.Exec(sql, QVariantList{int(kind), nonNull(source), userId} + rows.binds, &appended))
+    if (!conn.Exec(s.sql, s.binds, &appended))
         throw DbException(conn.lastError());
     return appended;
 }
@@ -142,6 +159,11 @@ QList<CountJournalEntry> CountJournal::rowEntries(AppConnection &conn, const Cou
     const SqlFragment sql =
         SqlFragment(readSql) + key.whereClause(QStringLiteral("j.")) + SqlFragment(QStringLiteral(" ORDER BY j.FID"));
     return entriesOf(conn.ExecuteRaiseErr(sql.sql, sql.binds));
+}
+
+QList<CountJournalEntry> CountJournal::processEntries(AppConnection &conn, int processId)
+{
+    return entriesOf(conn.ExecuteRaiseErr(readSql + QStringLiteral(" j.FInterID = ? ORDER BY j.FID"), {processId}));
 }
 
 std::optional<CountJournalEntry> CountJournal::byClientId(AppConnection &conn, int processId,
@@ -177,10 +199,51 @@ std::optional<CountFigures> CountJournal::replayRow(AppConnection &conn, const C
     return replay(entries);
 }
 
-qint64 CountJournal::lastEntryId(AppConnection &conn, const CountRowKey &key)
+qint64 CountJournal::processMark(AppConnection &conn, int processId)
 {
-    const SqlFragment sql = SqlFragment(lastIdSql) + key.whereClause();
-    return conn.ExecuteRaiseErr(sql.sql, sql.binds).Fields(u"FID").toLongLong();
+    return conn.ExecuteRaiseErr(markSql, {processId}).Fields(u"FID").toLongLong();
+}
+
+QList<CountJournalEntry> CountJournal::entriesWhere(AppConnection &conn, const SqlFragment &where)
+{
+    const SqlFragment sql =
+        SqlFragment(readSql + QLatin1Char(' ')) + where + SqlFragment(QStringLiteral(" ORDER BY j.FID"));
+    return entriesOf(conn.ExecuteRaiseErr(sql.sql, sql.binds));
+}
+
+QStringList CountJournal::historyTitles()
+{
+    QStringList titles;
+    for (const char *t : {N_("时间"), N_("用户"), N_("操作"), N_("来源"), N_("数量"), N_("盘点数量"),
+                          N_("基本单位盘点数量"), N_("辅助计量单位盘点数量")})
+        titles << LoadText(t);
+    return titles;
+}
+
+QList<int> CountJournal::historyWidths()
+{
+    return {1900, 900, 1000, 1500, 1100, 1100, 1300, 1500};
+}
+
+QList<QStringList> CountJournal::historyRows(const QList<CountJournalEntry> &entries, int decimals)
+{
+    QList<QStringList> rows;
+    QList<CountJournalEntry> upTo;
+    for (const CountJournalEntry &e : entries) {
+        upTo << e;
+        const CountFigures after = replay(upTo);
+        const QString qty = quantityText(e.qty.unitQty, decimals);
+        const QString what = isChange(e.kind) && e.qty.unitQty >= 0 ? QLatin1Char('+') + qty : qty;
+        rows << QStringList{e.time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
+                            e.userName,
+                            kindText(e.kind),
+                            sourceText(e.source),
+                            what,
+                            quantityText(after.unitQty, decimals),
+                            quantityText(after.baseQty, decimals),
+                            quantityText(after.secQty, decimals)};
+    }
+    return rows;
 }
 
 QString CountJournal::kindText(CountEntryKind kind)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "host/appconnection.h"
 #include "host/countrowkey.h"
 #include "host/sqlfragment.h"
 
@@ -8,8 +9,6 @@
 #include <QString>
 
 #include <optional>
-
-class AppConnection;
 
 // What a count entry did to its row. The numbers are stored in FKind.
 enum class CountEntryKind {
@@ -61,8 +60,9 @@ struct CountJournalEntry
     CountFigures qty; // the change for an add or undo, else the figures after the entry
     QString source;
     int userId = 0;
-    QString userName; // read back only
-    QDateTime time;   // read back only: the server's time of the entry
+    QString userName; // read back only, as the next three
+    QString itemNumber, itemName, stockNumber, placeNumber;
+    QDateTime time; // read back only: the server's time of the entry
     qint64 undoneId = 0;
     QString clientEntryId;
 };
@@ -89,8 +89,12 @@ public:
     // entries appended.
     static int appendSelect(AppConnection &conn, const SqlFragment &rows, CountEntryKind kind, const QString &source,
                             int userId);
+    // The statement of appendSelect(), for a writer that runs a batch of statements.
+    static SqlStatement appendSelectStatement(const Dialect &dialect, const SqlFragment &rows, CountEntryKind kind,
+                                              const QString &source, int userId);
     // One entry per count row of ICInvBackup that `where` selects (a condition on
-    // ICInvBackup's own columns, without WHERE), carrying its counted figures now.
+    // the columns of ICInvBackup aliased "b", without WHERE), carrying its counted
+    // figures now.
     static int appendRows(AppConnection &conn, const SqlFragment &where, CountEntryKind kind, const QString &source,
                           int userId);
     // The rows of ICInvBackup as appendSelect() takes them, for writers that need
@@ -99,15 +103,25 @@ public:
 
     // A row's entries in FID order, with the names of their users.
     static QList<CountJournalEntry> rowEntries(AppConnection &conn, const CountRowKey &key);
+    // All entries of a process in FID order.
+    static QList<CountJournalEntry> processEntries(AppConnection &conn, int processId);
+    // The entries `where` selects (a condition on the journal aliased "j"), in FID order.
+    static QList<CountJournalEntry> entriesWhere(AppConnection &conn, const SqlFragment &where);
+    // The highest FID of a process's entries, 0 without any: what a window read
+    // with its rows, to tell later which rows somebody changed meanwhile.
+    static qint64 processMark(AppConnection &conn, int processId);
     // The entry a client's id names in a process.
     static std::optional<CountJournalEntry> byClientId(AppConnection &conn, int processId,
                                                        const QString &clientEntryId);
     static CountFigures replay(const QList<CountJournalEntry> &entries);
     // The replay of the row's entries; none when the row has no entries.
     static std::optional<CountFigures> replayRow(AppConnection &conn, const CountRowKey &key);
-    // The highest FID of the row's entries, 0 without any: what a window read
-    // with a row, to tell later whether somebody changed the row meanwhile.
-    static qint64 lastEntryId(AppConnection &conn, const CountRowKey &key);
+
+    // The "盘点记录" list of a row: time, user, what was done, from where, and the
+    // row's counted figures after each entry.
+    static QStringList historyTitles();
+    static QList<int> historyWidths();
+    static QList<QStringList> historyRows(const QList<CountJournalEntry> &entries, int decimals);
 
     // The kind and source as a person reads them.
     static QString kindText(CountEntryKind kind);

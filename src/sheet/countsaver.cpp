@@ -8,6 +8,7 @@
 #include "host/texts.h"
 
 #include <QDate>
+#include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QRegularExpression>
@@ -144,6 +145,24 @@ QString storedDate(const QString &cell)
 
 const QString deleteRowSql = QStringLiteral("DELETE FROM ICInvBackup WHERE");
 
+// The journal's entries after the window's mark on the rows of a batch (%1).
+const QString conflictsSql = QStringLiteral("j.FInterID = ? AND j.FID > ? AND EXISTS (SELECT 1 FROM (%1) v WHERE %2)");
+const QString countedNowSql = QStringLiteral("SELECT FAuxCheckQty, FCheckQty, FSecCheckQty FROM ICInvBackup WHERE");
+
+QString keyText(const CountRowKey &k)
+{
+    return QStringList{QString::number(k.itemId),
+                       QString::number(k.auxPropId),
+                       QString::number(k.unitId),
+                       k.batchNo,
+                       k.mtoNo,
+                       k.kfDate,
+                       QString::number(k.kfPeriod),
+                       QString::number(k.stockId),
+                       QString::number(k.stockPlaceId)}
+        .join(QLatin1Char('|'));
+}
+
 // Kinds of refusal the person can act on, by the words both engines use for them.
 const struct
 {
@@ -267,6 +286,15 @@ QList<SqlStatement> CountSaver::batchStatements(const QList<CountRowValues> &row
             {batchMinusSql.arg(select, keyJoin), {json, processId}}};
 }
 
+SqlStatement CountSaver::journalStatement(const QList<CountRowValues> &rows, int processId, const Dialect &dialect,
+                                          CountEntryKind kind, const QString &source, int userId)
+{
+    SqlFragment written(CountJournal::rowFiguresSelect(QStringLiteral("ICInvBackup")) + QStringLiteral(", (") +
+                            batchRowsSelect(dialect) + QStringLiteral(") v WHERE ") + keyJoin,
+                        {batchJson(rows), processId});
+    return CountJournal::appendSelectStatement(dialect, written, kind, source, userId);
+}
+
 QStringList CountSaver::errorTitles(bool mtoPlanMode)
 {
     QStringList titles;
@@ -303,6 +331,74 @@ QStringList CountSaver::errorLine(int row, const QString &reason) const
     return line;
 }
 
+bool CountSaver::resolveConflicts()
+{
+    if (m_session.journalMark < 0 || !m_ui)
+        return true;
+    QList<Pending> changed;
+    QList<CountRowValues> values;
+    for (int r = 1; r <= m_grid.dataRows(); ++r)
+        if (m_grid.isChanged(r)) {
+            changed << Pending{r, CountRowValues::fromGrid(m_grid, r)};
+            values << changed.last().values;
+        }
+    if (changed.isEmpty())
+        return true;
+    QHash<QString, CountJournalEntry> latest; // by row key: the last entry of somebody else
+    try {
+        const SqlFragment where(
+            conflictsSql.arg(batchRowsSelect(m_connection.dialect()),
+                             QString(keyJoin).replace(QLatin1String("ICInvBackup."), QLatin1String("j."))),
+            {m_options.processId, m_session.journalMark, batchJson(values), m_options.processId});
+        for (const CountJournalEntry &e : CountJournal::entriesWhere(m_connection, where))
+            latest.insert(keyText(e.key), e);
+    } catch (const DbException &) {
+        return true; // the save itself will say what is wrong with the database
+    }
+    for (const Pending &p : std::as_const(changed)) {
+        const auto other = latest.constFind(keyText(p.values.key(m_options.processId)));
+        if (other != latest.constEnd() && !askAboutConflict(p.row, p.values, *other))
+            return false;
+    }
+    return true;
+}
+
+// Yes keeps the person's figure, No takes the row's figure now, Cancel saves nothing.
+bool CountSaver::askAboutConflict(int row, const CountRowValues &values, const CountJournalEntry &other)
+{
+    const SqlFragment sql = SqlFragment(countedNowSql) + values.key(m_options.processId).whereClause();
+    const Recordset now = m_connection.Execute(sql.sql, sql.binds);
+    const double counted = now.number(u"FAuxCheckQty");
+    const QString text =
+        FormatText("第%1行（物料 %2，仓库 %3，仓位 %4）在您读取之后已被%5于%6修改（%7，来自%8），盘点数量现为 %9。\n\n"
+                   "是：保存您输入的数量 %10；否：采用对方的数量；取消：这次不保存。",
+                   {row, m_grid.text(row, ItemNumber), m_grid.text(row, StockName), m_grid.text(row, SPName),
+                    other.userName, other.time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
+                    CountJournal::kindText(other.kind), CountJournal::sourceText(other.source),
+                    plainNumber(roundQuantity(counted, values.decimals)), plainNumber(values.unitCheckQty)});
+    switch (m_ui->question(text, true)) {
+    case HostUi::Answer::Yes:
+        return true;
+    case HostUi::Answer::No:
+        EntryRules::setCell(m_grid, row, CheckQty, plainNumber(roundQuantity(counted, values.decimals)), m_session);
+        m_grid.clearChanged(row);
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CountSaver::refreshJournalMark()
+{
+    if (m_session.journalMark < 0)
+        return;
+    try {
+        m_session.journalMark = CountJournal::processMark(m_connection, m_options.processId);
+    } catch (const DbException &) {
+        m_session.journalMark = -1; // unknown: better no check than a wrong one
+    }
+}
+
 void CountSaver::status(const char *text)
 {
     if (m_status)
@@ -311,8 +407,11 @@ void CountSaver::status(const char *text)
 
 CountSaver::RowOutcome CountSaver::writeRow(const CountRowValues &values)
 {
+    QList<SqlStatement> statements = rowStatements(values, m_options.processId, m_options.operatorId);
+    statements << journalStatement({values}, m_options.processId, m_connection.dialect(), m_kind, m_options.source,
+                                   m_options.operatorId);
     QList<int> affected;
-    if (!m_connection.ExecuteBatch(rowStatements(values, m_options.processId, m_options.operatorId), &affected))
+    if (!m_connection.ExecuteBatch(statements, &affected))
         return RowOutcome::Refused;
     return affected.value(0) > 0 ? RowOutcome::Written : RowOutcome::Gone;
 }
@@ -350,6 +449,9 @@ void CountSaver::writeBatch(const QList<Pending> &rows, QList<QStringList> *erro
     }
     if (m_setBased)
         statements = batchStatements(values, m_options.processId, m_options.operatorId, m_connection.dialect());
+    const qsizetype figureStatements = statements.size();
+    statements << journalStatement(values, m_options.processId, m_connection.dialect(), m_kind, m_options.source,
+                                   m_options.operatorId);
     QList<int> affected;
     if (!m_connection.ExecuteBatch(statements, &affected)) {
         writeOneByOne(rows, errors);
@@ -360,7 +462,7 @@ void CountSaver::writeBatch(const QList<Pending> &rows, QList<QStringList> *erro
     // by someone else since the window read them. Writing the same figures again
     // row by row tells which.
     int reached = 0;
-    for (qsizetype i = 0; i < affected.size(); i += 2)
+    for (qsizetype i = 0; i < figureStatements && i < affected.size(); i += 2)
         reached += affected.at(i);
     if (reached < rows.size()) {
         writeOneByOne(rows, errors);
@@ -377,6 +479,8 @@ CountSaver::SaveResult CountSaver::SaveStockData(bool ask)
     if (!m_session.dataChanged)
         return SaveResult::NotChanged;
     if (ask && m_ui && m_ui->question(LoadText("盘点数据已经修改，是否保存？")) != HostUi::Answer::Yes)
+        return SaveResult::Declined;
+    if (!resolveConflicts())
         return SaveResult::Declined;
 
     LogBracket log(QString::fromLatin1(logName));
@@ -407,6 +511,7 @@ CountSaver::SaveResult CountSaver::SaveStockData(bool ask)
     }
     if (!pending.isEmpty())
         writeBatch(pending, &errors);
+    refreshJournalMark();
     if (m_ui)
         m_ui->setBusy(false);
     status(N_("就绪"));
@@ -467,7 +572,10 @@ CountSaver::RowWrite CountSaver::FillDiffQty(int row, bool calculated, double ba
         refused.refused = refusal;
         return refused;
     }
-    return saveRow(row);
+    m_kind = calculated ? CountEntryKind::Documents : CountEntryKind::Set;
+    const RowWrite write = saveRow(row);
+    m_kind = CountEntryKind::Set;
+    return write;
 }
 
 bool CountSaver::deleteRow(const CountRowKey &key)

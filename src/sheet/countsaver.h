@@ -1,6 +1,7 @@
 #pragma once
 
 #include "entrysession.h"
+#include "model/countjournal.h"
 #include "model/countrowcheck.h"
 #include "model/entrygrid.h"
 
@@ -42,7 +43,10 @@ struct CountRowValues
 // forwards its "保存" command, the loss of the grid's focus and the saves with
 // asking to SaveStockData(). The process, the operator and the plan-mode flag are
 // the ones handed in: another count window may show another process at the same
-// time, and a worker thread has its own connection.
+// time, and a worker thread has its own connection. Every row written gets its
+// count journal entry in the same transaction. A changed row that somebody else
+// changed after the window read it is not overwritten silently: the person sees
+// the other entry and keeps their figure, takes the other one, or saves nothing.
 class CountSaver
 {
 public:
@@ -63,8 +67,9 @@ public:
     struct Options
     {
         int processId = 0;
-        int operatorId = 0;       // written as FChecker
-        bool mtoPlanMode = false; // the error list shows the plan tracking number
+        int operatorId = 0;                  // written as FChecker
+        bool mtoPlanMode = false;            // the error list shows the plan tracking number
+        QString source = CountSource::sheet; // of the count journal's entries
     };
     // Rows written per transaction.
     static constexpr int batchRows = 100;
@@ -105,6 +110,10 @@ public:
     // their differences.
     static QList<SqlStatement> batchStatements(const QList<CountRowValues> &rows, int processId, int checker,
                                                const Dialect &dialect);
+    // The count journal's entries of the rows the statements above wrote: one
+    // set-based statement (the figures after the save).
+    static SqlStatement journalStatement(const QList<CountRowValues> &rows, int processId, const Dialect &dialect,
+                                         CountEntryKind kind, const QString &source, int userId);
     // Titles and widths of the error list.
     static QStringList errorTitles(bool mtoPlanMode);
     static QList<int> errorWidths(bool mtoPlanMode);
@@ -117,6 +126,9 @@ private:
         CountRowValues values;
     };
     enum class RowOutcome { Written, Gone, Refused };
+    bool resolveConflicts();
+    bool askAboutConflict(int row, const CountRowValues &values, const CountJournalEntry &other);
+    void refreshJournalMark();
     void writeBatch(const QList<Pending> &rows, QList<QStringList> *errors);
     void writeOneByOne(const QList<Pending> &rows, QList<QStringList> *errors);
     RowOutcome writeRow(const CountRowValues &values);
@@ -132,6 +144,7 @@ private:
     std::function<void()> m_focusBarcode;
     std::function<void()> m_listClosed;
     bool m_setBased = true;
+    CountEntryKind m_kind = CountEntryKind::Set; // of the entries written now
     DbError m_error;
     int m_refused = 0; // rows the database refused in this save
     int m_gone = 0;    // changed rows whose count row is gone from the database

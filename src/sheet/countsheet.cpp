@@ -7,6 +7,7 @@
 #include "host/sharedstate.h"
 #include "host/sysparams.h"
 #include "host/texts.h"
+#include "model/countjournal.h"
 #include "model/countprocesses.h"
 #include "model/handheldactivity.h"
 
@@ -41,6 +42,7 @@ const QHash<QString, Handler> &handlers()
         {QStringLiteral("mnufsave"), &CountSheet::mnuFSave},
         {QStringLiteral("mnusubitem"), &CountSheet::mnuSubItem},
         {QStringLiteral("mnuvselectbill"), &CountSheet::mnuVSelectBill},
+        {QStringLiteral("mnuvhistory"), &CountSheet::mnuVHistory},
         {QStringLiteral("mnuadditem"), &CountSheet::mnuAddItem},
         {QStringLiteral("mnufileout"), &CountSheet::mnuFileOut},
         {QStringLiteral("mnuedit_filter"), &CountSheet::mnuEdit_Filter},
@@ -301,6 +303,14 @@ void CountSheet::loadRows()
     m_session.loading = true;
     if (ui)
         ui->setBusy(true);
+    // read before the rows: an entry made while they load counts as made after
+    m_session.journalMark = -1;
+    if (m_mode == SheetMode::Entry && shared().connection) {
+        try {
+            m_session.journalMark = CountJournal::processMark(*shared().connection, id);
+        } catch (const DbException &) {
+        }
+    }
     const bool itemsWithoutStock = m_mode == SheetMode::PrintBook && m_view == DataView::All;
     const Recordset rows = m_model.GetRsMain(id, viewCondition(), itemsWithoutStock, shared().filterSettings);
     if (m_model.accessFailed())

@@ -130,6 +130,11 @@ public:
     void mnuFSave();
     void mnuSubItem();
     void mnuVSelectBill();
+    // "盘点记录": the count journal of the current row (mode 4: the cursor's row,
+    // mode 1: the ledger's current row) in a list: who, when, what, from where.
+    void mnuVHistory();
+    // The ledger's current row (0-based, as its model numbers them), for mode 1.
+    void setLedgerRow(int row) { m_ledgerRow = row; }
     void mnuAddItem();
     // The filter dialog on its filter or sort tab; the rows are read again unless
     // it was cancelled.
@@ -294,6 +299,7 @@ private:
     DataView m_view = DataView::All;
     EntrySession m_session; // loading and data-changed flags, cursor, barcode, current item
     int m_activeRow = 0;
+    int m_ledgerRow = -1;
     int m_activeCol = 0;
     bool m_saving = false; // a save asks or lists; the focus moves meanwhile
     bool m_unloaded = false;

@@ -33,6 +33,11 @@ struct EntrySession
     int matchedRow = 0;
     QString lastUnitList; // unit names of the last composite entry, "箱,个"
 
+    // The count journal's highest entry when the rows were read (or last saved):
+    // a row with a later entry was changed by somebody else meanwhile. -1: not
+    // known, nothing is checked.
+    qint64 journalMark = -1;
+
     int currentItemId = 0;
     QString currentItemNumber;
 

@@ -32,6 +32,7 @@ const SheetCommand kCommands[] = {
     {"mnuEdit_DeleteRow", N_("清除数据(&D)"), "mnuEdit", C::Command, None, "Delete", N_("清除"), N_("清除(Del)"), None, false},
     {"mnuView", N_("查看(&V)"), "", C::Title, All, "", "", "", None, true},
     {"mnuVSelectBill", N_("选择单据(&B)"), "mnuView", C::Command, M4, "SelectBill", N_("选单"), N_("选择盘点期间的单据"), M4, true},
+    {"mnuVHistory", N_("盘点记录(&H)"), "mnuView", C::Command, M1 | M4, "History", N_("记录"), N_("当前行的盘点记录"), None, true},
     {"mnuVSpace", "", "mnuView", C::Separator, M4, "", "", "", None, true},
     {"mnuVSelectData", N_("显示数据(&D)"), "mnuView", C::SubMenu, M1 | M3, "Show", N_("显示"), "", M1 | M3, true},
     {"mnuVSelectData_All", N_("全部数据(&A)"), "mnuVSelectData", C::Toggle, M1 | M3, "AllData", N_("全部数据"), "", M1 | M3, true},

@@ -3,7 +3,10 @@
 
 #include "icbackupinv.h"
 
+#include "model/countjournal.h"
+
 #include "host/appconnection.h"
+#include "host/sharedstate.h"
 
 namespace {
 
@@ -99,7 +102,7 @@ bool found(AppConnection &conn, const QString &sql, const QVariantList &binds)
     return !conn.ExecuteRaiseErr(sql, binds).isEmpty();
 }
 
-void mergeRetailResults(AppConnection &conn, int processId)
+void mergeRetailResults(AppConnection &conn, int processId, int userId)
 {
     const Dialect &d = conn.dialect();
     conn.ExecuteRaiseErr(QStringLiteral("DROP TABLE IF EXISTS ") + d.tempSchema() + QStringLiteral(".T_StockBillDate"));
@@ -132,6 +135,13 @@ void mergeRetailResults(AppConnection &conn, int processId)
     conn.ExecuteRaiseErr(
         retailSecondarySql.arg(QString(samePosition).replace(QLatin1String("%1"), QLatin1String("ICInvBackup"))),
         {processId});
+    // every row a retail document reached, with its figures after the merge
+    CountJournal::appendRows(
+        conn,
+        SqlFragment(QStringLiteral("b.FInterID = ? AND EXISTS (SELECT 1 FROM T_StockBillDate t2 WHERE %1)")
+                        .arg(QString(samePosition).replace(QLatin1String("%1"), QLatin1String("b"))),
+                    {processId}),
+        CountEntryKind::RetailResult, CountSource::retail, userId);
     conn.ExecuteRaiseErr(QStringLiteral("DROP TABLE ") + d.tempSchema() + QStringLiteral(".T_StockBillDate"));
 }
 
@@ -230,7 +240,7 @@ bool ICBackupInv::isHaveUnCheckBill(int processId)
 bool ICBackupInv::UpdateStockBillDate(int processId)
 {
     AppConnection *conn = connection();
-    const bool done = inTransaction([&](AppConnection &c) { mergeRetailResults(c, processId); });
+    const bool done = inTransaction([&](AppConnection &c) { mergeRetailResults(c, processId, shared().operatorId); });
     if (!done && conn) // the temporary table may outlive a failed transaction on SQLite
         conn->Exec(QStringLiteral("DROP TABLE IF EXISTS ") + conn->dialect().tempSchema() +
                    QStringLiteral(".T_StockBillDate"));

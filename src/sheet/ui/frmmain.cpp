@@ -265,6 +265,9 @@ void FrmMain::buildCentral()
         m_ledgerRows = new LedgerModel(m_sheet, LedgerModel::Part::Rows, this);
         m_ledgerTotal = new LedgerModel(m_sheet, LedgerModel::Part::Total, this);
         m_ldgCheck->setModels(m_ledgerRows, m_sheet->mode() == SheetMode::Check ? m_ledgerTotal : nullptr);
+        // "盘点记录" in mode 1 is about the ledger's current row
+        connect(m_ldgCheck->view()->selectionModel(), &QItemSelectionModel::currentRowChanged, m_sheet,
+                [this](const QModelIndex &current) { m_sheet->setLedgerRow(current.isValid() ? current.row() : -1); });
     }
     m_ldgCheck->setVisible(!input);
     m_vsCheck->setVisible(input);
