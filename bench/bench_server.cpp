@@ -5,7 +5,10 @@
 // through the entry service in the same run as the baseline, and checks that the
 // journal holds exactly the entries accepted: none lost, none doubled.
 //
-//   bench_server [--pg URL] [--rows 100000] [--devices 50] [--seconds 20] [--threads 16]
+//   bench_server [--pg URL] [--rows 100000] [--devices 50] [--seconds 20] [--threads 16] [--rate N]
+//
+// --rate: entries per second offered by all devices together (0: each device sends
+// as soon as it has its answer).
 
 #include "benchcount.h"
 
@@ -76,7 +79,7 @@ double countedSum(AppConnection &c, int process)
         .number(u"n");
 }
 
-bool run(const QString &label, const QString &url, int rows, int devices, int seconds, int threads)
+bool run(const QString &label, const QString &url, int rows, int devices, int seconds, int threads, double rate)
 {
     constexpr int process = 1;
     AppConnection c;
@@ -89,8 +92,9 @@ bool run(const QString &label, const QString &url, int rows, int devices, int se
     QString error;
     erp::setPassword(c, user, QStringLiteral("bench"), &error);
     const QList<Target> targets = sampleRows(c, process, 20000);
-    std::printf("%s: %d rows, %lld rows sampled, %d devices, %d s, %d server threads\n", qPrintable(label), rows,
-                qint64(targets.size()), devices, seconds, threads);
+    std::printf("%s: %d rows, %lld rows sampled, %d devices, %d s, %d server threads, %s\n", qPrintable(label), rows,
+                qint64(targets.size()), devices, seconds, threads,
+                rate > 0 ? qPrintable(QStringLiteral("offered %1 entries/s").arg(rate)) : "as fast as they can");
 
     // the baseline: the same adds straight through the entry service, one connection
     const double before = countedSum(c, process);
@@ -149,7 +153,18 @@ bool run(const QString &label, const QString &url, int rows, int devices, int se
         const httplib::Headers headers{{"Authorization", "Bearer " + token}};
         std::mt19937 random(uint32_t(n) * 7919u);
         std::vector<double> mine;
+        // with a rate, each device sends on its own schedule (a person scanning), and
+        // the latency is that of a server that keeps up, not of a queue
+        const double gapMs = rate > 0 ? 1000.0 * devices / rate : 0;
+        const qint64 startMs = wall.elapsed() + qint64(gapMs * n / std::max(1, devices));
         for (int i = 0; wall.elapsed() < end; ++i) {
+            if (gapMs > 0) {
+                const qint64 due = startMs + qint64(gapMs * i);
+                if (due > wall.elapsed())
+                    std::this_thread::sleep_for(std::chrono::milliseconds(due - wall.elapsed()));
+                if (wall.elapsed() >= end)
+                    break;
+            }
             const Target &t = targets.at(int(random() % targets.size()));
             const QJsonObject e{{"process", process}, {"item", t.item},
                                 {"stock", t.stock},   {"place", t.place},
@@ -198,11 +213,11 @@ bool run(const QString &label, const QString &url, int rows, int devices, int se
                        "LIKE 'device:%'"),
         {process, int(CountEntryKind::Add)});
     const double added = countedSum(c, process) - before - directAdds;
-    const double rate = double(accepted + repeated + refused) / elapsed;
+    const double done = double(accepted + repeated + refused) / elapsed;
     std::printf("  straight through the entry service: %.0f adds/s (baseline)\n", directRate);
     std::printf("  through the API: %.0f requests/s (%.2fx the baseline), %d entries, %d resent, %d refused by the "
                 "entry rules, %d failed\n",
-                rate, rate / directRate, accepted.load(), repeated.load(), refused.load(), failed.load());
+                done, done / directRate, accepted.load(), repeated.load(), refused.load(), failed.load());
     for (auto it = failures.cbegin(); it != failures.cend(); ++it)
         std::printf("  failed with status %d: %d\n", it.key(), it.value());
     if (!failureSample.isEmpty())
@@ -225,9 +240,11 @@ int main(int argc, char **argv)
     const int devices = bench::option(args, QStringLiteral("--devices"), QStringLiteral("50")).toInt();
     const int seconds = bench::option(args, QStringLiteral("--seconds"), QStringLiteral("20")).toInt();
     const int threads = bench::option(args, QStringLiteral("--threads"), QStringLiteral("16")).toInt();
+    const double rate = bench::option(args, QStringLiteral("--rate"), QStringLiteral("0")).toDouble();
     const QString pg = bench::option(args, QStringLiteral("--pg"), qEnvironmentVariable("STOCKCHECK_BENCH_PG"));
     QTemporaryDir dir;
-    return bench::onBothEngines(
-        QStringLiteral("bench_server"), dir.filePath(QStringLiteral("server.db")), pg,
-        [&](const QString &label, const QString &url) { return run(label, url, rows, devices, seconds, threads); });
+    return bench::onBothEngines(QStringLiteral("bench_server"), dir.filePath(QStringLiteral("server.db")), pg,
+                                [&](const QString &label, const QString &url) {
+                                    return run(label, url, rows, devices, seconds, threads, rate);
+                                });
 }
