@@ -193,7 +193,7 @@ void ApiServer::serve(const httplib::Request &req, httplib::Response &res, bool 
                                              QStringLiteral("请求太频繁，请稍后再试。")));
                 return;
             }
-            caller = countapi::Caller{*session, toQString(req.get_header_value("X-Device")).left(120)};
+            caller = countapi::Caller{*session, session->device};
         }
         QJsonObject fields = queryFields(req);
         if (req.method == "POST") {

@@ -20,7 +20,7 @@ const QString kDropExpired = QStringLiteral("DELETE FROM ICStockCheckSession WHE
 const QString kAddSession = QStringLiteral(
     "INSERT INTO ICStockCheckSession (FToken, FUserID, FCreated, FExpires, FDevice) VALUES (?, ?, ?, ?, ?)");
 const QString kFindSession =
-    QStringLiteral(R"(SELECT s.FUserID, s.FExpires, s.FInterID, s.FLastEntry, u.FName, u.FForbidden
+    QStringLiteral(R"(SELECT s.FUserID, s.FExpires, s.FDevice, s.FInterID, s.FLastEntry, u.FName, u.FForbidden
   FROM ICStockCheckSession s INNER JOIN t_user u ON s.FUserID = u.FUserID
  WHERE s.FToken = ?)");
 const QString kDropSession = QStringLiteral("DELETE FROM ICStockCheckSession WHERE FToken = ?");
@@ -96,6 +96,7 @@ std::optional<SessionStore::Session> SessionStore::find(AppConnection &conn, con
     s.userId = rs.integer(u"FUserID");
     s.userName = rs.text(u"FName");
     s.expires = rs.Fields(u"FExpires").toLongLong();
+    s.device = rs.text(u"FDevice");
     s.process = rs.integer(u"FInterID");
     s.lastEntry = rs.Fields(u"FLastEntry").toLongLong();
     if (s.expires < now())

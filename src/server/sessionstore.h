@@ -27,6 +27,7 @@ public:
         int userId = 0;
         QString userName;
         qint64 expires = 0;
+        QString device;       // what the device called itself at login
         int process = 0;      // the process of the session's last entry
         qint64 lastEntry = 0; // when it was noted
     };

@@ -46,7 +46,8 @@ public:
     }
     bool login(const QString &user, const QString &password)
     {
-        const Answer a = post(QStringLiteral("/api/login"), {{"user", user}, {"password", password}});
+        const Answer a =
+            post(QStringLiteral("/api/login"), {{"user", user}, {"password", password}, {"device", "scanner-7"}});
         token = a.body.value(QStringLiteral("token")).toString();
         return a.status == 200 && !token.isEmpty();
     }
@@ -54,7 +55,7 @@ public:
 private:
     httplib::Headers headers() const
     {
-        httplib::Headers h{{"X-Device", "test"}};
+        httplib::Headers h;
         if (!token.isEmpty())
             h.emplace("Authorization", "Bearer " + token.toStdString());
         return h;

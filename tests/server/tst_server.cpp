@@ -276,6 +276,8 @@ private slots:
         QVERIFY2(a.status == 200, qPrintable(a.text()));
         QCOMPARE(counted(screwKey()), 9.5);
         QCOMPARE(journalEntries(), 4);
+        QCOMPARE(conn().Execute(QStringLiteral("SELECT MIN(FSource) AS s FROM ICStockCheckJournal")).text(u"s"),
+                 QStringLiteral("device:scanner-7"));
         // the count sheet tells that the process is counted from a handheld, and which not
         QCOMPARE(handheldCounters(conn(), Open), 1);
         QCOMPARE(handheldCounters(conn(), OnlyStockA), 0);

@@ -84,7 +84,7 @@
 
   // ---- the server -----------------------------------------------------------
   async function api(method, path, body) {
-    const headers = { "X-Device": state.device };
+    const headers = {};
     if (state.session) headers.Authorization = "Bearer " + state.session.token;
     if (body !== undefined) headers["Content-Type"] = "application/json";
     let res;
