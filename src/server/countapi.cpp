@@ -351,6 +351,8 @@ ApiReply postEntry(AppConnection &conn, const Caller &caller, const QJsonObject 
     const EntryOutcome outcome = handheld::storeEntry(conn, entry);
     if (outcome.status >= 400)
         return ApiReply::refused(outcome.status, outcome.code, outcome.message);
+    QJsonObject row = found.rows.at(matches.first());
+    row.insert(QStringLiteral("counted"), outcome.counted); // as the entry left it
     // the count sheet asks which processes are counted from handhelds: a minute is exact enough
     const qint64 now = SessionStore::now();
     if (caller.session.process != process || now - caller.session.lastEntry > 60)
@@ -360,7 +362,7 @@ ApiReply postEntry(AppConnection &conn, const Caller &caller, const QJsonObject 
                                     {QStringLiteral("counted"), outcome.counted},
                                     {QStringLiteral("mode"), mode},
                                     {QStringLiteral("qty"), qty},
-                                    {QStringLiteral("row"), found.rows.at(matches.first())}});
+                                    {QStringLiteral("row"), row}});
 }
 
 ApiReply entries(AppConnection &conn, const Caller &caller, const QJsonObject &query)
