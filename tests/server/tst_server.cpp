@@ -350,13 +350,19 @@ private slots:
         AppConnection desk;
         QString error;
         QVERIFY2(desk.open(db->url(), &error), qPrintable(error));
-        for (int i = 0; i < perDevice; ++i)
+        CountRowKey otherRow = screwKey();
+        otherRow.stockId = StockB;
+        otherRow.stockPlaceId = Place;
+        for (int i = 0; i < perDevice; ++i) {
             QVERIFY(CountEntryService::add(desk, screwKey(), 1, CountSource::sheet, Counter).ok());
+            QVERIFY(CountEntryService::set(desk, otherRow, i, CountSource::sheet, Counter).ok());
+        }
         first.join();
         other.join();
         QCOMPARE(failures.load(), 0);
         QCOMPARE(counted(screwKey()), 3.0 * perDevice);
-        QCOMPARE(journalEntries(), 3 * perDevice + 1); // and the start entry of the row's first add
+        QCOMPARE(counted(otherRow), perDevice - 1.0);
+        QCOMPARE(journalEntries(), 4 * perDevice + 1); // and the start entry of the row's first add
         verifyReplay();
     }
 
