@@ -157,6 +157,29 @@ CREATE TABLE IF NOT EXISTS t_Log (
     FDescription {T:255} NOT NULL DEFAULT ''
 ))";
 
+// Sessions of stockcheck-server: the hash of the token the device holds (never
+// the token), its user and when it ends (seconds since 1970, server time). Every
+// server instance reads and writes here, so any of them serves any request.
+// FInterID and FLastEntry say which process a device counts and when it last sent
+// an entry, for the count sheet's "counted from handhelds".
+const char *const kSession = R"(
+CREATE TABLE IF NOT EXISTS ICStockCheckSession (
+    FToken {T:64} NOT NULL PRIMARY KEY,
+    FUserID INTEGER NOT NULL,
+    FCreated BIGINT NOT NULL,
+    FExpires BIGINT NOT NULL,
+    FDevice {T:120} NOT NULL DEFAULT '',
+    FInterID INTEGER NOT NULL DEFAULT 0,
+    FLastEntry BIGINT NOT NULL DEFAULT 0
+))";
+
+// Failed logins at stockcheck-server by user name, to slow down guessing.
+const char *const kLoginFailure = R"(
+CREATE TABLE IF NOT EXISTS ICStockCheckLoginFailure (
+    FName {T:80} NOT NULL,
+    FTime BIGINT NOT NULL
+))";
+
 const char *const kCountIndexes[] = {
     "CREATE INDEX IF NOT EXISTS ix_ICStockCheckProcess_number ON ICStockCheckProcess (FProcessID)",
     // the listing order of a process, and the leading columns of a row's identity
@@ -174,6 +197,8 @@ const char *const kCountIndexes[] = {
     "(FInterID, FClientEntryID) WHERE FClientEntryID IS NOT NULL",
     "CREATE INDEX IF NOT EXISTS ix_t_UserDataAccess_user ON t_UserDataAccess (FUserID, FTableName)",
     "CREATE INDEX IF NOT EXISTS ix_t_UserRight_user ON t_UserRight (FUserID, FRight)",
+    "CREATE INDEX IF NOT EXISTS ix_ICStockCheckSession_process ON ICStockCheckSession (FInterID, FLastEntry)",
+    "CREATE INDEX IF NOT EXISTS ix_ICStockCheckLoginFailure_name ON ICStockCheckLoginFailure (FName, FTime)",
 };
 
 } // namespace
@@ -183,7 +208,8 @@ namespace erp::ddl {
 QStringList countTables()
 {
     QStringList out;
-    for (const char *s : {kProcess, kBackup, kBackupTemp, kJournal, kUserDataAccess, kUserRight, kLog})
+    for (const char *s :
+         {kProcess, kBackup, kBackupTemp, kJournal, kUserDataAccess, kUserRight, kLog, kSession, kLoginFailure})
         out << QString::fromUtf8(s);
     for (const char *s : kCountIndexes)
         out << QString::fromLatin1(s);

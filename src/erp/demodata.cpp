@@ -129,7 +129,8 @@ void writeUsers(AppConnection &c, World &w, DemoRandom &rng)
     // everyone may count; only some may change or delete count processes
     using R = GLData::Right;
     for (const DemoUser &u : kUsers)
-        grantRights(c, u.id, u.managesCounts ? allRights() : QList<R>{R::BackupStock, R::ViewCountReport});
+        grantRights(c, u.id,
+                    u.managesCounts ? allRights() : QList<R>{R::BackupStock, R::ViewCountReport, R::EnterCount});
 }
 
 // One user sees the raw-material stocks only, to show row-level access at work.

@@ -28,6 +28,8 @@ QString UserRights::key(Right right)
         return QStringLiteral("ChangeCountPlan");
     case Right::DeleteCountPlan:
         return QStringLiteral("DeleteCountPlan");
+    case Right::EnterCount:
+        return QStringLiteral("EnterCount");
     }
     return {};
 }
@@ -45,7 +47,7 @@ void UserRights::WriteLog(AppConnection &connection, int userId, const QString &
 QList<GLData::Right> allRights()
 {
     using R = GLData::Right;
-    return {R::BackupStock, R::ViewCountReport, R::ChangeCountPlan, R::DeleteCountPlan};
+    return {R::BackupStock, R::ViewCountReport, R::ChangeCountPlan, R::DeleteCountPlan, R::EnterCount};
 }
 
 void grantRights(AppConnection &connection, int userId, const QList<GLData::Right> &rights)

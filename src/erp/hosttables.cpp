@@ -196,7 +196,8 @@ CREATE TABLE IF NOT EXISTS t_barcode (
     FRemark {T:255} NOT NULL DEFAULT ''
 ))";
 
-// FPassword holds "salt$sha256(salt + password)" in hex, never the password.
+// FPassword holds the Argon2id string of the password (older databases: "salt$sha256(salt +
+// password)" in hex, replaced at the next login), never the password.
 const char *const kUser = R"(
 CREATE TABLE IF NOT EXISTS t_user (
     FUserID INTEGER NOT NULL PRIMARY KEY,

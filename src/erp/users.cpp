@@ -6,7 +6,7 @@
 #include "host/texts.h"
 
 #include <QCryptographicHash>
-#include <QRandomGenerator>
+#include <sodium.h>
 
 namespace erp {
 
@@ -17,12 +17,61 @@ const QString kUserByName =
     QStringLiteral("SELECT FUserID, FForbidden, FPassword FROM t_user WHERE FName = ? ORDER BY FUserID");
 const QString kSetPassword = QStringLiteral("UPDATE t_user SET FPassword = ? WHERE FUserID = ?");
 
-QByteArray digest(const QByteArray &salt, const QString &password)
+// Today's costs: 2 passes over 19 MiB, the smallest setting commonly advised for
+// Argon2id. A login takes tens of milliseconds; a guess costs an attacker the same.
+constexpr unsigned long long kOpsLimit = 2;
+constexpr size_t kMemLimit = 19 * 1024 * 1024;
+constexpr size_t kSaltBytes = crypto_pwhash_SALTBYTES;
+constexpr size_t kHashBytes = 32;
+
+bool sodiumReady()
+{
+    static const bool ready = sodium_init() >= 0;
+    return ready;
+}
+
+QByteArray legacyDigest(const QByteArray &salt, const QString &password)
 {
     QCryptographicHash hash(QCryptographicHash::Sha256);
     hash.addData(salt);
     hash.addData(password.toUtf8());
     return hash.result();
+}
+
+bool legacyMatches(const QString &password, const QString &stored)
+{
+    const qsizetype dollar = stored.indexOf(QLatin1Char('$'));
+    if (dollar <= 0)
+        return false;
+    const QByteArray salt = QByteArray::fromHex(stored.left(dollar).toLatin1());
+    const QByteArray expected = QByteArray::fromHex(stored.mid(dollar + 1).toLatin1());
+    const QByteArray actual = legacyDigest(salt, password);
+    return expected.size() == actual.size() &&
+           sodium_memcmp(expected.constData(), actual.constData(), size_t(actual.size())) == 0;
+}
+
+QByteArray base64NoPadding(const QByteArray &bytes)
+{
+    return bytes.toBase64(QByteArray::OmitTrailingEquals);
+}
+
+// The same string crypto_pwhash_str makes, over a salt that the caller chose.
+QString argonWithSalt(const QByteArray &utf8, const QByteArray &salt)
+{
+    QByteArray out(kHashBytes, Qt::Uninitialized);
+    if (crypto_pwhash(reinterpret_cast<unsigned char *>(out.data()), kHashBytes, utf8.constData(), size_t(utf8.size()),
+                      reinterpret_cast<const unsigned char *>(salt.constData()), kOpsLimit, kMemLimit,
+                      crypto_pwhash_ALG_ARGON2ID13) != 0)
+        return {};
+    return QStringLiteral("$argon2id$v=19$m=%1,t=%2,p=1$%3$%4")
+        .arg(kMemLimit / 1024)
+        .arg(kOpsLimit)
+        .arg(QString::fromLatin1(base64NoPadding(salt)), QString::fromLatin1(base64NoPadding(out)));
+}
+
+bool isArgon(const QString &stored)
+{
+    return stored.startsWith(QLatin1String("$argon2id$"));
 }
 
 void setError(QString *error, const QString &text)
@@ -37,24 +86,40 @@ QString passwordHash(const QString &password, const QByteArray &salt)
 {
     if (password.isEmpty())
         return QStringLiteral(""); // not a null text: that would be bound as NULL
-    QByteArray s = salt;
-    if (s.isEmpty()) {
-        s.resize(16);
-        QRandomGenerator::system()->fillRange(reinterpret_cast<quint32 *>(s.data()), s.size() / 4);
+    if (!sodiumReady())
+        return {};
+    const QByteArray utf8 = password.toUtf8();
+    if (!salt.isEmpty()) {
+        QByteArray s = QCryptographicHash::hash(salt, QCryptographicHash::Sha256).left(kSaltBytes);
+        return argonWithSalt(utf8, s);
     }
-    return QString::fromLatin1(s.toHex() + '$' + digest(s, password).toHex());
+    char out[crypto_pwhash_STRBYTES];
+    if (crypto_pwhash_str(out, utf8.constData(), size_t(utf8.size()), kOpsLimit, kMemLimit) != 0)
+        return {};
+    return QString::fromLatin1(out);
 }
 
 bool passwordMatches(const QString &password, const QString &stored)
 {
     if (stored.isEmpty())
         return password.isEmpty();
-    const qsizetype dollar = stored.indexOf(QLatin1Char('$'));
-    if (dollar <= 0)
+    if (!isArgon(stored))
+        return legacyMatches(password, stored);
+    if (!sodiumReady())
         return false;
-    const QByteArray salt = QByteArray::fromHex(stored.left(dollar).toLatin1());
-    const QByteArray expected = QByteArray::fromHex(stored.mid(dollar + 1).toLatin1());
-    return !expected.isEmpty() && digest(salt, password) == expected;
+    const QByteArray utf8 = password.toUtf8();
+    const QByteArray hash = stored.toLatin1();
+    return crypto_pwhash_str_verify(hash.constData(), utf8.constData(), size_t(utf8.size())) == 0;
+}
+
+bool passwordNeedsRehash(const QString &stored)
+{
+    if (stored.isEmpty())
+        return false;
+    if (!isArgon(stored) || !sodiumReady())
+        return true;
+    const QByteArray hash = stored.toLatin1();
+    return crypto_pwhash_str_needs_rehash(hash.constData(), kOpsLimit, kMemLimit) != 0;
 }
 
 QStringList userNames(AppConnection &connection)
@@ -91,8 +156,13 @@ bool checkLogin(AppConnection &connection, const QString &userName, const QStrin
         setError(error, LoadText("密码不正确，请重新输入。"));
         return false;
     }
+    const int id = rs.integer(u"FUserID");
+    // A hash of an older kind is replaced now that the password is known; a failure
+    // here leaves the old one, which still works, so the login goes on.
+    if (passwordNeedsRehash(rs.text(u"FPassword")))
+        connection.Exec(kSetPassword, {passwordHash(password), id});
     if (userId)
-        *userId = rs.integer(u"FUserID");
+        *userId = id;
     return true;
 }
 

@@ -169,6 +169,7 @@ public:
         ViewCountReport, // open a count for checking
         ChangeCountPlan, // rename a count process, change its remark
         DeleteCountPlan, // delete a count process with its rows
+        EnterCount,      // send counted quantities from a handheld
     };
     virtual ~GLData() = default;
     // Whether the user has the right. Throws DbException when the rights cannot be

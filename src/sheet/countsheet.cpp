@@ -9,6 +9,7 @@
 #include "host/texts.h"
 #include "model/countjournal.h"
 #include "model/countprocesses.h"
+#include "model/handheldactivity.h"
 
 #include <QDateTime>
 
@@ -363,6 +364,7 @@ void CountSheet::clearRows()
     m_entry.clear();
     m_ledger.setMaxRows(0);
     m_checkDate.clear();
+    m_handheldText.clear();
     m_session.dataChanged = false;
     m_session.resetCursor();
     m_activeRow = m_activeCol = 0;
@@ -373,6 +375,8 @@ void CountSheet::clearRows()
 void CountSheet::updateCheckDate(int processId)
 {
     m_checkDate = checkDateText(processAttribute(processId, "|CuteDate"), m_model.rows());
+    const int counters = shared().connection ? handheldCounters(*shared().connection, processId) : 0;
+    m_handheldText = counters > 0 ? FormatText("手持终端盘点中：%1 人", {counters}) : QString();
 }
 
 QString CountSheet::checkDateText(const QVariant &processDate, const Recordset &rows)

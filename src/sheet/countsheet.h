@@ -99,6 +99,9 @@ public:
     int entryColumnWidth(int col) const; // twips
     void setEntryColumnWidth(int col, int twips);
     QString checkDateText() const { return m_checkDate; }
+    // "手持终端盘点中：N 人" while people count the process from handhelds, else empty;
+    // read again with the rows.
+    QString handheldText() const { return m_handheldText; }
     // The snapshot date label of a process (its date, else that of its first row).
     static QString checkDateText(const QVariant &processDate, const Recordset &rows);
     QString statusText(int panel) const;
@@ -335,6 +338,7 @@ private:
     std::array<int, EntryCol::Count + 1> m_entryWidths{};
     std::array<QString, 4> m_status;
     bool m_statusAlert = false;
+    QString m_handheldText;
     QString m_checkDate;
     QList<SearchTarget> m_searchTargets;
     QString m_rowFilter;

@@ -1,7 +1,9 @@
+#include "erp/passwordhash.h"
 #include "erp/users.h"
 #include "testdb.h"
 #include "testmain.h"
 
+#include <QCryptographicHash>
 #include <QTest>
 
 namespace {
@@ -85,6 +87,47 @@ private slots:
         QVERIFY(erp::checkLogin(conn(), QStringLiteral("张三"), QStringLiteral("new"), &id, &error));
         QVERIFY(!erp::setPassword(conn(), 4711, QStringLiteral("x"), &error));
         QVERIFY2(error.contains(QLatin1String("4711")), qPrintable(error));
+    }
+
+    QString storedHash(int id)
+    {
+        return conn()
+            .Execute(QStringLiteral("SELECT FPassword FROM t_user WHERE FUserID = ?"), {id})
+            .text(u"FPassword");
+    }
+
+    // A database made before keeps "salt$sha256" digests: they still log in, and the
+    // first successful login replaces them with the slow form; a failed one does not.
+    void olderDigestIsReplacedAtLogin()
+    {
+        const QByteArray salt = QByteArrayLiteral("0123456789abcdef");
+        const QString legacy = QString::fromLatin1(
+            salt.toHex() + '$' +
+            QCryptographicHash::hash(salt + QByteArrayLiteral("zs123"), QCryptographicHash::Sha256).toHex());
+        QVERIFY_SQL(conn(),
+                    conn().Exec(QStringLiteral("UPDATE t_user SET FPassword = ? WHERE FUserID = 16395"), {legacy}));
+        int id = 0;
+        QString error;
+        QVERIFY(!erp::checkLogin(conn(), QStringLiteral("张三"), QStringLiteral("zs124"), &id, &error));
+        QCOMPARE(storedHash(16395), legacy);
+        QVERIFY2(erp::checkLogin(conn(), QStringLiteral("张三"), QStringLiteral("zs123"), &id, &error),
+                 qPrintable(error));
+        const QString upgraded = storedHash(16395);
+        QVERIFY2(upgraded.startsWith(QLatin1String("$argon2id$")), qPrintable(upgraded));
+        QVERIFY(!erp::passwordNeedsRehash(upgraded));
+        QVERIFY(erp::checkLogin(conn(), QStringLiteral("张三"), QStringLiteral("zs123"), &id, &error));
+        QVERIFY(!erp::checkLogin(conn(), QStringLiteral("张三"), QStringLiteral("zs124"), &id, &error));
+    }
+
+    // The demo data's salt gives the same string every time, and a string that
+    // the library's own verifier accepts.
+    void givenSaltIsReproducible()
+    {
+        const QString a = erp::passwordHash(QStringLiteral("pw"), QByteArrayLiteral("seed"));
+        QCOMPARE(erp::passwordHash(QStringLiteral("pw"), QByteArrayLiteral("seed")), a);
+        QVERIFY(erp::passwordMatches(QStringLiteral("pw"), a));
+        QVERIFY(!erp::passwordMatches(QStringLiteral("pW"), a));
+        QVERIFY(!erp::passwordMatches(QStringLiteral("pw"), QStringLiteral("$argon2id$broken")));
     }
 };
 

@@ -437,7 +437,9 @@ void FrmMain::refreshStatus()
     // "正在保存数据,请稍候..." shows while the save runs, before events are handled again
     if (m_panels[0]->isVisible())
         m_panels[0]->repaint();
-    m_labCheckDate->setText(m_sheet->checkDateText());
+    const QString handheld = m_sheet->handheldText();
+    m_labCheckDate->setText(handheld.isEmpty() ? m_sheet->checkDateText()
+                                               : m_sheet->checkDateText() + QStringLiteral("    ") + handheld);
 }
 
 int FrmMain::toPixels(int twips) const
