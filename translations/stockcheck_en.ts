@@ -5,9 +5,11 @@
     <name>StockCheck</name>
     <message>
         <location filename="../src/additions/additemlogic.cpp"/>
+        <location filename="../src/model/countjournal.cpp"/>
         <location filename="../src/model/entrygrid.cpp"/>
+        <location filename="../src/sheet/countsheet_scan.cpp"/>
         <source>盘点数量</source>
-        <translation>Counted Qty</translation>
+        <translation>Counted quantity</translation>
     </message>
     <message>
         <location filename="../src/additions/additemlogic.cpp"/>
@@ -38,18 +40,21 @@
     </message>
     <message>
         <location filename="../src/additions/additemlogic.cpp"/>
+        <location filename="../src/model/countentryservice.cpp"/>
         <location filename="../src/sheet/entryrules.cpp"/>
         <source>数量超出允许的范围：“%1”的绝对值不能超过9,999,999,999.9999。</source>
         <translation>Quantity out of range: "%1" cannot exceed 9,999,999,999.9999 either way.</translation>
     </message>
     <message>
         <location filename="../src/additions/additemlogic.cpp"/>
+        <location filename="../src/model/countentryservice.cpp"/>
         <location filename="../src/sheet/entryrules.cpp"/>
         <source>“%1”不能为负数。</source>
         <translation>"%1" cannot be negative.</translation>
     </message>
     <message>
         <location filename="../src/additions/additemlogic.cpp"/>
+        <location filename="../src/model/countentryservice.cpp"/>
         <location filename="../src/sheet/entryrules.cpp"/>
         <source>“%1”最多只能有%2位小数。</source>
         <translation>"%1" can have at most %2 decimal places.</translation>
@@ -279,6 +284,11 @@
     </message>
     <message>
         <location filename="../src/app/cli_count.cpp"/>
+        <source>--add 只能与 --qty（行的单位）一起使用</source>
+        <translation>--add only goes with --qty (in the row's unit)</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_count.cpp"/>
         <source>--composite：“%1”不是这一物料的综合单位数量</source>
         <translation>--composite: "%1" is not a composite quantity of this item</translation>
     </message>
@@ -290,8 +300,10 @@
     <message>
         <location filename="../src/app/cli_countrow.cpp"/>
         <location filename="../src/app/cli_export.cpp"/>
+        <location filename="../src/app/cli_recount.cpp"/>
         <location filename="../src/app/cli_sheet.cpp"/>
         <location filename="../src/sheet/countsheet.cpp"/>
+        <location filename="../src/sheet/recountlogic.cpp"/>
         <source>读取盘点数据失败。</source>
         <translation>Reading the count data failed.</translation>
     </message>
@@ -323,6 +335,7 @@
     <message>
         <location filename="../src/app/cli_export.cpp"/>
         <location filename="../src/sheet/countsheet_export.cpp"/>
+        <location filename="../src/sheet/recountlogic.cpp"/>
         <source>没有引出组件。</source>
         <translation>No export component is available.</translation>
     </message>
@@ -336,6 +349,11 @@
         <location filename="../src/app/cli_export.cpp"/>
         <source>没有可引出的数据。</source>
         <translation>There is no data to export.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_history.cpp"/>
+        <source>读取盘点记录失败：</source>
+        <translation>Reading the count entries failed: </translation>
     </message>
     <message>
         <location filename="../src/app/cli_import.cpp"/>
@@ -362,6 +380,21 @@
         <location filename="../src/app/cli_init.cpp"/>
         <source>可登录的用户：demo（无密码）、%1（密码 123456）、%2（密码 654321，只能查看原料仓库）、administrator（密码 admin）。</source>
         <translation>Users who can log in: demo (no password), %1 (password 123456), %2 (password 654321, sees the raw material warehouse only), administrator (password admin).</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_param.cpp"/>
+        <source>您没有修改盘点参数的权限。</source>
+        <translation>You are not allowed to change the count parameters.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_param.cpp"/>
+        <source>盘点实存数量默认等于账存数量时不能使用盲盘。</source>
+        <translation>Blind counting cannot be used while actual qty defaults to book qty.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_param.cpp"/>
+        <source>系统参数保存失败：</source>
+        <translation>The system parameter could not be saved: </translation>
     </message>
     <message>
         <location filename="../src/app/cli_post.cpp"/>
@@ -437,10 +470,19 @@
         <location filename="../src/erp/lookupquery.cpp"/>
         <location filename="../src/erp/ui/billviewer.cpp"/>
         <location filename="../src/model/entrygrid.cpp"/>
+        <location filename="../src/model/recount.cpp"/>
         <location filename="../src/sheet/countsaver.cpp"/>
+        <location filename="../src/sheet/countsheet_scan.cpp"/>
+        <location filename="../src/sheet/recountlogic.cpp"/>
         <location filename="../src/snapshot/backupinvlogic.cpp"/>
         <source>仓库</source>
-        <translation>Warehouse</translation>
+        <translation>Stock</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_users.cpp"/>
+        <location filename="../src/erp/users.cpp"/>
+        <source>用户（编号 %1）不存在。</source>
+        <translation>The user (ID %1) does not exist.</translation>
     </message>
     <message>
         <location filename="../src/app/cli_users.cpp"/>
@@ -920,6 +962,7 @@
         <location filename="../src/erp/lookupquery.cpp"/>
         <location filename="../src/erp/ui/billviewer.cpp"/>
         <location filename="../src/model/entrygrid.cpp"/>
+        <location filename="../src/model/recount.cpp"/>
         <location filename="../src/reconcile/selectlogic.cpp"/>
         <source>规格型号</source>
         <translation>Model</translation>
@@ -939,10 +982,12 @@
         <location filename="../src/erp/lookupquery.cpp"/>
         <location filename="../src/erp/ui/billviewer.cpp"/>
         <location filename="../src/model/entrygrid.cpp"/>
+        <location filename="../src/model/recount.cpp"/>
         <location filename="../src/reconcile/selectlogic.cpp"/>
         <location filename="../src/sheet/countsaver.cpp"/>
+        <location filename="../src/sheet/countsheet_scan.cpp"/>
         <source>仓位</source>
-        <translation>Bin</translation>
+        <translation>Place</translation>
     </message>
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
@@ -953,8 +998,10 @@
         <location filename="../src/erp/lookupquery.cpp"/>
         <location filename="../src/erp/ui/billviewer.cpp"/>
         <location filename="../src/model/entrygrid.cpp"/>
+        <location filename="../src/model/recount.cpp"/>
         <location filename="../src/reconcile/selectlogic.cpp"/>
         <location filename="../src/sheet/countsaver.cpp"/>
+        <location filename="../src/sheet/countsheet_scan.cpp"/>
         <source>批次</source>
         <translation>Batch</translation>
     </message>
@@ -966,6 +1013,7 @@
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
         <location filename="../src/model/entrygrid.cpp"/>
+        <location filename="../src/model/recount.cpp"/>
         <location filename="../src/reconcile/selectlogic.cpp"/>
         <location filename="../src/sheet/countsaver.cpp"/>
         <source>辅助属性</source>
@@ -1038,11 +1086,6 @@
         <translation>Saving the password failed: </translation>
     </message>
     <message>
-        <location filename="../src/erp/users.cpp"/>
-        <source>用户（编号 %1）不存在。</source>
-        <translation>The user (ID %1) does not exist.</translation>
-    </message>
-    <message>
         <location filename="../src/erp/ui/billviewer.cpp"/>
         <source>单据编号</source>
         <translation>Document number</translation>
@@ -1075,8 +1118,10 @@
     <message>
         <location filename="../src/erp/ui/billviewer.cpp"/>
         <location filename="../src/model/entrygrid.cpp"/>
+        <location filename="../src/model/recount.cpp"/>
         <location filename="../src/reconcile/selectlogic.cpp"/>
         <location filename="../src/sheet/countsaver.cpp"/>
+        <location filename="../src/sheet/recountlogic.cpp"/>
         <location filename="../src/snapshot/goodsfilter.cpp"/>
         <source>物料代码</source>
         <translation>Item Code</translation>
@@ -1084,7 +1129,9 @@
     <message>
         <location filename="../src/erp/ui/billviewer.cpp"/>
         <location filename="../src/model/entrygrid.cpp"/>
+        <location filename="../src/model/recount.cpp"/>
         <location filename="../src/reconcile/selectlogic.cpp"/>
+        <location filename="../src/sheet/recountlogic.cpp"/>
         <location filename="../src/snapshot/goodsfilter.cpp"/>
         <source>物料名称</source>
         <translation>Item Name</translation>
@@ -1092,6 +1139,7 @@
     <message>
         <location filename="../src/erp/ui/billviewer.cpp"/>
         <location filename="../src/model/entrygrid.cpp"/>
+        <location filename="../src/model/recount.cpp"/>
         <location filename="../src/reconcile/selectlogic.cpp"/>
         <location filename="../src/sheet/countsaver.cpp"/>
         <source>计划跟踪号</source>
@@ -1100,6 +1148,7 @@
     <message>
         <location filename="../src/erp/ui/billviewer.cpp"/>
         <location filename="../src/model/entrygrid.cpp"/>
+        <location filename="../src/model/recount.cpp"/>
         <location filename="../src/reconcile/selectlogic.cpp"/>
         <location filename="../src/sheet/countsaver.cpp"/>
         <source>生产/采购日期</source>
@@ -1108,12 +1157,14 @@
     <message>
         <location filename="../src/erp/ui/billviewer.cpp"/>
         <location filename="../src/model/entrygrid.cpp"/>
+        <location filename="../src/model/recount.cpp"/>
         <location filename="../src/reconcile/selectlogic.cpp"/>
         <source>单位</source>
         <translation>Unit</translation>
     </message>
     <message>
         <location filename="../src/erp/ui/billviewer.cpp"/>
+        <location filename="../src/model/countjournal.cpp"/>
         <location filename="../src/reconcile/selectlogic.cpp"/>
         <source>数量</source>
         <translation>Qty</translation>
@@ -1160,12 +1211,14 @@
     </message>
     <message>
         <location filename="../src/erp/ui/complexqtyeditor.cpp"/>
+        <location filename="../src/erp/ui/listdialog.cpp"/>
         <location filename="../src/erp/ui/widgetui.cpp"/>
         <source>确定</source>
         <translation>OK</translation>
     </message>
     <message>
         <location filename="../src/erp/ui/complexqtyeditor.cpp"/>
+        <location filename="../src/erp/ui/listdialog.cpp"/>
         <location filename="../src/erp/ui/widgetui.cpp"/>
         <source>取消</source>
         <translation>Cancel</translation>
@@ -1496,6 +1549,144 @@
         <translation>The file expands to more than the import allows.</translation>
     </message>
     <message>
+        <location filename="../src/model/countentryservice.cpp"/>
+        <source>保存盘点数据失败：%1</source>
+        <translation>Saving the count failed: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/model/countentryservice.cpp"/>
+        <source>没有找到这条盘点记录。</source>
+        <translation>This count row was not found.</translation>
+    </message>
+    <message>
+        <location filename="../src/model/countentryservice.cpp"/>
+        <source>没有可以撤销的扫描。</source>
+        <translation>There is no scan to undo.</translation>
+    </message>
+    <message>
+        <location filename="../src/model/countjournal.cpp"/>
+        <source>时间</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <location filename="../src/model/countjournal.cpp"/>
+        <source>用户</source>
+        <translation>User</translation>
+    </message>
+    <message>
+        <location filename="../src/model/countjournal.cpp"/>
+        <source>操作</source>
+        <translation>Action</translation>
+    </message>
+    <message>
+        <location filename="../src/model/countjournal.cpp"/>
+        <source>来源</source>
+        <translation>Source</translation>
+    </message>
+    <message>
+        <location filename="../src/model/countjournal.cpp"/>
+        <location filename="../src/model/entrygrid.cpp"/>
+        <source>基本单位盘点数量</source>
+        <translation>Counted Qty (Base Unit)</translation>
+    </message>
+    <message>
+        <location filename="../src/model/countjournal.cpp"/>
+        <location filename="../src/model/entrygrid.cpp"/>
+        <source>辅助计量单位盘点数量</source>
+        <translation>Counted Qty (Secondary Unit)</translation>
+    </message>
+    <message>
+        <location filename="../src/model/countjournal.cpp"/>
+        <source>起始数</source>
+        <translation>Starting figure</translation>
+    </message>
+    <message>
+        <location filename="../src/model/countjournal.cpp"/>
+        <source>录入</source>
+        <translation>Entered</translation>
+    </message>
+    <message>
+        <location filename="../src/model/countjournal.cpp"/>
+        <source>累加</source>
+        <translation>Added</translation>
+    </message>
+    <message>
+        <location filename="../src/model/countjournal.cpp"/>
+        <source>撤销累加</source>
+        <translation>Add undone</translation>
+    </message>
+    <message>
+        <location filename="../src/model/countjournal.cpp"/>
+        <location filename="../src/sheet/sheetcommands.cpp"/>
+        <location filename="../src/sheet/ui/frmrecount.cpp"/>
+        <source>复盘</source>
+        <translation>Recount</translation>
+    </message>
+    <message>
+        <location filename="../src/model/countjournal.cpp"/>
+        <location filename="../src/sheet/sheetcommands.cpp"/>
+        <source>引入</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <location filename="../src/model/countjournal.cpp"/>
+        <location filename="../src/sheet/sheetcommands.cpp"/>
+        <source>添加物料</source>
+        <translation>Add item</translation>
+    </message>
+    <message>
+        <location filename="../src/model/countjournal.cpp"/>
+        <source>零售盘点结果</source>
+        <translation>Retail count result</translation>
+    </message>
+    <message>
+        <location filename="../src/model/countjournal.cpp"/>
+        <location filename="../src/reconcile/ui/frmselect.cpp"/>
+        <source>选择单据</source>
+        <translation>Select Documents</translation>
+    </message>
+    <message>
+        <location filename="../src/model/countjournal.cpp"/>
+        <location filename="../src/sheet/sheetexport.cpp"/>
+        <source>盘点表</source>
+        <translation>Count Sheet</translation>
+    </message>
+    <message>
+        <location filename="../src/model/countjournal.cpp"/>
+        <source>命令行</source>
+        <translation>Command line</translation>
+    </message>
+    <message>
+        <location filename="../src/model/countjournal.cpp"/>
+        <source>扫描</source>
+        <translation>Scan</translation>
+    </message>
+    <message>
+        <location filename="../src/model/countjournal.cpp"/>
+        <source>零售单</source>
+        <translation>Retail receipt</translation>
+    </message>
+    <message>
+        <location filename="../src/model/countjournal.cpp"/>
+        <source>文件 %1</source>
+        <translation>File %1</translation>
+    </message>
+    <message>
+        <location filename="../src/model/countjournal.cpp"/>
+        <source>手持终端 %1</source>
+        <translation>Handheld %1</translation>
+    </message>
+    <message>
+        <location filename="../src/model/countrowcheck.cpp"/>
+        <source>账存数量为负且实存数量小于账存数量，盘点数据未能成功保存，请检查数据！</source>
+        <translation>The book quantity is negative and the actual quantity is below it; the count data was not saved. Please check the data!</translation>
+    </message>
+    <message>
+        <location filename="../src/model/countrowcheck.cpp"/>
+        <source>基本单位与辅助计量单位盘盈盘亏方向不一致，盘点数据未能成功保存，请检查数据！</source>
+        <translation>The base unit and the secondary unit show a gain and a loss in opposite directions; the count data was not saved. Please check the data!</translation>
+    </message>
+    <message>
         <location filename="../src/model/entrygrid.cpp"/>
         <source>仓库代码</source>
         <translation>Warehouse Code</translation>
@@ -1539,11 +1730,6 @@
     </message>
     <message>
         <location filename="../src/model/entrygrid.cpp"/>
-        <source>基本单位盘点数量</source>
-        <translation>Counted Qty (Base Unit)</translation>
-    </message>
-    <message>
-        <location filename="../src/model/entrygrid.cpp"/>
         <source>单位代码</source>
         <translation>Unit Code</translation>
     </message>
@@ -1555,6 +1741,7 @@
     </message>
     <message>
         <location filename="../src/model/entrygrid.cpp"/>
+        <location filename="../src/model/recount.cpp"/>
         <source>账存数量</source>
         <translation>Book Qty</translation>
     </message>
@@ -1582,11 +1769,6 @@
         <location filename="../src/model/entrygrid.cpp"/>
         <source>辅助计量单位实存数量</source>
         <translation>Actual Qty (Secondary Unit)</translation>
-    </message>
-    <message>
-        <location filename="../src/model/entrygrid.cpp"/>
-        <source>辅助计量单位盘点数量</source>
-        <translation>Counted Qty (Secondary Unit)</translation>
     </message>
     <message>
         <location filename="../src/model/entrygrid.cpp"/>
@@ -1633,6 +1815,42 @@
         <location filename="../src/model/maindo_rows.cpp"/>
         <source>合计</source>
         <translation>Total</translation>
+    </message>
+    <message>
+        <location filename="../src/model/recount.cpp"/>
+        <source>初盘数量</source>
+        <translation>First Count Qty</translation>
+    </message>
+    <message>
+        <location filename="../src/model/recount.cpp"/>
+        <source>基本单位差异数量</source>
+        <translation>Difference (Base Unit)</translation>
+    </message>
+    <message>
+        <location filename="../src/model/recount.cpp"/>
+        <source>复盘数量</source>
+        <translation>Recount Qty</translation>
+    </message>
+    <message>
+        <location filename="../src/model/recount.cpp"/>
+        <source>复盘数量不能为负数。</source>
+        <translation>The recount quantity cannot be negative.</translation>
+    </message>
+    <message>
+        <location filename="../src/model/recount.cpp"/>
+        <location filename="../src/sheet/countsaver.cpp"/>
+        <source>这条盘点记录在数据库中已不存在（可能已被其他用户删除），没有保存。</source>
+        <translation>This count row no longer exists in the database (someone else may have deleted it) and was not saved.</translation>
+    </message>
+    <message>
+        <location filename="../src/model/recount.cpp"/>
+        <source>这一行还没有盘点，不能复盘。</source>
+        <translation>This row has not been counted yet and cannot be recounted.</translation>
+    </message>
+    <message>
+        <location filename="../src/model/recount.cpp"/>
+        <source>这一行的单位没有换算系数，不能复盘。</source>
+        <translation>The unit of this row has no conversion rate; it cannot be recounted.</translation>
     </message>
     <message>
         <location filename="../src/model/sheetfilter.cpp"/>
@@ -1795,11 +2013,6 @@
     </message>
     <message>
         <location filename="../src/reconcile/ui/frmselect.cpp"/>
-        <source>选择单据</source>
-        <translation>Select Documents</translation>
-    </message>
-    <message>
-        <location filename="../src/reconcile/ui/frmselect.cpp"/>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>查看(&amp;V)</source>
         <translation>&amp;View</translation>
@@ -1849,9 +2062,30 @@
     <message>
         <location filename="../src/reconcile/ui/frmselect.cpp"/>
         <location filename="../src/sheet/sheetcommands.cpp"/>
+        <location filename="../src/sheet/ui/frmrecount.cpp"/>
         <location filename="../src/snapshot/chkstockproclogic.cpp"/>
         <source>退出</source>
         <translation>Exit</translation>
+    </message>
+    <message>
+        <location filename="../src/server/main_server.cpp"/>
+        <source>参数不正确：</source>
+        <translation>Invalid argument: </translation>
+    </message>
+    <message>
+        <location filename="../src/server/main_server.cpp"/>
+        <source>数据库中没有盘点表，请先建立数据库（stockcheck-cli init）。</source>
+        <translation>The database has no count tables; set it up first (stockcheck-cli init).</translation>
+    </message>
+    <message>
+        <location filename="../src/server/main_server.cpp"/>
+        <source>不能在 %1 上监听。</source>
+        <translation>Cannot listen on %1.</translation>
+    </message>
+    <message>
+        <location filename="../src/server/main_server.cpp"/>
+        <source>stockcheck-server 在 http://%1:%2/ 上服务。</source>
+        <translation>stockcheck-server serves on http://%1:%2/.</translation>
     </message>
     <message>
         <location filename="../src/sheet/countsaver.cpp"/>
@@ -1875,28 +2109,24 @@
     </message>
     <message>
         <location filename="../src/sheet/countsaver.cpp"/>
-        <source>账存数量为负且实存数量小于账存数量，盘点数据未能成功保存，请检查数据！</source>
-        <translation>The book quantity is negative and the actual quantity is below it; the count data was not saved. Please check the data!</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/countsaver.cpp"/>
-        <source>基本单位与辅助计量单位盘盈盘亏方向不一致，盘点数据未能成功保存，请检查数据！</source>
-        <translation>The base unit and the secondary unit show a gain and a loss in opposite directions; the count data was not saved. Please check the data!</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/countsaver.cpp"/>
+        <location filename="../src/sheet/recountlogic.cpp"/>
         <source>行号</source>
         <translation>Row</translation>
     </message>
     <message>
         <location filename="../src/sheet/countsaver.cpp"/>
+        <location filename="../src/sheet/recountlogic.cpp"/>
         <source>错误类型</source>
         <translation>Error</translation>
     </message>
     <message>
         <location filename="../src/sheet/countsaver.cpp"/>
-        <source>这条盘点记录在数据库中已不存在（可能已被其他用户删除），没有保存。</source>
-        <translation>This count row no longer exists in the database (someone else may have deleted it) and was not saved.</translation>
+        <source>第%1行（物料 %2，仓库 %3，仓位 %4）在您读取之后已被%5于%6修改（%7，来自%8），盘点数量现为 %9。
+
+是：保存您输入的数量 %10；否：采用对方的数量；取消：这次不保存。</source>
+        <translation>Row %1 (item %2, warehouse %3, bin %4) was changed by %5 at %6 after you read it (%7, from %8); its counted qty is now %9.
+
+Yes: save the qty you entered, %10; No: take the other qty; Cancel: do not save now.</translation>
     </message>
     <message>
         <location filename="../src/sheet/countsaver.cpp"/>
@@ -1967,8 +2197,18 @@
     </message>
     <message>
         <location filename="../src/sheet/countsheet.cpp"/>
+        <source>手持终端盘点中：%1 人</source>
+        <translation>Counted from handhelds: %1 people</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/countsheet.cpp"/>
         <source>账存日期:</source>
         <translation>Book date: </translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/countsheet_entry.cpp"/>
+        <source>这一行已经复盘，实存数量以复盘数量为准，不能再修改盘点数量。</source>
+        <translation>This row has been recounted: its actual qty is the recount, and its counted qty can no longer be changed here.</translation>
     </message>
     <message>
         <location filename="../src/sheet/countsheet_entry.cpp"/>
@@ -1982,11 +2222,13 @@
     </message>
     <message>
         <location filename="../src/sheet/countsheet_entry.cpp"/>
+        <location filename="../src/sheet/countsheet_scan.cpp"/>
         <source>找不到条形码为%1的物料</source>
         <translation>No item has the barcode %1</translation>
     </message>
     <message>
         <location filename="../src/sheet/countsheet_entry.cpp"/>
+        <location filename="../src/sheet/countsheet_scan.cpp"/>
         <source>条形码%1：%2</source>
         <translation>Barcode %1: %2</translation>
     </message>
@@ -2007,12 +2249,15 @@
     </message>
     <message>
         <location filename="../src/sheet/countsheet_export.cpp"/>
+        <location filename="../src/sheet/recountlogic.cpp"/>
         <location filename="../src/sheet/sheetcommands.cpp"/>
+        <location filename="../src/sheet/ui/frmrecount.cpp"/>
         <source>引出</source>
         <translation>Export</translation>
     </message>
     <message>
         <location filename="../src/sheet/countsheet_export.cpp"/>
+        <location filename="../src/sheet/recountlogic.cpp"/>
         <source>Excel 工作簿 (*.xlsx);;CSV 文件 (*.csv)</source>
         <translation>Excel workbook (*.xlsx);;CSV file (*.csv)</translation>
     </message>
@@ -2027,6 +2272,26 @@
         <translation>All records have been searched and nothing more was found! Search again from the start?</translation>
     </message>
     <message>
+        <location filename="../src/sheet/countsheet_history.cpp"/>
+        <source>请先选择一行盘点数据。</source>
+        <translation>Select a count row first.</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/countsheet_history.cpp"/>
+        <source>这一行还没有盘点记录：它的数量是备份时的数量。</source>
+        <translation>This row has no count entries yet: its quantities are those of the snapshot.</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/countsheet_history.cpp"/>
+        <source>盘点记录</source>
+        <translation>Count Entries</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/countsheet_history.cpp"/>
+        <source>读取盘点记录失败。</source>
+        <translation>Reading the count entries failed.</translation>
+    </message>
+    <message>
         <location filename="../src/sheet/countsheet_import.cpp"/>
         <source>选择引入的Excel文件</source>
         <translation>Choose the spreadsheet file to import</translation>
@@ -2035,6 +2300,71 @@
         <location filename="../src/sheet/countsheet_import.cpp"/>
         <source>Excel 文件 (*.xls *.xlsx *.csv);;所有文件 (*)</source>
         <translation>Excel files (*.xls *.xlsx *.csv);;All files (*)</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/countsheet_scan.cpp"/>
+        <source>扫描累加：每次扫描给对应的行累加数量并立即保存</source>
+        <translation>Scan to add: each scan adds the quantity to its row and stores it at once</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/countsheet_scan.cpp"/>
+        <source>扫描累加已关闭</source>
+        <translation>Scan to add is off</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/countsheet_scan.cpp"/>
+        <source>每次扫描的数量“%1”不是大于零的数字</source>
+        <translation>The quantity per scan "%1" is not a number above zero</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/countsheet_scan.cpp"/>
+        <source>还有没保存的盘点数据，请先处理后再扫描</source>
+        <translation>Some counts are not saved yet; deal with them before scanning</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/countsheet_scan.cpp"/>
+        <source>条形码%1对应%2行，累加到哪一行？</source>
+        <translation>Barcode %1 is on %2 rows. Add to which one?</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/countsheet_scan.cpp"/>
+        <source>生产日期</source>
+        <translation>Production date</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/countsheet_scan.cpp"/>
+        <source>条形码%1：没有累加</source>
+        <translation>Barcode %1: nothing added</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/countsheet_scan.cpp"/>
+        <source>扫描累加没有保存：%1</source>
+        <translation>The scan was not stored: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/countsheet_scan.cpp"/>
+        <source>条形码%1：%2 累加%3，现为%4 %5</source>
+        <translation>Barcode %1: %2 plus %3, now %4 %5</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/countsheet_scan.cpp"/>
+        <source>撤销没有保存：%1</source>
+        <translation>The undo was not stored: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/countsheet_scan.cpp"/>
+        <source>没有可以撤销的扫描</source>
+        <translation>There is no scan to undo</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/countsheet_scan.cpp"/>
+        <source>已撤销上次扫描：%1 现为%2 %3</source>
+        <translation>Last scan undone: %1 now %2 %3</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/countsheet_scan.cpp"/>
+        <source>已撤销上次扫描</source>
+        <translation>Last scan undone</translation>
     </message>
     <message>
         <location filename="../src/sheet/documentoutput.cpp"/>
@@ -2108,12 +2438,33 @@
         <translation>of &amp;[总页]</translation>
     </message>
     <message>
+        <location filename="../src/sheet/recountlogic.cpp"/>
+        <source>复盘数量必须是不小于 0 的数。</source>
+        <translation>The recount quantity must be a number of 0 or more.</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/recountlogic.cpp"/>
+        <source>复盘错误数据提示</source>
+        <translation>Recount Errors</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/recountlogic.cpp"/>
+        <source>复盘表</source>
+        <translation>Recount Sheet</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/recountlogic.cpp"/>
+        <source>复盘数量已经修改，是否保存？</source>
+        <translation>The recount quantities have changed. Save them?</translation>
+    </message>
+    <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>保存(&amp;S)</source>
         <translation>&amp;Save</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
+        <location filename="../src/sheet/ui/frmrecount.cpp"/>
         <location filename="../src/snapshot/chkstockproclogic.cpp"/>
         <source>保存</source>
         <translation>Save</translation>
@@ -2176,8 +2527,13 @@
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
-        <source>引入</source>
-        <translation>Import</translation>
+        <source>复盘(&amp;C)...</source>
+        <translation>Re&amp;count...</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/sheetcommands.cpp"/>
+        <source>复盘差异超过容差的记录</source>
+        <translation>Recount the records whose difference exceeds the tolerance</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
@@ -2225,11 +2581,6 @@
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
-        <source>添加物料</source>
-        <translation>Add item</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>删除物料(&amp;D)</source>
         <translation>&amp;Delete Item</translation>
     </message>
@@ -2243,6 +2594,36 @@
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>删除物料</source>
         <translation>Delete item</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/sheetcommands.cpp"/>
+        <source>扫描累加(&amp;U)</source>
+        <translation>Scan to Add (&amp;U)</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/sheetcommands.cpp"/>
+        <source>扫描累加</source>
+        <translation>Scan to add</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/sheetcommands.cpp"/>
+        <source>每次扫描给对应的行累加数量并立即保存</source>
+        <translation>Each scan adds the quantity to its row and stores it at once</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/sheetcommands.cpp"/>
+        <source>撤销上次扫描(&amp;Z)</source>
+        <translation>Undo Last Scan (&amp;Z)</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/sheetcommands.cpp"/>
+        <source>撤销扫描</source>
+        <translation>Undo scan</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/sheetcommands.cpp"/>
+        <source>撤销上次扫描</source>
+        <translation>Undo the last scan</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
@@ -2273,6 +2654,21 @@
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>选择盘点期间的单据</source>
         <translation>Select the documents of the count period</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/sheetcommands.cpp"/>
+        <source>盘点记录(&amp;H)</source>
+        <translation>Count &amp;Entries</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/sheetcommands.cpp"/>
+        <source>记录</source>
+        <translation>Entries</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/sheetcommands.cpp"/>
+        <source>当前行的盘点记录</source>
+        <translation>Count entries of the current row</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
@@ -2326,6 +2722,7 @@
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
+        <location filename="../src/sheet/ui/frmrecount.cpp"/>
         <location filename="../src/snapshot/chkstockproclogic.cpp"/>
         <source>刷新</source>
         <translation>Refresh</translation>
@@ -2369,11 +2766,6 @@
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>账存数据</source>
         <translation>Book Data</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/sheetexport.cpp"/>
-        <source>盘点表</source>
-        <translation>Count Sheet</translation>
     </message>
     <message>
         <location filename="../src/sheet/ui/frmfilter.cpp"/>
@@ -2483,6 +2875,21 @@
         <location filename="../src/sheet/ui/frmmain.cpp"/>
         <source>条形码:</source>
         <translation>Barcode:</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/ui/frmmain.cpp"/>
+        <source>每次数量:</source>
+        <translation>Per scan:</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/ui/frmmain.cpp"/>
+        <source>扫描累加时每次扫描累加的数量（行的单位）</source>
+        <translation>The quantity each scan adds, in the row's unit</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/ui/frmrecount.cpp"/>
+        <source>差异超过 %1 或超过账存数量的 %2% 的已盘点记录需要复盘。</source>
+        <translation>Counted records whose difference exceeds %1 or %2% of the book qty are to be recounted.</translation>
     </message>
     <message>
         <location filename="../src/sheet/ui/ledgerprintdialogs.cpp"/>

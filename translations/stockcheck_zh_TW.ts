@@ -5,7 +5,9 @@
     <name>StockCheck</name>
     <message>
         <location filename="../src/additions/additemlogic.cpp"/>
+        <location filename="../src/model/countjournal.cpp"/>
         <location filename="../src/model/entrygrid.cpp"/>
+        <location filename="../src/sheet/countsheet_scan.cpp"/>
         <source>盘点数量</source>
         <translation>盤點數量</translation>
     </message>
@@ -38,18 +40,21 @@
     </message>
     <message>
         <location filename="../src/additions/additemlogic.cpp"/>
+        <location filename="../src/model/countentryservice.cpp"/>
         <location filename="../src/sheet/entryrules.cpp"/>
         <source>数量超出允许的范围：“%1”的绝对值不能超过9,999,999,999.9999。</source>
         <translation>數量超出允許的範圍：「%1」的絕對值不能超過9,999,999,999.9999。</translation>
     </message>
     <message>
         <location filename="../src/additions/additemlogic.cpp"/>
+        <location filename="../src/model/countentryservice.cpp"/>
         <location filename="../src/sheet/entryrules.cpp"/>
         <source>“%1”不能为负数。</source>
         <translation>「%1」不能為負數。</translation>
     </message>
     <message>
         <location filename="../src/additions/additemlogic.cpp"/>
+        <location filename="../src/model/countentryservice.cpp"/>
         <location filename="../src/sheet/entryrules.cpp"/>
         <source>“%1”最多只能有%2位小数。</source>
         <translation>「%1」最多只能有%2位小數。</translation>
@@ -279,6 +284,11 @@
     </message>
     <message>
         <location filename="../src/app/cli_count.cpp"/>
+        <source>--add 只能与 --qty（行的单位）一起使用</source>
+        <translation>--add 只能與 --qty（該列的單位）一起使用</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_count.cpp"/>
         <source>--composite：“%1”不是这一物料的综合单位数量</source>
         <translation>--composite：「%1」不是這一物料的綜合單位數量</translation>
     </message>
@@ -290,8 +300,10 @@
     <message>
         <location filename="../src/app/cli_countrow.cpp"/>
         <location filename="../src/app/cli_export.cpp"/>
+        <location filename="../src/app/cli_recount.cpp"/>
         <location filename="../src/app/cli_sheet.cpp"/>
         <location filename="../src/sheet/countsheet.cpp"/>
+        <location filename="../src/sheet/recountlogic.cpp"/>
         <source>读取盘点数据失败。</source>
         <translation>讀取盤點資料失敗。</translation>
     </message>
@@ -323,6 +335,7 @@
     <message>
         <location filename="../src/app/cli_export.cpp"/>
         <location filename="../src/sheet/countsheet_export.cpp"/>
+        <location filename="../src/sheet/recountlogic.cpp"/>
         <source>没有引出组件。</source>
         <translation>沒有匯出元件。</translation>
     </message>
@@ -336,6 +349,11 @@
         <location filename="../src/app/cli_export.cpp"/>
         <source>没有可引出的数据。</source>
         <translation>沒有可匯出的資料。</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_history.cpp"/>
+        <source>读取盘点记录失败：</source>
+        <translation>讀取盤點記錄失敗：</translation>
     </message>
     <message>
         <location filename="../src/app/cli_import.cpp"/>
@@ -362,6 +380,21 @@
         <location filename="../src/app/cli_init.cpp"/>
         <source>可登录的用户：demo（无密码）、%1（密码 123456）、%2（密码 654321，只能查看原料仓库）、administrator（密码 admin）。</source>
         <translation>可登入的使用者：demo（無密碼）、%1（密碼 123456）、%2（密碼 654321，只能檢視原料倉庫）、administrator（密碼 admin）。</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_param.cpp"/>
+        <source>您没有修改盘点参数的权限。</source>
+        <translation>您沒有修改盤點參數的權限。</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_param.cpp"/>
+        <source>盘点实存数量默认等于账存数量时不能使用盲盘。</source>
+        <translation>盤點實存數量預設等於帳存數量時不能使用盲盤。</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_param.cpp"/>
+        <source>系统参数保存失败：</source>
+        <translation>系統參數儲存失敗：</translation>
     </message>
     <message>
         <location filename="../src/app/cli_post.cpp"/>
@@ -437,10 +470,19 @@
         <location filename="../src/erp/lookupquery.cpp"/>
         <location filename="../src/erp/ui/billviewer.cpp"/>
         <location filename="../src/model/entrygrid.cpp"/>
+        <location filename="../src/model/recount.cpp"/>
         <location filename="../src/sheet/countsaver.cpp"/>
+        <location filename="../src/sheet/countsheet_scan.cpp"/>
+        <location filename="../src/sheet/recountlogic.cpp"/>
         <location filename="../src/snapshot/backupinvlogic.cpp"/>
         <source>仓库</source>
         <translation>倉庫</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_users.cpp"/>
+        <location filename="../src/erp/users.cpp"/>
+        <source>用户（编号 %1）不存在。</source>
+        <translation>使用者（編號 %1）不存在。</translation>
     </message>
     <message>
         <location filename="../src/app/cli_users.cpp"/>
@@ -920,6 +962,7 @@
         <location filename="../src/erp/lookupquery.cpp"/>
         <location filename="../src/erp/ui/billviewer.cpp"/>
         <location filename="../src/model/entrygrid.cpp"/>
+        <location filename="../src/model/recount.cpp"/>
         <location filename="../src/reconcile/selectlogic.cpp"/>
         <source>规格型号</source>
         <translation>規格型號</translation>
@@ -939,10 +982,12 @@
         <location filename="../src/erp/lookupquery.cpp"/>
         <location filename="../src/erp/ui/billviewer.cpp"/>
         <location filename="../src/model/entrygrid.cpp"/>
+        <location filename="../src/model/recount.cpp"/>
         <location filename="../src/reconcile/selectlogic.cpp"/>
         <location filename="../src/sheet/countsaver.cpp"/>
+        <location filename="../src/sheet/countsheet_scan.cpp"/>
         <source>仓位</source>
-        <translation>儲位</translation>
+        <translation>倉位</translation>
     </message>
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
@@ -953,10 +998,12 @@
         <location filename="../src/erp/lookupquery.cpp"/>
         <location filename="../src/erp/ui/billviewer.cpp"/>
         <location filename="../src/model/entrygrid.cpp"/>
+        <location filename="../src/model/recount.cpp"/>
         <location filename="../src/reconcile/selectlogic.cpp"/>
         <location filename="../src/sheet/countsaver.cpp"/>
+        <location filename="../src/sheet/countsheet_scan.cpp"/>
         <source>批次</source>
-        <translation>批號</translation>
+        <translation>批次</translation>
     </message>
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
@@ -966,6 +1013,7 @@
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
         <location filename="../src/model/entrygrid.cpp"/>
+        <location filename="../src/model/recount.cpp"/>
         <location filename="../src/reconcile/selectlogic.cpp"/>
         <location filename="../src/sheet/countsaver.cpp"/>
         <source>辅助属性</source>
@@ -1038,11 +1086,6 @@
         <translation>儲存密碼失敗：</translation>
     </message>
     <message>
-        <location filename="../src/erp/users.cpp"/>
-        <source>用户（编号 %1）不存在。</source>
-        <translation>使用者（編號 %1）不存在。</translation>
-    </message>
-    <message>
         <location filename="../src/erp/ui/billviewer.cpp"/>
         <source>单据编号</source>
         <translation>單據編號</translation>
@@ -1075,8 +1118,10 @@
     <message>
         <location filename="../src/erp/ui/billviewer.cpp"/>
         <location filename="../src/model/entrygrid.cpp"/>
+        <location filename="../src/model/recount.cpp"/>
         <location filename="../src/reconcile/selectlogic.cpp"/>
         <location filename="../src/sheet/countsaver.cpp"/>
+        <location filename="../src/sheet/recountlogic.cpp"/>
         <location filename="../src/snapshot/goodsfilter.cpp"/>
         <source>物料代码</source>
         <translation>物料代碼</translation>
@@ -1084,7 +1129,9 @@
     <message>
         <location filename="../src/erp/ui/billviewer.cpp"/>
         <location filename="../src/model/entrygrid.cpp"/>
+        <location filename="../src/model/recount.cpp"/>
         <location filename="../src/reconcile/selectlogic.cpp"/>
+        <location filename="../src/sheet/recountlogic.cpp"/>
         <location filename="../src/snapshot/goodsfilter.cpp"/>
         <source>物料名称</source>
         <translation>物料名稱</translation>
@@ -1092,6 +1139,7 @@
     <message>
         <location filename="../src/erp/ui/billviewer.cpp"/>
         <location filename="../src/model/entrygrid.cpp"/>
+        <location filename="../src/model/recount.cpp"/>
         <location filename="../src/reconcile/selectlogic.cpp"/>
         <location filename="../src/sheet/countsaver.cpp"/>
         <source>计划跟踪号</source>
@@ -1100,6 +1148,7 @@
     <message>
         <location filename="../src/erp/ui/billviewer.cpp"/>
         <location filename="../src/model/entrygrid.cpp"/>
+        <location filename="../src/model/recount.cpp"/>
         <location filename="../src/reconcile/selectlogic.cpp"/>
         <location filename="../src/sheet/countsaver.cpp"/>
         <source>生产/采购日期</source>
@@ -1108,12 +1157,14 @@
     <message>
         <location filename="../src/erp/ui/billviewer.cpp"/>
         <location filename="../src/model/entrygrid.cpp"/>
+        <location filename="../src/model/recount.cpp"/>
         <location filename="../src/reconcile/selectlogic.cpp"/>
         <source>单位</source>
         <translation>單位</translation>
     </message>
     <message>
         <location filename="../src/erp/ui/billviewer.cpp"/>
+        <location filename="../src/model/countjournal.cpp"/>
         <location filename="../src/reconcile/selectlogic.cpp"/>
         <source>数量</source>
         <translation>數量</translation>
@@ -1160,12 +1211,14 @@
     </message>
     <message>
         <location filename="../src/erp/ui/complexqtyeditor.cpp"/>
+        <location filename="../src/erp/ui/listdialog.cpp"/>
         <location filename="../src/erp/ui/widgetui.cpp"/>
         <source>确定</source>
         <translation>確定</translation>
     </message>
     <message>
         <location filename="../src/erp/ui/complexqtyeditor.cpp"/>
+        <location filename="../src/erp/ui/listdialog.cpp"/>
         <location filename="../src/erp/ui/widgetui.cpp"/>
         <source>取消</source>
         <translation>取消</translation>
@@ -1496,6 +1549,144 @@
         <translation>檔案解壓縮後過大，超出匯入的限制。</translation>
     </message>
     <message>
+        <location filename="../src/model/countentryservice.cpp"/>
+        <source>保存盘点数据失败：%1</source>
+        <translation>儲存盤點資料失敗：%1</translation>
+    </message>
+    <message>
+        <location filename="../src/model/countentryservice.cpp"/>
+        <source>没有找到这条盘点记录。</source>
+        <translation>找不到這筆盤點記錄。</translation>
+    </message>
+    <message>
+        <location filename="../src/model/countentryservice.cpp"/>
+        <source>没有可以撤销的扫描。</source>
+        <translation>沒有可以撤銷的掃描。</translation>
+    </message>
+    <message>
+        <location filename="../src/model/countjournal.cpp"/>
+        <source>时间</source>
+        <translation>時間</translation>
+    </message>
+    <message>
+        <location filename="../src/model/countjournal.cpp"/>
+        <source>用户</source>
+        <translation>使用者</translation>
+    </message>
+    <message>
+        <location filename="../src/model/countjournal.cpp"/>
+        <source>操作</source>
+        <translation>操作</translation>
+    </message>
+    <message>
+        <location filename="../src/model/countjournal.cpp"/>
+        <source>来源</source>
+        <translation>來源</translation>
+    </message>
+    <message>
+        <location filename="../src/model/countjournal.cpp"/>
+        <location filename="../src/model/entrygrid.cpp"/>
+        <source>基本单位盘点数量</source>
+        <translation>基本單位盤點數量</translation>
+    </message>
+    <message>
+        <location filename="../src/model/countjournal.cpp"/>
+        <location filename="../src/model/entrygrid.cpp"/>
+        <source>辅助计量单位盘点数量</source>
+        <translation>輔助計量單位盤點數量</translation>
+    </message>
+    <message>
+        <location filename="../src/model/countjournal.cpp"/>
+        <source>起始数</source>
+        <translation>起始數</translation>
+    </message>
+    <message>
+        <location filename="../src/model/countjournal.cpp"/>
+        <source>录入</source>
+        <translation>錄入</translation>
+    </message>
+    <message>
+        <location filename="../src/model/countjournal.cpp"/>
+        <source>累加</source>
+        <translation>累加</translation>
+    </message>
+    <message>
+        <location filename="../src/model/countjournal.cpp"/>
+        <source>撤销累加</source>
+        <translation>撤銷累加</translation>
+    </message>
+    <message>
+        <location filename="../src/model/countjournal.cpp"/>
+        <location filename="../src/sheet/sheetcommands.cpp"/>
+        <location filename="../src/sheet/ui/frmrecount.cpp"/>
+        <source>复盘</source>
+        <translation>複盤</translation>
+    </message>
+    <message>
+        <location filename="../src/model/countjournal.cpp"/>
+        <location filename="../src/sheet/sheetcommands.cpp"/>
+        <source>引入</source>
+        <translation>匯入</translation>
+    </message>
+    <message>
+        <location filename="../src/model/countjournal.cpp"/>
+        <location filename="../src/sheet/sheetcommands.cpp"/>
+        <source>添加物料</source>
+        <translation>新增物料</translation>
+    </message>
+    <message>
+        <location filename="../src/model/countjournal.cpp"/>
+        <source>零售盘点结果</source>
+        <translation>零售盤點結果</translation>
+    </message>
+    <message>
+        <location filename="../src/model/countjournal.cpp"/>
+        <location filename="../src/reconcile/ui/frmselect.cpp"/>
+        <source>选择单据</source>
+        <translation>選擇單據</translation>
+    </message>
+    <message>
+        <location filename="../src/model/countjournal.cpp"/>
+        <location filename="../src/sheet/sheetexport.cpp"/>
+        <source>盘点表</source>
+        <translation>盤點表</translation>
+    </message>
+    <message>
+        <location filename="../src/model/countjournal.cpp"/>
+        <source>命令行</source>
+        <translation>命令列</translation>
+    </message>
+    <message>
+        <location filename="../src/model/countjournal.cpp"/>
+        <source>扫描</source>
+        <translation>掃描</translation>
+    </message>
+    <message>
+        <location filename="../src/model/countjournal.cpp"/>
+        <source>零售单</source>
+        <translation>零售單</translation>
+    </message>
+    <message>
+        <location filename="../src/model/countjournal.cpp"/>
+        <source>文件 %1</source>
+        <translation>檔案 %1</translation>
+    </message>
+    <message>
+        <location filename="../src/model/countjournal.cpp"/>
+        <source>手持终端 %1</source>
+        <translation>手持終端 %1</translation>
+    </message>
+    <message>
+        <location filename="../src/model/countrowcheck.cpp"/>
+        <source>账存数量为负且实存数量小于账存数量，盘点数据未能成功保存，请检查数据！</source>
+        <translation>帳存數量為負且實存數量小於帳存數量，盤點資料未能成功儲存，請檢查資料！</translation>
+    </message>
+    <message>
+        <location filename="../src/model/countrowcheck.cpp"/>
+        <source>基本单位与辅助计量单位盘盈盘亏方向不一致，盘点数据未能成功保存，请检查数据！</source>
+        <translation>基本單位與輔助計量單位盤盈盤虧方向不一致，盤點資料未能成功儲存，請檢查資料！</translation>
+    </message>
+    <message>
         <location filename="../src/model/entrygrid.cpp"/>
         <source>仓库代码</source>
         <translation>倉庫代碼</translation>
@@ -1539,11 +1730,6 @@
     </message>
     <message>
         <location filename="../src/model/entrygrid.cpp"/>
-        <source>基本单位盘点数量</source>
-        <translation>基本單位盤點數量</translation>
-    </message>
-    <message>
-        <location filename="../src/model/entrygrid.cpp"/>
         <source>单位代码</source>
         <translation>單位代碼</translation>
     </message>
@@ -1555,6 +1741,7 @@
     </message>
     <message>
         <location filename="../src/model/entrygrid.cpp"/>
+        <location filename="../src/model/recount.cpp"/>
         <source>账存数量</source>
         <translation>帳存數量</translation>
     </message>
@@ -1582,11 +1769,6 @@
         <location filename="../src/model/entrygrid.cpp"/>
         <source>辅助计量单位实存数量</source>
         <translation>輔助計量單位實存數量</translation>
-    </message>
-    <message>
-        <location filename="../src/model/entrygrid.cpp"/>
-        <source>辅助计量单位盘点数量</source>
-        <translation>輔助計量單位盤點數量</translation>
     </message>
     <message>
         <location filename="../src/model/entrygrid.cpp"/>
@@ -1633,6 +1815,42 @@
         <location filename="../src/model/maindo_rows.cpp"/>
         <source>合计</source>
         <translation>合計</translation>
+    </message>
+    <message>
+        <location filename="../src/model/recount.cpp"/>
+        <source>初盘数量</source>
+        <translation>初盤數量</translation>
+    </message>
+    <message>
+        <location filename="../src/model/recount.cpp"/>
+        <source>基本单位差异数量</source>
+        <translation>基本單位差異數量</translation>
+    </message>
+    <message>
+        <location filename="../src/model/recount.cpp"/>
+        <source>复盘数量</source>
+        <translation>複盤數量</translation>
+    </message>
+    <message>
+        <location filename="../src/model/recount.cpp"/>
+        <source>复盘数量不能为负数。</source>
+        <translation>複盤數量不能為負數。</translation>
+    </message>
+    <message>
+        <location filename="../src/model/recount.cpp"/>
+        <location filename="../src/sheet/countsaver.cpp"/>
+        <source>这条盘点记录在数据库中已不存在（可能已被其他用户删除），没有保存。</source>
+        <translation>這筆盤點記錄在資料庫中已不存在（可能已被其他使用者刪除），沒有儲存。</translation>
+    </message>
+    <message>
+        <location filename="../src/model/recount.cpp"/>
+        <source>这一行还没有盘点，不能复盘。</source>
+        <translation>這一列還沒有盤點，不能複盤。</translation>
+    </message>
+    <message>
+        <location filename="../src/model/recount.cpp"/>
+        <source>这一行的单位没有换算系数，不能复盘。</source>
+        <translation>這一列的單位沒有換算係數，不能複盤。</translation>
     </message>
     <message>
         <location filename="../src/model/sheetfilter.cpp"/>
@@ -1795,11 +2013,6 @@
     </message>
     <message>
         <location filename="../src/reconcile/ui/frmselect.cpp"/>
-        <source>选择单据</source>
-        <translation>選擇單據</translation>
-    </message>
-    <message>
-        <location filename="../src/reconcile/ui/frmselect.cpp"/>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>查看(&amp;V)</source>
         <translation>檢視(&amp;V)</translation>
@@ -1849,9 +2062,30 @@
     <message>
         <location filename="../src/reconcile/ui/frmselect.cpp"/>
         <location filename="../src/sheet/sheetcommands.cpp"/>
+        <location filename="../src/sheet/ui/frmrecount.cpp"/>
         <location filename="../src/snapshot/chkstockproclogic.cpp"/>
         <source>退出</source>
         <translation>結束</translation>
+    </message>
+    <message>
+        <location filename="../src/server/main_server.cpp"/>
+        <source>参数不正确：</source>
+        <translation>參數不正確：</translation>
+    </message>
+    <message>
+        <location filename="../src/server/main_server.cpp"/>
+        <source>数据库中没有盘点表，请先建立数据库（stockcheck-cli init）。</source>
+        <translation>資料庫中沒有盤點表，請先建立資料庫（stockcheck-cli init）。</translation>
+    </message>
+    <message>
+        <location filename="../src/server/main_server.cpp"/>
+        <source>不能在 %1 上监听。</source>
+        <translation>不能在 %1 上監聽。</translation>
+    </message>
+    <message>
+        <location filename="../src/server/main_server.cpp"/>
+        <source>stockcheck-server 在 http://%1:%2/ 上服务。</source>
+        <translation>stockcheck-server 在 http://%1:%2/ 上服務。</translation>
     </message>
     <message>
         <location filename="../src/sheet/countsaver.cpp"/>
@@ -1875,28 +2109,24 @@
     </message>
     <message>
         <location filename="../src/sheet/countsaver.cpp"/>
-        <source>账存数量为负且实存数量小于账存数量，盘点数据未能成功保存，请检查数据！</source>
-        <translation>帳存數量為負且實存數量小於帳存數量，盤點資料未能成功儲存，請檢查資料！</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/countsaver.cpp"/>
-        <source>基本单位与辅助计量单位盘盈盘亏方向不一致，盘点数据未能成功保存，请检查数据！</source>
-        <translation>基本單位與輔助計量單位盤盈盤虧方向不一致，盤點資料未能成功儲存，請檢查資料！</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/countsaver.cpp"/>
+        <location filename="../src/sheet/recountlogic.cpp"/>
         <source>行号</source>
         <translation>列號</translation>
     </message>
     <message>
         <location filename="../src/sheet/countsaver.cpp"/>
+        <location filename="../src/sheet/recountlogic.cpp"/>
         <source>错误类型</source>
         <translation>錯誤類型</translation>
     </message>
     <message>
         <location filename="../src/sheet/countsaver.cpp"/>
-        <source>这条盘点记录在数据库中已不存在（可能已被其他用户删除），没有保存。</source>
-        <translation>這筆盤點記錄在資料庫中已不存在（可能已被其他使用者刪除），沒有儲存。</translation>
+        <source>第%1行（物料 %2，仓库 %3，仓位 %4）在您读取之后已被%5于%6修改（%7，来自%8），盘点数量现为 %9。
+
+是：保存您输入的数量 %10；否：采用对方的数量；取消：这次不保存。</source>
+        <translation>第%1列（物料 %2，倉庫 %3，儲位 %4）在您讀取之後已被%5於%6修改（%7，來自%8），盤點數量現為 %9。
+
+是：儲存您輸入的數量 %10；否：採用對方的數量；取消：這次不儲存。</translation>
     </message>
     <message>
         <location filename="../src/sheet/countsaver.cpp"/>
@@ -1967,8 +2197,18 @@
     </message>
     <message>
         <location filename="../src/sheet/countsheet.cpp"/>
+        <source>手持终端盘点中：%1 人</source>
+        <translation>手持終端盤點中：%1 人</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/countsheet.cpp"/>
         <source>账存日期:</source>
         <translation>帳存日期：</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/countsheet_entry.cpp"/>
+        <source>这一行已经复盘，实存数量以复盘数量为准，不能再修改盘点数量。</source>
+        <translation>這一列已經複盤，實存數量以複盤數量為準，不能再修改盤點數量。</translation>
     </message>
     <message>
         <location filename="../src/sheet/countsheet_entry.cpp"/>
@@ -1982,11 +2222,13 @@
     </message>
     <message>
         <location filename="../src/sheet/countsheet_entry.cpp"/>
+        <location filename="../src/sheet/countsheet_scan.cpp"/>
         <source>找不到条形码为%1的物料</source>
         <translation>找不到條碼為%1的物料</translation>
     </message>
     <message>
         <location filename="../src/sheet/countsheet_entry.cpp"/>
+        <location filename="../src/sheet/countsheet_scan.cpp"/>
         <source>条形码%1：%2</source>
         <translation>條碼%1：%2</translation>
     </message>
@@ -2007,12 +2249,15 @@
     </message>
     <message>
         <location filename="../src/sheet/countsheet_export.cpp"/>
+        <location filename="../src/sheet/recountlogic.cpp"/>
         <location filename="../src/sheet/sheetcommands.cpp"/>
+        <location filename="../src/sheet/ui/frmrecount.cpp"/>
         <source>引出</source>
         <translation>匯出</translation>
     </message>
     <message>
         <location filename="../src/sheet/countsheet_export.cpp"/>
+        <location filename="../src/sheet/recountlogic.cpp"/>
         <source>Excel 工作簿 (*.xlsx);;CSV 文件 (*.csv)</source>
         <translation>Excel 活頁簿 (*.xlsx);;CSV 檔案 (*.csv)</translation>
     </message>
@@ -2027,6 +2272,26 @@
         <translation>你已搜尋完全部記錄，但沒有找到相應的內容!是否重新搜尋?</translation>
     </message>
     <message>
+        <location filename="../src/sheet/countsheet_history.cpp"/>
+        <source>请先选择一行盘点数据。</source>
+        <translation>請先選擇一列盤點資料。</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/countsheet_history.cpp"/>
+        <source>这一行还没有盘点记录：它的数量是备份时的数量。</source>
+        <translation>這一列還沒有盤點記錄：它的數量是備份時的數量。</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/countsheet_history.cpp"/>
+        <source>盘点记录</source>
+        <translation>盤點記錄</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/countsheet_history.cpp"/>
+        <source>读取盘点记录失败。</source>
+        <translation>讀取盤點記錄失敗。</translation>
+    </message>
+    <message>
         <location filename="../src/sheet/countsheet_import.cpp"/>
         <source>选择引入的Excel文件</source>
         <translation>選擇匯入的Excel檔案</translation>
@@ -2035,6 +2300,71 @@
         <location filename="../src/sheet/countsheet_import.cpp"/>
         <source>Excel 文件 (*.xls *.xlsx *.csv);;所有文件 (*)</source>
         <translation>Excel 檔案 (*.xls *.xlsx *.csv);;所有檔案 (*)</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/countsheet_scan.cpp"/>
+        <source>扫描累加：每次扫描给对应的行累加数量并立即保存</source>
+        <translation>掃描累加：每次掃描給對應的行累加數量並立即保存</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/countsheet_scan.cpp"/>
+        <source>扫描累加已关闭</source>
+        <translation>掃描累加已關閉</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/countsheet_scan.cpp"/>
+        <source>每次扫描的数量“%1”不是大于零的数字</source>
+        <translation>每次掃描的數量「%1」不是大於零的數字</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/countsheet_scan.cpp"/>
+        <source>还有没保存的盘点数据，请先处理后再扫描</source>
+        <translation>還有沒儲存的盤點資料，請先處理後再掃描</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/countsheet_scan.cpp"/>
+        <source>条形码%1对应%2行，累加到哪一行？</source>
+        <translation>條碼%1對應%2行，累加到哪一行？</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/countsheet_scan.cpp"/>
+        <source>生产日期</source>
+        <translation>生產日期</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/countsheet_scan.cpp"/>
+        <source>条形码%1：没有累加</source>
+        <translation>條碼%1：沒有累加</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/countsheet_scan.cpp"/>
+        <source>扫描累加没有保存：%1</source>
+        <translation>掃描累加沒有儲存：%1</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/countsheet_scan.cpp"/>
+        <source>条形码%1：%2 累加%3，现为%4 %5</source>
+        <translation>條碼%1：%2 累加%3，現為%4 %5</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/countsheet_scan.cpp"/>
+        <source>撤销没有保存：%1</source>
+        <translation>撤銷沒有儲存：%1</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/countsheet_scan.cpp"/>
+        <source>没有可以撤销的扫描</source>
+        <translation>沒有可以撤銷的掃描</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/countsheet_scan.cpp"/>
+        <source>已撤销上次扫描：%1 现为%2 %3</source>
+        <translation>已撤銷上次掃描：%1 現為%2 %3</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/countsheet_scan.cpp"/>
+        <source>已撤销上次扫描</source>
+        <translation>已撤銷上次掃描</translation>
     </message>
     <message>
         <location filename="../src/sheet/documentoutput.cpp"/>
@@ -2108,12 +2438,33 @@
         <translation>共 &amp;[总页] 頁</translation>
     </message>
     <message>
+        <location filename="../src/sheet/recountlogic.cpp"/>
+        <source>复盘数量必须是不小于 0 的数。</source>
+        <translation>複盤數量必須是不小於 0 的數。</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/recountlogic.cpp"/>
+        <source>复盘错误数据提示</source>
+        <translation>複盤錯誤資料提示</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/recountlogic.cpp"/>
+        <source>复盘表</source>
+        <translation>複盤表</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/recountlogic.cpp"/>
+        <source>复盘数量已经修改，是否保存？</source>
+        <translation>複盤數量已經修改，是否儲存？</translation>
+    </message>
+    <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>保存(&amp;S)</source>
         <translation>儲存(&amp;S)</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
+        <location filename="../src/sheet/ui/frmrecount.cpp"/>
         <location filename="../src/snapshot/chkstockproclogic.cpp"/>
         <source>保存</source>
         <translation>儲存</translation>
@@ -2176,8 +2527,13 @@
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
-        <source>引入</source>
-        <translation>匯入</translation>
+        <source>复盘(&amp;C)...</source>
+        <translation>複盤(&amp;C)...</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/sheetcommands.cpp"/>
+        <source>复盘差异超过容差的记录</source>
+        <translation>複盤差異超過容差的記錄</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
@@ -2225,11 +2581,6 @@
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
-        <source>添加物料</source>
-        <translation>新增物料</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>删除物料(&amp;D)</source>
         <translation>刪除物料(&amp;D)</translation>
     </message>
@@ -2243,6 +2594,36 @@
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>删除物料</source>
         <translation>刪除物料</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/sheetcommands.cpp"/>
+        <source>扫描累加(&amp;U)</source>
+        <translation>掃描累加(&amp;U)</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/sheetcommands.cpp"/>
+        <source>扫描累加</source>
+        <translation>掃描累加</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/sheetcommands.cpp"/>
+        <source>每次扫描给对应的行累加数量并立即保存</source>
+        <translation>每次掃描給對應的行累加數量並立即保存</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/sheetcommands.cpp"/>
+        <source>撤销上次扫描(&amp;Z)</source>
+        <translation>撤銷上次掃描(&amp;Z)</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/sheetcommands.cpp"/>
+        <source>撤销扫描</source>
+        <translation>撤銷掃描</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/sheetcommands.cpp"/>
+        <source>撤销上次扫描</source>
+        <translation>撤銷上次掃描</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
@@ -2273,6 +2654,21 @@
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>选择盘点期间的单据</source>
         <translation>選擇盤點期間的單據</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/sheetcommands.cpp"/>
+        <source>盘点记录(&amp;H)</source>
+        <translation>盤點記錄(&amp;H)</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/sheetcommands.cpp"/>
+        <source>记录</source>
+        <translation>記錄</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/sheetcommands.cpp"/>
+        <source>当前行的盘点记录</source>
+        <translation>目前這一列的盤點記錄</translation>
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
@@ -2326,6 +2722,7 @@
     </message>
     <message>
         <location filename="../src/sheet/sheetcommands.cpp"/>
+        <location filename="../src/sheet/ui/frmrecount.cpp"/>
         <location filename="../src/snapshot/chkstockproclogic.cpp"/>
         <source>刷新</source>
         <translation>重新整理</translation>
@@ -2369,11 +2766,6 @@
         <location filename="../src/sheet/sheetcommands.cpp"/>
         <source>账存数据</source>
         <translation>帳存資料</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/sheetexport.cpp"/>
-        <source>盘点表</source>
-        <translation>盤點表</translation>
     </message>
     <message>
         <location filename="../src/sheet/ui/frmfilter.cpp"/>
@@ -2483,6 +2875,21 @@
         <location filename="../src/sheet/ui/frmmain.cpp"/>
         <source>条形码:</source>
         <translation>條碼：</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/ui/frmmain.cpp"/>
+        <source>每次数量:</source>
+        <translation>每次數量:</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/ui/frmmain.cpp"/>
+        <source>扫描累加时每次扫描累加的数量（行的单位）</source>
+        <translation>掃描累加時每次掃描累加的數量（行的單位）</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/ui/frmrecount.cpp"/>
+        <source>差异超过 %1 或超过账存数量的 %2% 的已盘点记录需要复盘。</source>
+        <translation>差異超過 %1 或超過帳存數量的 %2% 的已盤點記錄需要複盤。</translation>
     </message>
     <message>
         <location filename="../src/sheet/ui/ledgerprintdialogs.cpp"/>
