@@ -55,7 +55,7 @@ QStyle::StandardPixmap toolIcon(const QString &tool)
         {QStringLiteral("AddItem"), QStyle::SP_FileDialogNewFolder},
         {QStringLiteral("SubItem"), QStyle::SP_TrashIcon},
         {QStringLiteral("ScanAdd"), QStyle::SP_MediaSeekForward},
-        {QStringLiteral("UndoScan"), QStyle::SP_BrowserReload},
+        {QStringLiteral("UndoScan"), QStyle::SP_MediaSkipBackward},
         {QStringLiteral("Delete"), QStyle::SP_DialogDiscardButton},
         {QStringLiteral("SelectBill"), QStyle::SP_FileDialogContentsView},
         {QStringLiteral("Recount"), QStyle::SP_BrowserReload},
