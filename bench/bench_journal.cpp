@@ -51,16 +51,7 @@ QList<CountRowKey> keysOf(AppConnection &c, int processId)
                                             " FStockID, FStockPlaceID FROM ICInvBackup WHERE FInterID = ?"),
                              {processId});
     for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext())
-        keys << CountRowKey{processId,
-                            rs.integer(u"FItemID"),
-                            rs.integer(u"FAuxPropID"),
-                            rs.integer(u"FUnitID"),
-                            rs.text(u"FBatchNo"),
-                            rs.text(u"FMtoNo"),
-                            rs.text(u"FKFDate"),
-                            rs.integer(u"FKFPeriod"),
-                            rs.integer(u"FStockID"),
-                            rs.integer(u"FStockPlaceID")};
+        keys << CountRowKey::fromRecord(rs, processId);
     return keys;
 }
 

@@ -1,5 +1,7 @@
 #include "countrowkey.h"
 
+#include "recordset.h"
+
 SqlFragment CountRowKey::whereClause(const QString &alias) const
 {
     const QString a = alias;
@@ -13,4 +15,20 @@ SqlFragment CountRowKey::whereClause(const QString &alias) const
     f.binds = {processId,   itemId,       auxPropId, unitId,  text(batchNo),
                text(mtoNo), text(kfDate), kfPeriod,  stockId, stockPlaceId};
     return f;
+}
+
+CountRowKey CountRowKey::fromRecord(const Recordset &rs, int processId)
+{
+    CountRowKey k;
+    k.processId = processId;
+    k.itemId = rs.integer(u"FItemID");
+    k.auxPropId = rs.integer(u"FAuxPropID");
+    k.unitId = rs.integer(u"FUnitID");
+    k.batchNo = rs.text(u"FBatchNo");
+    k.mtoNo = rs.text(u"FMtoNo");
+    k.kfDate = rs.text(u"FKFDate");
+    k.kfPeriod = rs.integer(u"FKFPeriod");
+    k.stockId = rs.integer(u"FStockID");
+    k.stockPlaceId = rs.integer(u"FStockPlaceID");
+    return k;
 }

@@ -2,6 +2,8 @@
 
 #include "sqlfragment.h"
 
+class Recordset;
+
 #include <QString>
 
 // The identity of a count row within its process: process, item, auxiliary
@@ -23,6 +25,9 @@ struct CountRowKey
     // " FInterID = ? AND FItemID = ? ..." with the values bound; `alias` prefixes
     // the columns ("t1." or empty). An empty production date matches '' and NULL.
     SqlFragment whereClause(const QString &alias = {}) const;
+    // The key of the current record of `rs`, which has the count row's key columns
+    // under their names (FItemID, FAuxPropID, ... FStockPlaceID).
+    static CountRowKey fromRecord(const Recordset &rs, int processId);
 
     bool operator==(const CountRowKey &) const = default;
 };

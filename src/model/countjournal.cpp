@@ -52,16 +52,7 @@ CountJournalEntry entryAt(const Recordset &rs)
 {
     CountJournalEntry e;
     e.id = rs.Fields(u"FID").toLongLong();
-    e.key.processId = rs.integer(u"FInterID");
-    e.key.itemId = rs.integer(u"FItemID");
-    e.key.auxPropId = rs.integer(u"FAuxPropID");
-    e.key.unitId = rs.integer(u"FUnitID");
-    e.key.batchNo = rs.text(u"FBatchNo");
-    e.key.mtoNo = rs.text(u"FMtoNo");
-    e.key.kfDate = rs.text(u"FKFDate");
-    e.key.kfPeriod = rs.integer(u"FKFPeriod");
-    e.key.stockId = rs.integer(u"FStockID");
-    e.key.stockPlaceId = rs.integer(u"FStockPlaceID");
+    e.key = CountRowKey::fromRecord(rs, rs.integer(u"FInterID"));
     e.qty = {rs.number(u"FAuxQty"), rs.number(u"FQty"), rs.number(u"FSecQty")};
     e.kind = CountEntryKind(rs.integer(u"FKind"));
     e.source = rs.text(u"FSource");

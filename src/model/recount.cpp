@@ -92,16 +92,7 @@ QList<Recount::Line> Recount::lines(int processId, const countparams::Tolerance 
         l.recounted = rs.integer(u"FReCheckFlag") == 1;
         if (!l.recounted && !beyond(l.difference, rs.number(u"FQty"), tolerance, l.decimals))
             continue;
-        l.key = {processId,
-                 rs.integer(u"FItemID"),
-                 rs.integer(u"FAuxPropID"),
-                 rs.integer(u"FUnitID"),
-                 rs.text(u"FBatchNo"),
-                 rs.text(u"FMtoNo"),
-                 rs.text(u"FKFDate"),
-                 rs.integer(u"FKFPeriod"),
-                 rs.integer(u"FStockID"),
-                 rs.integer(u"FStockPlaceID")};
+        l.key = CountRowKey::fromRecord(rs, processId);
         l.stock = rs.text(u"FStockName");
         l.place = rs.text(u"FSPName");
         l.itemNumber = rs.text(full ? u"FNumber" : u"FShortNumber");

@@ -185,16 +185,7 @@ RowLookup lookUp(AppConnection &conn, int userId, bool limited, int process, con
                 {QStringLiteral("unitId"), rs.integer(u"FUnitID")},
                 {QStringLiteral("counted"), counted.isNull() ? QJsonValue() : QJsonValue(Recordset::toNumber(counted))},
             };
-            CountRowKey key;
-            key.processId = process;
-            key.itemId = rs.integer(u"FItemID");
-            key.auxPropId = rs.integer(u"FAuxPropID");
-            key.unitId = rs.integer(u"FUnitID");
-            key.batchNo = rs.text(u"FBatchNo");
-            key.mtoNo = rs.text(u"FMtoNo");
-            key.kfDate = rs.text(u"FKFDate");
-            key.kfPeriod = rs.integer(u"FKFPeriod");
-            key.stockId = rs.integer(u"FStockID");
+            CountRowKey key = CountRowKey::fromRecord(rs, process);
             key.stockPlaceId = spId;
             out.keys << key;
         }

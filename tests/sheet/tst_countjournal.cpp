@@ -101,16 +101,7 @@ class TestCountJournal : public SheetTestBase
                 " FStockPlaceID, FAuxCheckQty, FCheckQty, FSecCheckQty, FQty FROM ICInvBackup WHERE FInterID = ?"),
             {m_process});
         for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
-            CountRowKey k{m_process,
-                          rs.integer(u"FItemID"),
-                          rs.integer(u"FAuxPropID"),
-                          rs.integer(u"FUnitID"),
-                          rs.text(u"FBatchNo"),
-                          rs.text(u"FMtoNo"),
-                          rs.text(u"FKFDate"),
-                          rs.integer(u"FKFPeriod"),
-                          rs.integer(u"FStockID"),
-                          rs.integer(u"FStockPlaceID")};
+            const CountRowKey k = CountRowKey::fromRecord(rs, m_process);
             const CountFigures row{rs.number(u"FAuxCheckQty"), rs.number(u"FCheckQty"), rs.number(u"FSecCheckQty")};
             const auto entries = byRow.constFind(keyText(k));
             if (entries == byRow.constEnd()) {
