@@ -58,12 +58,10 @@ int runPrint(CliContext &ctx)
 {
     Request request;
     QString error;
-    if (!parseRequest(ctx, &request, &error))
-        return cli::badArguments(ctx, error, kUsage);
-    AppConnection connection;
-    if (!cli::openDatabase(ctx, connection))
-        return cli::Refused;
-    const ScopedStreamUi ui(ctx.err);
+    cli::CommandStart start(ctx, parseRequest(ctx, &request, &error), error, kUsage);
+    if (start.exitCode() != 0)
+        return start.exitCode();
+    AppConnection &connection = start.connection;
     MainDo model;
     LedgerGrid grid;
     if (!cli::loadSheet(ctx, connection, request.process, request.mode, CountSheet::DataView::All, model, grid))

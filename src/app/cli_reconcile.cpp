@@ -124,12 +124,10 @@ int run(CliContext &ctx)
 {
     Request request;
     QString error;
-    if (!parse(ctx, &request, &error))
-        return cli::badArguments(ctx, error, kUsage);
-    AppConnection conn;
-    if (!cli::openDatabase(ctx, conn))
-        return cli::Refused;
-    const ScopedStreamUi ui(ctx.err);
+    cli::CommandStart start(ctx, parse(ctx, &request, &error), error, kUsage);
+    if (start.exitCode() != 0)
+        return start.exitCode();
+    AppConnection &conn = start.connection;
     EntryGrid grid;
     const int row = cli::openRow(ctx, conn, request.process, request.key, &grid);
     if (row == 0)

@@ -79,12 +79,10 @@ int runRecount(CliContext &ctx)
 {
     Request request;
     QString error;
-    if (!parseRequest(ctx, &request, &error))
-        return cli::badArguments(ctx, error, kUsage);
-    AppConnection connection;
-    if (!cli::openDatabase(ctx, connection))
-        return cli::Refused;
-    const ScopedStreamUi ui(ctx.err);
+    cli::CommandStart start(ctx, parseRequest(ctx, &request, &error), error, kUsage);
+    if (start.exitCode() != 0)
+        return start.exitCode();
+    AppConnection &connection = start.connection;
     const bool blind = countparams::hidesBookFigures(connection, ctx.userId);
     Recount recount(connection);
     CountRowKey entered;

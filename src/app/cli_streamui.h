@@ -1,9 +1,14 @@
 #pragma once
 
+#include "clicommand.h"
+
+#include "host/appconnection.h"
 #include "host/hostui.h"
 #include "host/sharedstate.h"
 
 #include <QTextStream>
+
+#include <optional>
 
 // The person of a command-line run: messages go to the error stream as a window
 // would show them, questions are answered No, nothing is chosen or shown.
@@ -46,3 +51,33 @@ public:
 private:
     StreamUi m_ui;
 };
+
+namespace cli {
+
+// The start most commands on the database make: the command line as `parsed`
+// found it (exit 2 with `error` and the usage when it is wrong), the database
+// opened (exit 1), and the person's questions and messages on stderr while the
+// command runs.
+class CommandStart
+{
+public:
+    CommandStart(CliContext &ctx, bool parsed, const QString &error, const char *usage)
+    {
+        if (!parsed)
+            m_exit = badArguments(ctx, error, usage);
+        else if (!openDatabase(ctx, connection))
+            m_exit = Refused;
+        else
+            m_ui.emplace(ctx.err);
+    }
+    // 0 when the command may go on, else its exit status.
+    int exitCode() const { return m_exit; }
+
+    AppConnection connection;
+
+private:
+    int m_exit = 0;
+    std::optional<ScopedStreamUi> m_ui;
+};
+
+} // namespace cli
