@@ -292,22 +292,6 @@ CountEntryResult write(AppConnection &conn, const Request &q)
     });
 }
 
-CountRowKey keyOf(const Recordset &rs)
-{
-    CountRowKey k;
-    k.processId = rs.integer(u"FInterID");
-    k.itemId = rs.integer(u"FItemID");
-    k.auxPropId = rs.integer(u"FAuxPropID");
-    k.unitId = rs.integer(u"FUnitID");
-    k.batchNo = rs.text(u"FBatchNo");
-    k.mtoNo = rs.text(u"FMtoNo");
-    k.kfDate = rs.text(u"FKFDate");
-    k.kfPeriod = rs.integer(u"FKFPeriod");
-    k.stockId = rs.integer(u"FStockID");
-    k.stockPlaceId = rs.integer(u"FStockPlaceID");
-    return k;
-}
-
 } // namespace
 
 CountEntryResult CountEntryService::add(AppConnection &conn, const CountRowKey &key, double qty, const QString &source,
@@ -334,7 +318,7 @@ CountEntryResult CountEntryService::undoLastAdd(AppConnection &conn, int process
                 throw Refusal{CountEntryResult::Status::Gone, LoadText("没有可以撤销的扫描。")};
             const qint64 addId = last.Fields(u"FID").toLongLong();
             Recordset added = conn.ExecuteRaiseErr(entrySql, {addId});
-            const CountRowKey key = keyOf(added);
+            const CountRowKey key = CountRowKey::fromRecord(added, added.integer(u"FInterID"));
             const std::optional<CountFigures> before = claim(conn, key, userId);
             if (!before)
                 throw Refusal{CountEntryResult::Status::Gone, LoadText("没有找到这条盘点记录。")};
