@@ -9,7 +9,7 @@
         <location filename="../src/model/entrygrid.cpp"/>
         <location filename="../src/sheet/countsheet_scan.cpp"/>
         <source>盘点数量</source>
-        <translation>Counted quantity</translation>
+        <translation>Counted Qty</translation>
     </message>
     <message>
         <location filename="../src/additions/additemlogic.cpp"/>
@@ -476,7 +476,7 @@
         <location filename="../src/sheet/recountlogic.cpp"/>
         <location filename="../src/snapshot/backupinvlogic.cpp"/>
         <source>仓库</source>
-        <translation>Stock</translation>
+        <translation>Warehouse</translation>
     </message>
     <message>
         <location filename="../src/app/cli_users.cpp"/>
@@ -987,7 +987,7 @@
         <location filename="../src/sheet/countsaver.cpp"/>
         <location filename="../src/sheet/countsheet_scan.cpp"/>
         <source>仓位</source>
-        <translation>Place</translation>
+        <translation>Bin</translation>
     </message>
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>

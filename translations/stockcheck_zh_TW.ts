@@ -987,7 +987,7 @@
         <location filename="../src/sheet/countsaver.cpp"/>
         <location filename="../src/sheet/countsheet_scan.cpp"/>
         <source>仓位</source>
-        <translation>倉位</translation>
+        <translation>儲位</translation>
     </message>
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
@@ -1003,7 +1003,7 @@
         <location filename="../src/sheet/countsaver.cpp"/>
         <location filename="../src/sheet/countsheet_scan.cpp"/>
         <source>批次</source>
-        <translation>批次</translation>
+        <translation>批號</translation>
     </message>
     <message>
         <location filename="../src/erp/lookupquery.cpp"/>
