@@ -219,7 +219,8 @@ QSqlDatabase AppConnection::database() const
     return QSqlDatabase::database(m_name, false);
 }
 
-bool AppConnection::run(const QString &sql, const QVariantList &binds, Recordset *result, int *rowsAffected, bool keep)
+bool AppConnection::run(const QString &sql, const QVariantList &binds, Recordset *result, int *rowsAffected, bool keep,
+                        bool planOnce)
 {
     ++m_statements;
     m_lastError = {};
@@ -239,10 +240,10 @@ bool AppConnection::run(const QString &sql, const QVariantList &binds, Recordset
         m_lastError = {tr("数据库没有连接。"), sql, binds};
         return false;
     }
-    // A kept query is planned once for all values: planning the listing's branches
-    // anew at every call cost more than running them. Every other statement is
-    // prepared for one run and planned with its values.
-    usePlanMode(keep && !binds.isEmpty() ? PlanMode::Once : PlanMode::PerCall);
+    // Only the kept queries that ask for it are planned once for all values; the
+    // session switches back lazily, before the next statement that does not, so
+    // a run of them costs one switch.
+    usePlanMode(keep && planOnce && !binds.isEmpty() ? PlanMode::Once : PlanMode::PerCall);
     if (keep && !binds.isEmpty()) {
         auto kept = m_kept.find(sql);
         bool ok = true;
@@ -319,10 +320,10 @@ Recordset AppConnection::Execute(const QString &sql, const QVariantList &binds)
     return rs;
 }
 
-Recordset AppConnection::ExecuteKept(const QString &sql, const QVariantList &binds)
+Recordset AppConnection::ExecuteKept(const QString &sql, const QVariantList &binds, bool planOnce)
 {
     Recordset rs;
-    run(sql, binds, &rs, nullptr, true);
+    run(sql, binds, &rs, nullptr, true, planOnce);
     return rs;
 }
 

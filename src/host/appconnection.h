@@ -61,8 +61,11 @@ public:
     Recordset Execute(const QString &sql, const QVariantList &binds = {});
     // A query that runs again and again with other values (one row after another
     // of a window): prepared once and kept until the connection closes, so the
-    // server plans it once instead of at every call. Otherwise as Execute().
-    Recordset ExecuteKept(const QString &sql, const QVariantList &binds);
+    // server parses it once. With `planOnce` PostgreSQL also plans it once for all
+    // values, for a statement whose planning costs more than running it (the
+    // session switches for that query only; without, the server chooses).
+    // Otherwise as Execute().
+    Recordset ExecuteKept(const QString &sql, const QVariantList &binds, bool planOnce = false);
     Recordset ExecuteRaiseErr(const QString &sql, const QVariantList &binds = {});
     // Statements that must all happen or none: one transaction (or part of the
     // transaction already open). False with lastError() on failure, after rollback.
@@ -95,7 +98,8 @@ public:
 private:
     QString openSqlite(const DbLocation &location);   // empty on success, else the message
     QString openPostgres(const DbLocation &location); // the same
-    bool run(const QString &sql, const QVariantList &binds, Recordset *result, int *rowsAffected, bool keep = false);
+    bool run(const QString &sql, const QVariantList &binds, Recordset *result, int *rowsAffected, bool keep = false,
+             bool planOnce = false);
 
     QString m_name; // Qt connection name
     QString m_url;

@@ -190,7 +190,8 @@ QHash<int, QString> DocumentQuery::typeNames(AppConnection &connection) const
 Recordset DocumentQuery::run(AppConnection &connection) const
 {
     const SqlFragment sql = statement();
-    Recordset rs = connection.ExecuteKept(sql.sql, sql.binds);
+    // planning the five branches anew at every call cost more than running them
+    Recordset rs = connection.ExecuteKept(sql.sql, sql.binds, true);
     if (!rs.isOpen() || rs.isEmpty())
         return rs;
     const QHash<int, QString> names = typeNames(connection);
