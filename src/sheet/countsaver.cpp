@@ -393,11 +393,19 @@ bool CountSaver::resolveConflicts()
         return true; // the save itself will say what is wrong with the database
     }
     for (const Pending &p : std::as_const(changed)) {
-        const auto other = latest.constFind(keyText(p.values.key(m_options.processId)));
-        if (other != latest.constEnd() && !askAboutConflict(p.row, p.values, *other))
+        const QString key = keyText(p.values.key(m_options.processId));
+        const auto other = latest.constFind(key);
+        if (other != latest.constEnd() && other->id > m_session.rowsSeen.value(key) &&
+            !askAboutConflict(p.row, p.values, *other))
             return false;
     }
     return true;
+}
+
+void CountSaver::noteRowSeen(EntrySession &session, const CountRowKey &key, qint64 entryId)
+{
+    if (entryId > 0)
+        session.rowsSeen.insert(keyText(key), entryId);
 }
 
 // Yes keeps the person's figure, No takes the row's figure now, Cancel saves nothing.

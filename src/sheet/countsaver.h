@@ -115,6 +115,10 @@ public:
     static SqlStatement journalStatement(const QList<CountRowValues> &rows, int processId, const Dialect &dialect,
                                          CountEntryKind kind, const QString &source, int userId);
     // Titles and widths of the error list.
+    // The grid holds the row of `key` as its journal entry `entryId` left it: a
+    // later save does not take that entry, or earlier ones, for somebody else's.
+    static void noteRowSeen(EntrySession &session, const CountRowKey &key, qint64 entryId);
+
     static QStringList errorTitles(bool mtoPlanMode);
     static QList<int> errorWidths(bool mtoPlanMode);
     QStringList errorLine(int row, const QString &reason) const;

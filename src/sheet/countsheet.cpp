@@ -310,6 +310,7 @@ void CountSheet::loadRows()
         ui->setBusy(true);
     // read before the rows: an entry made while they load counts as made after
     m_session.journalMark = -1;
+    m_session.rowsSeen.clear();
     if (m_mode == SheetMode::Entry && shared().connection) {
         try {
             m_session.journalMark = CountJournal::processMark(*shared().connection, id);

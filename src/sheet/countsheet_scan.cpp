@@ -103,6 +103,7 @@ CountSheet::ScanOutcome CountSheet::scanAdd(const QString &text)
         return refuse(FormatText("条形码%1：%2", {code, result.message}), ScanOutcome::Refused);
     }
     EntryRules::showStoredCount(m_entry, row, result.counted, m_session);
+    CountSaver::noteRowSeen(m_session, key, result.entryId);
     m_rowsSaved = true;
     m_activeRow = row;
     m_activeCol = CheckQty;
@@ -137,6 +138,7 @@ void CountSheet::mnuUndoScan()
             row = r;
     if (row > 0) { // a row outside the view (filtered away) is stored all the same
         EntryRules::showStoredCount(m_entry, row, result.counted, m_session);
+        CountSaver::noteRowSeen(m_session, result.key, result.entryId);
         m_activeRow = row;
         m_activeCol = CheckQty;
         emit cellChanged(row, CheckQty);

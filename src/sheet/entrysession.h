@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 
 #include <functional>
@@ -37,6 +38,9 @@ struct EntrySession
     // a row with a later entry was changed by somebody else meanwhile. -1: not
     // known, nothing is checked.
     qint64 journalMark = -1;
+    // Rows this window itself brought up to date after the mark (a scan that
+    // added, an undo): their entries up to this id are in the grid already.
+    QHash<QString, qint64> rowsSeen;
 
     int currentItemId = 0;
     QString currentItemNumber;

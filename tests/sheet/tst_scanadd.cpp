@@ -156,9 +156,15 @@ private slots:
         QVERIFY(sheet->editCell(row, CheckQty, QStringLiteral("10")));
         QCOMPARE(sheet->scanAdd(QStringLiteral("6900003")), CountSheet::ScanOutcome::Added);
         QCOMPARE(stored(nut), QStringLiteral("A:11/11"));
+        // a typed correction after one's own scan is no conflict with somebody else
+        sheet->enterCell(row, CheckQty);
+        QVERIFY(sheet->editCell(row, CheckQty, QStringLiteral("12")));
+        QVERIFY(sheet->run(QStringLiteral("Save")));
+        QVERIFY2(fx.ui.questions.isEmpty(), qPrintable(fx.ui.questions.join(QLatin1Char('\n'))));
+        QCOMPARE(stored(nut), QStringLiteral("A:12/12"));
         sheet->run(QStringLiteral("ScanAdd"));
         QCOMPARE(sheet->scanAdd(QStringLiteral("6900003")), CountSheet::ScanOutcome::None);
-        QCOMPARE(stored(nut), QStringLiteral("A:11/11"));
+        QCOMPARE(stored(nut), QStringLiteral("A:12/12"));
     }
 
     // Undo takes back this user's last add, then the one before; with none left it says so.
