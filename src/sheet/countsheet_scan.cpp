@@ -30,13 +30,6 @@ bool parseScanQty(const QString &text, double *qty)
     return true;
 }
 
-bool sameRow(const CountRowKey &a, const CountRowKey &b)
-{
-    return a.itemId == b.itemId && a.auxPropId == b.auxPropId && a.unitId == b.unitId && a.batchNo == b.batchNo &&
-           a.mtoNo == b.mtoNo && a.kfDate == b.kfDate && a.kfPeriod == b.kfPeriod && a.stockId == b.stockId &&
-           a.stockPlaceId == b.stockPlaceId;
-}
-
 } // namespace
 
 void CountSheet::mnuScanAdd()
@@ -134,7 +127,7 @@ void CountSheet::mnuUndoScan()
     int row = 0;
     for (int r = 1; r <= m_entry.dataRows() && row == 0; ++r)
         if (int(m_entry.number(r, ItemID)) == result.key.itemId &&
-            sameRow(CountRowValues::fromGrid(m_entry, r).key(currentProcess()), result.key))
+            CountRowValues::fromGrid(m_entry, r).key(currentProcess()) == result.key)
             row = r;
     if (row > 0) { // a row outside the view (filtered away) is stored all the same
         EntryRules::showStoredCount(m_entry, row, result.counted, m_session);
