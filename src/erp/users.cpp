@@ -116,7 +116,9 @@ bool passwordNeedsRehash(const QString &stored)
 {
     if (stored.isEmpty())
         return false;
-    if (!isArgon(stored) || !sodiumReady())
+    if (!sodiumReady()) // nothing better can be stored now
+        return false;
+    if (!isArgon(stored))
         return true;
     const QByteArray hash = stored.toLatin1();
     return crypto_pwhash_str_needs_rehash(hash.constData(), kOpsLimit, kMemLimit) != 0;
@@ -159,8 +161,11 @@ bool checkLogin(AppConnection &connection, const QString &userName, const QStrin
     const int id = rs.integer(u"FUserID");
     // A hash of an older kind is replaced now that the password is known; a failure
     // here leaves the old one, which still works, so the login goes on.
-    if (passwordNeedsRehash(rs.text(u"FPassword")))
-        connection.Exec(kSetPassword, {passwordHash(password), id});
+    if (passwordNeedsRehash(rs.text(u"FPassword"))) {
+        const QString hash = passwordHash(password);
+        if (!hash.isNull()) // a failed derivation never replaces a working hash
+            connection.Exec(kSetPassword, {hash, id});
+    }
     if (userId)
         *userId = id;
     return true;
@@ -168,8 +173,13 @@ bool checkLogin(AppConnection &connection, const QString &userName, const QStrin
 
 bool setPassword(AppConnection &connection, int userId, const QString &password, QString *error)
 {
+    const QString hash = passwordHash(password);
+    if (hash.isNull()) { // stored as NULL it would read back as "no password"
+        setError(error, LoadText("密码加密失败，密码没有修改。"));
+        return false;
+    }
     int rows = 0;
-    if (!connection.Exec(kSetPassword, {passwordHash(password), userId}, &rows)) {
+    if (!connection.Exec(kSetPassword, {hash, userId}, &rows)) {
         setError(error, LoadText("保存密码失败：") + connection.lastError().message);
         return false;
     }

@@ -185,9 +185,7 @@ RowLookup lookUp(AppConnection &conn, int userId, bool limited, int process, con
                 {QStringLiteral("unitId"), rs.integer(u"FUnitID")},
                 {QStringLiteral("counted"), counted.isNull() ? QJsonValue() : QJsonValue(Recordset::toNumber(counted))},
             };
-            CountRowKey key = CountRowKey::fromRecord(rs, process);
-            key.stockPlaceId = spId;
-            out.keys << key;
+            out.keys << CountRowKey::fromRecord(rs, process);
         }
     }
     if (out.rows.isEmpty()) {
@@ -338,7 +336,7 @@ ApiReply postEntry(AppConnection &conn, const Caller &caller, const QJsonObject 
     entry.add = mode == QLatin1String("add");
     entry.userId = caller.session.userId;
     entry.clientEntryId = clientId;
-    entry.device = caller.device;
+    entry.device = caller.session.device;
     const EntryOutcome outcome = handheld::storeEntry(conn, entry);
     if (outcome.status >= 400)
         return ApiReply::refused(outcome.status, outcome.code, outcome.message);
@@ -383,7 +381,7 @@ ApiReply undo(AppConnection &conn, const Caller &caller, const QJsonObject &body
     const bool limited = isLimited(conn, caller.session.userId);
     if (auto refusal = checkProcess(conn, caller.session.userId, process, limited))
         return *refusal;
-    const EntryOutcome outcome = handheld::undoLastAdd(conn, process, caller.session.userId, caller.device);
+    const EntryOutcome outcome = handheld::undoLastAdd(conn, process, caller.session.userId, caller.session.device);
     if (outcome.status >= 400)
         return ApiReply::refused(outcome.status, outcome.code, outcome.message);
     return ApiReply::ok(

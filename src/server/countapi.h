@@ -16,7 +16,6 @@ namespace countapi {
 struct Caller
 {
     SessionStore::Session session;
-    QString device;
 };
 
 ApiReply processes(AppConnection &conn, const Caller &caller);

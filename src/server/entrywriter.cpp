@@ -53,13 +53,19 @@ EntryOutcome outcomeOf(const CountEntryResult &r, double qty)
     return o;
 }
 
+// The journal's source of an entry from `device` (a phone that gave no name is "handheld").
+QString sourceOf(const QString &device)
+{
+    return CountSource::device(device.isEmpty() ? QStringLiteral("handheld") : device);
+}
+
 } // namespace
 
 namespace handheld {
 
 EntryOutcome storeEntry(AppConnection &conn, const HandheldEntry &e)
 {
-    const QString source = CountSource::device(e.device.isEmpty() ? QStringLiteral("handheld") : e.device);
+    const QString source = sourceOf(e.device);
     const CountEntryResult r = e.add ? CountEntryService::add(conn, e.key, e.qty, source, e.userId, e.clientEntryId)
                                      : CountEntryService::set(conn, e.key, e.qty, source, e.userId, e.clientEntryId);
     return outcomeOf(r, e.qty);
@@ -67,7 +73,7 @@ EntryOutcome storeEntry(AppConnection &conn, const HandheldEntry &e)
 
 EntryOutcome undoLastAdd(AppConnection &conn, int process, int userId, const QString &device)
 {
-    const QString source = CountSource::device(device.isEmpty() ? QStringLiteral("handheld") : device);
+    const QString source = sourceOf(device);
     const CountEntryResult r = CountEntryService::undoLastAdd(conn, process, userId, source);
     return outcomeOf(r, 0);
 }
