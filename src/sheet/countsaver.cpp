@@ -413,6 +413,11 @@ bool CountSaver::askAboutConflict(int row, const CountRowValues &values, const C
 {
     const SqlFragment sql = SqlFragment(countedNowSql) + values.key(m_options.processId).whereClause();
     const Recordset now = m_connection.Execute(sql.sql, sql.binds);
+    if (!now.isOpen()) { // the other figure is unknown: nothing is saved rather than a wrong choice offered
+        m_ui->message(FormatText("保存盘点数据失败：%1", {m_connection.lastError().message}), HostUi::Icon::Warning,
+                      m_connection.lastError().detailed());
+        return false;
+    }
     const double counted = now.number(u"FAuxCheckQty");
     const QString text =
         FormatText("第%1行（物料 %2，仓库 %3，仓位 %4）在您读取之后已被%5于%6修改（%7，来自%8），盘点数量现为 %9。\n\n"
@@ -427,21 +432,29 @@ bool CountSaver::askAboutConflict(int row, const CountRowValues &values, const C
     case HostUi::Answer::No:
         EntryRules::setCell(m_grid, row, CheckQty, plainNumber(roundQuantity(counted, values.decimals)), m_session);
         m_grid.clearChanged(row);
+        noteRowSeen(m_session, values.key(m_options.processId), other.id); // the grid shows their figure now
         return true;
     default:
         return false;
     }
 }
 
-void CountSaver::refreshJournalMark()
+// The rows just written hold what the journal holds now. The window's mark stays:
+// moving it would also cover other people's changes to rows this save did not
+// write, which the grid still shows as they were read.
+void CountSaver::noteWrittenRows(const QList<Pending> &attempted)
 {
-    if (m_session.journalMark < 0)
+    if (m_session.journalMark < 0 || attempted.isEmpty())
         return;
+    qint64 mark = 0;
     try {
-        m_session.journalMark = CountJournal::processMark(m_connection, m_options.processId);
+        mark = CountJournal::processMark(m_connection, m_options.processId);
     } catch (const DbException &) {
-        m_session.journalMark = -1; // unknown: better no check than a wrong one
+        return; // the rows stay unnoted: a later save asks once too often, never too seldom
     }
+    for (const Pending &p : attempted)
+        if (!m_grid.isChanged(p.row))
+            noteRowSeen(m_session, p.values.key(m_options.processId), mark);
 }
 
 void CountSaver::status(const char *text)
@@ -539,7 +552,7 @@ CountSaver::SaveResult CountSaver::SaveStockData(bool ask)
         m_ui->setBusy(true);
     status(N_("正在保存数据,请稍候..."));
     QList<QStringList> errors;
-    QList<Pending> pending;
+    QList<Pending> pending, attempted;
     int rejected = 0;
     for (int r = 1; r <= m_grid.dataRows(); ++r) {
         if (m_grid.isChanged(r)) {
@@ -547,6 +560,7 @@ CountSaver::SaveResult CountSaver::SaveStockData(bool ask)
             const RowCheck check = checkRow(values);
             if (check == RowCheck::Accepted) {
                 pending << Pending{r, values};
+                attempted << pending.last();
             } else {
                 errors << errorLine(r, checkMessage(check));
                 ++rejected;
@@ -560,7 +574,7 @@ CountSaver::SaveResult CountSaver::SaveStockData(bool ask)
     }
     if (!pending.isEmpty())
         writeBatch(pending, &errors);
-    refreshJournalMark();
+    noteWrittenRows(attempted);
     if (m_ui)
         m_ui->setBusy(false);
     status(N_("就绪"));

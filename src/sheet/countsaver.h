@@ -132,7 +132,7 @@ private:
     enum class RowOutcome { Written, Gone, Refused };
     bool resolveConflicts();
     bool askAboutConflict(int row, const CountRowValues &values, const CountJournalEntry &other);
-    void refreshJournalMark();
+    void noteWrittenRows(const QList<Pending> &attempted);
     void writeBatch(const QList<Pending> &rows, QList<QStringList> *errors);
     void writeOneByOne(const QList<Pending> &rows, QList<QStringList> *errors);
     RowOutcome writeRow(const CountRowValues &values);

@@ -34,7 +34,7 @@ struct EntrySession
     int matchedRow = 0;
     QString lastUnitList; // unit names of the last composite entry, "箱,个"
 
-    // The count journal's highest entry when the rows were read (or last saved):
+    // The count journal's highest entry when the rows were read:
     // a row with a later entry was changed by somebody else meanwhile. -1: not
     // known, nothing is checked.
     qint64 journalMark = -1;
