@@ -1082,6 +1082,11 @@
     </message>
     <message>
         <location filename="../src/erp/users.cpp"/>
+        <source>密码加密失败，密码没有修改。</source>
+        <translation>密碼加密失敗，密碼沒有修改。</translation>
+    </message>
+    <message>
+        <location filename="../src/erp/users.cpp"/>
         <source>保存密码失败：</source>
         <translation>儲存密碼失敗：</translation>
     </message>
@@ -1550,6 +1555,7 @@
     </message>
     <message>
         <location filename="../src/model/countentryservice.cpp"/>
+        <location filename="../src/sheet/countsaver.cpp"/>
         <source>保存盘点数据失败：%1</source>
         <translation>儲存盤點資料失敗：%1</translation>
     </message>
