@@ -268,6 +268,8 @@ bool AppConnection::run(const QString &sql, const QVariantList &binds, Recordset
                 m_kept.erase(kept); // prepared anew next time (the server may have dropped it)
                 return false;
             }
+            if (rowsAffected)
+                *rowsAffected = query.numRowsAffected();
             if (result)
                 *result = query.isSelect() ? Recordset::fromQuery(query, m_dialect.isSQLite()) : Recordset();
             query.finish(); // the rows are read: the statement stays prepared, holding nothing
@@ -340,6 +342,11 @@ bool AppConnection::Exec(const QString &sql, const QVariantList &binds, int *row
     return run(sql, binds, nullptr, rowsAffected);
 }
 
+bool AppConnection::Exec(const SqlStatement &s, int *rowsAffected)
+{
+    return run(s.sql, s.binds, nullptr, rowsAffected, s.keep);
+}
+
 bool AppConnection::ExecuteBatch(const QList<SqlStatement> &batch, QList<int> *rowsAffected)
 {
     if (rowsAffected)
@@ -348,7 +355,7 @@ bool AppConnection::ExecuteBatch(const QList<SqlStatement> &batch, QList<int> *r
         Transaction tx(*this);
         for (const SqlStatement &s : batch) {
             int rows = 0;
-            if (!run(s.sql, s.binds, nullptr, &rows))
+            if (!Exec(s, &rows))
                 throw DbException(m_lastError);
             if (rowsAffected)
                 rowsAffected->append(rows);

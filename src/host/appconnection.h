@@ -16,6 +16,7 @@ struct SqlStatement
 {
     QString sql;
     QVariantList binds;
+    bool keep = false; // prepared once per connection: a statement sent again and again
 };
 
 // Where a database is: "sqlite:/path/file.db" or
@@ -73,6 +74,7 @@ public:
     bool ExecuteBatch(const QList<SqlStatement> &batch, QList<int> *rowsAffected = nullptr);
     // A statement that returns no rows; false with lastError() on failure.
     bool Exec(const QString &sql, const QVariantList &binds = {}, int *rowsAffected = nullptr);
+    bool Exec(const SqlStatement &statement, int *rowsAffected = nullptr);
 
     const DbError &lastError() const { return m_lastError; }
 

@@ -4,6 +4,7 @@
 
 class Recordset;
 
+#include <QHashFunctions>
 #include <QString>
 
 // The identity of a count row within its process: process, item, auxiliary
@@ -31,3 +32,9 @@ struct CountRowKey
 
     bool operator==(const CountRowKey &) const = default;
 };
+
+inline size_t qHash(const CountRowKey &k, size_t seed = 0)
+{
+    return qHashMulti(seed, k.processId, k.itemId, k.auxPropId, k.unitId, k.batchNo, k.mtoNo, k.kfDate, k.kfPeriod,
+                      k.stockId, k.stockPlaceId);
+}

@@ -177,20 +177,6 @@ const QString conflictsSql =
     QStringLiteral("j.FID IN (SELECT j.FID FROM (%1) v CROSS JOIN ICStockCheckJournal j WHERE j.FID > ? AND %2)");
 const QString countedNowSql = QStringLiteral("SELECT FAuxCheckQty, FCheckQty, FSecCheckQty FROM ICInvBackup WHERE");
 
-QString keyText(const CountRowKey &k)
-{
-    return QStringList{QString::number(k.itemId),
-                       QString::number(k.auxPropId),
-                       QString::number(k.unitId),
-                       k.batchNo,
-                       k.mtoNo,
-                       k.kfDate,
-                       QString::number(k.kfPeriod),
-                       QString::number(k.stockId),
-                       QString::number(k.stockPlaceId)}
-        .join(QLatin1Char('|'));
-}
-
 // Kinds of refusal the person can act on, by the words both engines use for them.
 const struct
 {
@@ -310,8 +296,9 @@ QList<SqlStatement> CountSaver::batchStatements(const QList<CountRowValues> &row
         return {};
     const QString json = batchJson(rows);
     const QString select = batchRowsSelect(dialect);
-    return {{batchFiguresSql.arg(select, keyJoin), {json, checker, processId}},
-            {batchMinusSql.arg(select, keyJoin), {json, processId}}};
+    // the same texts for every batch: prepared once per connection
+    return {{batchFiguresSql.arg(select, keyJoin), {json, checker, processId}, true},
+            {batchMinusSql.arg(select, keyJoin), {json, processId}, true}};
 }
 
 SqlStatement CountSaver::journalStatement(const QList<CountRowValues> &rows, int processId, const Dialect &dialect,
@@ -322,7 +309,9 @@ SqlStatement CountSaver::journalStatement(const QList<CountRowValues> &rows, int
     const SqlFragment written(QStringLiteral("SELECT %1 AS FInterID, v.* FROM (%2) v")
                                   .arg(dialect.castInt(QStringLiteral("?")), arrayRowsSelect(dialect, journalColumns)),
                               {processId, journalJson(rows)});
-    return CountJournal::appendSelectStatement(dialect, written, kind, source, userId);
+    SqlStatement s = CountJournal::appendSelectStatement(dialect, written, kind, source, userId);
+    s.keep = true;
+    return s;
 }
 
 QStringList CountSaver::errorTitles(bool mtoPlanMode)
@@ -381,19 +370,19 @@ bool CountSaver::resolveConflicts()
         }
     if (changed.isEmpty())
         return true;
-    QHash<QString, CountJournalEntry> latest; // by row key: the last entry of somebody else
+    QHash<CountRowKey, CountJournalEntry> latest; // the last entry of somebody else on each row
     try {
         const SqlFragment where(
             conflictsSql.arg(batchRowsSelect(m_connection.dialect()),
                              QString(keyJoin).replace(QLatin1String("ICInvBackup."), QLatin1String("j."))),
             {batchJson(values), m_session.journalMark, m_options.processId});
         for (const CountJournalEntry &e : CountJournal::entriesWhere(m_connection, where))
-            latest.insert(keyText(e.key), e);
+            latest.insert(e.key, e);
     } catch (const DbException &) {
         return true; // the save itself will say what is wrong with the database
     }
     for (const Pending &p : std::as_const(changed)) {
-        const QString key = keyText(p.values.key(m_options.processId));
+        const CountRowKey key = p.values.key(m_options.processId);
         const auto other = latest.constFind(key);
         if (other != latest.constEnd() && other->id > m_session.rowsSeen.value(key) &&
             !askAboutConflict(p.row, p.values, *other))
@@ -405,7 +394,7 @@ bool CountSaver::resolveConflicts()
 void CountSaver::noteRowSeen(EntrySession &session, const CountRowKey &key, qint64 entryId)
 {
     if (entryId > 0)
-        session.rowsSeen.insert(keyText(key), entryId);
+        session.rowsSeen.insert(key, entryId);
 }
 
 // Yes keeps the person's figure, No takes the row's figure now, Cancel saves nothing.
@@ -511,22 +500,33 @@ void CountSaver::writeBatch(const QList<Pending> &rows, QList<QStringList> *erro
     }
     if (m_setBased)
         statements = batchStatements(values, m_options.processId, m_options.operatorId, m_connection.dialect());
-    const qsizetype figureStatements = statements.size();
-    statements << journalStatement(values, m_options.processId, m_connection.dialect(), m_kind, m_options.source,
-                                   m_options.operatorId);
-    QList<int> affected;
-    if (!m_connection.ExecuteBatch(statements, &affected)) {
-        writeOneByOne(rows, errors);
-        return;
-    }
     // Each row's figures statement reaches its count rows (the two ledgers of a
     // position may give two): fewer than the rows sent means some are gone, deleted
-    // by someone else since the window read them. Writing the same figures again
-    // row by row tells which.
-    int reached = 0;
-    for (qsizetype i = 0; i < figureStatements && i < affected.size(); i += 2)
-        reached += affected.at(i);
-    if (reached < rows.size()) {
+    // by someone else since the window read them. The batch is then undone before
+    // its journal entries are written, and written again row by row, which tells
+    // which rows are gone and journals only the rows written.
+    bool written = false;
+    try {
+        Transaction tx(m_connection);
+        int reached = 0;
+        for (qsizetype i = 0; i < statements.size(); ++i) {
+            int affected = 0;
+            if (!m_connection.Exec(statements.at(i), &affected))
+                throw DbException(m_connection.lastError());
+            if (i % 2 == 0)
+                reached += affected;
+        }
+        if (reached >= rows.size()) {
+            if (!m_connection.Exec(journalStatement(values, m_options.processId, m_connection.dialect(), m_kind,
+                                                    m_options.source, m_options.operatorId)))
+                throw DbException(m_connection.lastError());
+            tx.commit();
+            written = true;
+        }
+    } catch (const DbException &) {
+        written = false; // rolled back; row by row names the rows the database refuses
+    }
+    if (!written) {
         writeOneByOne(rows, errors);
         return;
     }

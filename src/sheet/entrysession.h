@@ -1,5 +1,7 @@
 #pragma once
 
+#include "host/countrowkey.h"
+
 #include <QHash>
 #include <QString>
 
@@ -40,7 +42,7 @@ struct EntrySession
     qint64 journalMark = -1;
     // Rows this window itself brought up to date after the mark (a scan that
     // added, an undo): their entries up to this id are in the grid already.
-    QHash<QString, qint64> rowsSeen;
+    QHash<CountRowKey, qint64> rowsSeen;
 
     int currentItemId = 0;
     QString currentItemNumber;

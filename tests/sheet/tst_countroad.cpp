@@ -290,6 +290,12 @@ private slots:
         QCOMPARE(fx.ui.lists.first().rows.first().mid(0, 5),
                  (QStringList{QString::number(s), "原料仓", "A区01", "1.01",
                               "这条盘点记录在数据库中已不存在（可能已被其他用户删除），没有保存。"}));
+        // the journal explains what was written: one entry for the row saved, none for the row gone
+        for (const auto &[item, entries] : {std::pair{nut, 1}, std::pair{screw, 0}})
+            QCOMPARE(
+                fx.scalar(QStringLiteral("SELECT COUNT(*) FROM ICStockCheckJournal WHERE FInterID = ? AND FItemID = ?"),
+                          {process, item}),
+                entries);
     }
 
     // Two count windows at once: each saves into its own process, whichever was
