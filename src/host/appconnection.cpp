@@ -9,6 +9,9 @@
 #include <QUrl>
 #include <QUrlQuery>
 
+#include <ctime>
+#include <mutex>
+
 namespace {
 
 QAtomicInt connectionCounter;
@@ -107,8 +110,29 @@ bool AppConnection::open(const QString &url, QString *error)
     return true;
 }
 
+namespace {
+
+// Without TZ, every conversion to local time (each timestamp read from
+// PostgreSQL) makes the C library look at /etc/localtime again: a third of the
+// time of listing a few hundred dated rows. Naming the file once spares that;
+// the zone is then the one the process started with. Done before the first
+// connection, which every program opens before it starts other threads.
+void pinLocalTimeZone()
+{
+    static std::once_flag once;
+    std::call_once(once, [] {
+        if (qEnvironmentVariableIsEmpty("TZ") && QFileInfo::exists(QStringLiteral("/etc/localtime"))) {
+            qputenv("TZ", ":/etc/localtime");
+            tzset();
+        }
+    });
+}
+
+} // namespace
+
 bool AppConnection::open(const DbLocation &location, QString *error)
 {
+    pinLocalTimeZone();
     close();
     m_location = location;
     m_dialect = Dialect(location.engine);

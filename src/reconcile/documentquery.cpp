@@ -14,7 +14,7 @@ const QString inflowTypes = TranType::sqlList(TranType::Inflows);
 // around all of them, which keeps the statement cheap to plan on PostgreSQL.
 const QString stockHead = QStringLiteral(R"(SELECT u1.FInterID AS FInterID,
  CASE WHEN COALESCE(v1.FSelectedProcID, 0) = 0 THEN 0 ELSE 1 END AS FCheckSelect, u1.FDate AS FDate,
- %1 AS FInOrOut, 0 AS FIsMto, u1.FBillNo AS FBillNo, v1.%2 AS FSPID, v1.FItemID AS FItemID,
+ %1 AS FInOrOut, 0 AS FIsMto, u1.FBillNo AS FBillNo, %2 AS FSPID, v1.FItemID AS FItemID,
  v1.FAuxPropID AS FAuxPropID, v1.FBatchNo AS FBatchNo, v1.FMtoNo AS FMtoNo, v1.FKFDate AS FKFDate,
  v1.FKFPeriod AS FKFPeriod, v1.FQty AS FQty, v1.FSecQty AS FSecQty, v1.FEntryID AS FEntryID, u1.FROB AS FROB,
  u1.FTranType AS FTranTypeID
@@ -34,25 +34,28 @@ const QString mtoHead = QStringLiteral(R"(SELECT u1.FID AS FInterID,
  AND (u1.FCheckerID <> 0 OR u1.FUpStockWhenSave = 1) AND u1.FCancellation = 0
  AND v1.FStockID = ? AND v1.FBatchNo = ? AND v1.%2 = ?)");
 
-// Every entry listed is on the row's own item, place and auxiliary property, so
-// their names are read once each from the bound ids rather than per entry. The
-// type names come from a map read once per connection (typeNames()): looking
-// them up per entry cost a third of the listing on PostgreSQL.
-const QString namesHead = QStringLiteral(R"(SELECT d.FInterID, d.FCheckSelect, d.FDate, d.FInOrOut, '' AS FName,
- d.FBillNo, (SELECT t11.FName FROM t_StockPlace t11 WHERE t11.FSPID = ?) AS FSPName,
- (SELECT t1.%1 FROM t_ICItem t1 WHERE t1.FItemID = ?) AS FNumber,
- (SELECT t1.FName FROM t_ICItem t1 WHERE t1.FItemID = ?) AS FItemName,
- (SELECT t1.FModel FROM t_ICItem t1 WHERE t1.FItemID = ?) AS FModel,
- (SELECT t12.FName FROM t_AuxItem t12 WHERE t12.FItemID = ?) AS FAuxPropName, d.FBatchNo, d.FMtoNo, d.FKFDate,
- d.FKFPeriod, (SELECT t3.FName FROM t_ICItem t1 JOIN t_MeasureUnit t3 ON t3.FItemID = t1.FUnitID
-  WHERE t1.FItemID = ?) AS FUnitName, d.FQty,
- (SELECT t13.FName FROM t_ICItem t1 JOIN t_MeasureUnit t13 ON t13.FItemID = t1.FSecUnitID
-  WHERE t1.FItemID = ? LIMIT 1) AS FSecUnitName, d.FSecQty, d.FEntryID, d.FROB, d.FTranTypeID
+// Every entry listed is on the row's own item, place and auxiliary property:
+// their names come back once, on the first row, and run() copies them to the
+// others. Sent with every entry, they were a third of what a listing of a few
+// hundred entries carried back on PostgreSQL. The type names come from a map
+// read once per connection (typeNames()).
+const QString namesHead = QStringLiteral(R"(SELECT d.FInterID, d.FCheckSelect, d.FDate, d.FInOrOut, NULL AS FName,
+ d.FBillNo, %2 (SELECT t11.FName FROM t_StockPlace t11 WHERE t11.FSPID = ?) END AS FSPName,
+ %2 (SELECT t1.%1 FROM t_ICItem t1 WHERE t1.FItemID = ?) END AS FNumber,
+ %2 (SELECT t1.FName FROM t_ICItem t1 WHERE t1.FItemID = ?) END AS FItemName,
+ %2 (SELECT t1.FModel FROM t_ICItem t1 WHERE t1.FItemID = ?) END AS FModel,
+ %2 (SELECT t12.FName FROM t_AuxItem t12 WHERE t12.FItemID = ?) END AS FAuxPropName, d.FBatchNo, d.FMtoNo, d.FKFDate,
+ d.FKFPeriod, %2 (SELECT t3.FName FROM t_ICItem t1 JOIN t_MeasureUnit t3 ON t3.FItemID = t1.FUnitID
+  WHERE t1.FItemID = ?) END AS FUnitName, d.FQty,
+ %2 (SELECT t13.FName FROM t_ICItem t1 JOIN t_MeasureUnit t13 ON t13.FItemID = t1.FSecUnitID
+  WHERE t1.FItemID = ? LIMIT 1) END AS FSecUnitName, d.FSecQty, d.FEntryID, d.FROB, d.FTranTypeID
  FROM (
 )");
-const QString namesTail = QStringLiteral(R"(
- ) d
- ORDER BY d.FDate, d.FBillNo, d.FTranTypeID, d.FInterID, d.FEntryID)");
+const QString firstRow = QStringLiteral("CASE WHEN ROW_NUMBER() OVER (%1) = 1 THEN");
+const QString listingOrder = QStringLiteral("ORDER BY d.FDate, d.FBillNo, d.FTranTypeID, d.FInterID, d.FEntryID");
+const char *const rowNameColumns[] = {"FSPName",      "FNumber",   "FItemName",   "FModel",
+                                      "FAuxPropName", "FUnitName", "FSecUnitName"};
+const QString namesTail = QStringLiteral("\n ) d\n ") + listingOrder;
 
 // The class type table names its columns by the login language as it is written.
 QString classTypeColumn(const QString &language)
@@ -79,10 +82,10 @@ QString tranTypeColumn(const QString &language)
 
 // Place, auxiliary property, period, production date and the reservation: the
 // conditions every branch shares after its own.
-SqlFragment DocumentQuery::commonLine(const QString &placeColumn, const QString &kfColumn) const
+SqlFragment DocumentQuery::commonLine(const QString &place, const QString &kfColumn) const
 {
     const SelectContext &r = m_o.row;
-    SqlFragment f(QStringLiteral(" AND v1.%1 = ? AND v1.FAuxPropID = ? AND v1.FKFPeriod = ?").arg(placeColumn),
+    SqlFragment f(QStringLiteral(" AND %1 = ? AND v1.FAuxPropID = ? AND v1.FKFPeriod = ?").arg(place),
                   {r.stockPlaceId, r.auxPropId, r.kfPeriod});
     // an entry without a production date holds NULL or an empty text; a dated one
     // may carry a time after the day
@@ -93,31 +96,31 @@ SqlFragment DocumentQuery::commonLine(const QString &placeColumn, const QString 
     return f;
 }
 
-SqlFragment DocumentQuery::stockBranch(Branch branch) const
+// Into the stock: receipts, transfers in and the other families on the receiving
+// side. Out of it: requisitions (their place is on the receiving side's column)
+// and transfers out, in one pass over the issuing side's entries.
+SqlFragment DocumentQuery::stockBranch(bool into) const
 {
     const SelectContext &r = m_o.row;
-    const bool into = branch == Branch::IntoStock;
     const QString direction =
         into ? QStringLiteral("CASE WHEN u1.FTranType IN %1 THEN 1 ELSE 0 END").arg(inflowTypes) : QStringLiteral("0");
-    const QString place = branch == Branch::TransferOut ? QStringLiteral("FSCSPID") : QStringLiteral("FDCSPID");
+    const QString place =
+        into
+            ? QStringLiteral("v1.FDCSPID")
+            : QStringLiteral("CASE WHEN u1.FTranType = %1 THEN v1.FSCSPID ELSE v1.FDCSPID END").arg(TranType::Transfer);
     const QString stock = into ? QStringLiteral("FDCStockID") : QStringLiteral("FSCStockID");
-    const QString head = stockHead.arg(direction, place, stock);
-    SqlFragment f(head, {r.stockId, r.itemId, r.batchNo, r.mtoNo});
+    SqlFragment f(stockHead.arg(direction, place, stock), {r.stockId, r.itemId, r.batchNo, r.mtoNo});
     if (m_o.process.backupType == ProcessInfo::CutOffDate)
         f += SqlFragment(QStringLiteral(" AND u1.FDate >= ?"), {Dialect::dateValue(m_o.process.cutDate.addDays(1))});
     else
         f += SqlFragment(QStringLiteral(" AND u1.FInterID > ?"), {m_o.process.maxInterId});
     f += commonLine(place, QStringLiteral("v1.FKFDate"));
-    switch (branch) {
-    case Branch::IntoStock:
+    if (into) {
         f += SqlFragment(QStringLiteral(" AND u1.FTranType IN ") + intoTypes);
-        break;
-    case Branch::Requisition:
-        f += SqlFragment(QStringLiteral(" AND u1.FTranType = ?"), {TranType::Requisition});
-        break;
-    case Branch::TransferOut:
-        f += SqlFragment(QStringLiteral(" AND u1.FTranType = ?"), {TranType::Transfer});
-        break;
+    } else {
+        // the same place on the entry alone, before any document is read for it
+        f += SqlFragment(QStringLiteral(" AND (v1.FDCSPID = ? OR v1.FSCSPID = ?) AND u1.FTranType IN (?, ?)"),
+                         {r.stockPlaceId, r.stockPlaceId, TranType::Requisition, TranType::Transfer});
     }
     f += SqlFragment(QStringLiteral(" AND (COALESCE(v1.FSelectedProcID, 0) = 0 OR v1.FSelectedProcID = ?)"),
                      {m_o.processId});
@@ -134,7 +137,7 @@ SqlFragment DocumentQuery::mtoBranch(bool into) const
         f += SqlFragment(QStringLiteral(" AND u1.FDate >= ?"), {Dialect::dateValue(m_o.process.cutDate.addDays(1))});
     else
         f += SqlFragment(QStringLiteral(" AND u1.FID > ?"), {m_o.process.maxMtoChangeId});
-    f += commonLine(QStringLiteral("FSPID"), QStringLiteral("v1.FKFDate"));
+    f += commonLine(QStringLiteral("v1.FSPID"), QStringLiteral("v1.FKFDate"));
     f += SqlFragment(QStringLiteral(" AND (COALESCE(v1.FSelectedProcID, 0) = 0 OR v1.FSelectedProcID = ?)"),
                      {m_o.processId});
     return f;
@@ -144,10 +147,10 @@ SqlFragment DocumentQuery::statement() const
 {
     const SqlFragment unionAll(QStringLiteral("\nUNION ALL\n"));
     const SelectContext &r = m_o.row;
-    SqlFragment sql(namesHead.arg(m_o.fullNumbers ? QStringLiteral("FNumber") : QStringLiteral("FShortNumber")),
+    SqlFragment sql(namesHead.arg(m_o.fullNumbers ? QStringLiteral("FNumber") : QStringLiteral("FShortNumber"),
+                                  firstRow.arg(listingOrder)),
                     {r.stockPlaceId, r.itemId, r.itemId, r.itemId, r.auxPropId, r.itemId, r.itemId});
-    sql += stockBranch(Branch::IntoStock) + unionAll + stockBranch(Branch::Requisition) + unionAll +
-           stockBranch(Branch::TransferOut);
+    sql += stockBranch(true) + unionAll + stockBranch(false);
     if (m_o.mtoPlanMode)
         sql += unionAll + mtoBranch(true) + unionAll + mtoBranch(false);
     // ids and entries after date and number keep each document's entries together
@@ -162,13 +165,8 @@ QHash<int, QString> DocumentQuery::typeNames(AppConnection &connection) const
 {
     const QString key = QStringLiteral("DocumentQuery.typeNames.") + m_o.language.toUpper();
     const QVariant known = connection.memo(key);
-    QHash<int, QString> names;
-    if (known.isValid()) {
-        const QVariantMap map = known.toMap();
-        for (auto it = map.begin(); it != map.end(); ++it)
-            names.insert(it.key().toInt(), it.value().toString());
-        return names;
-    }
+    if (known.isValid())
+        return known.value<QHash<int, QString>>();
     const QString types = TranType::sqlList(TranType::Inflows, TranType::Outflows).chopped(1) +
                           QStringLiteral(", %1, %2)").arg(TranType::Requisition).arg(TranType::Transfer);
     Recordset rs =
@@ -176,14 +174,12 @@ QHash<int, QString> DocumentQuery::typeNames(AppConnection &connection) const
                                           "SELECT FID, %3 AS FName FROM ICClassType WHERE FID = ?")
                                .arg(tranTypeColumn(m_o.language), types, classTypeColumn(m_o.language)),
                            {MtoChangeClass});
+    QHash<int, QString> names;
     if (!rs.isOpen())
         return names; // listed without type names rather than not at all; read again next time
-    QVariantMap map;
-    for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
+    for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext())
         names.insert(rs.integer(u"FID"), rs.text(u"FName"));
-        map.insert(QString::number(rs.integer(u"FID")), rs.text(u"FName"));
-    }
-    connection.setMemo(key, map);
+    connection.setMemo(key, QVariant::fromValue(names));
     return names;
 }
 
@@ -194,9 +190,15 @@ Recordset DocumentQuery::run(AppConnection &connection) const
     Recordset rs = connection.ExecuteKept(sql.sql, sql.binds, true);
     if (!rs.isOpen() || rs.isEmpty())
         return rs;
-    const QHash<int, QString> names = typeNames(connection);
+    for (const char *column : rowNameColumns) {
+        const int field = rs.fieldIndex(QString::fromLatin1(column));
+        const QVariant value = rs.value(0, field);
+        for (int row = 1; row < rs.RecordCount(); ++row)
+            rs.setValue(row, field, value);
+    }
+    const QHash<int, QString> types = typeNames(connection);
     const int name = rs.fieldIndex(u"FName"), type = rs.fieldIndex(u"FTranTypeID");
     for (int row = 0; row < rs.RecordCount(); ++row)
-        rs.setValue(row, name, names.value(rs.value(row, type).toInt()));
+        rs.setValue(row, name, types.value(rs.value(row, type).toInt()));
     return rs;
 }

@@ -45,10 +45,9 @@ public:
     Recordset run(AppConnection &connection) const;
 
 private:
-    enum class Branch { IntoStock, Requisition, TransferOut };
-    SqlFragment stockBranch(Branch branch) const;
+    SqlFragment stockBranch(bool into) const;
     SqlFragment mtoBranch(bool into) const;
-    SqlFragment commonLine(const QString &placeColumn, const QString &kfColumn) const;
+    SqlFragment commonLine(const QString &place, const QString &kfColumn) const;
     QHash<int, QString> typeNames(AppConnection &connection) const;
 
     Options m_o;

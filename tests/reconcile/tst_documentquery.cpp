@@ -63,6 +63,9 @@ private slots:
             {"sales issue", "", 21, "X:out"},
             {"transfer into the place", "from other stock", 41, "X:in"},
             {"transfer out of the place", "to other stock", 41, "X:out"},
+            {"transfer out, the place only on the receiving side", "to other stock, receiving place", 41, ""},
+            {"requisition: its place is on the receiving side", "issuing place elsewhere", 24, "X:out"},
+            {"requisition, the place only on the issuing side", "receiving place elsewhere", 24, ""},
             {"virtual receipt is another ledger", "", 6, ""},
             {"other batch", "batch", 1, ""},
             {"other MTO number", "mto", 1, ""},
@@ -93,6 +96,10 @@ private slots:
             e.fromStock = m_stock, e.fromPlace = m_place;
             e.stock = m_stock2, e.place = 0;
         }
+        if (vary == QLatin1String("to other stock, receiving place")) {
+            e.fromStock = m_stock, e.fromPlace = m_place2;
+            e.stock = m_stock2, e.place = m_place;
+        }
         if (vary == QLatin1String("batch"))
             e.batch = QStringLiteral("B2");
         if (vary == QLatin1String("mto"))
@@ -111,6 +118,10 @@ private slots:
         h.upStockWhenSave = vary == QLatin1String("upstock");
         h.cancelled = vary == QLatin1String("cancelled");
         const int id = doc(type, e, cutDate.addDays(1), QStringLiteral("X"), h);
+        if (vary.endsWith(QLatin1String("place elsewhere")))
+            QVERIFY_SQL(conn(), conn().Exec(QStringLiteral("UPDATE ICStockBillEntry SET %1 = ? WHERE FInterID = ?")
+                                                .arg(vary.startsWith(QLatin1String("issuing")) ? "FSCSPID" : "FDCSPID"),
+                                            {m_place2, id}));
         const int owner = vary == QLatin1String("other process")  ? otherProcess
                           : vary == QLatin1String("this process") ? process
                                                                   : 0;
