@@ -48,6 +48,21 @@ UPDATE ICInvBackup SET FCheckQty = v.FCheckQty, FQtyAct = v.FQtyAct, FAuxCheckQt
  FSecCheckQty = v.FSecCheckQty, FSecAdjQty = v.FSecAdjQty, FComplexQty = v.FComplexQty
   FROM v
  WHERE %2)");
+// PostgreSQL: the same figures statement giving back the rows it wrote, and the
+// journal entries of exactly those rows, in one statement (%3: the journal's
+// INSERT ... SELECT over them). The batch's array is read once.
+const QString batchJournaledFiguresSql = QStringLiteral(
+    R"(WITH v AS (%1), u AS (
+UPDATE ICInvBackup SET FCheckQty = v.FCheckQty, FQtyAct = v.FQtyAct, FAuxCheckQty = v.FAuxCheckQty,
+ FAuxQtyAct = v.FAuxQtyAct, FChecker = ?, FNote = v.FNote, FAdjQty = v.FAdjQty, FSecQtyAct = v.FSecQtyAct,
+ FSecCheckQty = v.FSecCheckQty, FSecAdjQty = v.FSecAdjQty, FComplexQty = v.FComplexQty
+  FROM v
+ WHERE %2
+RETURNING ICInvBackup.FInterID, ICInvBackup.FItemID, ICInvBackup.FAuxPropID, ICInvBackup.FUnitID,
+ ICInvBackup.FBatchNo, ICInvBackup.FMtoNo, ICInvBackup.FKFDate, ICInvBackup.FKFPeriod, ICInvBackup.FStockID,
+ ICInvBackup.FStockPlaceID, ICInvBackup.FAuxCheckQty AS FAuxQty, ICInvBackup.FCheckQty AS FQty,
+ ICInvBackup.FSecCheckQty AS FSecQty)
+%3)");
 const QString batchMinusSql = QStringLiteral(
     R"(WITH v AS (%1)
 UPDATE ICInvBackup
@@ -498,8 +513,17 @@ void CountSaver::writeBatch(const QList<Pending> &rows, QList<QStringList> *erro
         if (!m_setBased)
             statements += rowStatements(p.values, m_options.processId, m_options.operatorId);
     }
+    const Dialect &dialect = m_connection.dialect();
+    const bool journaledFigures = m_setBased && dialect.isPostgres();
     if (m_setBased)
-        statements = batchStatements(values, m_options.processId, m_options.operatorId, m_connection.dialect());
+        statements = batchStatements(values, m_options.processId, m_options.operatorId, dialect);
+    if (journaledFigures) {
+        const SqlStatement journal = CountJournal::appendSelectStatement(
+            dialect, SqlFragment(QStringLiteral("SELECT * FROM u")), m_kind, m_options.source, m_options.operatorId);
+        SqlStatement &figures = statements[0];
+        figures.sql = batchJournaledFiguresSql.arg(batchRowsSelect(dialect), keyJoin, journal.sql);
+        figures.binds += journal.binds;
+    }
     // Each row's figures statement reaches its count rows (the two ledgers of a
     // position may give two): fewer than the rows sent means some are gone, deleted
     // by someone else since the window read them. The batch is then undone before
@@ -517,8 +541,8 @@ void CountSaver::writeBatch(const QList<Pending> &rows, QList<QStringList> *erro
                 reached += affected;
         }
         if (reached >= rows.size()) {
-            if (!m_connection.Exec(journalStatement(values, m_options.processId, m_connection.dialect(), m_kind,
-                                                    m_options.source, m_options.operatorId)))
+            if (!journaledFigures && !m_connection.Exec(journalStatement(values, m_options.processId, dialect, m_kind,
+                                                                         m_options.source, m_options.operatorId)))
                 throw DbException(m_connection.lastError());
             tx.commit();
             written = true;
