@@ -52,7 +52,10 @@ const QString namesHead = QStringLiteral(R"(SELECT d.FInterID, d.FCheckSelect, d
  FROM (
 )");
 const QString firstRow = QStringLiteral("CASE WHEN ROW_NUMBER() OVER (%1) = 1 THEN");
-const QString listingOrder = QStringLiteral("ORDER BY d.FDate, d.FBillNo, d.FTranTypeID, d.FInterID, d.FEntryID");
+// A total order, so that the row numbered first is the first row listed: a
+// transfer within the counted place is listed in and out with the same ids.
+const QString listingOrder =
+    QStringLiteral("ORDER BY d.FDate, d.FBillNo, d.FTranTypeID, d.FInterID, d.FEntryID, d.FInOrOut DESC");
 const char *const rowNameColumns[] = {"FSPName",      "FNumber",   "FItemName",   "FModel",
                                       "FAuxPropName", "FUnitName", "FSecUnitName"};
 const QString namesTail = QStringLiteral("\n ) d\n ") + listingOrder;
