@@ -202,6 +202,16 @@ qint64 CountJournal::processMark(AppConnection &conn, int processId)
     return conn.ExecuteRaiseErr(markSql, {processId}).Fields(u"FID").toLongLong();
 }
 
+CountJournal::After CountJournal::entriesAfter(AppConnection &conn, int processId, qint64 mark)
+{
+    // by the ids after the mark (few) rather than by all entries of the process
+    const Recordset rs = conn.ExecuteRaiseErr(
+        QStringLiteral("SELECT COUNT(*) AS FCount, COALESCE(MAX(FID), 0) AS FMark FROM ICStockCheckJournal"
+                       " WHERE FID > ? AND +FInterID = ?"),
+        {mark, processId});
+    return {rs.Fields(u"FCount").toLongLong(), std::max(mark, rs.Fields(u"FMark").toLongLong())};
+}
+
 QList<CountJournalEntry> CountJournal::entriesWhere(AppConnection &conn, const SqlFragment &where)
 {
     const SqlFragment sql =

@@ -112,6 +112,13 @@ public:
     // The highest FID of a process's entries, 0 without any: what a window read
     // with its rows, to tell later which rows somebody changed meanwhile.
     static qint64 processMark(AppConnection &conn, int processId);
+    // How many entries of a process came after `mark`, and the highest of them.
+    struct After
+    {
+        qint64 count = 0;
+        qint64 mark = 0;
+    };
+    static After entriesAfter(AppConnection &conn, int processId, qint64 mark);
     // The entry a client's id names in a process.
     static std::optional<CountJournalEntry> byClientId(AppConnection &conn, int processId,
                                                        const QString &clientEntryId);

@@ -90,24 +90,12 @@ const struct
     {"FAuxQtyAct", Type::Qty},    {"FNote", Type::Text},     {"FAdjQty", Type::Qty},      {"FSecQtyAct", Type::Qty},
     {"FSecCheckQty", Type::Qty},  {"FSecAdjQty", Type::Qty}, {"FComplexQty", Type::Text}, {"FCoefficient", Type::Qty}};
 
-// The items of one row of the count journal's array: the key and the counted
-// figures written, all the journal needs (a narrower array is read faster).
-const struct
-{
-    const char *name;
-    Type type;
-} journalColumns[] = {{"FItemID", Type::Int},   {"FAuxPropID", Type::Int}, {"FUnitID", Type::Int},
-                      {"FBatchNo", Type::Text}, {"FMtoNo", Type::Text},    {"FKFDate", Type::Text},
-                      {"FKFPeriod", Type::Int}, {"FStockID", Type::Int},   {"FStockPlaceID", Type::Int},
-                      {"FAuxQty", Type::Qty},   {"FQty", Type::Qty},       {"FSecQty", Type::Qty}};
-
 // SELECT CAST(j.value ->> 0 AS INTEGER) AS FItemID, ... FROM <the bound array> j
-template<typename Columns>
-QString arrayRowsSelect(const Dialect &dialect, const Columns &columns)
+QString batchRowsSelect(const Dialect &dialect)
 {
     QStringList items;
     int i = 0;
-    for (const auto &c : columns) {
+    for (const auto &c : batchColumns) {
         const QString item = QStringLiteral("j.value ->> %1").arg(i++);
         const QString cast = c.type == Type::Int    ? dialect.castInt(item)
                              : c.type == Type::Text ? dialect.castText(item)
@@ -116,11 +104,6 @@ QString arrayRowsSelect(const Dialect &dialect, const Columns &columns)
     }
     return QStringLiteral("SELECT ") + items.join(QStringLiteral(", ")) + QStringLiteral(" FROM ") +
            dialect.jsonArrayElements(QStringLiteral("j"));
-}
-
-QString batchRowsSelect(const Dialect &dialect)
-{
-    return arrayRowsSelect(dialect, batchColumns);
 }
 
 // A null QString binds as NULL; the count row's texts are '' when empty.
@@ -158,16 +141,6 @@ QString batchJson(const QList<CountRowValues> &rows)
         row.append(v.coefficient);
         all.append(row);
     }
-    return QString::fromUtf8(QJsonDocument(all).toJson(QJsonDocument::Compact));
-}
-
-// The journal's rows of a batch in the order of journalColumns.
-QString journalJson(const QList<CountRowValues> &rows)
-{
-    QJsonArray all;
-    for (const CountRowValues &v : rows)
-        all.append(QJsonArray{v.itemId, v.auxPropId, v.unitId, nonNull(v.batchNo), nonNull(v.mtoNo), nonNull(v.kfDate),
-                              v.kfPeriod, v.stockId, v.stockPlaceId, v.unitCheckQty, v.checkQty, v.secCheckQty});
     return QString::fromUtf8(QJsonDocument(all).toJson(QJsonDocument::Compact));
 }
 
@@ -309,21 +282,28 @@ QList<SqlStatement> CountSaver::batchStatements(const QList<CountRowValues> &row
 {
     if (rows.isEmpty())
         return {};
-    const QString json = batchJson(rows);
+    return batchStatements(batchJson(rows), processId, checker, dialect);
+}
+
+QList<SqlStatement> CountSaver::batchStatements(const QString &json, int processId, int checker, const Dialect &dialect)
+{
     const QString select = batchRowsSelect(dialect);
     // the same texts for every batch: prepared once per connection
     return {{batchFiguresSql.arg(select, keyJoin), {json, checker, processId}, true},
             {batchMinusSql.arg(select, keyJoin), {json, processId}, true}};
 }
 
-SqlStatement CountSaver::journalStatement(const QList<CountRowValues> &rows, int processId, const Dialect &dialect,
+SqlStatement CountSaver::journalStatement(const QString &json, int processId, const Dialect &dialect,
                                           CountEntryKind kind, const QString &source, int userId)
 {
-    // The figures the batch writes, taken from the batch itself rather than read
-    // back: the journal then costs one pass over a narrow array.
-    const SqlFragment written(QStringLiteral("SELECT %1 AS FInterID, v.* FROM (%2) v")
-                                  .arg(dialect.castInt(QStringLiteral("?")), arrayRowsSelect(dialect, journalColumns)),
-                              {processId, journalJson(rows)});
+    // The figures the batch writes, taken from the batch's own array rather than
+    // read back.
+    const SqlFragment written(
+        QStringLiteral("SELECT %1 AS FInterID, v.FItemID, v.FAuxPropID, v.FUnitID, v.FBatchNo, v.FMtoNo, v.FKFDate,"
+                       " v.FKFPeriod, v.FStockID, v.FStockPlaceID, v.FAuxCheckQty AS FAuxQty, v.FCheckQty AS FQty,"
+                       " v.FSecCheckQty AS FSecQty FROM (%2) v")
+            .arg(dialect.castInt(QStringLiteral("?")), batchRowsSelect(dialect)),
+        {processId, json});
     SqlStatement s = CountJournal::appendSelectStatement(dialect, written, kind, source, userId);
     s.keep = true;
     return s;
@@ -443,22 +423,28 @@ bool CountSaver::askAboutConflict(int row, const CountRowValues &values, const C
     }
 }
 
-// The rows just written hold what the journal holds now. The window's mark stays:
-// moving it would also cover other people's changes to rows this save did not
-// write, which the grid still shows as they were read.
+// The rows just written hold what the journal holds now. When this save's entries
+// are all that came after the window's mark, the grid shows everything up to the
+// new mark and the mark moves. Otherwise it stays (moving it would also cover
+// other people's changes to rows this save did not write, which the grid still
+// shows as they were read) and the rows written are noted one by one.
 void CountSaver::noteWrittenRows(const QList<Pending> &attempted)
 {
     if (m_session.journalMark < 0 || attempted.isEmpty())
         return;
-    qint64 mark = 0;
+    CountJournal::After after;
     try {
-        mark = CountJournal::processMark(m_connection, m_options.processId);
+        after = CountJournal::entriesAfter(m_connection, m_options.processId, m_session.journalMark);
     } catch (const DbException &) {
         return; // the rows stay unnoted: a later save asks once too often, never too seldom
     }
+    if (after.count == m_journaled) {
+        m_session.journalMark = after.mark;
+        return;
+    }
     for (const Pending &p : attempted)
         if (!m_grid.isChanged(p.row))
-            noteRowSeen(m_session, p.values.key(m_options.processId), mark);
+            noteRowSeen(m_session, p.values.key(m_options.processId), after.mark);
 }
 
 void CountSaver::status(const char *text)
@@ -479,6 +465,7 @@ CountSaver::RowOutcome CountSaver::writeRow(const CountRowValues &values)
     QList<int> affected;
     if (!m_connection.ExecuteBatch(statements, &affected))
         return RowOutcome::Refused;
+    m_journaled += affected.value(2);
     return affected.value(0) > 0 ? RowOutcome::Written : RowOutcome::Gone;
 }
 
@@ -515,8 +502,9 @@ void CountSaver::writeBatch(const QList<Pending> &rows, QList<QStringList> *erro
     }
     const Dialect &dialect = m_connection.dialect();
     const bool journaledFigures = m_setBased && dialect.isPostgres();
+    const QString json = batchJson(values);
     if (m_setBased)
-        statements = batchStatements(values, m_options.processId, m_options.operatorId, dialect);
+        statements = batchStatements(json, m_options.processId, m_options.operatorId, dialect);
     if (journaledFigures) {
         const SqlStatement journal = CountJournal::appendSelectStatement(
             dialect, SqlFragment(QStringLiteral("SELECT * FROM u")), m_kind, m_options.source, m_options.operatorId);
@@ -541,10 +529,13 @@ void CountSaver::writeBatch(const QList<Pending> &rows, QList<QStringList> *erro
                 reached += affected;
         }
         if (reached >= rows.size()) {
-            if (!journaledFigures && !m_connection.Exec(journalStatement(values, m_options.processId, dialect, m_kind,
-                                                                         m_options.source, m_options.operatorId)))
+            int journaled = reached; // PostgreSQL: the figures statement journals what it reached
+            if (!journaledFigures && !m_connection.Exec(journalStatement(json, m_options.processId, dialect, m_kind,
+                                                                         m_options.source, m_options.operatorId),
+                                                        &journaled))
                 throw DbException(m_connection.lastError());
             tx.commit();
+            m_journaled += journaled;
             written = true;
         }
     } catch (const DbException &) {
@@ -572,6 +563,7 @@ CountSaver::SaveResult CountSaver::SaveStockData(bool ask)
     LogBracket log(QString::fromLatin1(logName));
     m_error = {};
     m_refused = m_gone = 0;
+    m_journaled = 0;
     if (m_ui)
         m_ui->setBusy(true);
     status(N_("正在保存数据,请稍候..."));

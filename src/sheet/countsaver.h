@@ -110,10 +110,6 @@ public:
     // their differences.
     static QList<SqlStatement> batchStatements(const QList<CountRowValues> &rows, int processId, int checker,
                                                const Dialect &dialect);
-    // The count journal's entries of the rows the statements above wrote: one
-    // set-based statement (the figures after the save).
-    static SqlStatement journalStatement(const QList<CountRowValues> &rows, int processId, const Dialect &dialect,
-                                         CountEntryKind kind, const QString &source, int userId);
     // Titles and widths of the error list.
     // The grid holds the row of `key` as its journal entry `entryId` left it: a
     // later save does not take that entry, or earlier ones, for somebody else's.
@@ -124,6 +120,13 @@ public:
     QStringList errorLine(int row, const QString &reason) const;
 
 private:
+    // batchStatements() over the rows' array made once (`json`), and the count
+    // journal's entries of the rows they wrote (the figures after the save) from
+    // the same array.
+    static QList<SqlStatement> batchStatements(const QString &json, int processId, int checker, const Dialect &dialect);
+    static SqlStatement journalStatement(const QString &json, int processId, const Dialect &dialect,
+                                         CountEntryKind kind, const QString &source, int userId);
+
     struct Pending
     {
         int row;
@@ -150,6 +153,7 @@ private:
     bool m_setBased = true;
     CountEntryKind m_kind = CountEntryKind::Set; // of the entries written now
     DbError m_error;
-    int m_refused = 0; // rows the database refused in this save
-    int m_gone = 0;    // changed rows whose count row is gone from the database
+    int m_refused = 0;      // rows the database refused in this save
+    int m_gone = 0;         // changed rows whose count row is gone from the database
+    qint64 m_journaled = 0; // journal entries this save wrote
 };
