@@ -2,12 +2,33 @@
 #include "testmain.h"
 
 #include "additions/additemlogic.h"
+#include "erp/gldata.h"
+#include "erp/lookupquery.h"
+#include "host/countparams.h"
 
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
 
 using Field = AddItemLogic::Field;
+
+namespace {
+
+// The batch picker's options as the dialog asks for them.
+class RecordingLookup : public BaseDataLookup
+{
+public:
+    QVariantMap batchOptions;
+    LookupRecord lookup(int, const QVariantMap &) override { return {}; }
+    LookupRecord listLookup(const QString &table, const QVariantMap &options) override
+    {
+        if (table == QLatin1String("Batch"))
+            batchOptions = options;
+        return {};
+    }
+};
+
+} // namespace
 
 // Adding goods that have no count row: the checks of the dialog in their order,
 // and what the append leaves in the count rows, read back from the database.
@@ -250,6 +271,39 @@ private slots:
         QCOMPARE(m_ui.questions.size(), found ? 0 : 1);
         if (found)
             QVERIFY(logic.fields().serial);
+    }
+
+    // Blind counting: a counter picks a batch without its stock quantity; the
+    // accountant, or anybody while it is off, sees it.
+    void batchPickerWhileBlind_data()
+    {
+        QTest::addColumn<bool>("blind");
+        QTest::addColumn<bool>("mayViewReports");
+        QTest::addColumn<bool>("qtyShown");
+        QTest::newRow("counter, blind") << true << false << false;
+        QTest::newRow("accountant, blind") << true << true << true;
+        QTest::newRow("counter, not blind") << false << false << true;
+    }
+    void batchPickerWhileBlind()
+    {
+        QFETCH(bool, blind);
+        QFETCH(bool, mayViewReports);
+        QFETCH(bool, qtyShown);
+        countparams::setValue(conn(), *countparams::find(QStringLiteral("BlindCount")),
+                              blind ? QStringLiteral("1") : QStringLiteral("0"));
+        if (mayViewReports)
+            erp::grantRights(conn(), shared().operatorId, {GLData::Right::ViewCountReport});
+        auto lookup = std::make_shared<RecordingLookup>();
+        shared().components.lookup = lookup;
+        AddItemLogic logic(m_process, QDate(2026, 3, 15));
+        QVERIFY(logic.enterItem(QStringLiteral("1.01.002")));
+        logic.lookup(Field::Batch);
+        const auto query = erp::LookupQuery::forTable(QStringLiteral("Batch"), lookup->batchOptions);
+        QVERIFY(query);
+        QStringList shown;
+        for (const erp::LookupColumn &c : query->shownColumns())
+            shown << c.field;
+        QCOMPARE(shown.contains(QStringLiteral("FQty")), qtyShown);
     }
 
     // stockcheck-cli add-item: the same checks and append; the same-record

@@ -197,6 +197,33 @@ private slots:
                  CountSaver::DeleteResult::Refused);
     }
 
+    // The count book's rows with book stock tell which rows the books hold: not
+    // offered to a blind counter (the command is off, asking for it anyway changes
+    // nothing, the command line refuses); the accountant has it.
+    void bookStockView_data()
+    {
+        QTest::addColumn<int>("user");
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("counter") << int(User) << true;
+        QTest::newRow("accountant") << Accountant << false;
+    }
+    void bookStockView()
+    {
+        QFETCH(int, user);
+        QFETCH(bool, refused);
+        setBlind(true);
+        logIn(user);
+        CountSheet sheet(SheetMode::PrintBook);
+        sheet.open();
+        sheet.chooseProcess(processIndex(sheet, 1));
+        QCOMPARE(sheet.run(QStringLiteral("mnuVSelectData_Checked")), !refused);
+        sheet.mnuVSelectData_Checked();
+        QCOMPARE(sheet.dataView() == CountSheet::DataView::Checked, !refused);
+        QCOMPARE(m_ui.lastMessage() == QStringLiteral("盲盘时不能查看账存数据。"), refused);
+        const ProgramRun book = cli(user, {"sheet", "--process", "1", "--mode", "3", "--view", "counted"});
+        QCOMPARE(book.exitCode, refused ? 1 : 0);
+    }
+
     // The command line for a counter and for the accountant: the sheet printed and
     // the export read back by xlsx2csv.
     void commandLine_data()
