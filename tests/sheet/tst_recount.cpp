@@ -140,8 +140,10 @@ private slots:
                  (QList<CountEntryKind>{CountEntryKind::Start, CountEntryKind::Recount, CountEntryKind::Recount}));
         QVERIFY(CountJournal::replay(entries).sameAs({3, 36, 6})); // the row: 3 boxes, 36 pieces, 6 kg
         QCOMPARE(Recount::firstCount(conn(), keyOf(1, 1)), std::optional<double>(3));
-        // still on the sheet, though within any tolerance now
-        QCOMPARE(recount.lines(1, {1000, 1000}).size(), 1);
+        // still on the sheet, though within any tolerance now, with its first count
+        const QList<Recount::Line> lines = recount.lines(1, {1000, 1000});
+        QCOMPARE(lines.size(), 1);
+        QCOMPARE(lines.first().firstCount, std::optional<double>(3));
     }
 
     void refusals_data()
