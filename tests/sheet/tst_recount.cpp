@@ -246,6 +246,17 @@ private slots:
         QVERIFY(entered.out.trimmed().endsWith(QStringLiteral("\t2.50")));
         QCOMPARE(stored(1, "FReCheckQty FQtyAct"), QStringLiteral("FReCheckQty=2.5 FQtyAct=30"));
         QCOMPARE(cli(User, {QStringLiteral("--list"), QStringLiteral("--item"), QStringLiteral("A100")}).exitCode, 2);
+        // `count` leaves the recounted row alone, set or add, as the grid does
+        const QStringList row{"--process", "1",  "--item",   "sA100",      "--stock",    "s01",
+                              "--place",   "p1", "--kfdate", "2026-01-05", "--kfperiod", "180"};
+        for (const QStringList &how : {QStringList{"--qty", "9"}, QStringList{"--qty", "1", "--add"}}) {
+            const ProgramRun count =
+                runProgram(QStringLiteral(STOCKCHECK_CLI),
+                           QStringList{"count", "--db", m_db->url(), "--user", QString::number(User)} + row + how);
+            QCOMPARE(count.exitCode, 1);
+            QVERIFY2(count.err.contains(QStringLiteral("已经复盘")), qPrintable(count.err));
+        }
+        QCOMPARE(stored(1, "FReCheckQty FQtyAct"), QStringLiteral("FReCheckQty=2.5 FQtyAct=30"));
     }
 };
 
