@@ -615,6 +615,8 @@ bool AddItemLogic::accept()
         return false;
     case SnapshotRowAppend::Outcome::Direction:
         return refuse(SnapshotRowAppend::directionMessage(), Field::Qty);
+    case SnapshotRowAppend::Outcome::Recounted:
+        return refuse(LoadText("这一行已经复盘，实存数量以复盘数量为准，不能再修改盘点数量。"), Field::Qty);
     case SnapshotRowAppend::Outcome::Failed:
         if (shared().ui)
             shared().ui->message(LoadText("添加物料失败，盘点数据没有改变。"), HostUi::Icon::Critical,
