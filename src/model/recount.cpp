@@ -39,7 +39,7 @@ const QString recountedEntriesSql = QStringLiteral(
     R"(j.FInterID = ? AND EXISTS (SELECT 1 FROM ICInvBackup b
    WHERE b.FInterID = j.FInterID AND b.FReCheckFlag = 1 AND b.FItemID = j.FItemID AND b.FStockID = j.FStockID
      AND b.FStockPlaceID = j.FStockPlaceID AND b.FBatchNo = j.FBatchNo AND b.FMtoNo = j.FMtoNo
-     AND b.FAuxPropID = j.FAuxPropID AND b.FUnitID = j.FUnitID AND b.FKFDate = j.FKFDate
+     AND b.FAuxPropID = j.FAuxPropID AND b.FUnitID = j.FUnitID AND COALESCE(b.FKFDate, '') = j.FKFDate
      AND b.FKFPeriod = j.FKFPeriod))");
 
 // Taken first: on PostgreSQL the row stays locked to the end of the transaction, so
