@@ -1,6 +1,9 @@
 #include "additemlogic.h"
 
+#include "host/appconnection.h"
+#include "host/countparams.h"
 #include "host/hostui.h"
+#include "host/loginprops.h"
 #include "host/lookups.h"
 #include "host/sharedstate.h"
 #include "host/sysparams.h"
@@ -486,7 +489,11 @@ bool AddItemLogic::lookup(Field field)
     case Field::Batch: {
         if (!m_f.itemId)
             return refuse(LoadText("请先选择物料!"), Field::Item);
-        const LookupRecord r = listLookup(QStringLiteral("Batch"), {{QStringLiteral("ItemID"), m_f.itemId}});
+        // blind counting: the picker lists the batches without their stock
+        QVariantMap options{{QStringLiteral("ItemID"), m_f.itemId}};
+        if (AppConnection *conn = shared().connection; !conn || countparams::hidesBookFigures(*conn, GetUserId()))
+            options.insert(QStringLiteral("HideQty"), true);
+        const LookupRecord r = listLookup(QStringLiteral("Batch"), options);
         if (!r.isValid())
             return false;
         m_f.batchNo = r.value(QStringLiteral("FBatchNo")).toString();
@@ -608,6 +615,8 @@ bool AddItemLogic::accept()
         return false;
     case SnapshotRowAppend::Outcome::Direction:
         return refuse(SnapshotRowAppend::directionMessage(), Field::Qty);
+    case SnapshotRowAppend::Outcome::Recounted:
+        return refuse(LoadText("这一行已经复盘，实存数量以复盘数量为准，不能再修改盘点数量。"), Field::Qty);
     case SnapshotRowAppend::Outcome::Failed:
         if (shared().ui)
             shared().ui->message(LoadText("添加物料失败，盘点数据没有改变。"), HostUi::Icon::Critical,

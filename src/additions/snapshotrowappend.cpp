@@ -17,7 +17,7 @@ const QString maxBillSql = QStringLiteral(
     R"(SELECT COALESCE((SELECT MAX(FMaxBillInterID) FROM ICInvBackup WHERE FInterID = ?),
                  (SELECT FMaxBillInterID FROM ICStockCheckProcess WHERE FID = ?)) AS FMaxBillInterID)");
 
-const QString existsSql = QStringLiteral("SELECT 1 AS found FROM ICInvBackup WHERE");
+const QString existsSql = QStringLiteral("SELECT COALESCE(FReCheckFlag, 0) AS FReCheckFlag FROM ICInvBackup WHERE");
 
 // A new row: no book stock, so the counted figures are the whole difference. The
 // differences are written by the recompute below, as for any other row.
@@ -88,11 +88,13 @@ bool SnapshotRowAppend::directionsAgree(double baseDiff, double secDiff, int dec
     return a + b != 0;
 }
 
-bool SnapshotRowAppend::sameRecordExists(const CountRowKey &key)
+SnapshotRowAppend::SameRecord SnapshotRowAppend::sameRecord(const CountRowKey &key)
 {
     const SqlFragment sql = SqlFragment(existsSql) + key.whereClause();
     Recordset rs = m_connection.ExecuteRaiseErr(sql.sql, sql.binds);
-    return !rs.isEmpty();
+    if (rs.isEmpty())
+        return SameRecord::None;
+    return rs.integer(u"FReCheckFlag") == 1 ? SameRecord::Recounted : SameRecord::Counted;
 }
 
 QVariant SnapshotRowAppend::maxBillInterId(int processId)
@@ -107,7 +109,11 @@ SnapshotRowAppend::Outcome SnapshotRowAppend::append(const AddedEntry &entry)
     LogBracket log(QString::fromLatin1(logName));
     m_error = {};
     try {
-        if (m_alertSame && sameRecordExists(entry.key)) {
+        // a recounted row has its count from the recount: goods are not added to it
+        const SameRecord same = sameRecord(entry.key);
+        if (same == SameRecord::Recounted)
+            return Outcome::Recounted;
+        if (m_alertSame && same == SameRecord::Counted) {
             const bool go = m_ui && m_ui->question(LoadText("已有相同记录，保存后将会累加盘点数量，是否继续？")) ==
                                         HostUi::Answer::Yes;
             if (!go)
@@ -129,7 +135,10 @@ SnapshotRowAppend::Outcome SnapshotRowAppend::write(const AddedEntry &e)
     const double base = roundQuantity(e.qty * e.coefficient, e.decimals);
     const double secAdj = e.secAdjQty();
     Transaction tx(m_connection);
-    const bool exists = sameRecordExists(k);
+    const SameRecord same = sameRecord(k);
+    if (same == SameRecord::Recounted) // recounted since the question
+        return Outcome::Recounted;
+    const bool exists = same == SameRecord::Counted;
     if (!exists) {
         const QVariant maxBill = maxBillInterId(k.processId);
         const QVariantList binds{k.processId,

@@ -40,6 +40,7 @@ public:
         Accumulated, // added to the row of the same key
         Declined,    // the person did not want to add to the existing row
         Direction,   // base and secondary differences disagree: nothing written
+        Recounted,   // the row of the same key is recounted: nothing written
         Failed,      // the database refused: nothing written, lastError() says why
     };
 
@@ -54,7 +55,8 @@ public:
     static bool directionsAgree(double baseDiff, double secDiff, int decimals);
 
 private:
-    bool sameRecordExists(const CountRowKey &key);
+    enum class SameRecord { None, Counted, Recounted };
+    SameRecord sameRecord(const CountRowKey &key);
     QVariant maxBillInterId(int processId);
     Outcome write(const AddedEntry &entry);
 

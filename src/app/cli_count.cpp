@@ -32,6 +32,8 @@ const QStringList kValueOptions =
                                        QStringLiteral("--process"),   QStringLiteral("--qty"),
                                        QStringLiteral("--composite"), QStringLiteral("--adj"),
                                        QStringLiteral("--secqty"),    QStringLiteral("--note")};
+const QString kRecountedSql = QStringLiteral("SELECT COALESCE(FReCheckFlag, 0) AS FReCheckFlag FROM ICInvBackup WHERE");
+
 const QString kBaseFlag = QStringLiteral("--base");
 const QString kAddFlag = QStringLiteral("--add");
 
@@ -176,6 +178,12 @@ int run(CliContext &ctx)
         return cli::Refused;
     if (request.entry.add)
         return addToRow(ctx, conn, CountRowValues::fromGrid(grid, row).key(request.process), request.entry.qty);
+    // a recounted row has its count from the recount, which the grid does not let a new count replace
+    const SqlFragment where = CountRowValues::fromGrid(grid, row).key(request.process).whereClause();
+    if (conn.Execute(kRecountedSql + where.sql, where.binds).integer(u"FReCheckFlag") == 1) {
+        ctx.err << LoadText("这一行已经复盘，实存数量以复盘数量为准，不能再修改盘点数量。") << "\n";
+        return cli::Refused;
+    }
     EntrySession session;
     session.complexQty = [&conn](int item, const QString &units, double qty, const QString &unit) {
         return erp::CalComplexQty(conn, item, units, qty, unit);

@@ -8,6 +8,8 @@
 #include "cli_streamui.h"
 
 #include "host/appconnection.h"
+#include "host/countparams.h"
+#include "host/loginprops.h"
 #include "host/sharedstate.h"
 #include "host/sysparams.h"
 #include "host/texts.h"
@@ -167,6 +169,11 @@ bool cli::loadSheet(CliContext &ctx, AppConnection &connection, int process, She
     model.ResizeColWidth(); // a missing column definition is told through the stream
     if (model.columnLayout().isEmpty())
         return false;
+    if (mode == SheetMode::PrintBook && view == CountSheet::DataView::Checked &&
+        countparams::hidesBookFigures(connection, GetUserId())) {
+        ctx.err << LoadText("盲盘时不能查看账存数据。") << "\n";
+        return false;
+    }
     const bool itemsWithoutStock = mode == SheetMode::PrintBook && view == CountSheet::DataView::All;
     const Recordset rows =
         model.GetRsMain(process, CountSheet::viewCondition(mode, view), itemsWithoutStock, shared().filterSettings);

@@ -226,8 +226,10 @@ LookupQuery LookupQuery::batches(const QVariantMap &options)
     q.m_caption = N_("批次");
     q.m_from = QStringLiteral("ICInventory t");
     q.m_keyField = QStringLiteral("FBatchNo");
-    q.m_columns << shown(QStringLiteral("FBatchNo"), QStringLiteral("t.FBatchNo"), N_("批次"), 160, true)
-                << shown(QStringLiteral("FQty"), QStringLiteral("SUM(t.FQty)"), N_("库存数量"), 110);
+    q.m_columns << shown(QStringLiteral("FBatchNo"), QStringLiteral("t.FBatchNo"), N_("批次"), 160, true);
+    // a blind counter picks a batch without learning what the books hold of it
+    if (!options.value(QStringLiteral("HideQty")).toBool())
+        q.m_columns << shown(QStringLiteral("FQty"), QStringLiteral("SUM(t.FQty)"), N_("库存数量"), 110);
     // without an item there is nothing to list: batches belong to an item
     q.addRestriction(SqlFragment(QStringLiteral("t.FItemID = ? AND t.FBatchNo <> ''"),
                                  {options.value(QStringLiteral("ItemID")).toInt()}));

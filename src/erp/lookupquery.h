@@ -43,7 +43,8 @@ struct LookupColumn
 // of these kinds), "StockTypeIDs" (stocks of these types), "StockID" (stock places
 // of that stock's group; batches in that stock), "ItemID" (batches of the item;
 // auxiliary properties of the item's class), "AuxClassID", "UnitGroupID",
-// "Conversation" (units with that conversion kind).
+// "Conversation" (units with that conversion kind), "HideQty" (batches without
+// their stock quantity).
 class LookupQuery
 {
 public:

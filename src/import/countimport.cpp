@@ -146,6 +146,8 @@ CountImport::Outcome CountImport::run(const QString &path)
         const ImportStaging::Result merged = staging.merge();
         for (int n : merged.directionErrors)
             out.errors << FormatText("第%1条记录基本单位与辅助计量单位盘盈盘亏方向不一致!", {n});
+        for (int n : merged.recounted)
+            out.errors << FormatText("第%1条记录已经复盘，实存数量以复盘数量为准，没有引入。", {n});
         out.merged = merged.merged;
         out.duplicates = merged.duplicateRecords;
         out.batches = staging.batchCount();

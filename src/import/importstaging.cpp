@@ -257,7 +257,20 @@ SELECT t1.FInterID, t1.FBrNo, t1.FItemID, t1.FAuxPropID, t1.FUnitID, t1.FBatchNo
     const QString diff = keep.arg(b, QStringLiteral("FQtyAct"), QStringLiteral("FCheckQty"));
     const QString auxDiff = keep.arg(b, QStringLiteral("FAuxQtyAct"), QStringLiteral("FAuxCheckQty"));
     const QString secDiff = QStringLiteral("(%1.FSecQtyAct - %1.FSecCheckQty)").arg(b);
+    const auto recounted = [&](const QString &staged) {
+        return QStringLiteral("EXISTS (SELECT 1 FROM ICInvBackup r WHERE %1 AND r.FReCheckFlag = 1)")
+            .arg(keyEquals(QStringLiteral("r"), staged, false));
+    };
     Transaction transaction(m_c);
+    // A recounted row has its count from the recount, which the grid, a scan and a
+    // handheld leave alone: the file does too, and the record is reported. Judged
+    // inside the merge's transaction, and the update below checks again.
+    rs = m_c.ExecuteRaiseErr(QStringLiteral("SELECT t.FRowNum FROM %1 t WHERE %2 ORDER BY t.FRowNum")
+                                 .arg(T, recounted(QStringLiteral("t"))));
+    for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext())
+        result.recounted << rs.Fields(0).toInt();
+    if (!result.recounted.isEmpty())
+        m_c.ExecuteRaiseErr(QStringLiteral("DELETE FROM %1 WHERE %2").arg(T, recounted(T)));
     int updated = 0, inserted = 0;
     if (!m_c.Exec(QStringLiteral(R"(UPDATE ICInvBackup SET FSelect = 0, FAdj = 0, FAdjQty = t.FAdjQty,
     FMaxBillInterID = t.FMaxBillInterID, FCheckQty = t.FCheckQty, FComplexQty = t.FComplexQty,
@@ -267,7 +280,7 @@ SELECT t1.FInterID, t1.FBrNo, t1.FItemID, t1.FAuxPropID, t1.FUnitID, t1.FBatchNo
     FSecMinus = t.FSecMinus + %5, FSecQtyAct = t.FSecCheckQty + %5, FSecCheckQty = t.FSecCheckQty,
     FSecAdjQty = t.FSecAdjQty, FChecker = t.FChecker
   FROM %1 t, t_MeasureUnit a
- WHERE a.FMeasureUnitID = ICInvBackup.FUnitID AND %2)")
+ WHERE a.FMeasureUnitID = ICInvBackup.FUnitID AND COALESCE(ICInvBackup.FReCheckFlag, 0) = 0 AND %2)")
                       .arg(T, keyEquals(QStringLiteral("t"), b, false), diff, auxDiff, secDiff),
                   {}, &updated))
         throw DbException(m_c.lastError());

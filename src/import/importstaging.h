@@ -36,6 +36,7 @@ public:
     struct Result
     {
         QList<int> directionErrors; // record numbers
+        QList<int> recounted;       // record numbers of rows already recounted: left alone
         QList<Duplicate> duplicates;
         int duplicateRecords = 0;
         int merged = 0; // records updated or inserted

@@ -20,7 +20,8 @@ namespace {
 // and gives the counted figures the change starts from.
 const QString claimSql = QStringLiteral(
     R"(UPDATE ICInvBackup SET FChecker = ? WHERE %1
-RETURNING COALESCE(FAuxCheckQty, 0) AS FAuxCheckQty, COALESCE(FCheckQty, 0) AS FCheckQty, FSecCheckQty)");
+RETURNING COALESCE(FAuxCheckQty, 0) AS FAuxCheckQty, COALESCE(FCheckQty, 0) AS FCheckQty, FSecCheckQty,
+          COALESCE(FReCheckFlag, 0) AS FReCheckFlag)");
 
 // What derives the other figures from the row's unit: the unit's coefficient, the
 // item's secondary rate (as the entry grid reads it) and its places.
@@ -238,13 +239,18 @@ CountEntryResult apply(AppConnection &conn, const Request &q, const CountFigures
     return r;
 }
 
-// The row's figures before the change, its lock taken; none when there is no such row.
-std::optional<CountFigures> claim(AppConnection &conn, const CountRowKey &key, int userId)
+// The row's figures before the change, its lock taken. A row that is gone or
+// recounted refuses: the recount is the row's count, and a scan, a handheld or an
+// undo over it would put a first count back, as a typed count in the grid would.
+CountFigures claim(AppConnection &conn, const CountRowKey &key, int userId, const QString &goneMessage)
 {
     const SqlFragment where = key.whereClause();
     const Recordset rs = kept(conn, claimSql.arg(where.sql), QVariantList{userId} + where.binds);
     if (rs.isEmpty())
-        return std::nullopt;
+        throw Refusal{CountEntryResult::Status::Gone, goneMessage};
+    if (rs.integer(u"FReCheckFlag") == 1)
+        throw Refusal{CountEntryResult::Status::Refused,
+                      LoadText("这一行已经复盘，实存数量以复盘数量为准，不能再修改盘点数量。")};
     return countedOf(rs);
 }
 
@@ -285,10 +291,7 @@ CountEntryResult inTransaction(AppConnection &conn, int processId, const QString
 CountEntryResult write(AppConnection &conn, const Request &q)
 {
     return inTransaction(conn, q.key.processId, q.clientEntryId, [&] {
-        const std::optional<CountFigures> before = claim(conn, q.key, q.userId);
-        if (!before)
-            throw Refusal{CountEntryResult::Status::Gone, LoadText("没有找到这条盘点记录。")};
-        return apply(conn, q, *before);
+        return apply(conn, q, claim(conn, q.key, q.userId, LoadText("没有找到这条盘点记录。")));
     });
 }
 
@@ -319,13 +322,14 @@ CountEntryResult CountEntryService::undoLastAdd(AppConnection &conn, int process
             const qint64 addId = last.Fields(u"FID").toLongLong();
             Recordset added = conn.ExecuteRaiseErr(entrySql, {addId});
             const CountRowKey key = CountRowKey::fromRecord(added, added.integer(u"FInterID"));
-            const std::optional<CountFigures> before = claim(conn, key, userId);
-            if (!before)
-                throw Refusal{CountEntryResult::Status::Gone, LoadText("没有找到这条盘点记录。")};
+            // the last scan's row deleted meanwhile: say so, not that there is nothing to undo
+            const CountFigures before =
+                claim(conn, key, userId,
+                      LoadText("上次扫描的这条盘点记录在数据库中已不存在（可能已被其他用户删除），不能撤销。"));
             if (!conn.ExecuteRaiseErr(undoneSql, {processId, addId}).isEmpty())
                 continue;
             return apply(conn, {Mode::Undo, key, -added.number(u"FAuxQty"), source, userId, clientEntryId, addId},
-                         *before);
+                         before);
         }
     });
 }

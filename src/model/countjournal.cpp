@@ -174,18 +174,22 @@ std::optional<CountJournalEntry> CountJournal::byClientId(AppConnection &conn, i
     return found.first();
 }
 
+void CountJournal::replayOne(CountFigures &f, const CountJournalEntry &e)
+{
+    if (isChange(e.kind)) {
+        f.unitQty += e.qty.unitQty;
+        f.baseQty += e.qty.baseQty;
+        f.secQty += e.qty.secQty;
+    } else {
+        f = e.qty;
+    }
+}
+
 CountFigures CountJournal::replay(const QList<CountJournalEntry> &entries)
 {
     CountFigures f;
-    for (const CountJournalEntry &e : entries) {
-        if (isChange(e.kind)) {
-            f.unitQty += e.qty.unitQty;
-            f.baseQty += e.qty.baseQty;
-            f.secQty += e.qty.secQty;
-        } else {
-            f = e.qty;
-        }
-    }
+    for (const CountJournalEntry &e : entries)
+        replayOne(f, e);
     return f;
 }
 
@@ -236,10 +240,9 @@ QList<int> CountJournal::historyWidths()
 QList<QStringList> CountJournal::historyRows(const QList<CountJournalEntry> &entries, int decimals)
 {
     QList<QStringList> rows;
-    QList<CountJournalEntry> upTo;
+    CountFigures after;
     for (const CountJournalEntry &e : entries) {
-        upTo << e;
-        const CountFigures after = replay(upTo);
+        replayOne(after, e);
         const QString qty = quantityText(e.qty.unitQty, decimals);
         const QString what = isChange(e.kind) && e.qty.unitQty >= 0 ? QLatin1Char('+') + qty : qty;
         rows << QStringList{e.time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),

@@ -123,6 +123,8 @@ public:
     static std::optional<CountJournalEntry> byClientId(AppConnection &conn, int processId,
                                                        const QString &clientEntryId);
     static CountFigures replay(const QList<CountJournalEntry> &entries);
+    // One step of the replay: `figures` after the entry `e`.
+    static void replayOne(CountFigures &figures, const CountJournalEntry &e);
     // The replay of the row's entries; none when the row has no entries.
     static std::optional<CountFigures> replayRow(AppConnection &conn, const CountRowKey &key);
 

@@ -35,14 +35,6 @@ QString captionColumn()
 // The access fragments of the row query: stocks and items the user may see. A
 // host without the access component restricts nothing (as the snapshot); rules
 // that cannot be read give false.
-// The key of a count row; both engines give the same texts for the same row.
-const char *const kRowKeyFields[] = {"FItemID", "FAuxPropID", "FUnitID",  "FBatchNo",     "FMtoNo",
-                                     "FKFDate", "FKFPeriod",  "FStockID", "FStockPlaceID"};
-const QString hiddenBookSql = QStringLiteral(
-    R"(SELECT FItemID, FAuxPropID, FUnitID, FBatchNo, FMtoNo, FKFDate, FKFPeriod, FStockID, FStockPlaceID,
-       FQty, FAuxQty, FSecQty
-  FROM ICInvBackup WHERE FInterID = ?)");
-
 bool rowAccess(const QList<DataAccessSetting> &settings, SqlFragment *from, SqlFragment *where)
 {
     if (!shared().components.dataAccess)
@@ -223,32 +215,23 @@ void MainDo::SaveColWidth()
     }
 }
 
-QString MainDo::rowKeyText(const Recordset &rows, int record)
-{
-    QStringList parts;
-    for (const char *f : kRowKeyFields)
-        parts << rows.value(record, rows.fieldIndex(QString::fromLatin1(f))).toString().trimmed();
-    return parts.join(QChar(0x1F));
-}
-
-void MainDo::readHiddenBook(AppConnection &conn, int processId)
-{
-    Recordset rs = conn.Execute(hiddenBookSql, {processId});
-    const int qty = rs.fieldIndex(QStringLiteral("FQty")), aux = rs.fieldIndex(QStringLiteral("FAuxQty")),
-              sec = rs.fieldIndex(QStringLiteral("FSecQty"));
-    for (int r = 0; r < rs.RecordCount(); ++r)
-        m_hiddenBook.insert(rowKeyText(rs, r), {rs.value(r, qty), rs.value(r, aux), rs.value(r, sec)});
-}
-
-// Recounted rows are few: each one's journal is read for the count it replaced.
+// The first counts of all recounted rows come from one read of their journals.
 void MainDo::fillFirstCounts(AppConnection &conn, int processId)
 {
     const int flag = m_rows.fieldIndex(u"FReCheckFlag"), first = m_rows.fieldIndex(u"FFirstCheckQty");
     if (flag < 0 || first < 0)
         return;
+    std::optional<QHash<QString, double>> counts;
     for (int r = 0; r < m_rows.RecordCount(); ++r) {
         if (Recordset::toNumber(m_rows.value(r, flag)) != 1)
             continue;
+        if (!counts) {
+            try {
+                counts = Recount::firstCounts(conn, processId);
+            } catch (const DbException &) {
+                return; // the column stays empty rather than the sheet failing
+            }
+        }
         const auto field = [&](const char *name) {
             return m_rows.value(r, m_rows.fieldIndex(QString::fromLatin1(name)));
         };
@@ -262,12 +245,9 @@ void MainDo::fillFirstCounts(AppConnection &conn, int processId)
                               field("FKFPeriod").toInt(),
                               field("FStockID").toInt(),
                               field("FStockPlaceID").toInt()};
-        try {
-            if (const std::optional<double> count = Recount::firstCount(conn, key))
-                m_rows.setValue(r, first, *count);
-        } catch (const DbException &) {
-            return; // the column stays empty rather than the sheet failing
-        }
+        const auto count = counts->constFind(Recount::keyText(key));
+        if (count != counts->constEnd())
+            m_rows.setValue(r, first, *count);
     }
 }
 
@@ -302,11 +282,8 @@ Recordset MainDo::GetRsMain(int processId, const SqlFragment &extraCondition, bo
     q.blind = (q.mode == SheetMode::PrintBook || q.mode == SheetMode::Entry) &&
               countparams::hidesBookFigures(*conn, GetUserId());
     m_blind = q.blind;
-    m_hiddenBook.clear();
     m_lastRowQuery = sheetquery::rows(conn->dialect(), q);
     setRows(conn->Execute(m_lastRowQuery.sql, m_lastRowQuery.binds));
-    if (m_blind && q.mode == SheetMode::Entry && m_rows.isOpen())
-        readHiddenBook(*conn, processId);
     if (q.mode == SheetMode::Check && m_rows.isOpen())
         fillFirstCounts(*conn, processId);
     return m_rows;

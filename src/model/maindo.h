@@ -134,17 +134,13 @@ public:
 
 private:
     void resolveLayoutFields() const;
-    void readHiddenBook(AppConnection &conn, int processId);
     void fillFirstCounts(AppConnection &conn, int processId);
-    static QString rowKeyText(const Recordset &rows, int record);
     QString dataLine(int record) const;
     QString totalLine() const;
 
     bool m_showDelete = false;
-    bool m_accessFailed = false; // the last GetRsMain could not read the access rules
-    bool m_blind = false;        // the last GetRsMain was blind
-    // Blind entry: book quantities (base, row unit, secondary) by row key.
-    QHash<QString, std::array<QVariant, 3>> m_hiddenBook;
+    bool m_accessFailed = false;     // the last GetRsMain could not read the access rules
+    bool m_blind = false;            // the last GetRsMain was blind
     std::optional<SheetMode> m_mode; // none: the shared state's
     LedgerGrid *m_ldg = nullptr;
     Recordset m_rows; // the rows loaded for the sheet

@@ -2,6 +2,8 @@
 
 #include "maindo.h"
 
+#include "sheetquery.h"
+
 #include "host/numbers.h"
 #include "host/sharedstate.h"
 #include "host/texts.h"
@@ -268,16 +270,18 @@ void MainDo::InputFillRow(EntryGrid &grid) const
                 grid.setText(row, col, s.date ? dateText(v) : plainText(v));
         }
     }
-    if (!m_hiddenBook.isEmpty())
-        for (int r = 0; r < records; ++r) {
-            const auto it = m_hiddenBook.constFind(rowKeyText(m_rows, r));
-            if (it == m_hiddenBook.constEnd())
-                continue;
-            const int cols[] = {EntryCol::BaseBookQty, EntryCol::BookQty, EntryCol::SecBookQty};
-            for (int i = 0; i < 3; ++i)
-                if (!(*it)[size_t(i)].isNull())
-                    grid.setNumber(r + 1, cols[i], Recordset::toNumber((*it)[size_t(i)]));
-        }
+    // blind: the book comes under its own names, for the hidden cells only
+    const int hidden[] = {m_rows.fieldIndex(sheetquery::hiddenBookFields()[0]),
+                          m_rows.fieldIndex(sheetquery::hiddenBookFields()[1]),
+                          m_rows.fieldIndex(sheetquery::hiddenBookFields()[2])};
+    const int bookCols[] = {EntryCol::BaseBookQty, EntryCol::BookQty, EntryCol::SecBookQty};
+    if (hidden[0] >= 0)
+        for (int r = 0; r < records; ++r)
+            for (int i = 0; i < 3; ++i) {
+                const QVariant v = m_rows.value(r, hidden[i]);
+                if (!v.isNull())
+                    grid.setNumber(r + 1, bookCols[i], Recordset::toNumber(v));
+            }
     grid.setText(grid.totalsRow(), EntryCol::StockNumber, LoadText("合计"));
     grid.recomputeTotals();
 }

@@ -34,6 +34,14 @@ const QString countedSql = QStringLiteral(
      AND j.FAuxPropID = %1.FAuxPropID AND j.FUnitID = %1.FUnitID AND j.FKFDate = %1.FKFDate
      AND j.FKFPeriod = %1.FKFPeriod))");
 
+// The journal entries of a process's recounted rows: their first counts in one read.
+const QString recountedEntriesSql = QStringLiteral(
+    R"(j.FInterID = ? AND EXISTS (SELECT 1 FROM ICInvBackup b
+   WHERE b.FInterID = j.FInterID AND b.FReCheckFlag = 1 AND b.FItemID = j.FItemID AND b.FStockID = j.FStockID
+     AND b.FStockPlaceID = j.FStockPlaceID AND b.FBatchNo = j.FBatchNo AND b.FMtoNo = j.FMtoNo
+     AND b.FAuxPropID = j.FAuxPropID AND b.FUnitID = j.FUnitID AND COALESCE(b.FKFDate, '') = j.FKFDate
+     AND b.FKFPeriod = j.FKFPeriod))");
+
 // Taken first: on PostgreSQL the row stays locked to the end of the transaction, so
 // what is read next is what the recount replaces, and two recounts of one row
 // take their turns.
@@ -85,6 +93,7 @@ QList<Recount::Line> Recount::lines(int processId, const countparams::Tolerance 
     Recordset rs = m_connection.ExecuteRaiseErr(sql, {processId});
     const bool full = shared().useFullNumber;
     QList<Line> lines;
+    std::optional<QHash<QString, double>> firstCounts; // read with the first recounted row
     for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
         Line l;
         l.decimals = rs.integer(u"FQtyDecimal");
@@ -104,7 +113,15 @@ QList<Recount::Line> Recount::lines(int processId, const countparams::Tolerance 
         l.kfDate = l.key.kfDate;
         l.unit = rs.text(u"FUnitName");
         l.book = rs.number(u"FAuxQty");
-        l.firstCount = l.recounted ? firstCount(m_connection, l.key) : rs.number(u"FAuxCheckQty");
+        if (l.recounted) {
+            if (!firstCounts)
+                firstCounts = Recount::firstCounts(m_connection, processId);
+            const auto first = firstCounts->constFind(keyText(l.key));
+            if (first != firstCounts->constEnd())
+                l.firstCount = *first;
+        } else {
+            l.firstCount = rs.number(u"FAuxCheckQty");
+        }
         l.recount = rs.number(u"FReCheckQty");
         lines << l;
     }
@@ -186,13 +203,49 @@ bool Recount::enter(const CountRowKey &key, double quantity, int checker, const 
     return true;
 }
 
-std::optional<double> Recount::firstCount(AppConnection &connection, const CountRowKey &key)
+namespace {
+
+// The count before the first recount among one row's entries in FID order.
+std::optional<double> firstCountOf(const QList<CountJournalEntry> &entries)
 {
-    const QList<CountJournalEntry> entries = CountJournal::rowEntries(connection, key);
     qsizetype first = 0;
     while (first < entries.size() && entries.at(first).kind != CountEntryKind::Recount)
         ++first;
     if (first == 0 || first == entries.size())
         return std::nullopt;
     return CountJournal::replay(entries.mid(0, first)).unitQty;
+}
+
+} // namespace
+
+std::optional<double> Recount::firstCount(AppConnection &connection, const CountRowKey &key)
+{
+    return firstCountOf(CountJournal::rowEntries(connection, key));
+}
+
+QHash<QString, double> Recount::firstCounts(AppConnection &connection, int processId)
+{
+    QHash<QString, QList<CountJournalEntry>> byRow;
+    for (const CountJournalEntry &e :
+         CountJournal::entriesWhere(connection, SqlFragment(recountedEntriesSql, {processId})))
+        byRow[keyText(e.key)] << e;
+    QHash<QString, double> counts;
+    for (auto it = byRow.cbegin(); it != byRow.cend(); ++it)
+        if (const std::optional<double> count = firstCountOf(it.value()))
+            counts.insert(it.key(), *count);
+    return counts;
+}
+
+QString Recount::keyText(const CountRowKey &k)
+{
+    return QStringList{QString::number(k.itemId),
+                       QString::number(k.auxPropId),
+                       QString::number(k.unitId),
+                       k.batchNo.trimmed(),
+                       k.mtoNo.trimmed(),
+                       k.kfDate.trimmed(),
+                       QString::number(k.kfPeriod),
+                       QString::number(k.stockId),
+                       QString::number(k.stockPlaceId)}
+        .join(QChar(0x1F));
 }

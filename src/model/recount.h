@@ -3,6 +3,7 @@
 #include "host/countparams.h"
 #include "host/countrowkey.h"
 
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -63,6 +64,9 @@ public:
     // The count in the row's unit before the row's first recount, from the count
     // journal; none when the journal has no entry before it. Throws DbException.
     static std::optional<double> firstCount(AppConnection &connection, const CountRowKey &key);
+    // The first counts of all recounted rows of a process in one read, by keyText().
+    static QHash<QString, double> firstCounts(AppConnection &connection, int processId);
+    static QString keyText(const CountRowKey &key);
 
 private:
     AppConnection &m_connection;

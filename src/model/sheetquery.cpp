@@ -204,6 +204,13 @@ QString aliasOf(const QString &item)
     return dot >= 0 ? name.mid(dot + 1) : name;
 }
 
+QStringList hiddenBookColumns()
+{
+    return {QStringLiteral("t1.FQty AS ") + hiddenBookFields()[0],
+            QStringLiteral("t1.FAuxQty AS ") + hiddenBookFields()[1],
+            QStringLiteral("t1.FSecQty AS ") + hiddenBookFields()[2]};
+}
+
 QString selectList(const Dialect &dialect, SheetMode mode, bool blind)
 {
     QStringList c = headColumnsOf(mode);
@@ -217,6 +224,10 @@ QString selectList(const Dialect &dialect, SheetMode mode, bool blind)
             if (bookFields().contains(alias, Qt::CaseInsensitive))
                 item = nullQty + QStringLiteral(" AS ") + alias;
         }
+        // The entry grid still needs the books to work out the differences it saves:
+        // under names of their own that no column, filter, sort or output offers.
+        if (mode == SheetMode::Entry)
+            c << hiddenBookColumns();
     }
     return QStringLiteral("SELECT ") + c.join(QStringLiteral(",\n       "));
 }
@@ -278,6 +289,13 @@ const QStringList &bookFields()
         QStringLiteral("FBal"),        QStringLiteral("FMinus"),         QStringLiteral("FOverQty"),
         QStringLiteral("FDownQty"),    QStringLiteral("FCUUnitOverQty"), QStringLiteral("FCUUnitDownQty"),
         QStringLiteral("FSecOverQty"), QStringLiteral("FSecDownQty"),    QStringLiteral("FSecMinus")};
+    return fields;
+}
+
+const std::array<QString, 3> &hiddenBookFields()
+{
+    static const std::array<QString, 3> fields{QStringLiteral("FHiddenBookQty"), QStringLiteral("FHiddenBookAuxQty"),
+                                               QStringLiteral("FHiddenBookSecQty")};
     return fields;
 }
 

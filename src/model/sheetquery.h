@@ -4,6 +4,8 @@
 
 #include "host/sqlfragment.h"
 
+#include <array>
+
 #include <QString>
 #include <QStringList>
 
@@ -40,6 +42,9 @@ struct RowQuery
 
 // The columns of the row query that blind counting leaves NULL.
 const QStringList &bookFields();
+// Blind entry mode only: the book in the base unit, the row's unit and the
+// secondary unit under these names, for the grid's hidden book cells.
+const std::array<QString, 3> &hiddenBookFields();
 
 SqlFragment rows(const Dialect &dialect, const RowQuery &query);
 

@@ -20,8 +20,6 @@ namespace {
 // the whole process.
 const QString kStockRule = QStringLiteral(
     " AND %1 IN (SELECT FItemID FROM t_UserDataAccess WHERE FUserID = ? AND LOWER(FTableName) = 't_stock')");
-const QString kIsLimited = QStringLiteral(
-    "SELECT COUNT(*) AS FCount FROM t_UserDataAccess WHERE FUserID = ? AND LOWER(FTableName) = 't_stock'");
 
 const QString kProcesses = QStringLiteral(R"(
 SELECT p.FID, p.FProcessID, p.FDate, p.FRemark, p.FBackupType
@@ -78,11 +76,6 @@ struct Condition
     QString sql;
     QVariantList binds;
 };
-
-bool isLimited(AppConnection &conn, int userId)
-{
-    return conn.ExecuteRaiseErr(kIsLimited, {userId}).integer(u"FCount") > 0;
-}
 
 // The stock rule of the user on `column`, empty when the user is not limited.
 Condition stockRule(bool limited, int userId, const QString &column)
@@ -206,8 +199,7 @@ namespace countapi {
 ApiReply processes(AppConnection &conn, const Caller &caller)
 {
     QJsonArray list;
-    const Condition rule =
-        stockRule(isLimited(conn, caller.session.userId), caller.session.userId, QStringLiteral("b.FStockID"));
+    const Condition rule = stockRule(caller.session.limited, caller.session.userId, QStringLiteral("b.FStockID"));
     Recordset rs = conn.ExecuteRaiseErr(kProcesses.arg(rule.sql), rule.binds);
     for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext())
         list.append(QJsonObject{
@@ -225,7 +217,7 @@ ApiReply stocks(AppConnection &conn, const Caller &caller, const QJsonObject &qu
     const int process = check.whole(QStringLiteral("process"), 1, kMaxId);
     if (check.failed())
         return check.failure();
-    const bool limited = isLimited(conn, caller.session.userId);
+    const bool limited = caller.session.limited;
     if (auto refusal = checkProcess(conn, caller.session.userId, process, limited))
         return *refusal;
     QHash<int, QJsonArray> places;
@@ -255,7 +247,7 @@ ApiReply items(AppConnection &conn, const Caller &caller, const QJsonObject &que
         check.fail(QStringLiteral("barcode"), text("请给出“barcode”或“item”之一。"));
     if (check.failed())
         return check.failure();
-    const bool limited = isLimited(conn, caller.session.userId);
+    const bool limited = caller.session.limited;
     if (auto refusal = checkProcess(conn, caller.session.userId, process, limited))
         return *refusal;
     const RowLookup found = lookUp(conn, caller.session.userId, limited, process, barcode, item, stock, place);
@@ -303,7 +295,7 @@ ApiReply postEntry(AppConnection &conn, const Caller &caller, const QJsonObject 
                                         {QStringLiteral("mode"), mode},
                                         {QStringLiteral("qty"), qty}});
     }
-    const bool limited = isLimited(conn, caller.session.userId);
+    const bool limited = caller.session.limited;
     if (auto refusal = checkProcess(conn, caller.session.userId, process, limited))
         return *refusal;
     const RowLookup found = lookUp(conn, caller.session.userId, limited, process, barcode, item, stock, place,
@@ -361,7 +353,7 @@ ApiReply entries(AppConnection &conn, const Caller &caller, const QJsonObject &q
     const int limit = check.whole(QStringLiteral("limit"), 1, 200, false, 20);
     if (check.failed())
         return check.failure();
-    const bool limited = isLimited(conn, caller.session.userId);
+    const bool limited = caller.session.limited;
     if (auto refusal = checkProcess(conn, caller.session.userId, process, limited))
         return *refusal;
     const int user = caller.session.userId;
@@ -378,7 +370,7 @@ ApiReply undo(AppConnection &conn, const Caller &caller, const QJsonObject &body
     const int process = check.whole(QStringLiteral("process"), 1, kMaxId);
     if (check.failed())
         return check.failure();
-    const bool limited = isLimited(conn, caller.session.userId);
+    const bool limited = caller.session.limited;
     if (auto refusal = checkProcess(conn, caller.session.userId, process, limited))
         return *refusal;
     const EntryOutcome outcome = handheld::undoLastAdd(conn, process, caller.session.userId, caller.session.device);

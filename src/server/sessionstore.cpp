@@ -19,8 +19,14 @@ const QString kUserName = QStringLiteral("SELECT FName FROM t_user WHERE FUserID
 const QString kDropExpired = QStringLiteral("DELETE FROM ICStockCheckSession WHERE FExpires < ?");
 const QString kAddSession = QStringLiteral(
     "INSERT INTO ICStockCheckSession (FToken, FUserID, FCreated, FExpires, FDevice) VALUES (?, ?, ?, ?, ?)");
+// Whether the user's stocks are limited comes with the session, not as a query of
+// its own per request; read with it each time, a change of the user's stock rules
+// counts from the next request (well before the next login).
 const QString kFindSession =
-    QStringLiteral(R"(SELECT s.FUserID, s.FExpires, s.FDevice, s.FInterID, s.FLastEntry, u.FName, u.FForbidden
+    QStringLiteral(R"(SELECT s.FUserID, s.FExpires, s.FDevice, s.FInterID, s.FLastEntry, u.FName, u.FForbidden,
+       CASE WHEN EXISTS (SELECT 1 FROM t_UserDataAccess a
+                          WHERE a.FUserID = s.FUserID AND LOWER(a.FTableName) = 't_stock') THEN 1 ELSE 0 END
+       AS FLimited
   FROM ICStockCheckSession s INNER JOIN t_user u ON s.FUserID = u.FUserID
  WHERE s.FToken = ?)");
 const QString kDropSession = QStringLiteral("DELETE FROM ICStockCheckSession WHERE FToken = ?");
@@ -99,6 +105,7 @@ std::optional<SessionStore::Session> SessionStore::find(AppConnection &conn, con
     s.device = rs.text(u"FDevice");
     s.process = rs.integer(u"FInterID");
     s.lastEntry = rs.Fields(u"FLastEntry").toLongLong();
+    s.limited = rs.integer(u"FLimited") != 0;
     if (s.expires < now())
         return std::nullopt;
     return s;

@@ -30,6 +30,7 @@ public:
         QString device;       // what the device called itself at login
         int process = 0;      // the process of the session's last entry
         qint64 lastEntry = 0; // when it was noted
+        bool limited = false; // the user may count only the stocks of its access rules
     };
 
     explicit SessionStore(Options options)

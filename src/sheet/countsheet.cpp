@@ -1,8 +1,10 @@
 #include "countsheet.h"
 
 #include "host/appconnection.h"
+#include "host/countparams.h"
 #include "host/hostui.h"
 #include "host/logging.h"
+#include "host/loginprops.h"
 #include "host/openwindow.h"
 #include "host/sharedstate.h"
 #include "host/sysparams.h"
@@ -154,6 +156,10 @@ void CountSheet::applyLayout()
 bool CountSheet::isEnabled(const SheetCommand &c) const
 {
     if (!c.available)
+        return false;
+    // as the rows were read: a blind counter is not offered the rows with book stock
+    if (m_mode == SheetMode::PrintBook && m_model.hidesBookFigures() &&
+        QLatin1String(c.menu) == QLatin1String("mnuVSelectData_Checked"))
         return false;
     return !m_disabled.contains(QLatin1String(c.menu));
 }
@@ -317,6 +323,10 @@ void CountSheet::loadRows()
         } catch (const DbException &) {
         }
     }
+    if (m_view == DataView::Checked && bookViewRefused()) { // blind counting switched on meanwhile
+        m_view = DataView::All;
+        emit stateChanged();
+    }
     const bool itemsWithoutStock = m_mode == SheetMode::PrintBook && m_view == DataView::All;
     const Recordset rows = m_model.GetRsMain(id, viewCondition(), itemsWithoutStock, shared().filterSettings);
     if (m_model.accessFailed())
@@ -434,10 +444,22 @@ void CountSheet::showMessage(const QString &text, const QString &details)
         ui->message(text, HostUi::Icon::Information, details);
 }
 
+// The count book's view of the rows with book stock tells a blind counter which
+// rows the books hold: it is not offered.
+bool CountSheet::bookViewRefused() const
+{
+    AppConnection *conn = shared().connection;
+    return m_mode == SheetMode::PrintBook && conn && countparams::hidesBookFigures(*conn, GetUserId());
+}
+
 void CountSheet::setView(DataView view)
 {
     if (m_view == view)
         return;
+    if (view == DataView::Checked && bookViewRefused()) {
+        showMessage(LoadText("盲盘时不能查看账存数据。"));
+        return;
+    }
     m_view = view;
     emit stateChanged();
     loadRows();

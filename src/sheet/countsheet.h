@@ -301,6 +301,7 @@ private:
     void ensureBackupType(int processId);
     void clearRows();
     void setView(DataView view);
+    bool bookViewRefused() const;
     void setStatus(int panel, const QString &text, bool alert = false);
     void confirmSaved(const QList<int> &rows);
     void showMessage(const QString &text, const QString &details = {});

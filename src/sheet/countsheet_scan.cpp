@@ -118,9 +118,7 @@ void CountSheet::mnuUndoScan()
     if (!result.ok()) {
         if (result.status == CountEntryResult::Status::Failed)
             showMessage(FormatText("撤销没有保存：%1", {result.error.message}), result.error.detailed());
-        setStatus(MessagePanel,
-                  result.status == CountEntryResult::Status::Gone ? LoadText("没有可以撤销的扫描") : result.message,
-                  true);
+        setStatus(MessagePanel, result.message, true);
         emit scanRefused();
         return;
     }

@@ -2,12 +2,33 @@
 #include "testmain.h"
 
 #include "additions/additemlogic.h"
+#include "erp/gldata.h"
+#include "erp/lookupquery.h"
+#include "host/countparams.h"
 
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
 
 using Field = AddItemLogic::Field;
+
+namespace {
+
+// The batch picker's options as the dialog asks for them.
+class RecordingLookup : public BaseDataLookup
+{
+public:
+    QVariantMap batchOptions;
+    LookupRecord lookup(int, const QVariantMap &) override { return {}; }
+    LookupRecord listLookup(const QString &table, const QVariantMap &options) override
+    {
+        if (table == QLatin1String("Batch"))
+            batchOptions = options;
+        return {};
+    }
+};
+
+} // namespace
 
 // Adding goods that have no count row: the checks of the dialog in their order,
 // and what the append leaves in the count rows, read back from the database.
@@ -175,29 +196,46 @@ private slots:
     }
 
     // Base and secondary differences of opposite signs (or a secondary difference
-    // without a base one) roll the whole entry back: the row keeps its figures.
-    void directionRollsBack_data()
+    // without a base one), or a row already recounted, roll the whole entry back:
+    // the row keeps its figures.
+    void refusedAppendRollsBack_data()
     {
         QTest::addColumn<QString>("qty");
         QTest::addColumn<QString>("secQty");
+        QTest::addColumn<bool>("recounted");
+        QTest::addColumn<int>("outcome");
+        QTest::addColumn<QString>("message");
+        const QString direction = QStringLiteral("添加物料基本单位与辅助计量单位盘盈盘亏方向不一致，添加失败！");
         // the screw's row: book 5 boxes (50 pieces), 20 secondary; counted from 0
-        QTest::newRow("gain in boxes, loss in the secondary unit") << QStringLiteral("6") << QStringLiteral("1");
-        QTest::newRow("no base difference, a secondary one") << QStringLiteral("5") << QStringLiteral("21");
+        QTest::newRow("gain in boxes, loss in the secondary unit")
+            << QStringLiteral("6") << QStringLiteral("1") << false << int(SnapshotRowAppend::Outcome::Direction)
+            << direction;
+        QTest::newRow("no base difference, a secondary one") << QStringLiteral("5") << QStringLiteral("21") << false
+                                                             << int(SnapshotRowAppend::Outcome::Direction) << direction;
+        QTest::newRow("recounted row") << QStringLiteral("6") << QStringLiteral("24") << true
+                                       << int(SnapshotRowAppend::Outcome::Recounted)
+                                       << QStringLiteral(
+                                              "这一行已经复盘，实存数量以复盘数量为准，不能再修改盘点数量。");
     }
-    void directionRollsBack()
+    void refusedAppendRollsBack()
     {
         QFETCH(QString, qty);
         QFETCH(QString, secQty);
+        QFETCH(bool, recounted);
+        QFETCH(int, outcome);
+        QFETCH(QString, message);
+        const QString flag = QStringLiteral("UPDATE ICInvBackup SET FReCheckFlag = ? WHERE FInterID = ?");
+        QVERIFY_SQL(conn(), conn().Exec(flag, {recounted ? 1 : 0, m_process}));
         const QStringList before = rows();
         auto logic = screwEntry(qty);
         QVERIFY(logic->enterNumber(Field::SecQty, secQty));
         QVERIFY(!logic->cmdADD());
-        QCOMPARE(m_ui.messageTexts(),
-                 QStringList{QStringLiteral("添加物料基本单位与辅助计量单位盘盈盘亏方向不一致，添加失败！")});
-        QCOMPARE(logic->lastOutcome(), SnapshotRowAppend::Outcome::Direction);
+        QCOMPARE(m_ui.messageTexts(), QStringList{message});
+        QCOMPARE(int(logic->lastOutcome()), outcome);
         QCOMPARE(logic->fields().qty, qty); // the entry stays in the dialog
         QCOMPARE(rows(), before);
-        // a consistent count of the same row goes through
+        // a consistent count of the same row, not recounted, goes through
+        QVERIFY_SQL(conn(), conn().Exec(flag, {0, m_process}));
         m_ui.clear();
         auto ok = screwEntry(QStringLiteral("6"));
         QVERIFY(ok->enterNumber(Field::SecQty, QStringLiteral("24")));
@@ -250,6 +288,39 @@ private slots:
         QCOMPARE(m_ui.questions.size(), found ? 0 : 1);
         if (found)
             QVERIFY(logic.fields().serial);
+    }
+
+    // Blind counting: a counter picks a batch without its stock quantity; the
+    // accountant, or anybody while it is off, sees it.
+    void batchPickerWhileBlind_data()
+    {
+        QTest::addColumn<bool>("blind");
+        QTest::addColumn<bool>("mayViewReports");
+        QTest::addColumn<bool>("qtyShown");
+        QTest::newRow("counter, blind") << true << false << false;
+        QTest::newRow("accountant, blind") << true << true << true;
+        QTest::newRow("counter, not blind") << false << false << true;
+    }
+    void batchPickerWhileBlind()
+    {
+        QFETCH(bool, blind);
+        QFETCH(bool, mayViewReports);
+        QFETCH(bool, qtyShown);
+        countparams::setValue(conn(), *countparams::find(QStringLiteral("BlindCount")),
+                              blind ? QStringLiteral("1") : QStringLiteral("0"));
+        if (mayViewReports)
+            erp::grantRights(conn(), shared().operatorId, {GLData::Right::ViewCountReport});
+        auto lookup = std::make_shared<RecordingLookup>();
+        shared().components.lookup = lookup;
+        AddItemLogic logic(m_process, QDate(2026, 3, 15));
+        QVERIFY(logic.enterItem(QStringLiteral("1.01.002")));
+        logic.lookup(Field::Batch);
+        const auto query = erp::LookupQuery::forTable(QStringLiteral("Batch"), lookup->batchOptions);
+        QVERIFY(query);
+        QStringList shown;
+        for (const erp::LookupColumn &c : query->shownColumns())
+            shown << c.field;
+        QCOMPARE(shown.contains(QStringLiteral("FQty")), qtyShown);
     }
 
     // stockcheck-cli add-item: the same checks and append; the same-record

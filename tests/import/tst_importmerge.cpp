@@ -93,6 +93,18 @@ private slots:
         QCOMPARE(rowsOf(sec).section(QStringLiteral("; "), 1), QStringLiteral("0 0 0 0 0 0 0 0"));
     }
 
+    // A recounted row keeps its recount: its record is reported, the others merge.
+    void recountedRowsLeftAlone()
+    {
+        QVERIFY_SQL(conn(),
+                    conn().Exec(QStringLiteral("UPDATE ICInvBackup SET FReCheckFlag = 1 WHERE FItemID = ?"), {plain}));
+        const QString before = rowsOf(plain);
+        const CountImport::Outcome out =
+            import(csvOf({Rec{.check = "10"}, Rec{.stockNo = "02", .stockName = "成品仓", .check = "3"}}));
+        QCOMPARE(out.errors, QStringList{QStringLiteral("第1条记录已经复盘，实存数量以复盘数量为准，没有引入。")});
+        QCOMPARE(rowsOf(plain), before + QStringLiteral("; 0 0 3 3 3 0 3 0"));
+    }
+
     // A place named by number and name lands in the stock's own place group.
     void placeOfTheStock()
     {

@@ -191,12 +191,56 @@ private slots:
         QCOMPARE(entryCount(conn()), 0);
     }
 
-    void unknownRow()
+    // Rows a direct entry may not change, after one add of 1 to Boxes: a row that is
+    // not there, a recounted row (its count is the recount's), and the undo of that
+    // add once its row was recounted or deleted. Each says why and changes nothing.
+    void outOfReach_data()
     {
-        CountRowKey key = keyOf(Boxes);
-        key.batchNo = QStringLiteral("NONE");
-        QCOMPARE(CountEntryService::add(conn(), key, 1, CountSource::scanner, User).status, Status::Gone);
-        QCOMPARE(entryCount(conn()), 0);
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("message");
+        QTest::addRow("no such row") << ""
+                                     << "add elsewhere" << int(Status::Gone) << "没有找到这条盘点记录";
+        QTest::addRow("add to a recounted row") << "recount"
+                                                << "add" << int(Status::Refused) << "已经复盘";
+        QTest::addRow("set on a recounted row") << "recount"
+                                                << "set" << int(Status::Refused) << "已经复盘";
+        QTest::addRow("undo on a recounted row") << "recount"
+                                                 << "undo" << int(Status::Refused) << "已经复盘";
+        QTest::addRow("undo on a deleted row") << "delete"
+                                               << "undo" << int(Status::Gone) << "已不存在";
+    }
+    void outOfReach()
+    {
+        QFETCH(QString, after);
+        QFETCH(QString, entry);
+        QFETCH(int, status);
+        QFETCH(QString, message);
+        const CountRowKey key = keyOf(Boxes);
+        QVERIFY(CountEntryService::add(conn(), key, 1, CountSource::scanner, User).ok());
+        const SqlFragment where = key.whereClause();
+        if (after == QLatin1String("recount"))
+            QVERIFY_SQL(conn(), conn().Exec(QStringLiteral("UPDATE ICInvBackup SET FReCheckFlag = 1, FReCheckQty = 1"
+                                                           " WHERE ") +
+                                                where.sql,
+                                            where.binds));
+        if (after == QLatin1String("delete"))
+            QVERIFY_SQL(conn(), conn().Exec(QStringLiteral("DELETE FROM ICInvBackup WHERE ") + where.sql, where.binds));
+        const QString figuresBefore = figures(stored(conn(), key).counted);
+        const int entriesBefore = entryCount(conn());
+        CountRowKey elsewhere = key;
+        elsewhere.batchNo = QStringLiteral("NONE");
+        const CountEntryResult r =
+            entry == QLatin1String("add elsewhere")
+                ? CountEntryService::add(conn(), elsewhere, 1, CountSource::scanner, User)
+            : entry == QLatin1String("add") ? CountEntryService::add(conn(), key, 1, CountSource::scanner, User)
+            : entry == QLatin1String("set") ? CountEntryService::set(conn(), key, 5, CountSource::scanner, User)
+                                            : CountEntryService::undoLastAdd(conn(), 1, User);
+        QCOMPARE(int(r.status), status);
+        QVERIFY2(r.message.contains(message), qPrintable(r.message));
+        QCOMPARE(figures(stored(conn(), key).counted), figuresBefore);
+        QCOMPARE(entryCount(conn()), entriesBefore);
     }
 
     // A handheld that sends an entry again gets the first answer, and the count

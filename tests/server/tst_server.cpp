@@ -81,7 +81,7 @@ CountRowKey screwKey()
 
 struct Refusal
 {
-    const char *who; // "counter", "limited", "none", "forged"
+    const char *who; // "counter", "limited", "none", "forged", "recounted" (the counter on a recounted row)
     const char *method;
     QString path;
     std::string body;
@@ -233,6 +233,7 @@ private slots:
         QTest::newRow("stock the user may not count") << Refusal{"limited", "POST", entries, good, 404, "notInCount"};
         QTest::newRow("process of stocks the user may not count")
             << Refusal{"limited", "GET", QStringLiteral("/api/items?process=3&barcode=690001"), {}, 403, "forbidden"};
+        QTest::newRow("recounted row") << Refusal{"recounted", "POST", entries, good, 422, "refused"};
         QTest::newRow("not JSON") << Refusal{"counter", "POST", entries, "qty=5", 400, "badRequest"};
         QTest::newRow("SQL in a query number") << Refusal{
             "counter", "GET", QStringLiteral("/api/items?process=1%20OR%202&barcode=690001"), {}, 400, "badRequest"};
@@ -241,7 +242,12 @@ private slots:
     {
         QFETCH(Refusal, r);
         Device d(server->port());
-        if (qstrcmp(r.who, "counter") == 0)
+        if (qstrcmp(r.who, "recounted") == 0) {
+            const SqlFragment where = screwKey().whereClause();
+            QVERIFY_SQL(conn(), conn().Exec(QStringLiteral("UPDATE ICInvBackup SET FReCheckFlag = 1 WHERE") + where.sql,
+                                            where.binds));
+        }
+        if (qstrcmp(r.who, "counter") == 0 || qstrcmp(r.who, "recounted") == 0)
             QVERIFY(d.login(QStringLiteral("张三"), QStringLiteral("pw")));
         else if (qstrcmp(r.who, "limited") == 0)
             QVERIFY(d.login(QStringLiteral("王五"), QStringLiteral("pw")));

@@ -164,6 +164,13 @@ private slots:
         // a filter on a book column finds nothing to tell
         QVERIFY(sheet.frmF_FilterNow(QStringLiteral("FMinus < 0")));
         QCOMPARE(sheet.recordCount() == 0, hidden);
+        // nor the count book's rows with book stock: the command is off, asking anyway changes nothing
+        if (mode == 3) {
+            QCOMPARE(sheet.run(QStringLiteral("mnuVSelectData_Checked")), !hidden);
+            sheet.mnuVSelectData_Checked();
+            QCOMPARE(sheet.dataView() == CountSheet::DataView::Checked, !hidden);
+            QCOMPARE(m_ui.lastMessage() == QStringLiteral("盲盘时不能查看账存数据。"), hidden);
+        }
     }
 
     // The entry grid as the screen and an export show it, while the grid itself
@@ -197,7 +204,8 @@ private slots:
                  CountSaver::DeleteResult::Refused);
     }
 
-    // The command line for a counter and for the accountant: the sheet printed and
+    // The command line for a counter and for the accountant: the count book's rows
+    // with book stock refused to a counter, the sheet printed and
     // the export read back by xlsx2csv.
     void commandLine_data()
     {
@@ -210,9 +218,10 @@ private slots:
     {
         QFETCH(int, user);
         QFETCH(bool, hidden);
+        setBlind(true);
+        QCOMPARE(cli(user, {"sheet", "--process", "1", "--mode", "3", "--view", "counted"}).exitCode, hidden ? 1 : 0);
         if (sheetreader::xlsx2csv().isEmpty())
             QSKIP("xlsx2csv is not installed");
-        setBlind(true);
         const ProgramRun sheet = cli(user, {"sheet", "--process", "1", "--mode", "4"});
         QCOMPARE(sheet.exitCode, 0);
         QCOMPARE(sheet.out.section(QLatin1Char('\n'), 0, 0).contains(QStringLiteral("账存数量")), !hidden);

@@ -140,8 +140,10 @@ private slots:
                  (QList<CountEntryKind>{CountEntryKind::Start, CountEntryKind::Recount, CountEntryKind::Recount}));
         QVERIFY(CountJournal::replay(entries).sameAs({3, 36, 6})); // the row: 3 boxes, 36 pieces, 6 kg
         QCOMPARE(Recount::firstCount(conn(), keyOf(1, 1)), std::optional<double>(3));
-        // still on the sheet, though within any tolerance now
-        QCOMPARE(recount.lines(1, {1000, 1000}).size(), 1);
+        // still on the sheet, though within any tolerance now, with its first count
+        const QList<Recount::Line> lines = recount.lines(1, {1000, 1000});
+        QCOMPARE(lines.size(), 1);
+        QCOMPARE(lines.first().firstCount, std::optional<double>(3));
     }
 
     void refusals_data()
@@ -244,6 +246,17 @@ private slots:
         QVERIFY(entered.out.trimmed().endsWith(QStringLiteral("\t2.50")));
         QCOMPARE(stored(1, "FReCheckQty FQtyAct"), QStringLiteral("FReCheckQty=2.5 FQtyAct=30"));
         QCOMPARE(cli(User, {QStringLiteral("--list"), QStringLiteral("--item"), QStringLiteral("A100")}).exitCode, 2);
+        // `count` leaves the recounted row alone, set or add, as the grid does
+        const QStringList row{"--process", "1",  "--item",   "sA100",      "--stock",    "s01",
+                              "--place",   "p1", "--kfdate", "2026-01-05", "--kfperiod", "180"};
+        for (const QStringList &how : {QStringList{"--qty", "9"}, QStringList{"--qty", "1", "--add"}}) {
+            const ProgramRun count =
+                runProgram(QStringLiteral(STOCKCHECK_CLI),
+                           QStringList{"count", "--db", m_db->url(), "--user", QString::number(User)} + row + how);
+            QCOMPARE(count.exitCode, 1);
+            QVERIFY2(count.err.contains(QStringLiteral("已经复盘")), qPrintable(count.err));
+        }
+        QCOMPARE(stored(1, "FReCheckQty FQtyAct"), QStringLiteral("FReCheckQty=2.5 FQtyAct=30"));
     }
 };
 

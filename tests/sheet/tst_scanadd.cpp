@@ -183,7 +183,7 @@ private slots:
         QSignalSpy refused(sheet.get(), &CountSheet::scanRefused);
         sheet->run(QStringLiteral("UndoScan"));
         QCOMPARE(refused.count(), 1);
-        QCOMPARE(sheet->statusText(CountSheet::MessagePanel), QStringLiteral("没有可以撤销的扫描"));
+        QCOMPARE(sheet->statusText(CountSheet::MessagePanel), QStringLiteral("没有可以撤销的扫描。"));
         QCOMPARE(entries(CountEntryKind::Undo), 2);
     }
 };
