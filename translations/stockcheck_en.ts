@@ -131,6 +131,14 @@
     </message>
     <message>
         <location filename="../src/additions/additemlogic.cpp"/>
+        <location filename="../src/app/cli_count.cpp"/>
+        <location filename="../src/model/countentryservice.cpp"/>
+        <location filename="../src/sheet/countsheet_entry.cpp"/>
+        <source>这一行已经复盘，实存数量以复盘数量为准，不能再修改盘点数量。</source>
+        <translation>This row has been recounted: its actual qty is the recount, and its counted qty can no longer be changed here.</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/additemlogic.cpp"/>
         <source>添加物料失败，盘点数据没有改变。</source>
         <translation>The item could not be added; the count data is unchanged.</translation>
     </message>
@@ -430,6 +438,12 @@
         <location filename="../src/app/cli_retailresults.cpp"/>
         <source>计入零售盘点结果失败：</source>
         <translation>The retail count results could not be merged:</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_sheet.cpp"/>
+        <location filename="../src/sheet/countsheet.cpp"/>
+        <source>盲盘时不能查看账存数据。</source>
+        <translation>While counting blind, the rows with book stock cannot be shown.</translation>
     </message>
     <message>
         <location filename="../src/app/cli_snapshot.cpp"/>
@@ -1456,6 +1470,11 @@
     </message>
     <message>
         <location filename="../src/import/countimport.cpp"/>
+        <source>第%1条记录已经复盘，实存数量以复盘数量为准，没有引入。</source>
+        <translation>Record %1 was already recounted; its actual quantity is the recount, so it was not imported.</translation>
+    </message>
+    <message>
+        <location filename="../src/import/countimport.cpp"/>
         <source>引入失败，盘点数据没有改变：%1</source>
         <translation>The import failed; the count data is unchanged: %1</translation>
     </message>
@@ -1568,6 +1587,11 @@
         <location filename="../src/model/countentryservice.cpp"/>
         <source>没有可以撤销的扫描。</source>
         <translation>There is no scan to undo.</translation>
+    </message>
+    <message>
+        <location filename="../src/model/countentryservice.cpp"/>
+        <source>上次扫描的这条盘点记录在数据库中已不存在（可能已被其他用户删除），不能撤销。</source>
+        <translation>The count record of the last scan no longer exists in the database (another user may have deleted it); the scan cannot be undone.</translation>
     </message>
     <message>
         <location filename="../src/model/countjournal.cpp"/>
@@ -2213,11 +2237,6 @@ Yes: save the qty you entered, %10; No: take the other qty; Cancel: do not save 
     </message>
     <message>
         <location filename="../src/sheet/countsheet_entry.cpp"/>
-        <source>这一行已经复盘，实存数量以复盘数量为准，不能再修改盘点数量。</source>
-        <translation>This row has been recounted: its actual qty is the recount, and its counted qty can no longer be changed here.</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/countsheet_entry.cpp"/>
         <source>已保存%1行盘点数据</source>
         <translation>Saved %1 rows of count data</translation>
     </message>
@@ -2356,11 +2375,6 @@ Yes: save the qty you entered, %10; No: take the other qty; Cancel: do not save 
         <location filename="../src/sheet/countsheet_scan.cpp"/>
         <source>撤销没有保存：%1</source>
         <translation>The undo was not stored: %1</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/countsheet_scan.cpp"/>
-        <source>没有可以撤销的扫描</source>
-        <translation>There is no scan to undo</translation>
     </message>
     <message>
         <location filename="../src/sheet/countsheet_scan.cpp"/>
@@ -3240,6 +3254,10 @@ Yes: save the qty you entered, %10; No: take the other qty; Cancel: do not save 
         <location filename="../src/snapshot/ui/chkstockprocwindow.cpp"/>
         <source>盘点进程</source>
         <translation>Count processes</translation>
+    </message>
+    <message>
+        <source>没有可以撤销的扫描</source>
+        <translation type="vanished">There is no scan to undo</translation>
     </message>
     <message>
         <source>--kfperiod：“%1”不是天数</source>

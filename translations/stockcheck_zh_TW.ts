@@ -131,6 +131,14 @@
     </message>
     <message>
         <location filename="../src/additions/additemlogic.cpp"/>
+        <location filename="../src/app/cli_count.cpp"/>
+        <location filename="../src/model/countentryservice.cpp"/>
+        <location filename="../src/sheet/countsheet_entry.cpp"/>
+        <source>这一行已经复盘，实存数量以复盘数量为准，不能再修改盘点数量。</source>
+        <translation>這一列已經複盤，實存數量以複盤數量為準，不能再修改盤點數量。</translation>
+    </message>
+    <message>
+        <location filename="../src/additions/additemlogic.cpp"/>
         <source>添加物料失败，盘点数据没有改变。</source>
         <translation>新增物料失敗，盤點資料沒有改變。</translation>
     </message>
@@ -430,6 +438,12 @@
         <location filename="../src/app/cli_retailresults.cpp"/>
         <source>计入零售盘点结果失败：</source>
         <translation>計入零售盤點結果失敗：</translation>
+    </message>
+    <message>
+        <location filename="../src/app/cli_sheet.cpp"/>
+        <location filename="../src/sheet/countsheet.cpp"/>
+        <source>盲盘时不能查看账存数据。</source>
+        <translation>盲盤時不能查看帳存資料。</translation>
     </message>
     <message>
         <location filename="../src/app/cli_snapshot.cpp"/>
@@ -1456,6 +1470,11 @@
     </message>
     <message>
         <location filename="../src/import/countimport.cpp"/>
+        <source>第%1条记录已经复盘，实存数量以复盘数量为准，没有引入。</source>
+        <translation>第%1筆記錄已經複盤，實存數量以複盤數量為準，沒有引入。</translation>
+    </message>
+    <message>
+        <location filename="../src/import/countimport.cpp"/>
         <source>引入失败，盘点数据没有改变：%1</source>
         <translation>匯入失敗，盤點資料沒有改變：%1</translation>
     </message>
@@ -1568,6 +1587,11 @@
         <location filename="../src/model/countentryservice.cpp"/>
         <source>没有可以撤销的扫描。</source>
         <translation>沒有可以撤銷的掃描。</translation>
+    </message>
+    <message>
+        <location filename="../src/model/countentryservice.cpp"/>
+        <source>上次扫描的这条盘点记录在数据库中已不存在（可能已被其他用户删除），不能撤销。</source>
+        <translation>上次掃描的這筆盤點記錄在資料庫中已不存在（可能已被其他使用者刪除），不能撤銷。</translation>
     </message>
     <message>
         <location filename="../src/model/countjournal.cpp"/>
@@ -2213,11 +2237,6 @@
     </message>
     <message>
         <location filename="../src/sheet/countsheet_entry.cpp"/>
-        <source>这一行已经复盘，实存数量以复盘数量为准，不能再修改盘点数量。</source>
-        <translation>這一列已經複盤，實存數量以複盤數量為準，不能再修改盤點數量。</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/countsheet_entry.cpp"/>
         <source>已保存%1行盘点数据</source>
         <translation>已儲存%1列盤點資料</translation>
     </message>
@@ -2356,11 +2375,6 @@
         <location filename="../src/sheet/countsheet_scan.cpp"/>
         <source>撤销没有保存：%1</source>
         <translation>撤銷沒有儲存：%1</translation>
-    </message>
-    <message>
-        <location filename="../src/sheet/countsheet_scan.cpp"/>
-        <source>没有可以撤销的扫描</source>
-        <translation>沒有可以撤銷的掃描</translation>
     </message>
     <message>
         <location filename="../src/sheet/countsheet_scan.cpp"/>
@@ -3240,6 +3254,10 @@
         <location filename="../src/snapshot/ui/chkstockprocwindow.cpp"/>
         <source>盘点进程</source>
         <translation>盤點方案</translation>
+    </message>
+    <message>
+        <source>没有可以撤销的扫描</source>
+        <translation type="vanished">沒有可以撤銷的掃描</translation>
     </message>
     <message>
         <source>--kfperiod：“%1”不是天数</source>
