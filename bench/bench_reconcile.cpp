@@ -161,7 +161,7 @@ bool runEngine(const QString &label, const QString &url, int entries, int rows, 
         }
     if (explain && !contexts.empty()) {
         const DocumentQuery query(options(contexts.front()));
-        SqlFragment sql = query.statement();
+        SqlFragment sql = query.statement(c.dialect());
         if (c.dialect().isPostgres()) {
             for (const QVariant &v : sql.binds) // a plan cannot be prepared with parameters
                 sql.sql.replace(sql.sql.indexOf(QLatin1Char('?')), 1,

@@ -39,7 +39,7 @@ const QString mtoHead = QStringLiteral(R"(SELECT u1.FID AS FInterID,
 // others. Sent with every entry, they were a third of what a listing of a few
 // hundred entries carried back on PostgreSQL. The type names come from a map
 // read once per connection (typeNames()).
-const QString namesHead = QStringLiteral(R"(SELECT d.FInterID, d.FCheckSelect, d.FDate, d.FInOrOut, NULL AS FName,
+const QString namesHead = QStringLiteral(R"(SELECT d.FInterID, d.FCheckSelect, %3 AS FDate, d.FInOrOut, NULL AS FName,
  d.FBillNo, %2 (SELECT t11.FName FROM t_StockPlace t11 WHERE t11.FSPID = ?) END AS FSPName,
  %2 (SELECT t1.%1 FROM t_ICItem t1 WHERE t1.FItemID = ?) END AS FNumber,
  %2 (SELECT t1.FName FROM t_ICItem t1 WHERE t1.FItemID = ?) END AS FItemName,
@@ -146,12 +146,15 @@ SqlFragment DocumentQuery::mtoBranch(bool into) const
     return f;
 }
 
-SqlFragment DocumentQuery::statement() const
+SqlFragment DocumentQuery::statement(const Dialect &dialect) const
 {
+    // A document's date is a day: PostgreSQL gives it as one, which is read without
+    // the time zone conversions a timestamp costs. SQLite keeps it as a text.
+    const QString date = dialect.isPostgres() ? QStringLiteral("CAST(d.FDate AS DATE)") : QStringLiteral("d.FDate");
     const SqlFragment unionAll(QStringLiteral("\nUNION ALL\n"));
     const SelectContext &r = m_o.row;
     SqlFragment sql(namesHead.arg(m_o.fullNumbers ? QStringLiteral("FNumber") : QStringLiteral("FShortNumber"),
-                                  firstRow.arg(listingOrder)),
+                                  firstRow.arg(listingOrder), date),
                     {r.stockPlaceId, r.itemId, r.itemId, r.itemId, r.auxPropId, r.itemId, r.itemId});
     sql += stockBranch(true) + unionAll + stockBranch(false);
     if (m_o.mtoPlanMode)
@@ -188,7 +191,7 @@ QHash<int, QString> DocumentQuery::typeNames(AppConnection &connection) const
 
 Recordset DocumentQuery::run(AppConnection &connection) const
 {
-    const SqlFragment sql = statement();
+    const SqlFragment sql = statement(connection.dialect());
     // planning the five branches anew at every call cost more than running them
     Recordset rs = connection.ExecuteKept(sql.sql, sql.binds, true);
     if (!rs.isOpen() || rs.isEmpty())

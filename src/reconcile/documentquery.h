@@ -2,6 +2,7 @@
 
 #include "selectcontext.h"
 
+#include "host/dialect.h"
 #include "host/recordset.h"
 #include "host/sqlfragment.h"
 
@@ -40,7 +41,7 @@ public:
         : m_o(options)
     {}
 
-    SqlFragment statement() const;
+    SqlFragment statement(const Dialect &dialect) const;
     // Runs the statement; a closed recordset with the connection's lastError() on failure.
     Recordset run(AppConnection &connection) const;
 
