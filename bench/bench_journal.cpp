@@ -154,7 +154,7 @@ double saveWithJournal(AppConnection &c, EntryGrid &grid, EntrySession &session,
         grid.markChanged(r);
     session.dataChanged = true;
     // as the window reads it with its rows; -1 leaves out the check for rows changed by others
-    session.journalMark = check ? CountJournal::processMark(c, saveProcess) : -1;
+    session.journalMark = check ? CountJournal::mark(c) : -1;
     CountSaver saver(grid, session, c, nullptr, {.processId = saveProcess, .operatorId = shared().operatorId});
     QElapsedTimer t;
     t.start();

@@ -16,6 +16,22 @@ namespace {
 
 QAtomicInt connectionCounter;
 
+// Without TZ, every conversion to local time (each timestamp read from
+// PostgreSQL) makes the C library look at /etc/localtime again: a third of the
+// time of listing a few hundred dated rows. Naming the file once spares that;
+// the zone is then the one the process started with. Done before the first
+// connection, which every program opens before it starts other threads.
+void pinLocalTimeZone()
+{
+    static std::once_flag once;
+    std::call_once(once, [] {
+        if (qEnvironmentVariableIsEmpty("TZ") && QFileInfo::exists(QStringLiteral("/etc/localtime"))) {
+            qputenv("TZ", ":/etc/localtime");
+            tzset();
+        }
+    });
+}
+
 QString tr(const char *text)
 {
     return QCoreApplication::translate("StockCheck", text);
@@ -109,26 +125,6 @@ bool AppConnection::open(const QString &url, QString *error)
     m_url = url;
     return true;
 }
-
-namespace {
-
-// Without TZ, every conversion to local time (each timestamp read from
-// PostgreSQL) makes the C library look at /etc/localtime again: a third of the
-// time of listing a few hundred dated rows. Naming the file once spares that;
-// the zone is then the one the process started with. Done before the first
-// connection, which every program opens before it starts other threads.
-void pinLocalTimeZone()
-{
-    static std::once_flag once;
-    std::call_once(once, [] {
-        if (qEnvironmentVariableIsEmpty("TZ") && QFileInfo::exists(QStringLiteral("/etc/localtime"))) {
-            qputenv("TZ", ":/etc/localtime");
-            tzset();
-        }
-    });
-}
-
-} // namespace
 
 bool AppConnection::open(const DbLocation &location, QString *error)
 {

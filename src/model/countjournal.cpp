@@ -40,8 +40,7 @@ const QString readSql = QStringLiteral(
   LEFT JOIN t_StockPlace p ON p.FSPID = j.FStockPlaceID AND j.FStockPlaceID <> 0
  WHERE)");
 
-const QString markSql =
-    QStringLiteral("SELECT COALESCE(MAX(FID), 0) AS FID FROM ICStockCheckJournal WHERE FInterID = ?");
+const QString markSql = QStringLiteral("SELECT COALESCE(MAX(FID), 0) AS FID FROM ICStockCheckJournal");
 
 QString nonNull(const QString &s)
 {
@@ -201,14 +200,14 @@ std::optional<CountFigures> CountJournal::replayRow(AppConnection &conn, const C
     return replay(entries);
 }
 
-qint64 CountJournal::processMark(AppConnection &conn, int processId)
+qint64 CountJournal::mark(AppConnection &conn)
 {
-    return conn.ExecuteRaiseErr(markSql, {processId}).Fields(u"FID").toLongLong();
+    return conn.ExecuteRaiseErr(markSql).Fields(u"FID").toLongLong();
 }
 
 CountJournal::After CountJournal::entriesAfter(AppConnection &conn, int processId, qint64 mark)
 {
-    // by the ids after the mark (few) rather than by all entries of the process
+    // "+FInterID": by the ids after the mark, not by all entries of the process
     const Recordset rs = conn.ExecuteRaiseErr(
         QStringLiteral("SELECT COUNT(*) AS FCount, COALESCE(MAX(FID), 0) AS FMark FROM ICStockCheckJournal"
                        " WHERE FID > ? AND +FInterID = ?"),

@@ -109,10 +109,12 @@ public:
     static QList<CountJournalEntry> processEntries(AppConnection &conn, int processId);
     // The entries `where` selects (a condition on the journal aliased "j"), in FID order.
     static QList<CountJournalEntry> entriesWhere(AppConnection &conn, const SqlFragment &where);
-    // The highest FID of a process's entries, 0 without any: what a window read
-    // with its rows, to tell later which rows somebody changed meanwhile.
-    static qint64 processMark(AppConnection &conn, int processId);
-    // How many entries of a process came after `mark`, and the highest of them.
+    // The highest FID of the journal, 0 without any: what a window read with its
+    // rows, to tell later which rows somebody changed meanwhile. The ids grow
+    // across processes, so the highest of all serves, and is found at once.
+    static qint64 mark(AppConnection &conn);
+    // How many entries of a process came after `mark`, and the highest of them
+    // (`mark` itself without any); read by the ids after the mark, which are few.
     struct After
     {
         qint64 count = 0;

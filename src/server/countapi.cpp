@@ -77,25 +77,27 @@ struct Condition
     QVariantList binds;
 };
 
+using Session = SessionStore::Session;
+
 // The stock rule of the user on `column`, empty when the user is not limited.
-Condition stockRule(bool limited, int userId, const QString &column)
+Condition stockRule(const Session &user, const QString &column)
 {
-    if (!limited)
+    if (!user.limited)
         return {};
-    return {kStockRule.arg(column), {userId}};
+    return {kStockRule.arg(column), {user.userId}};
 }
 
 // The process when it exists, is open and has rows the user may count; else the refusal.
-std::optional<ApiReply> checkProcess(AppConnection &conn, int userId, int process, bool limited)
+std::optional<ApiReply> checkProcess(AppConnection &conn, const Session &user, int process)
 {
     const Recordset rs = conn.ExecuteRaiseErr(kProcess, {process});
     if (rs.isEmpty())
         return ApiReply::refused(404, QStringLiteral("noProcess"), text("没有这个盘点方案。"));
     if (rs.integer(u"FStatus") != 0)
         return ApiReply::refused(403, QStringLiteral("processClosed"), text("这个盘点方案已经结束，不能再盘点。"));
-    if (!limited)
+    if (!user.limited)
         return std::nullopt;
-    const Condition rule = stockRule(limited, userId, QStringLiteral("b.FStockID"));
+    const Condition rule = stockRule(user, QStringLiteral("b.FStockID"));
     const Recordset allowed = conn.ExecuteRaiseErr(
         QStringLiteral("SELECT 1 AS FOne FROM ICInvBackup b WHERE b.FInterID = ?%1 LIMIT 1").arg(rule.sql),
         QVariantList{process} + rule.binds);
@@ -120,7 +122,7 @@ struct RowLookup
 // batch when given (place -1: any; batch null: any), and within the stocks the user
 // may count. An entry names its batch: an item kept in hundreds of batches is then
 // one row to read, not hundreds.
-RowLookup lookUp(AppConnection &conn, int userId, bool limited, int process, const QString &barcode,
+RowLookup lookUp(AppConnection &conn, const Session &user, int process, const QString &barcode,
                  const QString &itemNumber, int stock, int place, const QString &batch = {})
 {
     RowLookup out;
@@ -143,7 +145,7 @@ RowLookup lookUp(AppConnection &conn, int userId, bool limited, int process, con
             ApiReply::refused(404, QStringLiteral("unknownCode"), text("“%1”不是已知的条码或物料代码。").arg(code));
         return out;
     }
-    const Condition rule = stockRule(limited, userId, QStringLiteral("t1.FStockID"));
+    const Condition rule = stockRule(user, QStringLiteral("t1.FStockID"));
     Condition where;
     if (!batch.isNull())
         where = {kInBatch, {stock, place, batch}};
@@ -199,7 +201,7 @@ namespace countapi {
 ApiReply processes(AppConnection &conn, const Caller &caller)
 {
     QJsonArray list;
-    const Condition rule = stockRule(caller.session.limited, caller.session.userId, QStringLiteral("b.FStockID"));
+    const Condition rule = stockRule(caller.session, QStringLiteral("b.FStockID"));
     Recordset rs = conn.ExecuteRaiseErr(kProcesses.arg(rule.sql), rule.binds);
     for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext())
         list.append(QJsonObject{
@@ -217,15 +219,14 @@ ApiReply stocks(AppConnection &conn, const Caller &caller, const QJsonObject &qu
     const int process = check.whole(QStringLiteral("process"), 1, kMaxId);
     if (check.failed())
         return check.failure();
-    const bool limited = caller.session.limited;
-    if (auto refusal = checkProcess(conn, caller.session.userId, process, limited))
+    if (auto refusal = checkProcess(conn, caller.session, process))
         return *refusal;
     QHash<int, QJsonArray> places;
     Recordset ps = conn.ExecuteRaiseErr(kProcessPlaces, {process});
     for (ps.MoveFirst(); !ps.Eof(); ps.MoveNext())
         places[ps.integer(u"FStockID")].append(numbered(ps.integer(u"FSPID"), ps.text(u"FNumber"), ps.text(u"FName")));
     QJsonArray list;
-    const Condition rule = stockRule(limited, caller.session.userId, QStringLiteral("s.FItemID"));
+    const Condition rule = stockRule(caller.session, QStringLiteral("s.FItemID"));
     Recordset rs = conn.ExecuteRaiseErr(kProcessStocks.arg(rule.sql), QVariantList{process} + rule.binds);
     for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
         QJsonObject stock = numbered(rs.integer(u"FItemID"), rs.text(u"FNumber"), rs.text(u"FName"));
@@ -247,10 +248,9 @@ ApiReply items(AppConnection &conn, const Caller &caller, const QJsonObject &que
         check.fail(QStringLiteral("barcode"), text("请给出“barcode”或“item”之一。"));
     if (check.failed())
         return check.failure();
-    const bool limited = caller.session.limited;
-    if (auto refusal = checkProcess(conn, caller.session.userId, process, limited))
+    if (auto refusal = checkProcess(conn, caller.session, process))
         return *refusal;
-    const RowLookup found = lookUp(conn, caller.session.userId, limited, process, barcode, item, stock, place);
+    const RowLookup found = lookUp(conn, caller.session, process, barcode, item, stock, place);
     if (found.refusal)
         return *found.refusal;
     QJsonArray rows;
@@ -295,11 +295,10 @@ ApiReply postEntry(AppConnection &conn, const Caller &caller, const QJsonObject 
                                         {QStringLiteral("mode"), mode},
                                         {QStringLiteral("qty"), qty}});
     }
-    const bool limited = caller.session.limited;
-    if (auto refusal = checkProcess(conn, caller.session.userId, process, limited))
+    if (auto refusal = checkProcess(conn, caller.session, process))
         return *refusal;
-    const RowLookup found = lookUp(conn, caller.session.userId, limited, process, barcode, item, stock, place,
-                                   batch.isNull() ? QStringLiteral("") : batch);
+    const RowLookup found =
+        lookUp(conn, caller.session, process, barcode, item, stock, place, batch.isNull() ? QStringLiteral("") : batch);
     if (found.refusal)
         return *found.refusal;
     QList<int> matches;
@@ -353,8 +352,7 @@ ApiReply entries(AppConnection &conn, const Caller &caller, const QJsonObject &q
     const int limit = check.whole(QStringLiteral("limit"), 1, 200, false, 20);
     if (check.failed())
         return check.failure();
-    const bool limited = caller.session.limited;
-    if (auto refusal = checkProcess(conn, caller.session.userId, process, limited))
+    if (auto refusal = checkProcess(conn, caller.session, process))
         return *refusal;
     const int user = caller.session.userId;
     const Recordset totals = conn.ExecuteRaiseErr(
@@ -370,8 +368,7 @@ ApiReply undo(AppConnection &conn, const Caller &caller, const QJsonObject &body
     const int process = check.whole(QStringLiteral("process"), 1, kMaxId);
     if (check.failed())
         return check.failure();
-    const bool limited = caller.session.limited;
-    if (auto refusal = checkProcess(conn, caller.session.userId, process, limited))
+    if (auto refusal = checkProcess(conn, caller.session, process))
         return *refusal;
     const EntryOutcome outcome = handheld::undoLastAdd(conn, process, caller.session.userId, caller.session.device);
     if (outcome.status >= 400)

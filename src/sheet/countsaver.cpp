@@ -309,6 +309,15 @@ SqlStatement CountSaver::journalStatement(const QString &json, int processId, co
     return s;
 }
 
+SqlStatement CountSaver::journaledFiguresStatement(const QString &json, const Dialect &dialect) const
+{
+    const SqlStatement journal = CountJournal::appendSelectStatement(
+        dialect, SqlFragment(QStringLiteral("SELECT * FROM u")), m_kind, m_options.source, m_options.operatorId);
+    // the placeholders in the order of the text: the array, the checker, the process, then the journal's
+    return {batchJournaledFiguresSql.arg(batchRowsSelect(dialect), keyJoin, journal.sql),
+            QVariantList{json, m_options.operatorId, m_options.processId} + journal.binds, true};
+}
+
 QStringList CountSaver::errorTitles(bool mtoPlanMode)
 {
     QStringList titles;
@@ -351,7 +360,7 @@ bool CountSaver::resolveConflicts()
         return true;
     try {
         // the usual case, nobody else wrote since the rows were read, costs one lookup
-        if (CountJournal::processMark(m_connection, m_options.processId) <= m_session.journalMark)
+        if (CountJournal::entriesAfter(m_connection, m_options.processId, m_session.journalMark).count == 0)
             return true;
     } catch (const DbException &) {
         return true; // the save itself will say what is wrong with the database
@@ -505,13 +514,8 @@ void CountSaver::writeBatch(const QList<Pending> &rows, QList<QStringList> *erro
     const QString json = batchJson(values);
     if (m_setBased)
         statements = batchStatements(json, m_options.processId, m_options.operatorId, dialect);
-    if (journaledFigures) {
-        const SqlStatement journal = CountJournal::appendSelectStatement(
-            dialect, SqlFragment(QStringLiteral("SELECT * FROM u")), m_kind, m_options.source, m_options.operatorId);
-        SqlStatement &figures = statements[0];
-        figures.sql = batchJournaledFiguresSql.arg(batchRowsSelect(dialect), keyJoin, journal.sql);
-        figures.binds += journal.binds;
-    }
+    if (journaledFigures)
+        statements[0] = journaledFiguresStatement(json, dialect);
     // Each row's figures statement reaches its count rows (the two ledgers of a
     // position may give two): fewer than the rows sent means some are gone, deleted
     // by someone else since the window read them. The batch is then undone before

@@ -124,6 +124,8 @@ private:
     // journal's entries of the rows they wrote (the figures after the save) from
     // the same array.
     static QList<SqlStatement> batchStatements(const QString &json, int processId, int checker, const Dialect &dialect);
+    // PostgreSQL: the batch's figures statement that journals the rows it wrote.
+    SqlStatement journaledFiguresStatement(const QString &json, const Dialect &dialect) const;
     static SqlStatement journalStatement(const QString &json, int processId, const Dialect &dialect,
                                          CountEntryKind kind, const QString &source, int userId);
 

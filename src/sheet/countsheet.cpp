@@ -319,7 +319,7 @@ void CountSheet::loadRows()
     m_session.rowsSeen.clear();
     if (m_mode == SheetMode::Entry && shared().connection) {
         try {
-            m_session.journalMark = CountJournal::processMark(*shared().connection, id);
+            m_session.journalMark = CountJournal::mark(*shared().connection);
         } catch (const DbException &) {
         }
     }
