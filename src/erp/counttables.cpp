@@ -193,6 +193,9 @@ const char *const kCountIndexes[] = {
     "CREATE INDEX IF NOT EXISTS ix_ICStockCheckJournal_row ON ICStockCheckJournal "
     "(FInterID, FItemID, FStockID, FStockPlaceID, FID)",
     "CREATE INDEX IF NOT EXISTS ix_ICStockCheckJournal_process ON ICStockCheckJournal (FInterID, FUserID, FKind, FID)",
+    // whether an add is undone, asked per add by undo and the handheld's list: only undos carry it
+    "CREATE INDEX IF NOT EXISTS ix_ICStockCheckJournal_undone ON ICStockCheckJournal (FUndoneID) "
+    "WHERE FUndoneID IS NOT NULL",
     "CREATE UNIQUE INDEX IF NOT EXISTS ux_ICStockCheckJournal_client ON ICStockCheckJournal "
     "(FInterID, FClientEntryID) WHERE FClientEntryID IS NOT NULL",
     "CREATE INDEX IF NOT EXISTS ix_t_UserDataAccess_user ON t_UserDataAccess (FUserID, FTableName)",
