@@ -63,9 +63,6 @@ const QString newSecQtyActSql = QStringLiteral(
 const QString addedSql = QStringLiteral("(COALESCE(ICInvBackup.FAuxCheckQty, 0) + p.FQtyIn)");
 const QString replacedSql = QStringLiteral("p.FQtyIn");
 
-// The figures a row had before its first entry, when it has none yet.
-const QString startRowsSql = QStringLiteral(" AND NOT EXISTS (SELECT 1 FROM ICStockCheckJournal j WHERE%1)");
-
 // The user's last add in the process that no undo names yet.
 const QString lastAddSql = QStringLiteral(
     R"(SELECT j.FID FROM ICStockCheckJournal j
@@ -189,16 +186,8 @@ CountEntryResult apply(AppConnection &conn, const Request &q, const CountFigures
     const bool adds = q.mode != Mode::Set;
     const Dialect &d = conn.dialect();
     const QString where = q.key.whereClause(QStringLiteral("ICInvBackup.")).sql;
-    if (adds) {
-        // a row counted from its book starts from those figures: keep them before its first add
-        const SqlFragment rows =
-            SqlFragment(CountJournal::rowFiguresSelect(QStringLiteral("b")) + QStringLiteral(" WHERE")) +
-            q.key.whereClause(QStringLiteral("b.")) +
-            SqlFragment(startRowsSql.arg(q.key.whereClause(QStringLiteral("j.")).sql), q.key.whereClause().binds);
-        const SqlStatement start =
-            CountJournal::appendSelectStatement(d, rows, CountEntryKind::Start, q.source, q.userId);
-        kept(conn, start.sql + QStringLiteral(" RETURNING FID"), start.binds);
-    }
+    if (adds) // a row counted from its book starts from those figures: keep them before its first add
+        CountJournal::appendStart(conn, q.key, q.source, q.userId);
     const QString n = adds ? addedSql : replacedSql;
     const QString q4 = d.castQuantity(QStringLiteral("?"));
     const QString sql = QString(figuresSql)

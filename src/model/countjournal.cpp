@@ -134,6 +134,19 @@ int CountJournal::appendSelect(AppConnection &conn, const SqlFragment &rows, Cou
     return appended;
 }
 
+void CountJournal::appendStart(AppConnection &conn, const CountRowKey &key, const QString &source, int userId)
+{
+    const SqlFragment rows = SqlFragment(rowFiguresSelect(QStringLiteral("b")) + QStringLiteral(" WHERE")) +
+                             key.whereClause(QStringLiteral("b.")) +
+                             SqlFragment(QStringLiteral(" AND NOT EXISTS (SELECT 1 FROM ICStockCheckJournal j WHERE%1)")
+                                             .arg(key.whereClause(QStringLiteral("j.")).sql),
+                                         key.whereClause().binds);
+    SqlStatement s = appendSelectStatement(conn.dialect(), rows, CountEntryKind::Start, source, userId);
+    s.keep = true;
+    if (!conn.Exec(s))
+        throw DbException(conn.lastError());
+}
+
 QString CountJournal::rowFiguresColumns(const QString &alias)
 {
     return rowFiguresColumnsSql.arg(alias);

@@ -97,6 +97,10 @@ public:
     // figures now.
     static int appendRows(AppConnection &conn, const SqlFragment &where, CountEntryKind kind, const QString &source,
                           int userId);
+    // The row's figures now as its "start" entry, when the row has no entry yet:
+    // what a row counted from its book, or before the journal kept it, held
+    // before its first change here. Prepared once per connection.
+    static void appendStart(AppConnection &conn, const CountRowKey &key, const QString &source, int userId);
     // The rows of ICInvBackup as appendSelect() takes them, for writers that need
     // their own condition or join: "SELECT ... FROM ICInvBackup <alias>".
     static QString rowFiguresSelect(const QString &alias);

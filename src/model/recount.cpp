@@ -185,8 +185,7 @@ bool Recount::enter(const CountRowKey &key, double quantity, int checker, const 
         // A row counted before the journal kept it gets its first count as a start
         // entry: the journal then still replays to the row, and shows the count
         // that the recount replaces.
-        if (CountJournal::rowEntries(m_connection, key).isEmpty())
-            CountJournal::appendRows(m_connection, where, CountEntryKind::Start, source, checker);
+        CountJournal::appendStart(m_connection, key, source, checker);
         const double base = quantity * coefficient;
         const SqlFragment figures =
             SqlFragment(figuresSql, {quantity, base, quantity, base, quantity, checker}) + where;
@@ -217,11 +216,6 @@ std::optional<double> firstCountOf(const QList<CountJournalEntry> &entries)
 }
 
 } // namespace
-
-std::optional<double> Recount::firstCount(AppConnection &connection, const CountRowKey &key)
-{
-    return firstCountOf(CountJournal::rowEntries(connection, key));
-}
 
 QHash<QString, double> Recount::firstCounts(AppConnection &connection, int processId)
 {

@@ -24,7 +24,7 @@ class AppConnection;
 // in the row's ratio) and replaces its actual quantity (documents folded in after
 // the snapshot stay added to it); FReCheckQty keeps it in the row's unit with
 // FReCheckFlag 1. The count journal gets a "recount" entry in the same
-// transaction, and keeps the first count: firstCount() reads it back, so the
+// transaction, and keeps the first count: firstCounts() reads it back, so the
 // check mode shows first count and recount side by side.
 class Recount
 {
@@ -61,10 +61,10 @@ public:
     // conversion, a negative quantity, a database error).
     bool enter(const CountRowKey &key, double quantity, int checker, const QString &source, QString *error);
 
-    // The count in the row's unit before the row's first recount, from the count
-    // journal; none when the journal has no entry before it. Throws DbException.
-    static std::optional<double> firstCount(AppConnection &connection, const CountRowKey &key);
-    // The first counts of all recounted rows of a process in one read, by keyText().
+    // The count in the row's unit before each recounted row's first recount, from
+    // the count journal, for all recounted rows of a process in one read, by
+    // keyText(); a row without an entry before its recount has none. Throws
+    // DbException.
     static QHash<QString, double> firstCounts(AppConnection &connection, int processId);
     static QString keyText(const CountRowKey &key);
 

@@ -139,7 +139,7 @@ private slots:
         QCOMPARE(kinds,
                  (QList<CountEntryKind>{CountEntryKind::Start, CountEntryKind::Recount, CountEntryKind::Recount}));
         QVERIFY(CountJournal::replay(entries).sameAs({3, 36, 6})); // the row: 3 boxes, 36 pieces, 6 kg
-        QCOMPARE(Recount::firstCount(conn(), keyOf(1, 1)), std::optional<double>(3));
+        QCOMPARE(Recount::firstCounts(conn(), 1).value(Recount::keyText(keyOf(1, 1)), -1), 3.0);
         // still on the sheet, though within any tolerance now, with its first count
         const QList<Recount::Line> lines = recount.lines(1, {1000, 1000});
         QCOMPARE(lines.size(), 1);
