@@ -163,7 +163,8 @@ const QString deleteRowSql = QStringLiteral("DELETE FROM ICInvBackup WHERE");
 // The journal's entries after the window's mark on the rows of a batch (%1).
 const QString conflictsSql =
     QStringLiteral("j.FID IN (SELECT j.FID FROM (%1) v CROSS JOIN ICStockCheckJournal j WHERE j.FID > ? AND %2)");
-const QString countedNowSql = QStringLiteral("SELECT FAuxCheckQty, FCheckQty, FSecCheckQty FROM ICInvBackup WHERE");
+const QString countedNowSql =
+    QStringLiteral("SELECT FAuxCheckQty, FCheckQty, FSecCheckQty, FNote, FAdjQty FROM ICInvBackup WHERE");
 
 // Kinds of refusal the person can act on, by the words both engines use for them.
 const struct
@@ -422,11 +423,16 @@ bool CountSaver::askAboutConflict(int row, const CountRowValues &values, const C
     switch (m_ui->question(text, true)) {
     case HostUi::Answer::Yes:
         return true;
-    case HostUi::Answer::No:
+    case HostUi::Answer::No: {
         EntryRules::setCell(m_grid, row, CheckQty, plainNumber(roundQuantity(counted, values.decimals)), m_session);
-        m_grid.clearChanged(row);
+        // a note or adjustment typed on the row is still saved, with their count
+        const bool ownEdits = values.note.trimmed() != now.text(u"FNote").trimmed() ||
+                              roundQuantity(values.adjQty - now.number(u"FAdjQty"), 10) != 0;
+        if (!ownEdits)
+            m_grid.clearChanged(row);
         noteRowSeen(m_session, values.key(m_options.processId), other.id); // the grid shows their figure now
         return true;
+    }
     default:
         return false;
     }

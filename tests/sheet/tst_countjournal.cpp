@@ -260,9 +260,12 @@ private slots:
         QTest::addColumn<int>("answer");
         QTest::addColumn<double>("stored"); // in the row's unit, after the other's 5 and our 9
         QTest::addColumn<bool>("stillChanged");
-        QTest::addRow("keep ours") << int(HostUi::Answer::Yes) << 9.0 << false;
-        QTest::addRow("take theirs") << int(HostUi::Answer::No) << 5.0 << false;
-        QTest::addRow("save nothing") << int(HostUi::Answer::Cancel) << 5.0 << true;
+        QTest::addColumn<QString>("adjust"); // an adjustment typed on the row with the count
+        QTest::addRow("keep ours") << int(HostUi::Answer::Yes) << 9.0 << false << QString();
+        QTest::addRow("take theirs") << int(HostUi::Answer::No) << 5.0 << false << QString();
+        QTest::addRow("take theirs, keep the adjustment")
+            << int(HostUi::Answer::No) << 5.0 << false << QStringLiteral("1");
+        QTest::addRow("save nothing") << int(HostUi::Answer::Cancel) << 5.0 << true << QString();
     }
     // Somebody adds to a row after the sheet read it; saving the sheet's own
     // figure for that row asks first and shows the other entry, also after a save
@@ -272,6 +275,7 @@ private slots:
         QFETCH(int, answer);
         QFETCH(double, stored);
         QFETCH(bool, stillChanged);
+        QFETCH(QString, adjust);
         openCount();
         CountSheet sheet(SheetMode::Entry);
         sheet.open();
@@ -291,6 +295,10 @@ private slots:
 
         sheet.enterCell(row, CheckQty);
         QVERIFY(sheet.editCell(row, CheckQty, QStringLiteral("9")));
+        if (!adjust.isEmpty()) {
+            sheet.enterCell(row, AdjQty);
+            QVERIFY(sheet.editCell(row, AdjQty, adjust));
+        }
         sheet.enterCell(row + 1, CheckQty);
         QVERIFY(sheet.editCell(row + 1, CheckQty, QStringLiteral("2")));
         m_ui.answers << HostUi::Answer(answer);
@@ -303,6 +311,11 @@ private slots:
                                                                                               : 9.0);
         QCOMPARE(sheet.entryGrid().isChanged(row), stillChanged);
         QCOMPARE(sheet.entryGrid().isChanged(row + 1), stillChanged);
+        if (!adjust.isEmpty()) { // saved with their count, not dropped
+            SqlFragment adjusted =
+                SqlFragment(QStringLiteral("SELECT FAdjQty FROM ICInvBackup WHERE")) + key.whereClause();
+            QCOMPARE(conn().Execute(adjusted.sql, adjusted.binds).number(u"FAdjQty"), adjust.toDouble());
+        }
 
         // once saved, the sheet's own entries are no news to it
         if (!stillChanged) {
@@ -323,9 +336,10 @@ private slots:
         const QList<QStringList> entryRows = m_ui.lists.last().rows;
         QCOMPARE(m_ui.lists.last().caption, QStringLiteral("盘点记录"));
         QCOMPARE(entryRows.at(1).mid(2, 4), (QStringList{"累加", "手持终端 hh2", "+5.00", "5.00"}));
-        QCOMPARE(entryRows.size(), answer == int(HostUi::Answer::Cancel) ? 2
-                                   : answer == int(HostUi::Answer::Yes)  ? 4
-                                                                         : 3);
+        // taking theirs with an adjustment of ours saves the row with their count: one entry more
+        QCOMPARE(entryRows.size(), answer == int(HostUi::Answer::Cancel)                     ? 2
+                                   : answer == int(HostUi::Answer::Yes) || !adjust.isEmpty() ? 4
+                                                                                             : 3);
         CountSheet ledger(SheetMode::Check);
         ledger.open();
         const Recordset &rows = ledger.model().rows();
